@@ -1,0 +1,40 @@
+# Shared by run.sh and test.sh: install what is missing, then configure and build.
+# Sourced, not run; expects QUOREX_ROOT to be set.
+
+QUOREX_PACKAGES="g++ cmake make qt6-base-dev qt6-serialport-dev qt6-translations-l10n libgl-dev"
+
+quorex_install_missing() {
+  local missing=() pkg
+  if ! command -v dpkg-query >/dev/null 2>&1; then
+    if command -v cmake >/dev/null 2>&1 && command -v qmake6 >/dev/null 2>&1; then
+      return 0
+    fi
+    echo "This script installs its tools with apt on Debian or Ubuntu." >&2
+    echo "On other systems install a C++17 compiler, CMake 3.22+, Qt 6 (Widgets, SerialPort) yourself." >&2
+    exit 1
+  fi
+  for pkg in $QUOREX_PACKAGES; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null 2>&1; then
+      sudo="sudo"
+    else
+      echo "Missing packages (${missing[*]}) and no root rights or sudo to install them." >&2
+      exit 1
+    fi
+  fi
+  $sudo apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${missing[@]}"
+}
+
+quorex_build() {
+  local build_dir="$QUOREX_ROOT/build"
+  if [ ! -f "$build_dir/CMakeCache.txt" ]; then
+    cmake -S "$QUOREX_ROOT" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  fi
+  cmake --build "$build_dir" --parallel "$(nproc 2>/dev/null || echo 2)"
+}

@@ -1,0 +1,11 @@
+#include "AboutBox.h"
+
+#include "ui_AboutBox.h"
+
+AboutBox::AboutBox(QWidget *parent) : QDialog(parent), ui_(std::make_unique<Ui::AboutBox>()) {
+  ui_->setupUi(this);
+  ui_->iconLabel->setPixmap(QIcon(QStringLiteral(":/quorex.png")).pixmap(32, 32));
+  connect(ui_->okButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+AboutBox::~AboutBox() = default;

@@ -1,0 +1,30 @@
+#include "CQuorexApp.h"
+
+#include "CQuorexDlg.h"
+
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+CQuorexApp::CQuorexApp(int &argc, char **argv) : QApplication(argc, argv) {
+  setWindowIcon(QIcon(QStringLiteral(":/quorex.png")));
+  InstallGermanTranslation(*this);
+}
+
+void CQuorexApp::InstallGermanTranslation(QCoreApplication &app) {
+  const QLocale german(QLocale::German, QLocale::Germany);
+  QLocale::setDefault(german);
+  auto *translator = new QTranslator(&app);
+  if (translator->load(german, QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(translator);
+  else
+    delete translator;  // the dialog seam names the standard buttons itself
+}
+
+int CQuorexApp::Run() {
+  CQuorexDlg dialog;
+  connect(&dialog, &QDialog::finished, this, [] { QCoreApplication::exit(0); });
+  dialog.show();
+  return exec();
+}

@@ -1,0 +1,322 @@
+#include "CQuorexDlg.h"
+
+#include "AboutBox.h"
+#include "CAboutDlg.h"
+#include "DialogSeam.h"
+#include "PageCatalog.h"
+#include "SerialPort.h"
+#include "ui_CQuorexDlg.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTimer>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace {
+
+// The window menu's about entry; Windows keeps the low four bits of a command for itself.
+constexpr unsigned kAboutCommand = 16;
+
+const char *const kRootEntries[] = {
+    QT_TRANSLATE_NOOP("CQuorexDlg", "BUSY-Konfiguration"),
+    QT_TRANSLATE_NOOP("CQuorexDlg", "Squelchkonfiguration"),
+    QT_TRANSLATE_NOOP("CQuorexDlg", "Funkkreiskonfiguration"),
+    QT_TRANSLATE_NOOP("CQuorexDlg", "TX Konfiguration"),
+    QT_TRANSLATE_NOOP("CQuorexDlg", "Duplexkonfiguration (->TETRA)"),
+    QT_TRANSLATE_NOOP("CQuorexDlg", "NF-Eingangskonfiguration"),
+    QT_TRANSLATE_NOOP("CQuorexDlg", "Hörer-/LS-Konfiguration"),
+    QT_TRANSLATE_NOOP("CQuorexDlg", "Tonbandrelais Konfiguration"),
+    QT_TRANSLATE_NOOP("CQuorexDlg", "Headset Konfiguration"),
+    QT_TRANSLATE_NOOP("CQuorexDlg", "Sendereinstellungen"),
+    QT_TRANSLATE_NOOP("CQuorexDlg", "Tastenfunktionen"),
+    QT_TRANSLATE_NOOP("CQuorexDlg", "Tonrufauswertung"),
+    QT_TRANSLATE_NOOP("CQuorexDlg", "Einzelnes Register lesen/schreiben"),
+};
+const char *const kBusyEntries[] = {
+    QT_TRANSLATE_NOOP("CQuorexDlg", "BUSY Ausgang Konfiguration"),
+    QT_TRANSLATE_NOOP("CQuorexDlg", "BUSY Eingang Konfiguration"),
+};
+
+}  // namespace
+
+CQuorexDlg::CQuorexDlg(QWidget *parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::CQuorexDlg>()) {
+  ui_->setupUi(this);
+  setWindowIcon(QIcon(QStringLiteral(":/quorex.png")));
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  register_.SetVersion107(true);
+  BuildMenu();
+  BuildTree();
+  AddAboutToWindowMenu();
+
+  connect(ui_->configTree, &QTreeWidget::itemSelectionChanged, this,
+          &CQuorexDlg::OnTreeSelectionChanged);
+  connect(ui_->hilfeButton, &QPushButton::clicked, this, &CQuorexDlg::OnHilfe);
+  connect(ui_->infoButton, &QPushButton::clicked, this, &CQuorexDlg::OnInfo);
+  connect(ui_->versionButton, &QPushButton::clicked, this, &CQuorexDlg::OnVersion);
+  connect(ui_->sendenButton, &QPushButton::clicked, this, &CQuorexDlg::OnSenden);
+  connect(ui_->lesenButton, &QPushButton::clicked, this, &CQuorexDlg::OnLesen);
+  connect(ui_->werkeinstellungenButton, &QPushButton::clicked, this,
+          &CQuorexDlg::OnWerkeinstellungen);
+}
+
+CQuorexDlg::~CQuorexDlg() = default;
+
+void CQuorexDlg::BuildMenu() {
+  menuBar_ = new QMenuBar(this);
+  layout()->setMenuBar(menuBar_);
+  QMenu *datei = menuBar_->addMenu(tr("&Datei"));
+  datei->setObjectName(QStringLiteral("dateiMenu"));
+  datei->addAction(tr("&Neu"), this, &CQuorexDlg::New);
+  datei->addAction(tr("Ö&ffnen ..."), this, &CQuorexDlg::Open);
+  datei->addAction(tr("&Speichern "), this, &CQuorexDlg::Save);
+  datei->addAction(tr("Speichern &unter ..."), this, &CQuorexDlg::SaveAs);
+  datei->addAction(tr("&Beenden"), this, [this] {
+    if (MayClose()) EndProgram();
+  });
+}
+
+void CQuorexDlg::BuildTree() {
+  QTreeWidgetItem *busy = nullptr;
+  for (const char *entry : kRootEntries) {
+    auto *item = new QTreeWidgetItem(ui_->configTree, QStringList(tr(entry)));
+    if (!busy) busy = item;
+  }
+  for (const char *entry : kBusyEntries) new QTreeWidgetItem(busy, QStringList(tr(entry)));
+  busy->setExpanded(false);
+}
+
+// Windows users find "About" in the window's system menu; elsewhere there is no such menu, so
+// the entry goes where those users look for it: a "Hilfe" menu (the application menu on macOS).
+void CQuorexDlg::AddAboutToWindowMenu() {
+  const QString text = tr("Inf&o über Quorex...");
+  if (text.isEmpty()) return;
+#ifdef Q_OS_WIN
+  HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
+  if (menu) {
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, kAboutCommand,
+                reinterpret_cast<const wchar_t *>(text.utf16()));
+  }
+#else
+  QMenu *hilfe = menuBar_->addMenu(tr("&Hilfe"));
+  hilfe->setObjectName(QStringLiteral("hilfeMenu"));
+  QAction *about = hilfe->addAction(text, this, [this] {
+    CAboutDlg about(this);
+    about.exec();
+  });
+  about->setMenuRole(QAction::AboutRole);
+#endif
+}
+
+#ifdef Q_OS_WIN
+bool CQuorexDlg::nativeEvent(const QByteArray &eventType, void *message, qintptr *result) {
+  const MSG *msg = static_cast<const MSG *>(message);
+  if (msg->message == WM_SYSCOMMAND && (msg->wParam & 0xFFF0) == kAboutCommand) {
+    CAboutDlg about(this);
+    about.exec();
+    *result = 0;
+    return true;
+  }
+  return QDialog::nativeEvent(eventType, message, result);
+}
+#endif
+
+void CQuorexDlg::showEvent(QShowEvent *event) {
+  QDialog::showEvent(event);
+  ListPortsOnce();
+  PushPortName();
+  ui_->progressBar->setRange(0, Register::kRegisterCount);
+}
+
+void CQuorexDlg::ListPortsOnce() {
+  if (portsListed_) return;
+  portsListed_ = true;
+  const QStringList ports = SerialPort::ListPorts();
+  ui_->portComboBox->addItems(ports);
+  if (!ports.isEmpty()) portName_ = ports.constFirst();
+}
+
+void CQuorexDlg::PushPortName() {
+  QComboBox *combo = ui_->portComboBox;
+  const int index = portName_.isEmpty() ? -1 : combo->findText(portName_, Qt::MatchStartsWith);
+  if (index >= 0)
+    combo->setCurrentIndex(index);
+  else
+    combo->setEditText(portName_);
+}
+
+void CQuorexDlg::PullPortName() { portName_ = ui_->portComboBox->currentText().trimmed(); }
+
+void CQuorexDlg::StepProgress() {
+  QProgressBar *bar = ui_->progressBar;
+  const int span = bar->maximum() - bar->minimum();
+  int value = qMax(bar->value(), bar->minimum()) + 1;
+  if (value > bar->maximum() && span > 0)
+    value = (value - bar->minimum()) % span + bar->minimum();
+  bar->setValue(value);
+}
+
+void CQuorexDlg::OnTreeSelectionChanged() {
+  const QList<QTreeWidgetItem *> selected = ui_->configTree->selectedItems();
+  if (selected.isEmpty()) return;
+  const QString entry = selected.constFirst()->text(0);
+  {
+    // Cleared first, so the same entry can be chosen again while nothing is left selected.
+    const QSignalBlocker blocker(ui_->configTree);
+    ui_->configTree->clearSelection();
+    ui_->configTree->setCurrentItem(nullptr);
+  }
+  ui_->configTree->viewport()->update();
+  OpenPage(entry);
+}
+
+void CQuorexDlg::OpenPage(const QString &entry) {
+  std::unique_ptr<QDialog> page = CreatePage(entry, register_, this);
+  if (page) page->exec();
+}
+
+void CQuorexDlg::OnHilfe() {
+  const QString text =
+      tr("Lesen Sie bitte vor dem Ändern der Einstellungen die aktuellen\n"
+         "Geräteeinstellungen aus oder laden Sie zuvor gespeicherte Ein-\n"
+         "stellungen über \"Datei\"->\"Öffnen\".\n"
+         "So lange keine sinnvollen Einstellungen geladen wurden, ist die\n"
+         "Schaltfläche \"Senden\" deaktiviert, um ein versehentliches\n"
+         "Überschreiben der bisherigen Einstellungen zu verhindern.\n\n"
+         "Vorgenommene Einstellungen können über \"Datei\"->\"Speichern\"\n"
+         "als Datei für die spätere Wiederherstellung gesichert werden.\n");
+  ShowMessage(this, text, tr("Hilfe"), QMessageBox::Information, QMessageBox::Ok);
+}
+
+void CQuorexDlg::OnInfo() {
+  AboutBox about(this);
+  if (about.exec() == QDialog::Rejected) ui_->configTree->setEnabled(true);
+}
+
+void CQuorexDlg::OnVersion() {
+  ShowMessage(this, register_.VersionText(), tr("Version des Quorex"), QMessageBox::NoIcon,
+              QMessageBox::Ok);
+}
+
+void CQuorexDlg::OnSenden() { PullPortName(); }
+
+void CQuorexDlg::OnLesen() { PullPortName(); }
+
+void CQuorexDlg::OnWerkeinstellungen() { PullPortName(); }
+
+bool CQuorexDlg::SaveChangesFirst() {
+  if (!register_.IsModified()) return true;
+  const auto answer = ShowMessage(
+      this, tr("Die Einstellungen wurden geändert.\nWollen Sie die Änderungen vorher speichern?"),
+      tr("Änderungen Speichern"), QMessageBox::Question,
+      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  if (answer == QMessageBox::Yes) return Save();
+  return answer == QMessageBox::No;
+}
+
+void CQuorexDlg::New() {
+  if (!SaveChangesFirst()) return;
+  register_.Reset();
+}
+
+bool CQuorexDlg::Open() {
+  if (!SaveChangesFirst()) return false;
+  const QString path = DialogSeam::Instance().AskOpenFileName(this);
+  if (path.isEmpty()) return false;
+  QString error;
+  if (!register_.LoadFromFile(path, &error)) {
+    ShowMessage(this, error, tr("Fehler"), QMessageBox::Critical, QMessageBox::Ok);
+    return false;
+  }
+  // The image now equals the file.
+  register_.SetModified(false);
+  ui_->sendenButton->setEnabled(true);
+  ui_->configTree->setEnabled(true);
+  return true;
+}
+
+bool CQuorexDlg::SaveTo(const QString &path) {
+  const QString previous = register_.FilePath();
+  register_.SetFilePath(path);
+  QString error;
+  if (!register_.SaveToFile(&error)) {
+    register_.SetFilePath(previous);
+    ShowMessage(this, error, tr("Fehler"), QMessageBox::Critical, QMessageBox::Ok);
+    return false;
+  }
+  register_.SetModified(false);
+  return true;
+}
+
+bool CQuorexDlg::Save() {
+  if (!register_.FilePath().isEmpty()) return SaveTo(register_.FilePath());
+  const QString path = DialogSeam::Instance().AskSaveFileName(this);
+  if (path.isEmpty()) return false;
+  if (!SaveTo(path)) return false;
+  ShowMessage(this, tr("gespeichert in: ") + QDir::toNativeSeparators(path));
+  return true;
+}
+
+bool CQuorexDlg::SaveAs() {
+  const QString path = DialogSeam::Instance().AskSaveFileName(this);
+  if (path.isEmpty()) return false;
+  return SaveTo(path);
+}
+
+bool CQuorexDlg::MayClose() {
+  if (!register_.IsModified()) return true;
+  const auto answer =
+      ShowMessage(this, tr("Wollen Sie vor dem Schließen der Anwendung die Änderungen speichern?"),
+                  tr("Änderungen Speichern"), QMessageBox::Question,
+                  QMessageBox::Yes | QMessageBox::No);
+  if (answer == QMessageBox::Yes) return Save();
+  return true;
+}
+
+void CQuorexDlg::EndProgram() {
+  closing_ = true;
+  QDialog::done(QDialog::Accepted);
+}
+
+void CQuorexDlg::accept() {
+  if (MayClose()) EndProgram();
+}
+
+void CQuorexDlg::reject() {
+  if (MayClose()) EndProgram();
+}
+
+void CQuorexDlg::closeEvent(QCloseEvent *event) {
+  if (closing_ || MayClose()) {
+    closing_ = true;
+    event->accept();
+    QDialog::done(QDialog::Accepted);
+  } else {
+    event->ignore();
+  }
+}
+
+// Enter presses the push button that has the focus; anywhere else it ends the program, as
+// Escape does.
+void CQuorexDlg::keyPressEvent(QKeyEvent *event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (auto *button = qobject_cast<QPushButton *>(focusWidget())) {
+      if (button->isEnabled()) button->click();
+    } else {
+      accept();
+    }
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}

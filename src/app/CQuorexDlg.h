@@ -1,0 +1,79 @@
+#pragma once
+
+#include "Register.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <memory>
+
+class QAction;
+class QMenuBar;
+class QTreeWidgetItem;
+
+namespace Ui {
+class CQuorexDlg;
+}
+
+// The program's one window: port choice, the four console buttons, progress bar, the tree of
+// configuration pages and the "&Datei" menu. It owns the register image for the whole run.
+class CQuorexDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit CQuorexDlg(QWidget *parent = nullptr);
+  ~CQuorexDlg() override;
+
+  Register &Image() { return register_; }
+  QMenuBar *MenuBar() const { return menuBar_; }
+
+  // Steps the progress bar once; past its end it starts over from the left.
+  void StepProgress();
+
+  // The file commands of the "&Datei" menu. Each answers whether it went through.
+  void New();
+  bool Open();
+  bool Save();
+  bool SaveAs();
+  // The closing question; answers whether the program may end now.
+  bool MayClose();
+
+ public slots:
+  void accept() override;  // Enter
+  void reject() override;  // Escape, close box
+
+ protected:
+  void showEvent(QShowEvent *event) override;
+  void keyPressEvent(QKeyEvent *event) override;
+  void closeEvent(QCloseEvent *event) override;
+#ifdef Q_OS_WIN
+  bool nativeEvent(const QByteArray &eventType, void *message, qintptr *result) override;
+#endif
+
+ private:
+  void BuildMenu();
+  void BuildTree();
+  void AddAboutToWindowMenu();
+  void ListPortsOnce();
+  void PushPortName();
+  void PullPortName();
+  void OnTreeSelectionChanged();
+  void OpenPage(const QString &entry);
+  void OnHilfe();
+  void OnInfo();
+  void OnVersion();
+  void OnSenden();
+  void OnLesen();
+  void OnWerkeinstellungen();
+  // Offers to save unsaved changes before they would be replaced; answers whether to go on.
+  bool SaveChangesFirst();
+  bool SaveTo(const QString &path);
+  void EndProgram();
+
+  Register register_;
+  std::unique_ptr<Ui::CQuorexDlg> ui_;
+  QMenuBar *menuBar_ = nullptr;
+  bool portsListed_ = false;
+  QString portName_;
+  bool closing_ = false;
+};

@@ -1,0 +1,87 @@
+#include "DialogSeam.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QFileDialog>
+
+namespace {
+
+const char kFilter[] = QT_TRANSLATE_NOOP("DialogSeam", "Register Quorex (*.rquorex)");
+const char kSuffix[] = "rquorex";
+
+QString Tr(const char *text) { return QCoreApplication::translate("DialogSeam", text); }
+
+// Names the standard buttons in German even where Qt's own translation is not installed.
+void NameButtons(QMessageBox &box) {
+  const struct {
+    QMessageBox::StandardButton button;
+    const char *text;
+  } names[] = {
+      {QMessageBox::Ok, QT_TRANSLATE_NOOP("DialogSeam", "OK")},
+      {QMessageBox::Cancel, QT_TRANSLATE_NOOP("DialogSeam", "Abbrechen")},
+      {QMessageBox::Yes, QT_TRANSLATE_NOOP("DialogSeam", "Ja")},
+      {QMessageBox::No, QT_TRANSLATE_NOOP("DialogSeam", "Nein")},
+  };
+  for (const auto &name : names)
+    if (QAbstractButton *button = box.button(name.button)) button->setText(Tr(name.text));
+}
+
+QFileDialog::Options DialogOptions() {
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+  return {};
+#else
+  // Qt's own dialog: the same on every desktop and translated with the program.
+  return QFileDialog::DontUseNativeDialog;
+#endif
+}
+
+QString AskFileName(QWidget *owner, QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(owner);
+  dialog.setOptions(DialogOptions());
+  dialog.setAcceptMode(mode);
+  dialog.setWindowTitle(mode == QFileDialog::AcceptOpen ? Tr("Öffnen") : Tr("Speichern unter"));
+  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                     : QFileDialog::AnyFile);
+  dialog.setNameFilter(Tr(kFilter));
+  dialog.setDefaultSuffix(QString::fromLatin1(kSuffix));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  return dialog.selectedFiles().constFirst();
+}
+
+class RealDialogs final : public DialogSeam {
+ public:
+  QMessageBox::StandardButton ShowMessage(QWidget *owner, const QString &text,
+                                          const QString &caption, QMessageBox::Icon icon,
+                                          QMessageBox::StandardButtons buttons,
+                                          const QString &detailedText) override {
+    QMessageBox box(icon, caption.isEmpty() ? QCoreApplication::applicationName() : caption,
+                    text, buttons, owner);
+    NameButtons(box);
+    if (!detailedText.isEmpty()) box.setDetailedText(detailedText);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+  }
+  QString AskOpenFileName(QWidget *owner) override {
+    return AskFileName(owner, QFileDialog::AcceptOpen);
+  }
+  QString AskSaveFileName(QWidget *owner) override {
+    return AskFileName(owner, QFileDialog::AcceptSave);
+  }
+};
+
+DialogSeam *installed = nullptr;
+
+}  // namespace
+
+DialogSeam &DialogSeam::Instance() {
+  static RealDialogs real;
+  return installed ? *installed : real;
+}
+
+void DialogSeam::Install(DialogSeam *seam) { installed = seam; }
+
+QMessageBox::StandardButton ShowMessage(QWidget *owner, const QString &text,
+                                        const QString &caption, QMessageBox::Icon icon,
+                                        QMessageBox::StandardButtons buttons,
+                                        const QString &detailedText) {
+  return DialogSeam::Instance().ShowMessage(owner, text, caption, icon, buttons, detailedText);
+}

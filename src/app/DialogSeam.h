@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+// Every message box and file dialog of the program goes through here, so that tests can
+// install a scripted stand-in that records what was shown and answers as told.
+class DialogSeam {
+ public:
+  virtual ~DialogSeam() = default;
+
+  // An empty caption shows the application's name, as a box without a caption of its own
+  // does on every platform. Answers the button that closed the box.
+  virtual QMessageBox::StandardButton ShowMessage(QWidget *owner, const QString &text,
+                                                  const QString &caption,
+                                                  QMessageBox::Icon icon,
+                                                  QMessageBox::StandardButtons buttons,
+                                                  const QString &detailedText) = 0;
+  // Full path of the chosen register file, or empty when the technician cancelled.
+  virtual QString AskOpenFileName(QWidget *owner) = 0;
+  virtual QString AskSaveFileName(QWidget *owner) = 0;
+
+  static DialogSeam &Instance();
+  // Installs a stand-in (not owned); nullptr brings back the real dialogs.
+  static void Install(DialogSeam *seam);
+};
+
+// Shorthand for DialogSeam::Instance().ShowMessage.
+QMessageBox::StandardButton ShowMessage(QWidget *owner, const QString &text,
+                                        const QString &caption = QString(),
+                                        QMessageBox::Icon icon = QMessageBox::NoIcon,
+                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                        const QString &detailedText = QString());

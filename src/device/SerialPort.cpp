@@ -1,0 +1,106 @@
+#include "SerialPort.h"
+
+#include "Protocol.h"
+
+#include <QCoreApplication>
+#include <QSerialPort>
+#include <QSerialPortInfo>
+
+#include <algorithm>
+
+namespace {
+
+QString DescribeOpenError(const QSerialPort &port) {
+  const auto tr = [](const char *text) {
+    return QCoreApplication::translate("SerialPort", text);
+  };
+  switch (port.error()) {
+    case QSerialPort::DeviceNotFoundError:
+      return tr("Der Port %1 existiert nicht.").arg(port.portName());
+    case QSerialPort::PermissionError:
+#ifdef Q_OS_LINUX
+      return tr("Der Port %1 ist bereits von einem anderen Programm belegt, oder es fehlt die "
+                "Berechtigung. Unter Linux muss der Benutzer Mitglied der Gruppe sein, der das "
+                "Gerät gehört (meist \"dialout\"): sudo usermod -aG dialout $USER, danach neu "
+                "anmelden.")
+          .arg(port.portName());
+#else
+      return tr("Der Port %1 ist bereits von einem anderen Programm belegt, oder es fehlt die "
+                "Berechtigung.")
+          .arg(port.portName());
+#endif
+    default:
+      return tr("Der Port %1 konnte nicht geöffnet werden: %2")
+          .arg(port.portName(), port.errorString());
+  }
+}
+
+bool ApplyLineSettings(QSerialPort &port) {
+  return port.setBaudRate(SerialPort::kBaudRate) && port.setDataBits(QSerialPort::Data8) &&
+         port.setParity(QSerialPort::NoParity);
+}
+
+}  // namespace
+
+SerialPort::SerialPort() = default;
+
+SerialPort::~SerialPort() { ClosePort(); }
+
+int SerialPort::OpenPort(const QString &name) {
+  if (port_) {
+    ApplyLineSettings(*port_);
+    return 1;
+  }
+  errorString_.clear();
+  if (name.trimmed().isEmpty()) {
+    errorString_ = QCoreApplication::translate("SerialPort", "Es ist kein Port gewählt.");
+    return -1;
+  }
+  auto port = std::make_unique<QSerialPort>();
+  port->setPortName(name.trimmed());
+  ApplyLineSettings(*port);
+  if (!port->open(QIODevice::ReadWrite)) {
+    errorString_ = DescribeOpenError(*port);
+    return -1;
+  }
+  ApplyLineSettings(*port);
+  port_ = std::move(port);
+  return 1;
+}
+
+void SerialPort::WriteText(const QByteArray &text) {
+  if (!port_ || text.size() > kMaxCommandLength) return;
+  port_->write(text);
+}
+
+void SerialPort::WriteProgStart() { WriteText(Protocol::ProgStart()); }
+
+void SerialPort::ClosePort() {
+  if (!port_) return;
+  port_->close();
+  port_.reset();
+}
+
+bool SerialPort::IsOpen() const { return port_ != nullptr; }
+
+QSerialPort *SerialPort::Device() const { return port_.get(); }
+
+QStringList SerialPort::ListPorts() {
+  QStringList names;
+#ifdef Q_OS_WIN
+  for (int n = 1; n <= 9; ++n) names.append(QStringLiteral("COM%1").arg(n));
+#else
+  for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
+    names.append(info.portName());
+  std::sort(names.begin(), names.end());
+#endif
+  QStringList openable;
+  for (const QString &name : names) {
+    QSerialPort probe(name);
+    if (probe.open(QIODevice::ReadWrite)) {
+      probe.close();
+      openable.append(name);
+    }
+  }
+  return openable;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <vector>
+
+// What a configuration page maps, as plain data: which character of which register holds a
+// setting, and which stored character each choice of a list or radio group stands for. The
+// pages bind their controls to these tables; anything else that wants to name settings (a
+// report, a comparison of two register sets) can read the same tables without any widget.
+
+// One character of the register image: register 0 to 199, position 0 (left) to 7.
+struct RegisterSpot {
+  int reg;
+  int pos;
+};
+
+inline bool operator==(RegisterSpot a, RegisterSpot b) { return a.reg == b.reg && a.pos == b.pos; }
+inline bool operator<(RegisterSpot a, RegisterSpot b) {
+  return a.reg != b.reg ? a.reg < b.reg : a.pos < b.pos;
+}
+
+// One choice: the text the page shows and the character stored for it. Texts are marked with
+// QT_TRANSLATE_NOOP("Items", ...) and shown through QCoreApplication::translate("Items", ...).
+struct Item {
+  const char *text;
+  char value;
+};
+
+// A list of choices in table order: the order in which a shown text is looked up.
+struct ItemTable {
+  std::vector<Item> items;
+  // The list is shown sorted alphabetically, case ignored (otherwise in table order).
+  bool sorted = false;
+  // The last `unsortedTail` items are added after the sorted ones, in table order, and only
+  // where the page says they are available.
+  int unsortedTail = 0;
+};

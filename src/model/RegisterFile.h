@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The register file ("*.rquorex"): 200 lines of 8 hex digits, register 0 first, every line
+// ending in CR LF, nothing else.
+
+// Writes the texts atomically (QSaveFile): either the whole new file or the old one stays.
+bool WriteRegisterFile(const QString &path, const QStringList &texts, QString *error);
+
+// Reads the first 200 lines (CR LF or LF line ends, the last line end optional, lines after
+// the 200th ignored). Lower-case digits are taken upper case. On a file that cannot be read or
+// holds a line that is not 8 hex digits, *texts is untouched and *error names the file and the
+// first bad line.
+bool ReadRegisterFile(const QString &path, QStringList *texts, QString *error);

@@ -1,0 +1,195 @@
+#include "ConfigPage.h"
+
+#include "DialogSeam.h"
+#include "Register.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+
+#include <algorithm>
+
+namespace {
+
+QString ItemText(const Item &item) { return QCoreApplication::translate("Items", item.text); }
+
+// The text the table lists for a character, or empty when it lists none.
+QString TextFor(const ItemTable &table, QChar c) {
+  for (const Item &item : table.items)
+    if (QChar::fromLatin1(item.value) == c) return ItemText(item);
+  return QString();
+}
+
+}  // namespace
+
+ConfigPage::ConfigPage(Register &image, QWidget *parent) : QDialog(parent), image_(image) {}
+
+ConfigPage::~ConfigPage() = default;
+
+QChar &ConfigPage::Cover(RegisterSpot spot) {
+  auto found = snapshot_.find(spot);
+  if (found == snapshot_.end()) found = snapshot_.emplace(spot, image_.Char(spot.reg, spot.pos)).first;
+  return found->second;
+}
+
+QChar ConfigPage::Snapshot(RegisterSpot spot) const {
+  const auto found = snapshot_.find(spot);
+  return found == snapshot_.end() ? QChar() : found->second;
+}
+
+bool ConfigPage::CheckRegisters() {
+  for (const auto &[spot, c] : snapshot_) {
+    if (!Register::IsRegisterText(image_.Text(spot.reg))) {
+      ShowMessage(parentWidget(),
+                  tr("Die Seite \"%1\" kann nicht geöffnet werden:\n"
+                     "Register %2 enthält keinen gültigen Wert.")
+                      .arg(windowTitle())
+                      .arg(spot.reg),
+                  tr("Fehler"), QMessageBox::Critical, QMessageBox::Ok);
+      return false;
+    }
+  }
+  return true;
+}
+
+void ConfigPage::SetButtons(QPushButton *ok, QPushButton *cancel, QPushButton *help,
+                            Help pageHelp) {
+  help_ = std::move(pageHelp);
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &ConfigPage::accept);
+  connect(cancel, &QPushButton::clicked, this, &ConfigPage::reject);
+  connect(help, &QPushButton::clicked, this, &ConfigPage::ShowHelp);
+}
+
+void ConfigPage::BindCheckBox(QCheckBox *box, RegisterSpot spot) {
+  Cover(spot);
+  AddBinding([this, box, spot] { box->setChecked(Snapshot(spot) == QLatin1Char('1')); },
+             [this, box, spot] {
+               Cover(spot) = box->isChecked() ? QLatin1Char('1') : QLatin1Char('0');
+               return true;
+             });
+}
+
+void ConfigPage::BindRadios(RegisterSpot spot, const ItemTable &table,
+                            const std::vector<QRadioButton *> &buttons, QRadioButton *fallback,
+                            bool rewrite) {
+  Cover(spot);
+  const std::size_t count = std::min(buttons.size(), table.items.size());
+  for (std::size_t i = 0; i < count; ++i) {
+    const QChar value = QChar::fromLatin1(table.items[i].value);
+    connect(buttons[i], &QRadioButton::clicked, this, [this, spot, value] {
+      if (loading_) return;
+      Cover(spot) = value;
+      UpdateEnabling();
+    });
+  }
+  AddBinding(
+      [this, spot, table, buttons, fallback, count] {
+        QRadioButton *checked = fallback;
+        for (std::size_t i = 0; i < count; ++i)
+          if (QChar::fromLatin1(table.items[i].value) == Snapshot(spot)) checked = buttons[i];
+        checked->setChecked(true);
+      },
+      [this, spot, table, buttons, count, rewrite] {
+        if (rewrite)
+          for (std::size_t i = 0; i < count; ++i)
+            if (buttons[i]->isChecked()) Cover(spot) = QChar::fromLatin1(table.items[i].value);
+        return true;
+      });
+}
+
+void ConfigPage::BindComboBox(QComboBox *combo, RegisterSpot spot, const ItemTable &table,
+                              bool withTail) {
+  Cover(spot);
+  const int listed = static_cast<int>(table.items.size()) - (withTail ? 0 : table.unsortedTail);
+  const int sortedCount = static_cast<int>(table.items.size()) - table.unsortedTail;
+  QStringList head;
+  for (int i = 0; i < std::min(sortedCount, listed); ++i) head.append(ItemText(table.items[i]));
+  if (table.sorted)
+    std::stable_sort(head.begin(), head.end(), [](const QString &a, const QString &b) {
+      return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+  for (int i = sortedCount; i < listed; ++i) head.append(ItemText(table.items[i]));
+  combo->clear();
+  combo->addItems(head);
+  combo->setInsertPolicy(QComboBox::NoInsert);
+  combo->setCurrentIndex(-1);
+
+  connect(combo, &QComboBox::currentIndexChanged, this, [this, combo, spot, table](int index) {
+    if (loading_ || index < 0) return;
+    const QString text = combo->itemText(index);
+    for (const Item &item : table.items) {
+      if (ItemText(item) == text) {
+        Cover(spot) = QChar::fromLatin1(item.value);
+        break;
+      }
+    }
+    UpdateEnabling();
+  });
+  AddBinding([this, combo, spot, table] { PushComboText(combo, TextFor(table, Snapshot(spot))); },
+             [] { return true; });
+}
+
+// Selects the first item that begins with the text, case ignored; with no such item the box
+// shows the text with nothing selected.
+void ConfigPage::PushComboText(QComboBox *combo, const QString &text) {
+  int index = -1;
+  if (!text.isEmpty())
+    for (int i = 0; i < combo->count() && index < 0; ++i)
+      if (combo->itemText(i).startsWith(text, Qt::CaseInsensitive)) index = i;
+  combo->setCurrentIndex(index);
+  if (index >= 0) return;
+  if (combo->isEditable())
+    combo->setEditText(text);
+  else
+    combo->setPlaceholderText(text);
+}
+
+void ConfigPage::BindMask(RegisterSpot spot, const std::array<QCheckBox *, 4> &bits) {
+  Cover(spot);
+  AddBinding(
+      [this, spot, bits] {
+        const int value = Register::HexDigitToValue(Snapshot(spot));
+        for (int bit = 0; bit < 4; ++bit) bits[bit]->setChecked(value & (1 << bit));
+      },
+      [this, spot, bits] {
+        int value = 0;
+        for (int bit = 0; bit < 4; ++bit)
+          if (bits[bit]->isChecked()) value |= 1 << bit;
+        Cover(spot) = Register::ValueToHexDigit(value);
+        return true;
+      });
+}
+
+void ConfigPage::AddBinding(std::function<void()> show, std::function<bool()> pull) {
+  bindings_.push_back({std::move(show), std::move(pull)});
+}
+
+void ConfigPage::showEvent(QShowEvent *event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) LoadControls();
+}
+
+void ConfigPage::LoadControls() {
+  loading_ = true;
+  for (const Binding &binding : bindings_)
+    if (binding.show) binding.show();
+  loading_ = false;
+  UpdateEnabling();
+}
+
+void ConfigPage::accept() {
+  for (const Binding &binding : bindings_)
+    if (binding.pull && !binding.pull()) return;
+  for (const auto &[spot, c] : snapshot_) image_.SetChar(spot.reg, spot.pos, c);
+  image_.SetModified(true);
+  QDialog::accept();
+}
+
+void ConfigPage::ShowHelp() {
+  ShowMessage(this, help_.text, help_.caption, help_.icon, QMessageBox::Ok);
+}

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "PageTable.h"
+
+#include <QChar>
+#include <QDialog>
+#include <QMessageBox>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <map>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QPushButton;
+class QRadioButton;
+class Register;
+
+// The common ground of every configuration page. A page binds its controls to register spots
+// in its constructor; this class does the rest, the same way on every page:
+// - at creation it copies each covered character of the register image into its snapshot;
+// - when shown it derives every control from the snapshot, then lets the page enable or
+//   disable dependent controls (UpdateEnabling);
+// - combo box choices and radio clicks change the snapshot at once; check boxes, masks and
+//   page-specific values are pulled from the controls at OK;
+// - OK writes exactly the covered characters back, sets the modified flag and closes;
+//   Cancel, Escape and the close box write nothing;
+// - "Hilfe..." shows the page's fixed text and changes nothing.
+class ConfigPage : public QDialog {
+  Q_OBJECT
+
+ public:
+  struct Help {
+    QString caption;  // empty: the application's name
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::Information;
+  };
+
+  ~ConfigPage() override;
+
+  // False (after telling the technician) when a covered register is not a valid register
+  // text, so the page must not be shown. The register image does not let such texts in; this
+  // keeps a page from ever reading past one.
+  bool CheckRegisters();
+
+  // The snapshot character of a covered spot, as it stands now.
+  QChar Snapshot(RegisterSpot spot) const;
+
+ public slots:
+  void accept() override;
+
+ protected:
+  ConfigPage(Register &image, QWidget *parent);
+
+  Register &Image() const { return image_; }
+
+  // OK, Cancel and "Hilfe..." of the page's form.
+  void SetButtons(QPushButton *ok, QPushButton *cancel, QPushButton *help, Help pageHelp);
+
+  // Adds a spot to the snapshot (once) and answers its character for the page to change.
+  QChar &Cover(RegisterSpot spot);
+
+  // Checked exactly on "1"; written "1" or "0" from the box's state at OK.
+  void BindCheckBox(QCheckBox *box, RegisterSpot spot);
+  // One button per item of the table, in table order. A character without a listed meaning
+  // checks `fallback` and is kept until a button is clicked, unless `rewrite` is set: then
+  // OK always stores the value of the checked button.
+  void BindRadios(RegisterSpot spot, const ItemTable &table,
+                  const std::vector<QRadioButton *> &buttons, QRadioButton *fallback,
+                  bool rewrite = false);
+  // Fills the list from the table (sorted as the table says; the unsorted tail only when
+  // `withTail`). Shown: the item text for the character, or none; choosing an item stores its
+  // character. Typed text in an editable box changes nothing.
+  void BindComboBox(QComboBox *combo, RegisterSpot spot, const ItemTable &table,
+                    bool withTail = true);
+  // A hex digit whose bits 0 to 3 are the four boxes; always rebuilt from them at OK.
+  void BindMask(RegisterSpot spot, const std::array<QCheckBox *, 4> &bits);
+  // A page-specific control: `show` derives it from the snapshot when the page is shown,
+  // `pull` takes it back into the snapshot at OK and may refuse (the page then stays open).
+  void AddBinding(std::function<void()> show, std::function<bool()> pull);
+
+  // Enables and disables dependent controls from the snapshot. Runs after showing and after
+  // every choice or click that changed the snapshot.
+  virtual void UpdateEnabling() {}
+
+  // Shows a text in a box owned by the page.
+  void ShowHelp();
+
+  void showEvent(QShowEvent *event) override;
+
+ private:
+  struct Binding {
+    std::function<void()> show;
+    std::function<bool()> pull;
+  };
+
+  void LoadControls();
+  static void PushComboText(QComboBox *combo, const QString &text);
+
+  Register &image_;
+  std::map<RegisterSpot, QChar> snapshot_;
+  std::vector<Binding> bindings_;
+  Help help_;
+  bool loading_ = false;
+};

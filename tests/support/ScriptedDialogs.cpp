@@ -1,0 +1,23 @@
+#include "ScriptedDialogs.h"
+
+QMessageBox::StandardButton ScriptedDialogs::ShowMessage(QWidget *, const QString &text,
+                                                         const QString &caption,
+                                                         QMessageBox::Icon icon,
+                                                         QMessageBox::StandardButtons buttons,
+                                                         const QString &detailedText) {
+  shown.append({text, caption, icon, buttons, detailedText});
+  if (!answers.isEmpty()) return answers.takeFirst();
+  for (auto button : {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
+    if (buttons.testFlag(button)) return button;
+  return QMessageBox::NoButton;
+}
+
+QString ScriptedDialogs::AskOpenFileName(QWidget *) {
+  ++openDialogs;
+  return openNames.isEmpty() ? QString() : openNames.takeFirst();
+}
+
+QString ScriptedDialogs::AskSaveFileName(QWidget *) {
+  ++saveDialogs;
+  return saveNames.isEmpty() ? QString() : saveNames.takeFirst();
+}
