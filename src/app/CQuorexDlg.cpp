@@ -2,6 +2,7 @@
 
 #include "AboutBox.h"
 #include "CAboutDlg.h"
+#include "ConfigPage.h"
 #include "DialogSeam.h"
 #include "PageCatalog.h"
 #include "SerialPort.h"
@@ -182,7 +183,10 @@ void CQuorexDlg::OnTreeSelectionChanged() {
 
 void CQuorexDlg::OpenPage(const QString &entry) {
   std::unique_ptr<QDialog> page = CreatePage(entry, register_, this);
-  if (page) page->exec();
+  if (!page) return;
+  if (auto *configPage = qobject_cast<ConfigPage *>(page.get()))
+    if (!configPage->CheckRegisters()) return;
+  page->exec();
 }
 
 void CQuorexDlg::OnHilfe() {

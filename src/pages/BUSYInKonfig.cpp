@@ -1,0 +1,5 @@
+#include "BUSYInKonfig.h"
+
+BUSYInKonfig::BUSYInKonfig(Register &image, QWidget *parent) : ConfigPage(image, parent) {
+  setWindowTitle(tr("BUSY Eingang Konfiguration"));
+}

@@ -1,0 +1,5 @@
+#include "HeadsetKonfig.h"
+
+HeadsetKonfig::HeadsetKonfig(Register &image, QWidget *parent) : ConfigPage(image, parent) {
+  setWindowTitle(tr("Headset Konfiguration"));
+}

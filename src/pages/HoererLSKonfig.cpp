@@ -1,0 +1,5 @@
+#include "HoererLSKonfig.h"
+
+HoererLSKonfig::HoererLSKonfig(Register &image, QWidget *parent) : ConfigPage(image, parent) {
+  setWindowTitle(tr("Hörer- und Lautsprecherkonfiguration"));
+}

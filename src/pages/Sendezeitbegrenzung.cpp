@@ -1,0 +1,5 @@
+#include "Sendezeitbegrenzung.h"
+
+Sendezeitbegrenzung::Sendezeitbegrenzung(Register &image, QWidget *parent) : ConfigPage(image, parent) {
+  setWindowTitle(tr("Sendereinstellungen"));
+}

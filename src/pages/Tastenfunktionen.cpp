@@ -1,0 +1,5 @@
+#include "Tastenfunktionen.h"
+
+Tastenfunktionen::Tastenfunktionen(Register &image, QWidget *parent) : ConfigPage(image, parent) {
+  setWindowTitle(tr("Tastenfunktionen"));
+}

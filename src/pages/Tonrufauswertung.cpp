@@ -1,0 +1,5 @@
+#include "Tonrufauswertung.h"
+
+Tonrufauswertung::Tonrufauswertung(Register &image, QWidget *parent) : ConfigPage(image, parent) {
+  setWindowTitle(tr("Tonrufauswertung"));
+}
