@@ -1,10 +1,13 @@
 #include "CQuorexDlg.h"
 
 #include "AboutBox.h"
+#include "BulkRead.h"
+#include "BulkWrite.h"
 #include "CAboutDlg.h"
 #include "ConfigPage.h"
 #include "DialogSeam.h"
 #include "PageCatalog.h"
+#include "Protocol.h"
 #include "SerialPort.h"
 #include "ui_CQuorexDlg.h"
 
@@ -16,6 +19,8 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTimer>
+
+#include <cmath>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -68,9 +73,23 @@ CQuorexDlg::CQuorexDlg(QWidget *parent)
   connect(ui_->lesenButton, &QPushButton::clicked, this, &CQuorexDlg::OnLesen);
   connect(ui_->werkeinstellungenButton, &QPushButton::clicked, this,
           &CQuorexDlg::OnWerkeinstellungen);
+
+  resetCloseTimer_.setSingleShot(true);
+  connect(&resetCloseTimer_, &QTimer::timeout, this, [this] {
+    register_.Port().ClosePort();
+    resetReadTimer_.start(timing_.afterResetMs);
+  });
+  resetReadTimer_.setSingleShot(true);
+  connect(&resetReadTimer_, &QTimer::timeout, this, [this] {
+    PullPortName();
+    StartRead(resetRestore_);
+  });
 }
 
-CQuorexDlg::~CQuorexDlg() = default;
+CQuorexDlg::~CQuorexDlg() {
+  delete transfer_;  // closes the port if the transfer still holds it
+  register_.Port().ClosePort();
+}
 
 void CQuorexDlg::BuildMenu() {
   menuBar_ = new QMenuBar(this);
@@ -204,7 +223,10 @@ void CQuorexDlg::OnHilfe() {
 
 void CQuorexDlg::OnInfo() {
   AboutBox about(this);
-  if (about.exec() == QDialog::Rejected) ui_->configTree->setEnabled(true);
+  // While a read runs the tree stays locked; the read gives it back at its end.
+  if (about.exec() == QDialog::Rejected && !qobject_cast<BulkRead *>(transfer_) &&
+      !resetReadTimer_.isActive() && !resetCloseTimer_.isActive())
+    ui_->configTree->setEnabled(true);
 }
 
 void CQuorexDlg::OnVersion() {
@@ -212,11 +234,154 @@ void CQuorexDlg::OnVersion() {
               QMessageBox::Ok);
 }
 
-void CQuorexDlg::OnSenden() { PullPortName(); }
+bool CQuorexDlg::IsTransferRunning() const {
+  return transfer_ || resetCloseTimer_.isActive() || resetReadTimer_.isActive();
+}
 
-void CQuorexDlg::OnLesen() { PullPortName(); }
+void CQuorexDlg::SetTransferButtons(bool enabled) {
+  ui_->sendenButton->setEnabled(enabled);
+  ui_->lesenButton->setEnabled(enabled);
+  ui_->versionButton->setEnabled(enabled);
+  ui_->werkeinstellungenButton->setEnabled(enabled);
+}
 
-void CQuorexDlg::OnWerkeinstellungen() { PullPortName(); }
+bool CQuorexDlg::OpenPortOrComplain() {
+  SerialPort &port = register_.Port();
+  if (port.OpenPort(portName_) == 1) return true;
+  ShowMessage(this,
+              tr("Das Gerät konnte nicht initialisiert werden.\n"
+                 "Bitte stellen Sie sicher dass das Gerät am gewählten Port\n"
+                 "angeschlossen ist und keine andere Anwendung den Port\n"
+                 "benutzt."),
+              tr("Fehler"), QMessageBox::Critical, QMessageBox::Ok, port.ErrorString());
+  return false;
+}
+
+void CQuorexDlg::EndTransfer() {
+  resetCloseTimer_.stop();
+  resetReadTimer_.stop();
+  if (transfer_) {
+    transfer_->Abort();
+    transfer_->deleteLater();
+    transfer_ = nullptr;
+  }
+  // Every operation opens the port afresh, with the name chosen now.
+  register_.Port().ClosePort();
+}
+
+// The transfer may still be inside its own signal: it goes once that has returned.
+void CQuorexDlg::ForgetTransfer(BulkTransfer *transfer) {
+  if (transfer_ == transfer) transfer_ = nullptr;
+  transfer->deleteLater();
+}
+
+void CQuorexDlg::OnSenden() {
+  PullPortName();
+  EndTransfer();
+  SetTransferButtons(false);
+  if (!OpenPortOrComplain()) {
+    SetTransferButtons(true);
+    return;
+  }
+  auto *write = new BulkWrite(register_, timing_);
+  transfer_ = write;
+  connect(write, &BulkTransfer::Progress, this, &CQuorexDlg::StepProgress);
+  connect(write, &BulkWrite::Released, this, [this] { SetTransferButtons(true); });
+  connect(write, &BulkTransfer::Finished, this, [this, write] { ForgetTransfer(write); });
+  connect(write, &BulkTransfer::Failed, this, [this, write](const QString &reason) {
+    ForgetTransfer(write);
+    ShowMessage(this, reason, tr("Fehler"), QMessageBox::Critical, QMessageBox::Ok);
+    SetTransferButtons(true);
+  });
+  write->Start();
+}
+
+void CQuorexDlg::OnLesen() {
+  PullPortName();
+  EndTransfer();
+  // "Senden" and with it "Version des Quorex" are only taken away, and given back, when
+  // "Senden" was usable: before anything sensible is loaded they stay as they are.
+  const bool sendenWasEnabled = ui_->sendenButton->isEnabled();
+  StartRead({sendenWasEnabled, sendenWasEnabled, ui_->configTree->isEnabled()});
+}
+
+void CQuorexDlg::StartRead(const ReadRestore &restore) {
+  if (ui_->sendenButton->isEnabled()) {
+    ui_->sendenButton->setEnabled(false);
+    ui_->versionButton->setEnabled(false);
+  }
+  ui_->lesenButton->setEnabled(false);
+  ui_->werkeinstellungenButton->setEnabled(false);
+
+  const auto giveBack = [this, restore] {
+    ui_->lesenButton->setEnabled(true);
+    ui_->werkeinstellungenButton->setEnabled(true);
+    if (restore.senden) ui_->sendenButton->setEnabled(true);
+    if (restore.version) ui_->versionButton->setEnabled(true);
+    ui_->configTree->setEnabled(restore.tree);
+  };
+  if (!OpenPortOrComplain()) {
+    giveBack();
+    return;
+  }
+  // No page may be open while the answer replaces the registers.
+  ui_->configTree->setEnabled(false);
+
+  auto *read = new BulkRead(register_, timing_);
+  transfer_ = read;
+  connect(read, &BulkTransfer::Progress, this, &CQuorexDlg::StepProgress);
+  connect(read, &BulkTransfer::Finished, this, [this, read] {
+    ForgetTransfer(read);
+    SetTransferButtons(true);
+    ui_->configTree->setEnabled(true);
+  });
+  connect(read, &BulkTransfer::Failed, this, [this, read, giveBack](const QString &reason) {
+    ForgetTransfer(read);
+    ShowMessage(this, reason, tr("Fehler"), QMessageBox::Critical, QMessageBox::Ok);
+    giveBack();
+  });
+  read->Start();
+}
+
+void CQuorexDlg::OnWerkeinstellungen() {
+  PullPortName();
+  EndTransfer();
+  const bool treeWasEnabled = ui_->configTree->isEnabled();
+  SetTransferButtons(false);
+  const auto answer = ShowMessage(this, tr("Gerät auf Werkeinstellungen zurücksetzen?"),
+                                  tr("Werkeinstellungen"), QMessageBox::Warning,
+                                  QMessageBox::Ok | QMessageBox::Cancel);
+  if (answer != QMessageBox::Ok) {
+    SetTransferButtons(true);
+    return;
+  }
+  // From here until the following read has ended no page may be opened: that read replaces
+  // every register.
+  ui_->configTree->setEnabled(false);
+  if (!OpenPortOrComplain()) {
+    SetTransferButtons(true);
+    ui_->configTree->setEnabled(treeWasEnabled);
+    return;
+  }
+  // A read that fails after the reset gives back what a failed reset would.
+  resetRestore_ = {true, true, treeWasEnabled};
+  SendResetCommand();
+}
+
+void CQuorexDlg::SendResetCommand() {
+  SerialPort &port = register_.Port();
+  const QByteArray texts[] = {Protocol::ProgStart(), Protocol::ResetCommand(),
+                              Protocol::ProgEnde()};
+  long long bytes = 0;
+  for (const QByteArray &text : texts) {
+    port.WriteText(text);
+    bytes += text.size();
+  }
+  port.WaitUntilWritten(1000);
+  // The driver has the bytes; they are on the line once their wire time has passed. Only
+  // then may the port close, and the console's 4000 ms start after that.
+  resetCloseTimer_.start(int(std::ceil(timing_.WireMs(bytes))));
+}
 
 bool CQuorexDlg::SaveChangesFirst() {
   if (!register_.IsModified()) return true;
@@ -289,6 +454,7 @@ bool CQuorexDlg::MayClose() {
 
 void CQuorexDlg::EndProgram() {
   closing_ = true;
+  EndTransfer();
   QDialog::done(QDialog::Accepted);
 }
 
@@ -303,6 +469,7 @@ void CQuorexDlg::reject() {
 void CQuorexDlg::closeEvent(QCloseEvent *event) {
   if (closing_ || MayClose()) {
     closing_ = true;
+    EndTransfer();
     event->accept();
     QDialog::done(QDialog::Accepted);
   } else {

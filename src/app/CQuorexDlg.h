@@ -1,12 +1,15 @@
 #pragma once
 
 #include "Register.h"
+#include "Timing.h"
 
 #include <QDialog>
 #include <QString>
+#include <QTimer>
 
 #include <memory>
 
+class BulkTransfer;
 class QAction;
 class QMenuBar;
 class QTreeWidgetItem;
@@ -29,6 +32,12 @@ class CQuorexDlg : public QDialog {
 
   // Steps the progress bar once; past its end it starts over from the left.
   void StepProgress();
+
+  // The console's pacing for transfers started from now on (tests shorten it).
+  void SetTiming(const Timing &timing) { timing_ = timing; }
+  const Timing &TransferTiming() const { return timing_; }
+  // True while a transfer or a factory reset still holds the console.
+  bool IsTransferRunning() const;
 
   // The file commands of the "&Datei" menu. Each answers whether it went through.
   void New();
@@ -65,6 +74,22 @@ class CQuorexDlg : public QDialog {
   void OnSenden();
   void OnLesen();
   void OnWerkeinstellungen();
+
+  // What a failed read gives back: "Lesen" and "Werkeinstellungen" always; "Senden" and
+  // "Version des Quorex" only if set here; the tree as it was before.
+  struct ReadRestore {
+    bool senden = false;
+    bool version = false;
+    bool tree = false;
+  };
+  void StartRead(const ReadRestore &restore);
+  void SendResetCommand();
+  void SetTransferButtons(bool enabled);
+  bool OpenPortOrComplain();
+  // Ends, without a word, whatever still holds the console (a write waiting for its end
+  // mark, a pending factory reset), so that the next operation has the port to itself.
+  void EndTransfer();
+  void ForgetTransfer(BulkTransfer *transfer);
   // Offers to save unsaved changes before they would be replaced; answers whether to go on.
   bool SaveChangesFirst();
   bool SaveTo(const QString &path);
@@ -76,4 +101,10 @@ class CQuorexDlg : public QDialog {
   bool portsListed_ = false;
   QString portName_;
   bool closing_ = false;
+
+  Timing timing_;
+  BulkTransfer *transfer_ = nullptr;
+  QTimer resetCloseTimer_;
+  QTimer resetReadTimer_;
+  ReadRestore resetRestore_;
 };

@@ -3,6 +3,7 @@
 #include "Protocol.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QSerialPort>
 #include <QSerialPortInfo>
 
@@ -44,7 +45,9 @@ bool ApplyLineSettings(QSerialPort &port) {
 
 SerialPort::SerialPort() = default;
 
-SerialPort::~SerialPort() { ClosePort(); }
+SerialPort::~SerialPort() {
+  if (port_) port_->close();
+}
 
 int SerialPort::OpenPort(const QString &name) {
   if (port_) {
@@ -73,12 +76,25 @@ void SerialPort::WriteText(const QByteArray &text) {
   port_->write(text);
 }
 
+bool SerialPort::WaitUntilWritten(int timeoutMs) {
+  if (!port_) return false;
+  QElapsedTimer clock;
+  clock.start();
+  while (port_->bytesToWrite() > 0) {
+    const int left = timeoutMs - int(clock.elapsed());
+    if (left <= 0 || !port_->waitForBytesWritten(left)) return port_->bytesToWrite() == 0;
+  }
+  return true;
+}
+
 void SerialPort::WriteProgStart() { WriteText(Protocol::ProgStart()); }
 
 void SerialPort::ClosePort() {
   if (!port_) return;
   port_->close();
-  port_.reset();
+  // A transfer closes the port from inside the port's own readyRead; the object goes once
+  // that signal has returned.
+  port_.release()->deleteLater();
 }
 
 bool SerialPort::IsOpen() const { return port_ != nullptr; }

@@ -27,6 +27,9 @@ class SerialPort {
   // closed, are dropped without a word, as the console protocol never needs them.
   void WriteText(const QByteArray &text);
   void WriteProgStart();
+  // Blocks until the port has handed every queued byte to the driver, at most timeoutMs.
+  // For the few bytes of a service command, where nothing else is going on.
+  bool WaitUntilWritten(int timeoutMs);
   // Closes the port if it is open; closing a closed port does nothing.
   void ClosePort();
 

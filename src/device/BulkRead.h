@@ -1,0 +1,29 @@
+#pragma once
+
+#include "BulkTransfer.h"
+
+// Reads all 200 registers from the console: after the greeting, one read request every
+// 20 ms (counted from the moment the previous one has left the port), then "$PROGENDE\r".
+// At the end mark the answer is checked as a whole; only a complete, well-formed answer
+// goes into the register image, in one step (register texts, version text, modified flag,
+// version 1.07 flag). Finished follows 1000 ms after the port has been closed.
+class BulkRead : public BulkTransfer {
+  Q_OBJECT
+
+ public:
+  BulkRead(Register &image, const Timing &timing, QObject *parent = nullptr);
+
+ protected:
+  void OnGreeting() override;
+  void OnEndMark() override;
+  void StopTimers() override;
+
+ private:
+  double RequestDueMs(int reg) const;
+  void SendDueRequest();
+
+  QTimer requestTimer_;
+  QTimer finishTimer_;
+  double greetedAtMs_ = 0;
+  int nextRequest_ = 0;
+};

@@ -1,0 +1,140 @@
+#include "BulkTransfer.h"
+
+#include "Protocol.h"
+#include "Register.h"
+#include "SerialPort.h"
+
+#include <cmath>
+
+BulkTransfer::BulkTransfer(Register &image, const Timing &timing, QObject *parent)
+    : QObject(parent), image_(image), timing_(timing) {
+  startTimer_.setSingleShot(true);
+  startTimer_.setTimerType(Qt::PreciseTimer);
+  connect(&startTimer_, &QTimer::timeout, this, &BulkTransfer::SendProgStart);
+  silenceTimer_.setSingleShot(true);
+  connect(&silenceTimer_, &QTimer::timeout, this, &BulkTransfer::OnSilence);
+}
+
+BulkTransfer::~BulkTransfer() { Abort(); }
+
+QSerialPort *BulkTransfer::Port() const { return image_.Port().Device(); }
+
+double BulkTransfer::Now() const { return clock_.nsecsElapsed() / 1e6; }
+
+int BulkTransfer::MsUntil(double dueMs) const {
+  return qMax(0, int(std::ceil(dueMs - Now())));
+}
+
+void BulkTransfer::Start() {
+  QSerialPort *port = Port();
+  if (!port) {
+    Fail(tr("Der Port ist nicht geöffnet."));
+    return;
+  }
+  active_ = true;
+  received_.clear();
+  clock_.start();
+  connect(port, &QSerialPort::readyRead, this, &BulkTransfer::OnReadyRead);
+  connect(port, &QSerialPort::errorOccurred, this, &BulkTransfer::OnPortError);
+  startTimer_.start(timing_.beforeProgStartMs);
+}
+
+void BulkTransfer::SendProgStart() {
+  Send(Protocol::ProgStart());
+  WatchSilence();
+}
+
+void BulkTransfer::Send(const QByteArray &text) { image_.Port().WriteText(text); }
+
+void BulkTransfer::OnReadyRead() {
+  QSerialPort *port = Port();
+  if (!active_ || !port) return;
+  QByteArray chunk = port->readAll();
+  // A zero byte is line noise, never part of an answer.
+  chunk.replace(QByteArray(1, '\0'), QByteArray());
+  if (chunk.isEmpty()) return;
+  if (watchingSilence_) silenceTimer_.start();
+
+  if (!greeted_) {
+    // The greeting is judged on exactly its first 31 characters.
+    const qsizetype wanted = Protocol::kGreetingLength + 1 - received_.size();
+    received_ += chunk.left(wanted);
+    chunk.remove(0, wanted);
+    if (!Protocol::IsGreetingComplete(received_)) return;
+    greeted_ = true;
+    OnGreeting();
+    if (!active_) return;
+  }
+  received_ += chunk;
+  if (received_.size() > Protocol::kMaxAnswerLength) {
+    Fail(tr("Die Antwort des Quorex ist zu lang (mehr als %1 Zeichen).")
+             .arg(Protocol::kMaxAnswerLength));
+    return;
+  }
+  if (awaitingEndMark_ && Protocol::HasEndMark(received_)) {
+    awaitingEndMark_ = false;
+    OnEndMark();
+  }
+}
+
+void BulkTransfer::AwaitEndMark() {
+  awaitingEndMark_ = true;
+  if (Protocol::HasEndMark(received_)) {
+    awaitingEndMark_ = false;
+    OnEndMark();
+  }
+}
+
+void BulkTransfer::WatchSilence() {
+  watchingSilence_ = true;
+  silenceTimer_.start(timing_.silenceTimeoutMs);
+}
+
+void BulkTransfer::StopWatchingSilence() {
+  watchingSilence_ = false;
+  silenceTimer_.stop();
+}
+
+void BulkTransfer::OnSilence() {
+  Fail(tr("Der Quorex antwortet nicht.\nBitte prüfen Sie, ob das Gerät eingeschaltet und am "
+          "gewählten Port angeschlossen ist."));
+}
+
+void BulkTransfer::OnPortError(QSerialPort::SerialPortError error) {
+  if (!active_) return;
+  if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError &&
+      error != QSerialPort::WriteError)
+    return;
+  const QString detail = Port() ? Port()->errorString() : QString();
+  Fail(tr("Die Verbindung zum Quorex wurde unterbrochen.\n%1").arg(detail).trimmed());
+}
+
+void BulkTransfer::ClosePort() {
+  if (QSerialPort *port = Port()) port->disconnect(this);
+  image_.Port().ClosePort();
+}
+
+void BulkTransfer::Stop() {
+  active_ = false;
+  awaitingEndMark_ = false;
+  startTimer_.stop();
+  StopWatchingSilence();
+  StopTimers();
+}
+
+void BulkTransfer::Abort() {
+  if (!active_) return;
+  Stop();
+  ClosePort();
+}
+
+void BulkTransfer::Fail(const QString &reason) {
+  Abort();
+  active_ = false;
+  emit Failed(reason);
+}
+
+void BulkTransfer::Finish() {
+  Stop();
+  emit Finished();
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "Timing.h"
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QObject>
+#include <QSerialPort>
+#include <QString>
+#include <QTimer>
+
+class Register;
+
+// What a bulk read and a bulk write have in common: on an already opened port, wait, send
+// "$PROGSTART\r", collect the console's bytes (NUL bytes dropped) until more than 30 have
+// arrived, hand over to the subclass, and end at the console's end mark. Everything runs on
+// the thread that owns the port, driven by the port's signals and timers.
+//
+// A transfer that goes wrong (console silent for too long, port lost, unusable answer)
+// closes the port and reports Failed; the register image is left as it was.
+class BulkTransfer : public QObject {
+  Q_OBJECT
+
+ public:
+  // The port of `image` must be open; the transfer closes it when it ends.
+  BulkTransfer(Register &image, const Timing &timing, QObject *parent = nullptr);
+  ~BulkTransfer() override;
+
+  void Start();
+  // Ends the transfer at once without a signal: timers stopped, port closed.
+  void Abort();
+  bool IsActive() const { return active_; }
+
+ signals:
+  // Once per register.
+  void Progress();
+  void Finished();
+  void Failed(const QString &reason);
+
+ protected:
+  // More than 30 characters have arrived.
+  virtual void OnGreeting() = 0;
+  // The end mark has arrived after AwaitEndMark().
+  virtual void OnEndMark() = 0;
+  // Stops the subclass's own timers when the transfer ends for whatever reason.
+  virtual void StopTimers() {}
+
+  Register &Image() { return image_; }
+  const Timing &Time() const { return timing_; }
+  const QByteArray &Received() const { return received_; }
+  QSerialPort *Port() const;
+  // Milliseconds since Start().
+  double Now() const;
+  // Interval for a single-shot timer that must not fire before `dueMs`.
+  int MsUntil(double dueMs) const;
+
+  void Send(const QByteArray &text);
+  // From now on the end mark ends the exchange; one already received counts at once.
+  void AwaitEndMark();
+  // The console owes us an answer: silence from now on counts against it.
+  void WatchSilence();
+  void StopWatchingSilence();
+  void ClosePort();
+  void Fail(const QString &reason);
+  void Finish();
+
+ private:
+  void SendProgStart();
+  void OnReadyRead();
+  void OnPortError(QSerialPort::SerialPortError error);
+  void OnSilence();
+  void Stop();
+
+  Register &image_;
+  const Timing timing_;
+  QByteArray received_;
+  QElapsedTimer clock_;
+  QTimer startTimer_;
+  QTimer silenceTimer_;
+  bool active_ = false;
+  bool greeted_ = false;
+  bool awaitingEndMark_ = false;
+  bool watchingSilence_ = false;
+};

@@ -1,0 +1,109 @@
+#include "BulkWrite.h"
+
+#include "Protocol.h"
+#include "Register.h"
+
+#include <cmath>
+
+namespace {
+// "$P" + 3 digits + 8 characters + "\r"
+constexpr int kWriteCommandLength = 14;
+}  // namespace
+
+BulkWrite::BulkWrite(Register &image, const Timing &timing, QObject *parent)
+    : BulkTransfer(image, timing, parent) {
+  wireTimer_.setSingleShot(true);
+  wireTimer_.setTimerType(Qt::PreciseTimer);
+  connect(&wireTimer_, &QTimer::timeout, this, &BulkWrite::CheckAllOut);
+  progressTimer_.setTimerType(Qt::PreciseTimer);
+  connect(&progressTimer_, &QTimer::timeout, this, &BulkWrite::StepProgressWithWire);
+  releaseTimer_.setSingleShot(true);
+  releaseTimer_.setTimerType(Qt::PreciseTimer);
+  connect(&releaseTimer_, &QTimer::timeout, this, &BulkWrite::Release);
+}
+
+void BulkWrite::StopTimers() {
+  wireTimer_.stop();
+  progressTimer_.stop();
+  releaseTimer_.stop();
+}
+
+void BulkWrite::OnGreeting() {
+  if (!Protocol::IsQuorexGreeting(Received())) {
+    Fail(tr("Falsches Gerät!"));
+    return;
+  }
+  // The console says nothing while it takes the commands, about 3 s at 9600 baud; its
+  // silence only counts once everything is out.
+  StopWatchingSilence();
+  sendStartMs_ = Now();
+  long long bytes = 0;
+  for (int reg = 0; reg < Register::kRegisterCount; ++reg) {
+    const QByteArray command = Protocol::WriteCommand(reg, Image().Text(reg));
+    Send(command);
+    bytes += command.size();
+  }
+  Send(Protocol::ProgEnde());
+  bytes += Protocol::ProgEnde().size();
+
+  // The driver takes the bytes at once; they leave the port at line speed. The progress bar
+  // follows the line rather than jumping to its end.
+  allOutDueMs_ = sendStartMs_ + Time().WireMs(bytes);
+  wireTimer_.start(MsUntil(allOutDueMs_));
+  progressTimer_.start(qMax(1, int(Time().WireMs(kWriteCommandLength))));
+  connect(Port(), &QSerialPort::bytesWritten, this, &BulkWrite::CheckAllOut);
+  AwaitEndMark();
+}
+
+void BulkWrite::StepProgressWithWire() {
+  const int due = qMin(Register::kRegisterCount,
+                       int((Now() - sendStartMs_) / Time().WireMs(kWriteCommandLength)));
+  while (stepped_ < due) {
+    ++stepped_;
+    emit Progress();
+  }
+}
+
+// All out once the line time has passed and the port has handed every byte to the driver.
+void BulkWrite::CheckAllOut() {
+  if (allOut_ || !IsActive()) return;
+  if (Now() < allOutDueMs_) {
+    if (!wireTimer_.isActive()) wireTimer_.start(MsUntil(allOutDueMs_));
+    return;
+  }
+  if (Port() && Port()->bytesToWrite() > 0) return;  // bytesWritten calls again
+  OnAllOut();
+}
+
+void BulkWrite::OnAllOut() {
+  allOut_ = true;
+  progressTimer_.stop();
+  while (stepped_ < Register::kRegisterCount) {
+    ++stepped_;
+    emit Progress();
+  }
+  releaseTimer_.start(Time().afterTransferMs);
+  if (endMarkSeen_)
+    CloseSession();
+  else
+    WatchSilence();
+}
+
+void BulkWrite::OnEndMark() {
+  // Closing the port earlier would cut off bytes still on their way out.
+  endMarkSeen_ = true;
+  if (allOut_) CloseSession();
+}
+
+void BulkWrite::CloseSession() {
+  StopWatchingSilence();
+  ClosePort();
+  sessionClosed_ = true;
+  if (released_) Finish();
+}
+
+void BulkWrite::Release() {
+  released_ = true;
+  emit Released();
+  if (sessionClosed_ && IsActive()) Finish();
+}
