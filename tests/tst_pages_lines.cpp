@@ -73,8 +73,8 @@ class TestPagesLines : public QObject {
   void squelch();
   void duplex_data();
   void duplex();
-  void comboLists_data();
-  void comboLists();
+  void busyInLists_data();
+  void busyInLists();
   void comboPages_data();
   void comboPages();
   void okAndCancel_data();
@@ -174,8 +174,7 @@ void TestPagesLines::duplex() {
   QCOMPARE(image.Text(9), written);
 }
 
-void TestPagesLines::comboLists_data() {
-  QTest::addColumn<QString>("pageName");
+void TestPagesLines::busyInLists_data() {
   QTest::addColumn<bool>("version107");
   QTest::addColumn<QString>("combo");
   QTest::addColumn<QStringList>("items");
@@ -187,32 +186,24 @@ void TestPagesLines::comboLists_data() {
                                     "Sperrt Sendertastung",
                                     "Sperrt Sendertastung + mutet Kreis"};
   QTest::newRow("BUSY input 1.07 adds two unsorted items")
-      << "BUSYIn" << true << "funktion3"
+      << true << "funktion3"
       << sixFunctions + QStringList{"Sperrt jegliche Kreisaktivierung",
                                     "Sperrt jegliche Kreisaktivierung + mutet Kreis"};
-  QTest::newRow("BUSY input before 1.07") << "BUSYIn" << false << "funktion1" << sixFunctions;
+  QTest::newRow("BUSY input before 1.07") << false << "funktion1" << sixFunctions;
   QTest::newRow("BUSY input LED sorted")
-      << "BUSYIn" << true << "led2"
+      << true << "led2"
       << QStringList{"Keine Funktion", "KR-LED blinkt", "TX-LED blinkt"};
-  QTest::newRow("BUSY output in table order")
-      << "BUSYOut" << true << "ausgang4"
-      << QStringList{"BUSY immer aus", "BUSY aktiv bei TX aktiv", "BUSY aktiv bei Kreis an"};
-  QTest::newRow("audio in table order")
-      << "NF" << true << "aktiviert1"
-      << QStringList{"Kreis gemutet", "Mithörlautstärke", "Maximale Lautstärke",
-                     "MH + max. Lautstärke"};
 }
 
-void TestPagesLines::comboLists() {
-  QFETCH(QString, pageName);
+void TestPagesLines::busyInLists() {
   QFETCH(bool, version107);
   QFETCH(QString, combo);
   QFETCH(QStringList, items);
   Register image;
   image.SetVersion107(version107);
-  const std::unique_ptr<ConfigPage> page = MakePage(pageName, image);
-  page->show();
-  QCOMPARE(Items(Child<QComboBox>(page.get(), combo + "ComboBox")), items);
+  BUSYInKonfig page(image);
+  page.show();
+  QCOMPARE(Items(Child<QComboBox>(&page, combo + "ComboBox")), items);
 }
 
 void TestPagesLines::comboPages_data() {
@@ -319,14 +310,22 @@ void TestPagesLines::comboPages() {
 
 void TestPagesLines::okAndCancel_data() {
   QTest::addColumn<QString>("pageName");
-  for (const char *name : {"Squelch", "Duplex", "BUSYOut", "BUSYIn", "TX", "NF"})
-    QTest::newRow(name) << QString(name);
+  QTest::addColumn<QString>("helpCaption");
+  QTest::newRow("Squelch") << "Squelch" << "Hilfe Squelchkonfiguration";
+  QTest::newRow("Duplex") << "Duplex" << "Hilfe Duplex Konfiguration";
+  QTest::newRow("BUSYOut") << "BUSYOut" << "Hilfe Busy Ausgang";
+  QTest::newRow("BUSYIn") << "BUSYIn" << "Busy Eingang";
+  QTest::newRow("TX") << "TX" << "Hilfe TX Konfiguration";
+  QTest::newRow("NF") << "NF" << "Hilfe NF-Eingangskonfiguration";
 }
 
 // Untouched, OK writes back what was read (every character here has a meaning or is kept)
-// and still marks the image modified; Cancel after changing every control writes nothing.
+// and still marks the image modified; Cancel after changing every control writes nothing,
+// and neither does "Hilfe...".
 void TestPagesLines::okAndCancel() {
   QFETCH(QString, pageName);
+  QFETCH(QString, helpCaption);
+  ScriptedDialogs dialogs;
   Register image;
   for (int reg = 0; reg < Register::kRegisterCount; ++reg) image.SetText(reg, "1020321F");
   const QStringList before = image.AllTexts();
@@ -338,6 +337,11 @@ void TestPagesLines::okAndCancel() {
     for (QComboBox *combo : page->findChildren<QComboBox *>())
       combo->setCurrentIndex(combo->currentIndex() == 0 ? 1 : 0);
     for (QCheckBox *box : page->findChildren<QCheckBox *>()) box->toggle();
+    Child<QPushButton>(page.get(), "hilfeButton")->click();
+    QCOMPARE(dialogs.shown.size(), 1);
+    QCOMPARE(dialogs.Last().caption, helpCaption);
+    QCOMPARE(dialogs.Last().icon, QMessageBox::Information);
+    QVERIFY(page->isVisible());
     Child<QPushButton>(page.get(), "abbrechenButton")->click();
     QCOMPARE(page->result(), int(QDialog::Rejected));
   }

@@ -26,7 +26,8 @@ Squelchkonfiguration::Squelchkonfiguration(Register &image, QWidget *parent)
   SetButtons(ui_->okButton, ui_->abbrechenButton, ui_->hilfeButton,
              {tr("Hilfe Squelchkonfiguration"),
               tr("Squelchkonfiguration:\n\n"
-                 "Der Trägereingang (SQL) hat einen Pulldown Widerstand (ca. 10k) und benötigt für\n"
+                 "Der Trägereingang (SQL) hat einen Pulldown Widerstand (ca. 10k) und "
+                 "benötigt für\n"
                  "den high-Zustand immer eine externe Spannung (5-12V).\n\n"
                  "SQL:\n"
                  "SQL aktiv high: Der Träger ist da, wenn eine externe Spannung anliegt.\n"
