@@ -81,7 +81,6 @@ class TestSim : public QObject {
   void wireTimePacesBothWays();
   void storageFileSurvivesRestart();
   void unreadableStorageFileIsRefused();
-  void faultNames();
 
  private:
   std::unique_ptr<SimulatedConsole> sim_;
@@ -349,15 +348,6 @@ void TestSim::unreadableStorageFileIsRefused() {
   QVERIFY(!sim_->ErrorString().isEmpty());
   QCOMPARE(sim_->RegisterText(3), QStringLiteral("33333333"));
   QVERIFY(!sim_->SetStorageFile(dir.filePath(QStringLiteral("fehlt/gibt.es.nicht"))));
-}
-
-void TestSim::faultNames() {
-  Fault fault = Fault::None;
-  QCOMPARE(SimulatedConsole::FaultNames().size(), 9);
-  for (const QString &name : SimulatedConsole::FaultNames())
-    QVERIFY(SimulatedConsole::FaultFromName(name, &fault));
-  QCOMPARE(fault, Fault::HangUp);
-  QVERIFY(!SimulatedConsole::FaultFromName(QStringLiteral("kaputt"), &fault));
 }
 
 QTEST_GUILESS_MAIN(TestSim)
