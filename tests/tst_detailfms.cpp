@@ -129,14 +129,18 @@ void TestDetailFms::flagsDigitFromRadios_data() {
   QTest::addColumn<QString>("direction");
   QTest::addColumn<QString>("stage");
   QTest::addColumn<QChar>("flags");
-  QTest::newRow("TKI3 Status Baustufe 2")
-      << "tki3RadioButton" << "statusRadioButton" << "baustufe2RadioButton" << QChar('9');
-  QTest::newRow("TKI4 Anweisung Baustufe 2")
-      << "tki4RadioButton" << "anweisungRadioButton" << "baustufe2RadioButton" << QChar('F');
-  QTest::newRow("TKI2 Anweisung Baustufe 1")
-      << "tki2RadioButton" << "anweisungRadioButton" << "baustufe1RadioButton" << QChar('6');
-  QTest::newRow("TKI 1 Status Baustufe 1")
-      << "tki1RadioButton" << "statusRadioButton" << "baustufe1RadioButton" << QChar('0');
+  QTest::newRow("TKI3 Status Baustufe 2") << "tki3RadioButton"
+                                          << "statusRadioButton"
+                                          << "baustufe2RadioButton" << QChar('9');
+  QTest::newRow("TKI4 Anweisung Baustufe 2") << "tki4RadioButton"
+                                             << "anweisungRadioButton"
+                                             << "baustufe2RadioButton" << QChar('F');
+  QTest::newRow("TKI2 Anweisung Baustufe 1") << "tki2RadioButton"
+                                             << "anweisungRadioButton"
+                                             << "baustufe1RadioButton" << QChar('6');
+  QTest::newRow("TKI 1 Status Baustufe 1") << "tki1RadioButton"
+                                           << "statusRadioButton"
+                                           << "baustufe1RadioButton" << QChar('0');
 }
 
 // Starts from flags "3" (TKI 1, Anweisung, Baustufe 2) so that every row changes something.
@@ -158,9 +162,21 @@ void TestDetailFms::placeAndVehiclePaddedOnTheLeft_data() {
   QTest::addColumn<QString>("ort");
   QTest::addColumn<QString>("fahrzeug");
   QTest::addColumn<QString>("afterOk");
-  QTest::newRow("one digit each") << "7" << "5" << "6907" "0005" "F3";
-  QTest::newRow("both empty") << "" << "" << "6900" "0000" "F3";
-  QTest::newRow("typed past the field lengths") << "123" << "ABCDE" << "6912" "ABCD" "F3";
+  QTest::newRow("one digit each") << "7"
+                                  << "5"
+                                  << "6907"
+                                     "0005"
+                                     "F3";
+  QTest::newRow("both empty") << ""
+                              << ""
+                              << "6900"
+                                 "0000"
+                                 "F3";
+  QTest::newRow("typed past the field lengths") << "123"
+                                                << "ABCDE"
+                                                << "6912"
+                                                   "ABCD"
+                                                   "F3";
 }
 
 void TestDetailFms::placeAndVehiclePaddedOnTheLeft() {
@@ -204,8 +220,7 @@ void TestDetailFms::listsAreSorted() {
     QComboBox *combo = editor.Combo(name);
     QCOMPARE(combo->count(), 16);
     QVERIFY(!combo->isEditable());
-    for (int i = 0; i < 16; ++i)
-      QCOMPARE(combo->itemText(i).at(0), QChar("0123456789ABCDEF"[i]));
+    for (int i = 0; i < 16; ++i) QCOMPARE(combo->itemText(i).at(0), QChar("0123456789ABCDEF"[i]));
   }
 }
 
@@ -217,7 +232,8 @@ void TestDetailFms::helpHasNoIconAndTheApplicationCaption() {
   editor.Button("hilfeButton")->click();
   QCOMPARE(dialogs.shown.size(), 2);
   QVERIFY(dialogs.Last().text.startsWith(QStringLiteral("BOS-Kennung:\nHier wird die 1. Stelle")));
-  QVERIFY(dialogs.Last().text.endsWith(QStringLiteral("ein Anweisungstelegramm gewählt werden.\n\n")));
+  QVERIFY(
+      dialogs.Last().text.endsWith(QStringLiteral("ein Anweisungstelegramm gewählt werden.\n\n")));
   QCOMPARE(dialogs.Last().caption, QString());
   QCOMPARE(dialogs.Last().icon, QMessageBox::NoIcon);
   QCOMPARE(dialogs.Last().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));

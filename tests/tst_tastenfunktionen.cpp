@@ -87,14 +87,21 @@ void TestTastenfunktionen::loadsByFunction_data() {
   QTest::addColumn<bool>("detailEnabled");
   QTest::addColumn<QString>("text");
   // Register 21 "11223344", 23 pos 3-4 "55", register 31 "67890123" in every row.
-  QTest::newRow("Keine") << "00000000" << "Keine" << "FMS Telegramm:" << false << false << "";
-  QTest::newRow("RUF1 senden") << "01000000" << "RUF1 senden" << "FMS Telegramm:" << false
-                               << false << "";
-  QTest::newRow("FMS senden") << "02000000" << "FMS senden" << "FMS Telegramm:" << true << true
-                              << "1122334455";
-  QTest::newRow("Tonfolge senden") << "03000000" << "Tonfolge senden" << "Tonfolge:" << true
-                                   << false << "67890";
-  QTest::newRow("unknown code") << "0A000000" << "" << "FMS Telegramm:" << true << false << "";
+  QTest::newRow("Keine") << "00000000"
+                         << "Keine"
+                         << "FMS Telegramm:" << false << false << "";
+  QTest::newRow("RUF1 senden") << "01000000"
+                               << "RUF1 senden"
+                               << "FMS Telegramm:" << false << false << "";
+  QTest::newRow("FMS senden") << "02000000"
+                              << "FMS senden"
+                              << "FMS Telegramm:" << true << true << "1122334455";
+  QTest::newRow("Tonfolge senden") << "03000000"
+                                   << "Tonfolge senden"
+                                   << "Tonfolge:" << true << false << "67890";
+  QTest::newRow("unknown code") << "0A000000"
+                                << ""
+                                << "FMS Telegramm:" << true << false << "";
 }
 
 void TestTastenfunktionen::loadsByFunction() {
@@ -125,26 +132,40 @@ void TestTastenfunktionen::loadsByFunction() {
 
 void TestTastenfunktionen::okWritesTelegramRegisters_data() {
   QTest::addColumn<QString>("key");
-  QTest::addColumn<QString>("stored");   // function code at register 19 before opening
-  QTest::addColumn<QString>("choose");   // function chosen on the page, or none
-  QTest::addColumn<QString>("typed");    // typed into the key's field, or nothing when null
+  QTest::addColumn<QString>("stored");        // function code at register 19 before opening
+  QTest::addColumn<QString>("choose");        // function chosen on the page, or none
+  QTest::addColumn<QString>("typed");         // typed into the key's field, or nothing when null
   QTest::addColumn<QStringList>("expected");  // "reg=text" after OK
 
   // Register 21/22 "11111111", 23 "0ABCDEF0", 31/32 "99999999" before every row.
-  QTest::newRow("Keine chosen") << "ruf1" << "2" << "Keine" << QString()
+  QTest::newRow("Keine chosen") << "ruf1"
+                                << "2"
+                                << "Keine" << QString()
                                 << QStringList{"19=00200000", "21=00000000", "23=0AB00EF0",
                                                "31=99999999"};
-  QTest::newRow("RUF1 senden chosen") << "ruf1" << "2" << "RUF1 senden" << QString()
-                                      << QStringList{"19=01200000", "21=00000000", "23=0AB00EF0"};
-  QTest::newRow("Keine as stored") << "ruf1" << "0" << "" << QString()
-                                   << QStringList{"19=00200000", "21=00000000", "23=0AB00EF0"};
-  QTest::newRow("Tonfolge 12345") << "ruf1" << "2" << "Tonfolge senden" << "12345"
+  QTest::newRow("RUF1 senden chosen")
+      << "ruf1"
+      << "2"
+      << "RUF1 senden" << QString() << QStringList{"19=01200000", "21=00000000", "23=0AB00EF0"};
+  QTest::newRow("Keine as stored")
+      << "ruf1"
+      << "0"
+      << "" << QString() << QStringList{"19=00200000", "21=00000000", "23=0AB00EF0"};
+  QTest::newRow("Tonfolge 12345") << "ruf1"
+                                  << "2"
+                                  << "Tonfolge senden"
+                                  << "12345"
                                   << QStringList{"19=03200000", "21=11111111", "23=0AB00EF0",
                                                  "31=12345000"};
-  QTest::newRow("FMS telegram RUF 2") << "ruf2" << "0" << "FMS senden" << "6912A0B1F3"
-                                      << QStringList{"19=02200000", "22=6912A0B1", "23=0ABCDF30",
-                                                     "32=99999999"};
-  QTest::newRow("Tonfolge RUF 2") << "ruf2" << "3" << "" << "54"
+  QTest::newRow("FMS telegram RUF 2")
+      << "ruf2"
+      << "0"
+      << "FMS senden"
+      << "6912A0B1F3" << QStringList{"19=02200000", "22=6912A0B1", "23=0ABCDF30", "32=99999999"};
+  QTest::newRow("Tonfolge RUF 2") << "ruf2"
+                                  << "3"
+                                  << ""
+                                  << "54"
                                   << QStringList{"19=02300000", "22=11111111", "23=0ABCD000",
                                                  "32=54000000"};
 }
@@ -159,8 +180,8 @@ void TestTastenfunktionen::okWritesTelegramRegisters() {
   const int codePos = key == "ruf1" ? 1 : 2;
   QString reg19 = QStringLiteral("02200000");  // the other key sends its FMS telegram
   reg19[codePos] = stored.at(0);
-  Fill(image, {"19=" + reg19, "21=11111111", "22=11111111", "23=0ABCDEF0", "31=99999999",
-               "32=99999999"});
+  Fill(image,
+       {"19=" + reg19, "21=11111111", "22=11111111", "23=0ABCDEF0", "31=99999999", "32=99999999"});
   Page page(image);
   if (!choose.isEmpty()) page.Choose(key, choose);
   if (!typed.isNull()) page.Type(key, typed);
@@ -183,7 +204,8 @@ void TestTastenfunktionen::okWithoutChangesKeepsWhatItCannotShow() {
   QCOMPARE(page.Funktion("ruf1")->currentIndex(), -1);
   QVERIFY(page.Box("fmsKennungBeiPttCheckBox")->isChecked());  // "5" is not "0"
   QVERIFY(!page.Box("ruf1AktuellerKreisCheckBox")->isChecked());
-  QVERIFY(page.Box("ruf1Kreis2CheckBox")->isChecked() && page.Box("ruf1Kreis4CheckBox")->isChecked());
+  QVERIFY(page.Box("ruf1Kreis2CheckBox")->isChecked() &&
+          page.Box("ruf1Kreis4CheckBox")->isChecked());
   QVERIFY(page.Box("pttKreis1CheckBox")->isChecked() && page.Box("pttKreis3CheckBox")->isChecked());
   QCOMPARE(page.Field("ptt")->text(), QStringLiteral("ABCDEF1212"));
   QCOMPARE(page.Field("ruf2")->text(), QStringLiteral("12345"));
@@ -206,11 +228,16 @@ void TestTastenfunktionen::textsUpperCasedAndPadded_data() {
   QTest::addColumn<QString>("head");  // characters 1-8
   QTest::addColumn<int>("restPos");   // where characters 9-10 go in register 23
   QTest::addColumn<QString>("rest");
-  QTest::newRow("PTT 7 digits") << "ptt" << "1234567" << 20 << "12345670" << 1 << "00";
-  QTest::newRow("PTT lower case") << "ptt" << "abcdef01c9" << 20 << "ABCDEF01" << 1 << "C9";
-  QTest::newRow("PTT empty") << "ptt" << "" << 20 << "00000000" << 1 << "00";
-  QTest::newRow("RUF 1 lower case") << "ruf1" << "0a0b0c0d0e" << 21 << "0A0B0C0D" << 3 << "0E";
-  QTest::newRow("RUF 2 nine digits") << "ruf2" << "123456789" << 22 << "12345678" << 5 << "90";
+  QTest::newRow("PTT 7 digits") << "ptt"
+                                << "1234567" << 20 << "12345670" << 1 << "00";
+  QTest::newRow("PTT lower case") << "ptt"
+                                  << "abcdef01c9" << 20 << "ABCDEF01" << 1 << "C9";
+  QTest::newRow("PTT empty") << "ptt"
+                             << "" << 20 << "00000000" << 1 << "00";
+  QTest::newRow("RUF 1 lower case") << "ruf1"
+                                    << "0a0b0c0d0e" << 21 << "0A0B0C0D" << 3 << "0E";
+  QTest::newRow("RUF 2 nine digits") << "ruf2"
+                                     << "123456789" << 22 << "12345678" << 5 << "90";
 }
 
 void TestTastenfunktionen::textsUpperCasedAndPadded() {
@@ -237,11 +264,26 @@ void TestTastenfunktionen::lengthLimitReplacesLastAllowedCharacter_data() {
   QTest::addColumn<QString>("typed");  // typed at the end of the loaded text
   QTest::addColumn<QString>("shown");
   // Register 20, 21 "12345678", 23 "0AB CD 000", 31 "54321000".
-  QTest::newRow("PTT eleventh") << "02300000" << "ptt" << "X" << "123456781X";
-  QTest::newRow("PTT twelfth") << "02300000" << "ptt" << "XY" << "123456781Y";
-  QTest::newRow("FMS telegram eleventh") << "02300000" << "ruf1" << "7" << "12345678C7";
-  QTest::newRow("tone sequence sixth") << "02300000" << "ruf2" << "9" << "54329";
-  QTest::newRow("unknown function takes nothing") << "0A300000" << "ruf1" << "5" << "";
+  QTest::newRow("PTT eleventh") << "02300000"
+                                << "ptt"
+                                << "X"
+                                << "123456781X";
+  QTest::newRow("PTT twelfth") << "02300000"
+                               << "ptt"
+                               << "XY"
+                               << "123456781Y";
+  QTest::newRow("FMS telegram eleventh") << "02300000"
+                                         << "ruf1"
+                                         << "7"
+                                         << "12345678C7";
+  QTest::newRow("tone sequence sixth") << "02300000"
+                                       << "ruf2"
+                                       << "9"
+                                       << "54329";
+  QTest::newRow("unknown function takes nothing") << "0A300000"
+                                                  << "ruf1"
+                                                  << "5"
+                                                  << "";
 }
 
 void TestTastenfunktionen::lengthLimitReplacesLastAllowedCharacter() {
@@ -338,7 +380,8 @@ void TestTastenfunktionen::circuitBoxes() {
 
   aktuell->click();
   QVERIFY(aktuell->isChecked());
-  for (int i = 1; i <= 4; ++i) QVERIFY(!page.Box(key + "Kreis" + QString::number(i) + "CheckBox")->isChecked());
+  for (int i = 1; i <= 4; ++i)
+    QVERIFY(!page.Box(key + "Kreis" + QString::number(i) + "CheckBox")->isChecked());
   page.Box(key + "Kreis4CheckBox")->click();
   page.Ok();
   QCOMPARE(image.Text(19).at(key == "ruf1" ? 5 : 6), QChar('8'));
@@ -365,10 +408,10 @@ void TestTastenfunktionen::functionChangeKeepsOtherControls() {
   Fill(image, {"19=12200A50", "20=12345678", "22=ABCDEF01", "23=3000089F"});
   Page page(image);
   page.Type("ruf2", QStringLiteral("ABCDEF0189"));
-  const QStringList boxes = {"fmsKennungBeiPttCheckBox", "pttKreis1CheckBox", "pttKreis2CheckBox",
-                             "pttKreis3CheckBox", "ruf1AktuellerKreisCheckBox",
-                             "ruf1Kreis2CheckBox", "ruf1Kreis4CheckBox", "ruf2Kreis1CheckBox",
-                             "ruf2Kreis3CheckBox"};
+  const QStringList boxes = {
+      "fmsKennungBeiPttCheckBox", "pttKreis1CheckBox",          "pttKreis2CheckBox",
+      "pttKreis3CheckBox",        "ruf1AktuellerKreisCheckBox", "ruf1Kreis2CheckBox",
+      "ruf1Kreis4CheckBox",       "ruf2Kreis1CheckBox",         "ruf2Kreis3CheckBox"};
   QMap<QString, bool> states;
   for (const QString &name : boxes) states[name] = page.Box(name)->isChecked();
   for (const char *funktion : {"Keine", "Tonfolge senden", "RUF1 senden", "FMS senden"}) {
@@ -453,7 +496,8 @@ void TestTastenfunktionen::helpHasNoIconAndTheApplicationCaption() {
   Page page(image);
   page.Get<QPushButton>("hilfeButton")->click();
   QCOMPARE(dialogs.shown.size(), 1);
-  QVERIFY(dialogs.Last().text.startsWith(QStringLiteral("Allgemein:\nFür die Funktionen \"FMS-Kennung")));
+  QVERIFY(dialogs.Last().text.startsWith(
+      QStringLiteral("Allgemein:\nFür die Funktionen \"FMS-Kennung")));
   QVERIFY(dialogs.Last().text.endsWith(QStringLiteral("werden auf diesen Kreisen gesendet.\n")));
   QCOMPARE(dialogs.Last().caption, QString());
   QCOMPARE(dialogs.Last().icon, QMessageBox::NoIcon);
@@ -466,8 +510,8 @@ void TestTastenfunktionen::treeEntryOpensPage() {
   window.show();
   QTreeWidget *tree = window.findChild<QTreeWidget *>("configTree");
   tree->setEnabled(true);
-  const QList<QTreeWidgetItem *> found = tree->findItems(QStringLiteral("Tastenfunktionen"),
-                                                         Qt::MatchExactly | Qt::MatchRecursive);
+  const QList<QTreeWidgetItem *> found =
+      tree->findItems(QStringLiteral("Tastenfunktionen"), Qt::MatchExactly | Qt::MatchRecursive);
   QCOMPARE(found.size(), 1);
   QString title;
   const auto done = OnNextModal([&](QDialog *page) {

@@ -91,8 +91,8 @@ void DetailFMS::LoadControls() {
 
   // An unknown flags character reads as 0: "TKI 1", "Status", "Baustufe 1".
   int value = Register::HexDigitToValue(flags_);
-  QRadioButton *const tki[4] = {ui_->tki1RadioButton, ui_->tki2RadioButton,
-                                ui_->tki3RadioButton, ui_->tki4RadioButton};
+  QRadioButton *const tki[4] = {ui_->tki1RadioButton, ui_->tki2RadioButton, ui_->tki3RadioButton,
+                                ui_->tki4RadioButton};
   for (int i = 3; i >= 0; --i) {
     if (value >= kTkiValues[i]) {
       tki[i]->setChecked(true);
@@ -124,9 +124,10 @@ void DetailFMS::accept() {
   if (ui_->anweisungRadioButton->isChecked()) flags += kAnweisungValue;
   if (ui_->baustufe2RadioButton->isChecked()) flags += kBaustufe2Value;
 
-  const QString telegram = QString(bos_) + land_ + ort_.rightJustified(kOrtLength, QLatin1Char('0')) +
-                     fahrzeug_.rightJustified(kFahrzeugLength, QLatin1Char('0')) + status_ +
-                     Register::ValueToHexDigit(flags);
+  const QString telegram = QString(bos_) + land_ +
+                           ort_.rightJustified(kOrtLength, QLatin1Char('0')) +
+                           fahrzeug_.rightJustified(kFahrzeugLength, QLatin1Char('0')) + status_ +
+                           Register::ValueToHexDigit(flags);
   // The caller's characters after the telegram stay as they are.
   text_ = telegram + text_.mid(kTelegramLength);
   QDialog::accept();

@@ -34,19 +34,24 @@ Tastenfunktionen::Tastenfunktionen(Register &image, QWidget *parent)
   ptt_.field = ui_->pttTelegramLineEdit;
   ruf_[0].field = ui_->ruf1TelegramLineEdit;
   ruf_[1].field = ui_->ruf2TelegramLineEdit;
-  rufKeys_[0] = {&kRuf1FunktionItems, ui_->ruf1FunktionComboBox, ui_->ruf1AktuellerKreisCheckBox,
+  rufKeys_[0] = {&kRuf1FunktionItems,
+                 ui_->ruf1FunktionComboBox,
+                 ui_->ruf1AktuellerKreisCheckBox,
                  {ui_->ruf1Kreis1CheckBox, ui_->ruf1Kreis2CheckBox, ui_->ruf1Kreis3CheckBox,
                   ui_->ruf1Kreis4CheckBox},
-                 ui_->ruf1TelegramLabel, ui_->ruf1DetailButton};
-  rufKeys_[1] = {&kRuf2FunktionItems, ui_->ruf2FunktionComboBox, ui_->ruf2AktuellerKreisCheckBox,
+                 ui_->ruf1TelegramLabel,
+                 ui_->ruf1DetailButton};
+  rufKeys_[1] = {&kRuf2FunktionItems,
+                 ui_->ruf2FunktionComboBox,
+                 ui_->ruf2AktuellerKreisCheckBox,
                  {ui_->ruf2Kreis1CheckBox, ui_->ruf2Kreis2CheckBox, ui_->ruf2Kreis3CheckBox,
                   ui_->ruf2Kreis4CheckBox},
-                 ui_->ruf2TelegramLabel, ui_->ruf2DetailButton};
+                 ui_->ruf2TelegramLabel,
+                 ui_->ruf2DetailButton};
 
   // The telegram registers are replaced whole, so every position is part of the snapshot.
-  for (int reg : {kPttTelegramRegister, kRufKeys[0].telegramRegister,
-                  kRufKeys[1].telegramRegister, kRufKeys[0].tonfolgeRegister,
-                  kRufKeys[1].tonfolgeRegister})
+  for (int reg : {kPttTelegramRegister, kRufKeys[0].telegramRegister, kRufKeys[1].telegramRegister,
+                  kRufKeys[0].tonfolgeRegister, kRufKeys[1].tonfolgeRegister})
     for (int pos = 0; pos < Register::kRegisterLength; ++pos) Cover({reg, pos});
   for (RegisterSpot rest : {kPttTelegramRest, kRufKeys[0].telegramRest, kRufKeys[1].telegramRest}) {
     Cover(rest);
@@ -88,15 +93,18 @@ Tastenfunktionen::Tastenfunktionen(Register &image, QWidget *parent)
         },
         [] { return true; });
     for (QCheckBox *box : controls.kreise)
-      connect(box, &QCheckBox::clicked, this, [this, key](bool checked) { ClickKreis(key, checked); });
+      connect(box, &QCheckBox::clicked, this,
+              [this, key](bool checked) { ClickKreis(key, checked); });
     connect(controls.aktuellerKreis, &QCheckBox::clicked, this,
             [this, key](bool checked) { ClickAktuellerKreis(key, checked); });
   }
 
   // textEdited: only the technician's edits are held to the limit, not the page's own updates.
   connect(ui_->pttTelegramLineEdit, &QLineEdit::textEdited, this, [this] { LimitLength(ptt_); });
-  connect(ui_->ruf1TelegramLineEdit, &QLineEdit::textEdited, this, [this] { LimitLength(ruf_[0]); });
-  connect(ui_->ruf2TelegramLineEdit, &QLineEdit::textEdited, this, [this] { LimitLength(ruf_[1]); });
+  connect(ui_->ruf1TelegramLineEdit, &QLineEdit::textEdited, this,
+          [this] { LimitLength(ruf_[0]); });
+  connect(ui_->ruf2TelegramLineEdit, &QLineEdit::textEdited, this,
+          [this] { LimitLength(ruf_[1]); });
   connect(ui_->pttDetailButton, &QPushButton::clicked, this, [this] { OpenDetail(ptt_); });
   connect(ui_->ruf1DetailButton, &QPushButton::clicked, this, [this] { OpenDetail(ruf_[0]); });
   connect(ui_->ruf2DetailButton, &QPushButton::clicked, this, [this] { OpenDetail(ruf_[1]); });
@@ -173,8 +181,8 @@ void Tastenfunktionen::LoadRufTelegram(int key, QChar code, bool chosen) {
       // Opening the page leaves the field of a plain call key empty; choosing such a function
       // fills it with zeros, so both store "00000000" in the telegram register.
       telegram.text = chosen ? QStringLiteral("00000000") : QString();
-      telegram.limit = chosen || code == QLatin1Char(kFunktionRufSenden) ? kRufSendenLimit
-                                                                        : kKeineLimit;
+      telegram.limit =
+          chosen || code == QLatin1Char(kFunktionRufSenden) ? kRufSendenLimit : kKeineLimit;
       break;
     case kFunktionFmsSenden:
       telegram.text = Image().Text(spots.telegramRegister) + ReadRest(Image(), spots.telegramRest);
@@ -213,8 +221,10 @@ void Tastenfunktionen::UpdateEnabling() {
     const QChar code = Snapshot(kRufKeys[key].funktion);
     const bool noText =
         code == QLatin1Char(kFunktionKeine) || code == QLatin1Char(kFunktionRufSenden);
-    if (code == QLatin1Char(kFunktionFmsSenden)) controls.telegramLabel->setText(tr("FMS Telegramm:"));
-    if (code == QLatin1Char(kFunktionTonfolgeSenden)) controls.telegramLabel->setText(tr("Tonfolge:"));
+    if (code == QLatin1Char(kFunktionFmsSenden))
+      controls.telegramLabel->setText(tr("FMS Telegramm:"));
+    if (code == QLatin1Char(kFunktionTonfolgeSenden))
+      controls.telegramLabel->setText(tr("Tonfolge:"));
     controls.telegramLabel->setEnabled(!noText);
     ruf_[key].field->setEnabled(!noText);
     controls.detail->setEnabled(code == QLatin1Char(kFunktionFmsSenden));
