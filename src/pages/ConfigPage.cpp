@@ -203,27 +203,27 @@ void ConfigPage::BindNumberField(QLineEdit *field, const std::vector<RegisterSpo
     if (c < QLatin1Char('0') || c > QLatin1Char('9')) break;
     stored = stored * 10 + (c.unicode() - '0');
   }
+  const auto refuse = [this, field](const QString &why) {
+    ShowMessage(this, why, QString(), QMessageBox::Warning, QMessageBox::Ok);
+    field->setFocus();
+    field->selectAll();
+    return false;
+  };
   AddBinding([field, stored] { field->setText(QString::number(stored)); },
-             [this, field, spots, min, max] {
+             [this, field, spots, min, max, refuse] {
                const QString text = field->text().trimmed();
+               if (text.isEmpty()) return refuse(tr("Geben Sie eine ganze Zahl ein."));
                bool number = false;
                const qlonglong value = text.toLongLong(&number);
-               QString refusal;
-               if (text.isEmpty())
-                 refusal = tr("Geben Sie eine ganze Zahl ein.");
-               else if (!number || value < min || value > max)
-                 // A run of digits too long for any integer is out of range as well.
-                 refusal = tr("Geben Sie eine ganze Zahl zwischen %1 und %2 ein.").arg(min).arg(max);
-               if (!refusal.isEmpty()) {
-                 ShowMessage(this, refusal, QString(), QMessageBox::Warning, QMessageBox::Ok);
-                 field->setFocus();
-                 field->selectAll();
-                 return false;
-               }
+               // A run of digits too long for any integer is out of range as well.
+               if (!number || value < min || value > max)
+                 return refuse(
+                     tr("Geben Sie eine ganze Zahl zwischen %1 und %2 ein.").arg(min).arg(max));
                const int width = static_cast<int>(spots.size());
-               const QString digits = QString::number(value).rightJustified(width, QLatin1Char('0'));
+               const QString digits =
+                   QString::number(value).rightJustified(width, QLatin1Char('0'));
                Q_ASSERT(digits.size() == width);
-               if (digits.size() != width) return false;  // a page whose range outgrows its spots
+               if (digits.size() != width) return false;  // a range wider than its spots
                for (int i = 0; i < width; ++i) Cover(spots[i]) = digits.at(i);
                return true;
              });
