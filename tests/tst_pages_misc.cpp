@@ -63,7 +63,9 @@ QStringList Items(QComboBox *combo) {
 }
 
 // The text a combo box shows: the chosen item, or nothing at all.
-QString Shown(QComboBox *combo) { return combo->currentIndex() < 0 ? QString() : combo->currentText(); }
+QString Shown(QComboBox *combo) {
+  return combo->currentIndex() < 0 ? QString() : combo->currentText();
+}
 
 void Ok(QWidget *page) { Child<QPushButton>(page, QStringLiteral("okButton"))->click(); }
 
@@ -158,8 +160,8 @@ void TestPagesMisc::tonrufChanges_data() {
   QTest::newRow("25, only the new circuit") << 2 << "25" << QStringList{"nur"} << "21";
   QTest::newRow("none, in addition") << 1 << "00" << QStringList{"zus", "akt:Keine Aktivierung"}
                                      << "04";
-  QTest::newRow("in addition, then none") << 3 << "01" << QStringList{"akt:Keine Aktivierung", "zus"}
-                                          << "04";
+  QTest::newRow("in addition, then none")
+      << 3 << "01" << QStringList{"akt:Keine Aktivierung", "zus"} << "04";
   QTest::newRow("condition keeps the mode") << 4 << "37" << QStringList{"akt:Nur wenn kein TX"}
                                             << "36";
   QTest::newRow("last of two choices counts")
@@ -236,25 +238,42 @@ void TestPagesMisc::senderFields_data() {
   QTest::addColumn<QString>("written51");
   QTest::addColumn<QString>("written55");
 
-  QTest::newRow("shown as stored") << "12012345" << "25ABCDEF" << "120" << "250" << QString()
-                                   << QString() << false << QString() << false << "12012345" << "25ABCDEF";
-  QTest::newRow("time limit 7") << "12012345" << "25ABCDEF" << "120" << "250" << "7" << QString()
-                                << false << QString() << false << "00712345" << "25ABCDEF";
-  QTest::newRow("time limit empty") << "99912345" << "25ABCDEF" << "999" << "250" << "" << QString()
-                                    << false << QString() << false << "00012345" << "25ABCDEF";
-  QTest::newRow("pre-key 3, left") << "00000000" << "00000000" << "000" << "000" << QString() << "3"
-                                   << true << "300" << false << "00000000" << "30000000";
-  QTest::newRow("pre-key 999, left") << "00000000" << "00000000" << "000" << "000" << QString()
-                                     << "999" << true << "990" << false << "00000000" << "99000000";
-  QTest::newRow("pre-key 12, left") << "00000000" << "00000000" << "000" << "000" << QString() << "12"
-                                    << true << "120" << false << "00000000" << "12000000";
-  QTest::newRow("pre-key empty, left") << "00000000" << "55000000" << "000" << "550" << QString()
-                                       << "" << true << "000" << false << "00000000" << "00000000";
-  QTest::newRow("pre-key 7, OK without leaving") << "00000000" << "55000000" << "000" << "550"
-                                                << QString() << "7" << false << QString() << false
-                                                << "00000000" << "70000000";
-  QTest::newRow("pre-key 5, OK by Enter") << "00000000" << "99000000" << "000" << "990" << QString()
-                                          << "5" << false << QString() << true << "00000000" << "50000000";
+  QTest::newRow("shown as stored")
+      << "12012345" << "25ABCDEF" << "120" << "250"
+      << QString() << QString() << false << QString() << false
+      << "12012345" << "25ABCDEF";
+  QTest::newRow("time limit 7")
+      << "12012345" << "25ABCDEF" << "120" << "250"
+      << "7" << QString() << false << QString() << false
+      << "00712345" << "25ABCDEF";
+  QTest::newRow("time limit empty")
+      << "99912345" << "25ABCDEF" << "999" << "250"
+      << "" << QString() << false << QString() << false
+      << "00012345" << "25ABCDEF";
+  QTest::newRow("pre-key 3, left")
+      << "00000000" << "00000000" << "000" << "000"
+      << QString() << "3" << true << "300" << false
+      << "00000000" << "30000000";
+  QTest::newRow("pre-key 999, left")
+      << "00000000" << "00000000" << "000" << "000"
+      << QString() << "999" << true << "990" << false
+      << "00000000" << "99000000";
+  QTest::newRow("pre-key 12, left")
+      << "00000000" << "00000000" << "000" << "000"
+      << QString() << "12" << true << "120" << false
+      << "00000000" << "12000000";
+  QTest::newRow("pre-key empty, left")
+      << "00000000" << "55000000" << "000" << "550"
+      << QString() << "" << true << "000" << false
+      << "00000000" << "00000000";
+  QTest::newRow("pre-key 7, OK without leaving")
+      << "00000000" << "55000000" << "000" << "550"
+      << QString() << "7" << false << QString() << false
+      << "00000000" << "70000000";
+  QTest::newRow("pre-key 5, OK by Enter")
+      << "00000000" << "99000000" << "000" << "990"
+      << QString() << "5" << false << QString() << true
+      << "00000000" << "50000000";
 }
 
 void TestPagesMisc::senderFields() {
@@ -321,18 +340,30 @@ void TestPagesMisc::headset_data() {
   QTest::addColumn<QString>("written14");
   QTest::addColumn<QString>("written15");
 
-  QTest::newRow("20 / 150") << "20ABCDEF" << "15012345" << "SH/HS Mikro*" << "SH-Mikro" << "150"
-                            << "" << QString() << "20ABCDEF" << "15012345";
-  QTest::newRow("threshold 9") << "01000000" << "15012345" << "SH-Mikro" << "HS-Mikro" << "150" << ""
-                               << "9" << "01000000" << "00912345";
-  QTest::newRow("threshold empty") << "01000000" << "15012345" << "SH-Mikro" << "HS-Mikro" << "150"
-                                   << "" << "" << "01000000" << "00012345";
-  QTest::newRow("threshold 45") << "01000000" << "15012345" << "SH-Mikro" << "HS-Mikro" << "150"
-                                << "" << "45" << "01000000" << "04512345";
-  QTest::newRow("microphone 3 kept") << "32000000" << "00000000" << "" << "SH/HS Mikro*" << "000"
-                                     << "" << QString() << "32000000" << "00000000";
-  QTest::newRow("microphone 3 replaced") << "32000000" << "00000000" << "" << "SH/HS Mikro*" << "000"
-                                         << "HS-Mikro" << QString() << "12000000" << "00000000";
+  QTest::newRow("20 / 150")
+      << "20ABCDEF" << "15012345"
+      << "SH/HS Mikro*" << "SH-Mikro" << "150"
+      << "" << QString() << "20ABCDEF" << "15012345";
+  QTest::newRow("threshold 9")
+      << "01000000" << "15012345"
+      << "SH-Mikro" << "HS-Mikro" << "150"
+      << "" << "9" << "01000000" << "00912345";
+  QTest::newRow("threshold empty")
+      << "01000000" << "15012345"
+      << "SH-Mikro" << "HS-Mikro" << "150"
+      << "" << "" << "01000000" << "00012345";
+  QTest::newRow("threshold 45")
+      << "01000000" << "15012345"
+      << "SH-Mikro" << "HS-Mikro" << "150"
+      << "" << "45" << "01000000" << "04512345";
+  QTest::newRow("microphone 3 kept")
+      << "32000000" << "00000000"
+      << "" << "SH/HS Mikro*" << "000"
+      << "" << QString() << "32000000" << "00000000";
+  QTest::newRow("microphone 3 replaced")
+      << "32000000" << "00000000"
+      << "" << "SH/HS Mikro*" << "000"
+      << "HS-Mikro" << QString() << "12000000" << "00000000";
 }
 
 void TestPagesMisc::headset() {
@@ -658,7 +689,8 @@ void TestPagesMisc::openedFromTree() {
   QVERIFY(QTest::qWaitForWindowExposed(&window));
   auto *tree = Child<QTreeWidget>(&window, QStringLiteral("configTree"));
   tree->setEnabled(true);
-  const QList<QTreeWidgetItem *> found = tree->findItems(entry, Qt::MatchExactly | Qt::MatchRecursive);
+  const QList<QTreeWidgetItem *> found =
+      tree->findItems(entry, Qt::MatchExactly | Qt::MatchRecursive);
   QCOMPARE(found.size(), 1);
 
   QString seenTitle;

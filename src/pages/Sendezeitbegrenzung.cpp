@@ -46,13 +46,17 @@ Sendezeitbegrenzung::Sendezeitbegrenzung(Register &image, QWidget *parent)
              {tr("Hilfe Sendezeitbegrenzung"),
               tr("Sendezeitbegrenzung:\n"
                  "\n"
-                 "Hier kann die Sendezeitbegrenzung eingestellt werden. Wird 000 programmiert, dann ist die\n"
-                 "Sendezeitbegrenzung ausgeschaltet. Sonst wird nach der eingestellten Zeit (001-999 s) der\n"
+                 "Hier kann die Sendezeitbegrenzung eingestellt werden. Wird 000 programmiert, "
+                 "dann ist die\n"
+                 "Sendezeitbegrenzung ausgeschaltet. Sonst wird nach der eingestellten Zeit "
+                 "(001-999 s) der\n"
                  "Sender automatisch ausgeschaltet.\n"
                  "\n"
                  "\n"
-                 "Sendervorlaufzeit: Hier kann die Sendervorlaufzeit eingestellt werden. Sie beginnt mit der \n"
-                 "Sendertastung. Während der eingestellten Vorlaufzeit (000-990 ms) wird keine NF (mit Aus- \n"
+                 "Sendervorlaufzeit: Hier kann die Sendervorlaufzeit eingestellt werden. Sie "
+                 "beginnt mit der \n"
+                 "Sendertastung. Während der eingestellten Vorlaufzeit (000-990 ms) wird keine NF "
+                 "(mit Aus- \n"
                  "nahme der NF vom Omrel-Modul) zum NF-Ausgang geschaltet.")});
 }
 

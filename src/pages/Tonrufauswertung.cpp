@@ -25,31 +25,32 @@ Tonrufauswertung::Tonrufauswertung(Register &image, QWidget *parent)
                     zusaetzlich[i], kZusaetzlich);
   }
 
-  SetButtons(ui_->okButton, ui_->abbrechenButton, ui_->hilfeButton,
-             {QString(),
-              tr("Allgemein:\n"
-                 "Für die Tonrufauswertung wird ein Omrel-Modul pro Funkkreis benötigt.\n"
-                 "Für die Funkkreise gilt folgende Zuordnung:\n"
-                 "Funkkreis 1: Omrel mit Adresse 1 im Steckplatz ST8\n"
-                 "Funkkreis 2: Omrel mit Adresse 2 im Steckplatz ST7\n"
-                 "Funkkreis 3: Omrel mit Adresse 3 im Steckplatz ST6\n"
-                 "Funkkreis 4: Omrel mit Adresse 4 im Steckplatz ST5\n"
-                 "\n"
-                 "Auszuwertender Tonruf:\n"
-                 "Hier kann der auszuwertende Tonruf eingestellt werden.\n"
-                 "Mögliche Tonrufe sind Tonruf 1 (1750Hz) und/oder Tonruf 2 (2135Hz).\n"
-                 "\n"
-                 "Funkkreisaktivierung:\n"
-                 "Hier kann eingestellt werden, unter welchen Bedingungen eine Tonrufauswertung\n"
-                 "auch zur Funkkreisaktivierung führt. Die Aktivierung erfolgt entweder nie, immer,\n"
-                 "wenn gerade nicht gesendet wird oder wenn gerade nicht gesendet wird UND\n"
-                 "der Handapparat aufliegt.\n"
-                 "\n"
-                 "Aktivierungsart:\n"
-                 "Hier kann eingestellt werden, ob die bisherigen Funkkreise aktiviert bleiben oder\n"
-                 "ob nur der neue Funkkreis aktiviert wird.\n"
-                 "\n"),
-              QMessageBox::NoIcon});
+  SetButtons(
+      ui_->okButton, ui_->abbrechenButton, ui_->hilfeButton,
+      {QString(),
+       tr("Allgemein:\n"
+          "Für die Tonrufauswertung wird ein Omrel-Modul pro Funkkreis benötigt.\n"
+          "Für die Funkkreise gilt folgende Zuordnung:\n"
+          "Funkkreis 1: Omrel mit Adresse 1 im Steckplatz ST8\n"
+          "Funkkreis 2: Omrel mit Adresse 2 im Steckplatz ST7\n"
+          "Funkkreis 3: Omrel mit Adresse 3 im Steckplatz ST6\n"
+          "Funkkreis 4: Omrel mit Adresse 4 im Steckplatz ST5\n"
+          "\n"
+          "Auszuwertender Tonruf:\n"
+          "Hier kann der auszuwertende Tonruf eingestellt werden.\n"
+          "Mögliche Tonrufe sind Tonruf 1 (1750Hz) und/oder Tonruf 2 (2135Hz).\n"
+          "\n"
+          "Funkkreisaktivierung:\n"
+          "Hier kann eingestellt werden, unter welchen Bedingungen eine Tonrufauswertung\n"
+          "auch zur Funkkreisaktivierung führt. Die Aktivierung erfolgt entweder nie, immer,\n"
+          "wenn gerade nicht gesendet wird oder wenn gerade nicht gesendet wird UND\n"
+          "der Handapparat aufliegt.\n"
+          "\n"
+          "Aktivierungsart:\n"
+          "Hier kann eingestellt werden, ob die bisherigen Funkkreise aktiviert bleiben oder\n"
+          "ob nur der neue Funkkreis aktiviert wird.\n"
+          "\n"),
+       QMessageBox::NoIcon});
 }
 
 Tonrufauswertung::~Tonrufauswertung() = default;
