@@ -2,6 +2,7 @@
 
 #include "Protocol.h"
 
+#include <QCollator>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QSerialPort>
@@ -108,7 +109,10 @@ QStringList SerialPort::ListPorts() {
 #else
   for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
     names.append(info.portName());
-  std::sort(names.begin(), names.end());
+  // ttyS2 before ttyS10, ttyUSB0 before ttyUSB1.
+  QCollator order;
+  order.setNumericMode(true);
+  std::sort(names.begin(), names.end(), order);
 #endif
   QStringList openable;
   for (const QString &name : names) {

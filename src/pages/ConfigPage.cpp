@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QShowEvent>
 
 #include <algorithm>
@@ -167,6 +169,106 @@ void ConfigPage::BindMask(RegisterSpot spot, const std::array<QCheckBox *, 4> &b
 
 void ConfigPage::AddBinding(std::function<void()> show, std::function<bool()> pull) {
   bindings_.push_back({std::move(show), std::move(pull)});
+}
+
+void ConfigPage::AcceptDigitsOnly(QLineEdit *field, int maxLength) {
+  // [0-9] rather than \d, which would let the digits of other scripts in.
+  const QString pattern = maxLength > 0 ? QStringLiteral("[0-9]{0,%1}").arg(maxLength)
+                                        : QStringLiteral("[0-9]*");
+  field->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), field));
+  if (maxLength > 0) field->setMaxLength(maxLength);
+}
+
+void ConfigPage::BindDigitField(QLineEdit *field, const std::vector<RegisterSpot> &spots) {
+  for (RegisterSpot spot : spots) Cover(spot);
+  AddBinding(
+      [this, field, spots] {
+        QString text;
+        for (RegisterSpot spot : spots) text += Snapshot(spot);
+        field->setText(text);
+      },
+      [this, field, spots] {
+        const int width = static_cast<int>(spots.size());
+        const QString text = field->text().rightJustified(width, QLatin1Char('0'), true);
+        for (int i = 0; i < width; ++i) Cover(spots[i]) = text.at(i);
+        return true;
+      });
+}
+
+void ConfigPage::BindNumberField(QLineEdit *field, const std::vector<RegisterSpot> &spots,
+                                 int min, int max) {
+  int stored = 0;
+  for (RegisterSpot spot : spots) {
+    const QChar c = Cover(spot);
+    if (c < QLatin1Char('0') || c > QLatin1Char('9')) break;
+    stored = stored * 10 + (c.unicode() - '0');
+  }
+  const auto refuse = [this, field](const QString &why) {
+    ShowMessage(this, why, QString(), QMessageBox::Warning, QMessageBox::Ok);
+    field->setFocus();
+    field->selectAll();
+    return false;
+  };
+  AddBinding([field, stored] { field->setText(QString::number(stored)); },
+             [this, field, spots, min, max, refuse] {
+               const QString text = field->text().trimmed();
+               if (text.isEmpty()) return refuse(tr("Geben Sie eine ganze Zahl ein."));
+               bool number = false;
+               const qlonglong value = text.toLongLong(&number);
+               // A run of digits too long for any integer is out of range as well.
+               if (!number || value < min || value > max)
+                 return refuse(
+                     tr("Geben Sie eine ganze Zahl zwischen %1 und %2 ein.").arg(min).arg(max));
+               const int width = static_cast<int>(spots.size());
+               const QString digits =
+                   QString::number(value).rightJustified(width, QLatin1Char('0'));
+               Q_ASSERT(digits.size() == width);
+               if (digits.size() != width) return false;  // a range wider than its spots
+               for (int i = 0; i < width; ++i) Cover(spots[i]) = digits.at(i);
+               return true;
+             });
+}
+
+void ConfigPage::BindPackedDigit(QComboBox *combo, RegisterSpot spot, const ItemTable &table,
+                                 QRadioButton *plain, QRadioButton *flagged, int flagValue) {
+  Cover(spot);
+  const auto listed = [table](int value) {
+    return value >= 0 && value < 16 &&
+           !TextFor(table, Register::ValueToHexDigit(value)).isEmpty();
+  };
+  // The snapshot always holds the digit OK is to write. Only while the list binding shows
+  // it does it hold the bare choice; the mode is put back on top right after.
+  AddBinding(
+      [this, spot, plain, flagged, flagValue, listed] {
+        const int value = Register::HexDigitToValue(Snapshot(spot));
+        const bool withFlag = value >= flagValue;
+        (withFlag ? flagged : plain)->setChecked(true);
+        if (withFlag && listed(value - flagValue))
+          Cover(spot) = Register::ValueToHexDigit(value - flagValue);
+      },
+      [] { return true; });
+  BindComboBox(combo, spot, table);
+  // Adds the mode to a bare listed choice, or takes it off a packed one. An unlisted digit
+  // stays as it is: with the mode added it might be no digit at all.
+  const auto pack = [this, spot, flagValue, listed](bool withFlag) {
+    const int value = Register::HexDigitToValue(Snapshot(spot));
+    if (withFlag && value < flagValue && listed(value))
+      Cover(spot) = Register::ValueToHexDigit(value + flagValue);
+    else if (!withFlag && value >= flagValue && listed(value - flagValue))
+      Cover(spot) = Register::ValueToHexDigit(value - flagValue);
+  };
+  AddBinding([flagged, pack] { pack(flagged->isChecked()); }, [] { return true; });
+  // Connected after the list binding's own handler, which has just stored the bare choice.
+  connect(combo, &QComboBox::currentIndexChanged, this, [this, flagged, pack](int index) {
+    if (loading_ || index < 0) return;
+    pack(flagged->isChecked());
+    UpdateEnabling();
+  });
+  connect(flagged, &QRadioButton::toggled, this, [this, pack](bool on) {
+    if (loading_) return;
+    pack(on);
+    UpdateEnabling();
+  });
 }
 
 void ConfigPage::showEvent(QShowEvent *event) {

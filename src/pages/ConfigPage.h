@@ -14,6 +14,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class Register;
@@ -80,6 +81,26 @@ class ConfigPage : public QDialog {
   // A page-specific control: `show` derives it from the snapshot when the page is shown,
   // `pull` takes it back into the snapshot at OK and may refuse (the page then stays open).
   void AddBinding(std::function<void()> show, std::function<bool()> pull);
+
+  // Numeric edit fields. Only the digits 0 to 9 can be typed, at most `maxLength` of them
+  // (0: no limit of our own).
+  static void AcceptDigitsOnly(QLineEdit *field, int maxLength);
+  // Decimal digits spread over `spots`, one per spot: shown as the characters stand, stored
+  // at OK completed on the left with "0" to one digit per spot ("" -> "000", "7" -> "007").
+  void BindDigitField(QLineEdit *field, const std::vector<RegisterSpot> &spots);
+  // A whole number written over `spots` with leading zeros. Read up to the first character
+  // that is no decimal digit ("045" -> 45, "1A5" -> 1, "A.." -> 0) and shown without leading
+  // zeros. OK refuses an empty field or a number outside min..max: the technician is told,
+  // the field gets the focus and the page stays open.
+  void BindNumberField(QLineEdit *field, const std::vector<RegisterSpot> &spots, int min,
+                       int max);
+  // One hex digit packing a choice from `table` (values below `flagValue`) and a mode: the
+  // item's value, plus `flagValue` while `flagged` is checked rather than `plain`. The list
+  // works as with BindComboBox; a digit of `flagValue` or more checks `flagged`. A digit
+  // whose choice the table does not list is kept as it is until an item is chosen,
+  // whichever mode is checked.
+  void BindPackedDigit(QComboBox *combo, RegisterSpot spot, const ItemTable &table,
+                       QRadioButton *plain, QRadioButton *flagged, int flagValue);
 
   // Enables and disables dependent controls from the snapshot. Runs after showing and after
   // every choice or click that changed the snapshot.

@@ -2,10 +2,20 @@
 
 #include "ConfigPage.h"
 
+#include <memory>
+
+namespace Ui {
+class HoererLSKonfig;
+}
+
 // Earpiece and loudspeaker switching.
 class HoererLSKonfig : public ConfigPage {
   Q_OBJECT
 
  public:
   explicit HoererLSKonfig(Register &image, QWidget *parent = nullptr);
+  ~HoererLSKonfig() override;
+
+ private:
+  std::unique_ptr<Ui::HoererLSKonfig> ui_;
 };

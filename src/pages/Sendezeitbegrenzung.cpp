@@ -1,5 +1,69 @@
 #include "Sendezeitbegrenzung.h"
 
-Sendezeitbegrenzung::Sendezeitbegrenzung(Register &image, QWidget *parent) : ConfigPage(image, parent) {
-  setWindowTitle(tr("Sendereinstellungen"));
+#include "SenderTable.h"
+#include "ui_Sendezeitbegrenzung.h"
+
+#include <QLineEdit>
+
+using namespace SenderTable;
+
+namespace {
+
+// Three characters, the last one "0": "" -> "000", "5" -> "500", "12" -> "120",
+// "125" -> "120".
+QString CompletedVorlaufzeit(const QString &text) {
+  return text.left(2).leftJustified(2, QLatin1Char('0')) + QLatin1Char('0');
+}
+
+}  // namespace
+
+Sendezeitbegrenzung::Sendezeitbegrenzung(Register &image, QWidget *parent)
+    : ConfigPage(image, parent), ui_(std::make_unique<Ui::Sendezeitbegrenzung>()) {
+  ui_->setupUi(this);
+  AcceptDigitsOnly(ui_->sendezeitLineEdit, 3);
+  AcceptDigitsOnly(ui_->vorlaufzeitLineEdit, 3);
+  BindDigitField(ui_->sendezeitLineEdit, kSendezeit);
+
+  for (RegisterSpot spot : kVorlaufzeit) Cover(spot);
+  AddBinding(
+      [this] {
+        ui_->vorlaufzeitLineEdit->setText(QString(Snapshot(kVorlaufzeit[0])) +
+                                          Snapshot(kVorlaufzeit[1]) + QLatin1Char('0'));
+      },
+      [this] {
+        // OK by the Enter key leaves the focus in the field, so it may not be completed yet.
+        CompleteVorlaufzeit();
+        const QString text = ui_->vorlaufzeitLineEdit->text();
+        Cover(kVorlaufzeit[0]) = text.at(0);
+        Cover(kVorlaufzeit[1]) = text.at(1);
+        return true;
+      });
+  // Fires when the field loses the focus (and on Enter, where OK completes it anyway).
+  connect(ui_->vorlaufzeitLineEdit, &QLineEdit::editingFinished, this,
+          &Sendezeitbegrenzung::CompleteVorlaufzeit);
+
+  SetButtons(ui_->okButton, ui_->abbrechenButton, ui_->hilfeButton,
+             {tr("Hilfe Sendezeitbegrenzung"),
+              tr("Sendezeitbegrenzung:\n"
+                 "\n"
+                 "Hier kann die Sendezeitbegrenzung eingestellt werden. Wird 000 programmiert, "
+                 "dann ist die\n"
+                 "Sendezeitbegrenzung ausgeschaltet. Sonst wird nach der eingestellten Zeit "
+                 "(001-999 s) der\n"
+                 "Sender automatisch ausgeschaltet.\n"
+                 "\n"
+                 "\n"
+                 "Sendervorlaufzeit: Hier kann die Sendervorlaufzeit eingestellt werden. Sie "
+                 "beginnt mit der \n"
+                 "Sendertastung. Während der eingestellten Vorlaufzeit (000-990 ms) wird keine NF "
+                 "(mit Aus- \n"
+                 "nahme der NF vom Omrel-Modul) zum NF-Ausgang geschaltet.")});
+}
+
+Sendezeitbegrenzung::~Sendezeitbegrenzung() = default;
+
+void Sendezeitbegrenzung::CompleteVorlaufzeit() {
+  QLineEdit *field = ui_->vorlaufzeitLineEdit;
+  const QString completed = CompletedVorlaufzeit(field->text());
+  if (field->text() != completed) field->setText(completed);
 }

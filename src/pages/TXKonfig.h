@@ -2,10 +2,20 @@
 
 #include "ConfigPage.h"
 
+#include <memory>
+
+namespace Ui {
+class TXKonfig;
+}
+
 // LED and function of an active TX input, per circuit.
 class TXKonfig : public ConfigPage {
   Q_OBJECT
 
  public:
   explicit TXKonfig(Register &image, QWidget *parent = nullptr);
+  ~TXKonfig() override;
+
+ private:
+  std::unique_ptr<Ui::TXKonfig> ui_;
 };

@@ -1,5 +1,302 @@
 #include "Tastenfunktionen.h"
 
-Tastenfunktionen::Tastenfunktionen(Register &image, QWidget *parent) : ConfigPage(image, parent) {
-  setWindowTitle(tr("Tastenfunktionen"));
+#include "DetailFMS.h"
+#include "DetailFmsTable.h"
+#include "DialogSeam.h"
+#include "Register.h"
+#include "TastenfunktionenTable.h"
+#include "ui_Tastenfunktionen.h"
+
+#include <QCoreApplication>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+using namespace TastenfunktionenTable;
+
+namespace {
+
+constexpr int kTelegramHead = Register::kRegisterLength;  // characters 1-8; 9-10 go to reg 23
+constexpr int kTonfolgeDigits = 5;
+
+QString ItemText(const Item &item) { return QCoreApplication::translate("Items", item.text); }
+
+// Characters 9 and 10 of a telegram: two neighbouring positions of one register.
+QString ReadRest(const Register &image, RegisterSpot first) {
+  return QString(image.Char(first.reg, first.pos)) + image.Char(first.reg, first.pos + 1);
+}
+
+}  // namespace
+
+Tastenfunktionen::Tastenfunktionen(Register &image, QWidget *parent)
+    : ConfigPage(image, parent), ui_(std::make_unique<Ui::Tastenfunktionen>()) {
+  ui_->setupUi(this);
+  ptt_.field = ui_->pttTelegramLineEdit;
+  ruf_[0].field = ui_->ruf1TelegramLineEdit;
+  ruf_[1].field = ui_->ruf2TelegramLineEdit;
+  rufKeys_[0] = {&kRuf1FunktionItems,
+                 ui_->ruf1FunktionComboBox,
+                 ui_->ruf1AktuellerKreisCheckBox,
+                 {ui_->ruf1Kreis1CheckBox, ui_->ruf1Kreis2CheckBox, ui_->ruf1Kreis3CheckBox,
+                  ui_->ruf1Kreis4CheckBox},
+                 ui_->ruf1TelegramLabel,
+                 ui_->ruf1DetailButton};
+  rufKeys_[1] = {&kRuf2FunktionItems,
+                 ui_->ruf2FunktionComboBox,
+                 ui_->ruf2AktuellerKreisCheckBox,
+                 {ui_->ruf2Kreis1CheckBox, ui_->ruf2Kreis2CheckBox, ui_->ruf2Kreis3CheckBox,
+                  ui_->ruf2Kreis4CheckBox},
+                 ui_->ruf2TelegramLabel,
+                 ui_->ruf2DetailButton};
+
+  // The telegram registers are replaced whole, so every position is part of the snapshot.
+  for (int reg : {kPttTelegramRegister, kRufKeys[0].telegramRegister, kRufKeys[1].telegramRegister,
+                  kRufKeys[0].tonfolgeRegister, kRufKeys[1].tonfolgeRegister})
+    for (int pos = 0; pos < Register::kRegisterLength; ++pos) Cover({reg, pos});
+  for (RegisterSpot rest : {kPttTelegramRest, kRufKeys[0].telegramRest, kRufKeys[1].telegramRest}) {
+    Cover(rest);
+    Cover({rest.reg, rest.pos + 1});
+  }
+  // Telegrams first: their check at OK must refuse before anything else is taken over.
+  AddBinding([this] { LoadTelegrams(); }, [this] { return StoreTelegrams(); });
+
+  // Any character but "0" shows the box checked; OK always stores "1" or "0".
+  Cover(kFmsKennungBeiPtt);
+  AddBinding(
+      [this] {
+        ui_->fmsKennungBeiPttCheckBox->setChecked(Snapshot(kFmsKennungBeiPtt) != QLatin1Char('0'));
+      },
+      [this] {
+        Cover(kFmsKennungBeiPtt) =
+            ui_->fmsKennungBeiPttCheckBox->isChecked() ? QLatin1Char('1') : QLatin1Char('0');
+        return true;
+      });
+
+  BindMask(kPttKreise, {ui_->pttKreis1CheckBox, ui_->pttKreis2CheckBox, ui_->pttKreis3CheckBox,
+                        ui_->pttKreis4CheckBox});
+
+  for (int key = 0; key < 2; ++key) {
+    const RufKeyControls &controls = rufKeys_[key];
+    Cover(kRufKeys[key].funktion);
+    FillFunktionList(key);
+    connect(controls.funktion, &QComboBox::currentIndexChanged, this,
+            [this, key](int index) { ChooseFunktion(key, index); });
+
+    // The mask is rebuilt from the four boxes at OK; no box ticked stores "0", which is what
+    // "auf aktuellen Kreis" means. Only a stored "0" ticks that box: a character that is not
+    // a hex digit ticks nothing.
+    BindMask(kRufKeys[key].kreise, controls.kreise);
+    AddBinding(
+        [this, key] {
+          rufKeys_[key].aktuellerKreis->setChecked(Snapshot(kRufKeys[key].kreise) ==
+                                                   QLatin1Char('0'));
+        },
+        [] { return true; });
+    for (QCheckBox *box : controls.kreise)
+      connect(box, &QCheckBox::clicked, this,
+              [this, key](bool checked) { ClickKreis(key, checked); });
+    connect(controls.aktuellerKreis, &QCheckBox::clicked, this,
+            [this, key](bool checked) { ClickAktuellerKreis(key, checked); });
+  }
+
+  // textEdited: only the technician's edits are held to the limit, not the page's own updates.
+  connect(ui_->pttTelegramLineEdit, &QLineEdit::textEdited, this, [this] { LimitLength(ptt_); });
+  connect(ui_->ruf1TelegramLineEdit, &QLineEdit::textEdited, this,
+          [this] { LimitLength(ruf_[0]); });
+  connect(ui_->ruf2TelegramLineEdit, &QLineEdit::textEdited, this,
+          [this] { LimitLength(ruf_[1]); });
+  connect(ui_->pttDetailButton, &QPushButton::clicked, this, [this] { OpenDetail(ptt_); });
+  connect(ui_->ruf1DetailButton, &QPushButton::clicked, this, [this] { OpenDetail(ruf_[0]); });
+  connect(ui_->ruf2DetailButton, &QPushButton::clicked, this, [this] { OpenDetail(ruf_[1]); });
+
+  SetButtons(
+      ui_->okButton, ui_->abbrechenButton, ui_->hilfeButton,
+      {QString(),
+       tr("Allgemein:\n"
+          "Für die Funktionen \"FMS-Kennung senden\", \"FMS-Telegramm senden\" und \"Tonfolge "
+          "senden\" wird ein\n"
+          "Omrel-Modul mit Adresse 1 im Steckplatz ST8 (Kreis 1) benötigt.\n\n"
+          "PTT:\n"
+          "Hier kann eingestellt werden, auf welchen Kreisen bei einer Sendertastung eine "
+          "FMS-Kennung gesendet wird.\n"
+          "Auf allen Kreisen wird die selbe Kennung gesendet.\n\n"
+          "RUF 1 Taste:\n"
+          "Hier wird die Funktion der RUF 1 Taste eingestellt. Wenn \"aktivierte Kreise\" "
+          "aktiviert wird, dann wird\n"
+          "der Ruf 1, das FMS-Telegramm oder die Tonfolge auf allen gerade aktivierten Kreisen "
+          "gesendet.\n"
+          "Werden ein oder mehrere einzelne Kreise ausgewählt, dann werden diese Kreise "
+          "aktiviert und der Ruf 1,\n"
+          "das FMS-Telegramm oder die Tonfolge werden auf diesen Kreisen gesendet.\n\n"
+          "RUF 2 Taste:\n"
+          "Hier wird die Funktion der RUF 2 Taste eingestellt. Wenn \"aktivierte Kreise\" "
+          "aktiviert wird, dann wird\n"
+          "der Ruf 2, das FMS-Telegramm oder die Tonfolge auf allen gerade aktivierten Kreisen "
+          "gesendet.\n"
+          "Werden ein oder mehrere einzelne Kreise ausgewählt, dann werden diese Kreise "
+          "aktiviert und der Ruf 2,\n"
+          "das FMS-Telegramm oder die Tonfolge werden auf diesen Kreisen gesendet.\n"),
+       QMessageBox::NoIcon});
+}
+
+Tastenfunktionen::~Tastenfunktionen() = default;
+
+void Tastenfunktionen::FillFunktionList(int key) {
+  const ItemTable &table = *rufKeys_[key].items;
+  QStringList texts;
+  for (const Item &item : table.items) texts.append(ItemText(item));
+  if (table.sorted)
+    std::stable_sort(texts.begin(), texts.end(), [](const QString &a, const QString &b) {
+      return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+  QComboBox *combo = rufKeys_[key].funktion;
+  const QSignalBlocker blocker(combo);
+  combo->addItems(texts);
+  combo->setCurrentIndex(-1);
+}
+
+void Tastenfunktionen::LoadTelegrams() {
+  ptt_.text = Image().Text(kPttTelegramRegister) + ReadRest(Image(), kPttTelegramRest);
+  ptt_.limit = kTelegramLimit;
+  for (int key = 0; key < 2; ++key) {
+    const QChar code = Snapshot(kRufKeys[key].funktion);
+    // An unknown code shows an empty box and stays as it is until a function is chosen.
+    QString shown;
+    for (const Item &item : rufKeys_[key].items->items)
+      if (QChar::fromLatin1(item.value) == code) shown = ItemText(item);
+    QComboBox *combo = rufKeys_[key].funktion;
+    const QSignalBlocker blocker(combo);
+    combo->setCurrentIndex(shown.isEmpty() ? -1 : combo->findText(shown));
+    LoadRufTelegram(key, code, false);
+  }
+  PushTexts();
+}
+
+void Tastenfunktionen::LoadRufTelegram(int key, QChar code, bool chosen) {
+  Telegram &telegram = ruf_[key];
+  const RufKey &spots = kRufKeys[key];
+  switch (code.toLatin1()) {
+    case kFunktionKeine:
+    case kFunktionRufSenden:
+      // Opening the page leaves the field of a plain call key empty; choosing such a function
+      // fills it with zeros, so both store "00000000" in the telegram register.
+      telegram.text = chosen ? QStringLiteral("00000000") : QString();
+      telegram.limit =
+          chosen || code == QLatin1Char(kFunktionRufSenden) ? kRufSendenLimit : kKeineLimit;
+      break;
+    case kFunktionFmsSenden:
+      telegram.text = Image().Text(spots.telegramRegister) + ReadRest(Image(), spots.telegramRest);
+      telegram.limit = kTelegramLimit;
+      break;
+    case kFunktionTonfolgeSenden:
+      telegram.text = Image().Text(spots.tonfolgeRegister).left(kTonfolgeDigits);
+      telegram.limit = kTonfolgeLimit;
+      break;
+    default:
+      telegram.text.clear();
+      telegram.limit = kKeineLimit;
+      break;
+  }
+}
+
+void Tastenfunktionen::ChooseFunktion(int key, int index) {
+  if (index < 0) return;
+  TakeTexts();
+  const QString chosen = rufKeys_[key].funktion->itemText(index);
+  for (const Item &item : rufKeys_[key].items->items) {
+    if (ItemText(item) != chosen) continue;
+    const QChar code = QChar::fromLatin1(item.value);
+    Cover(kRufKeys[key].funktion) = code;
+    // What was typed before is dropped: the field starts again from the register image.
+    LoadRufTelegram(key, code, true);
+    ruf_[key].field->setText(ruf_[key].text);
+    break;
+  }
+  UpdateEnabling();
+}
+
+void Tastenfunktionen::UpdateEnabling() {
+  for (int key = 0; key < 2; ++key) {
+    const RufKeyControls &controls = rufKeys_[key];
+    const QChar code = Snapshot(kRufKeys[key].funktion);
+    const bool noText =
+        code == QLatin1Char(kFunktionKeine) || code == QLatin1Char(kFunktionRufSenden);
+    if (code == QLatin1Char(kFunktionFmsSenden))
+      controls.telegramLabel->setText(tr("FMS Telegramm:"));
+    if (code == QLatin1Char(kFunktionTonfolgeSenden))
+      controls.telegramLabel->setText(tr("Tonfolge:"));
+    controls.telegramLabel->setEnabled(!noText);
+    ruf_[key].field->setEnabled(!noText);
+    controls.detail->setEnabled(code == QLatin1Char(kFunktionFmsSenden));
+  }
+}
+
+void Tastenfunktionen::ClickKreis(int key, bool checked) {
+  if (checked) rufKeys_[key].aktuellerKreis->setChecked(false);
+}
+
+// The box cannot be unchecked by clicking it: the group leaves "auf aktuellen Kreis" only by
+// ticking a circuit.
+void Tastenfunktionen::ClickAktuellerKreis(int key, bool checked) {
+  if (!checked) {
+    rufKeys_[key].aktuellerKreis->setChecked(true);
+    return;
+  }
+  for (QCheckBox *box : rufKeys_[key].kreise) box->setChecked(false);
+}
+
+// One character too many replaces the last allowed one: typing on at the end of a full field
+// overwrites its last character.
+void Tastenfunktionen::LimitLength(Telegram &telegram) {
+  TakeTexts();
+  if (telegram.text.size() <= telegram.limit) return;
+  const int cursor = telegram.field->cursorPosition();
+  telegram.text.remove(std::max(telegram.limit - 1, 0), 1);
+  telegram.field->setText(telegram.text);
+  telegram.field->setCursorPosition(std::min<int>(cursor, telegram.text.size()));
+}
+
+void Tastenfunktionen::OpenDetail(Telegram &telegram) {
+  TakeTexts();
+  telegram.text = telegram.text.leftJustified(DetailFmsTable::kTelegramLength, QLatin1Char('0'));
+  DetailFMS editor(telegram.text, this);
+  if (editor.exec() == QDialog::Accepted) PushTexts();
+}
+
+void Tastenfunktionen::TakeTexts() {
+  ptt_.text = ptt_.field->text();
+  for (Telegram &telegram : ruf_) telegram.text = telegram.field->text();
+}
+
+void Tastenfunktionen::PushTexts() {
+  ptt_.field->setText(ptt_.text);
+  for (Telegram &telegram : ruf_) telegram.field->setText(telegram.text);
+}
+
+bool Tastenfunktionen::StoreTelegrams() {
+  TakeTexts();
+  for (Telegram *telegram : {&ptt_, &ruf_[0], &ruf_[1]}) {
+    telegram->text = telegram->text.toUpper();
+    if (!Register::IsHexText(telegram->text)) {
+      ShowMessage(this, tr("Hexwert eingeben!"), QString(), QMessageBox::NoIcon, QMessageBox::Ok);
+      return false;
+    }
+  }
+
+  const auto store = [this](const QString &text, int reg, RegisterSpot rest) {
+    const QString padded = text.leftJustified(DetailFmsTable::kTelegramLength, QLatin1Char('0'));
+    for (int pos = 0; pos < kTelegramHead; ++pos) Cover({reg, pos}) = padded.at(pos);
+    Cover(rest) = padded.at(kTelegramHead);
+    Cover({rest.reg, rest.pos + 1}) = padded.at(kTelegramHead + 1);
+  };
+  store(ptt_.text, kPttTelegramRegister, kPttTelegramRest);
+  for (int key = 0; key < 2; ++key) {
+    const RufKey &spots = kRufKeys[key];
+    // A tone sequence takes the telegram's place in its own register; characters 9-10 are
+    // written either way.
+    const bool tonfolge = Snapshot(spots.funktion) == QLatin1Char(kFunktionTonfolgeSenden);
+    store(ruf_[key].text, tonfolge ? spots.tonfolgeRegister : spots.telegramRegister,
+          spots.telegramRest);
+  }
+  return true;
 }

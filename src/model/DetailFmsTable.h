@@ -1,0 +1,94 @@
+#pragma once
+
+#include "PageTable.h"
+
+#include <QtGlobal>
+
+// Layout of one FMS telegram text: 10 hex characters, indexed from 0 here. Anything after the
+// tenth character belongs to the caller and is left alone.
+namespace DetailFmsTable {
+
+inline constexpr int kTelegramLength = 10;
+
+// Character 1: organisation; character 2: state.
+inline constexpr int kBosIndex = 0;
+inline constexpr int kLandIndex = 1;
+// Characters 3-4: place code; characters 5-8: vehicle code.
+inline constexpr int kOrtIndex = 2;
+inline constexpr int kOrtLength = 2;
+inline constexpr int kFahrzeugIndex = 4;
+inline constexpr int kFahrzeugLength = 4;
+// Character 9: status or instruction number; character 10: the flags digit.
+inline constexpr int kStatusIndex = 8;
+inline constexpr int kFlagsIndex = 9;
+
+// The flags digit is TKI (bits 3-2) + direction (bit 1) + build stage (bit 0).
+inline constexpr int kTkiValues[4] = {0, 4, 8, 12};  // "TKI 1", "TKI2", "TKI3", "TKI4"
+inline constexpr int kAnweisungValue = 2;            // "Anweisung"; "Status" is 0
+inline constexpr int kBaustufe2Value = 1;            // "Baustufe 2"; "Baustufe 1" is 0
+
+// The stored character is the first character of each item text.
+inline const ItemTable kBosItems = {
+    {
+        {QT_TRANSLATE_NOOP("Items", "0:"), '0'},
+        {QT_TRANSLATE_NOOP("Items", "1: Polizei (Länder)"), '1'},
+        {QT_TRANSLATE_NOOP("Items", "2: Bundespolizei"), '2'},
+        {QT_TRANSLATE_NOOP("Items", "3: Bundeskriminalamt"), '3'},
+        {QT_TRANSLATE_NOOP("Items", "4: Katastrophenschutz"), '4'},
+        {QT_TRANSLATE_NOOP("Items", "5: Zoll"), '5'},
+        {QT_TRANSLATE_NOOP("Items", "6: Feuerwehr"), '6'},
+        {QT_TRANSLATE_NOOP("Items", "7: Technisches Hilfswerk"), '7'},
+        {QT_TRANSLATE_NOOP("Items", "8: Arbeiter-Samariter-Bund"), '8'},
+        {QT_TRANSLATE_NOOP("Items", "9: Deutsches Rotes Kreuz"), '9'},
+        {QT_TRANSLATE_NOOP("Items", "A: Johanniter-Unfall-Hilfe"), 'A'},
+        {QT_TRANSLATE_NOOP("Items", "B: Malteser-Hilfsdienst"), 'B'},
+        {QT_TRANSLATE_NOOP("Items", "C: Deutsche Lebensrettungsgesellschaft"), 'C'},
+        {QT_TRANSLATE_NOOP("Items", "D: Rettungsdienst"), 'D'},
+        {QT_TRANSLATE_NOOP("Items", "E: Zivilschutz (Warndienst)"), 'E'},
+        {QT_TRANSLATE_NOOP("Items", "F: Fernwirktelegramme"), 'F'},
+    },
+    true};
+
+inline const ItemTable kLandItems = {
+    {
+        {QT_TRANSLATE_NOOP("Items", "0: Sachsen"), '0'},
+        {QT_TRANSLATE_NOOP("Items", "1: Bund"), '1'},
+        {QT_TRANSLATE_NOOP("Items", "2: Baden-Württemberg"), '2'},
+        {QT_TRANSLATE_NOOP("Items", "3: Bayern 1"), '3'},
+        {QT_TRANSLATE_NOOP("Items", "4: Berlin"), '4'},
+        {QT_TRANSLATE_NOOP("Items", "5: Bremen"), '5'},
+        {QT_TRANSLATE_NOOP("Items", "6: Hamburg"), '6'},
+        {QT_TRANSLATE_NOOP("Items", "7: Hessen"), '7'},
+        {QT_TRANSLATE_NOOP("Items", "8: Niedersachsen"), '8'},
+        {QT_TRANSLATE_NOOP("Items", "9: Nordrhein-Westfalen"), '9'},
+        {QT_TRANSLATE_NOOP("Items", "A: Rheinland-Pfalz"), 'A'},
+        {QT_TRANSLATE_NOOP("Items", "B: Schleswig-Holstein"), 'B'},
+        {QT_TRANSLATE_NOOP("Items", "C: Saarland"), 'C'},
+        {QT_TRANSLATE_NOOP("Items", "D: Bayern 2"), 'D'},
+        {QT_TRANSLATE_NOOP("Items", "E: Mecklenburg-Vorpommern/Sachsen-Anhalt"), 'E'},
+        {QT_TRANSLATE_NOOP("Items", "F: Brandenburg/Thüringen"), 'F'},
+    },
+    true};
+
+inline const ItemTable kStatusItems = {
+    {
+        {QT_TRANSLATE_NOOP("Items", "0"), '0'},
+        {QT_TRANSLATE_NOOP("Items", "1"), '1'},
+        {QT_TRANSLATE_NOOP("Items", "2"), '2'},
+        {QT_TRANSLATE_NOOP("Items", "3"), '3'},
+        {QT_TRANSLATE_NOOP("Items", "4"), '4'},
+        {QT_TRANSLATE_NOOP("Items", "5"), '5'},
+        {QT_TRANSLATE_NOOP("Items", "6"), '6'},
+        {QT_TRANSLATE_NOOP("Items", "7"), '7'},
+        {QT_TRANSLATE_NOOP("Items", "8"), '8'},
+        {QT_TRANSLATE_NOOP("Items", "9"), '9'},
+        {QT_TRANSLATE_NOOP("Items", "A"), 'A'},
+        {QT_TRANSLATE_NOOP("Items", "B"), 'B'},
+        {QT_TRANSLATE_NOOP("Items", "C"), 'C'},
+        {QT_TRANSLATE_NOOP("Items", "D"), 'D'},
+        {QT_TRANSLATE_NOOP("Items", "E"), 'E'},
+        {QT_TRANSLATE_NOOP("Items", "F"), 'F'},
+    },
+    true};
+
+}  // namespace DetailFmsTable

@@ -1,0 +1,143 @@
+#include "Register.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <unistd.h>
+
+namespace {
+
+QByteArray Lines(int count, const QByteArray &lineEnd, bool lastLineEnd = true) {
+  QByteArray data;
+  for (int i = 0; i < count; ++i) {
+    data += QByteArray::number(0x10000000 + i, 16).toUpper();
+    if (i < count - 1 || lastLineEnd) data += lineEnd;
+  }
+  return data;
+}
+
+void Write(const QString &path, const QByteArray &data) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(data);
+}
+
+QByteArray Read(const QString &path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class TestRegisterFile : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { QVERIFY(dir_.isValid()); }
+  void savesExactBytes();
+  void loadsWellFormedVariants_data();
+  void loadsWellFormedVariants();
+  void refusesMalformedFiles_data();
+  void refusesMalformedFiles();
+  void failedSaveIsReportedAndKeepsOldFile();
+
+ private:
+  QTemporaryDir dir_;
+};
+
+void TestRegisterFile::savesExactBytes() {
+  Register image;
+  QVERIFY(image.SetText(0, QStringLiteral("0A1B2C3D")));
+  QVERIFY(image.SetText(199, QStringLiteral("FFFFFFFF")));
+  image.SetFilePath(dir_.filePath(QStringLiteral("saved.rquorex")));
+  QString error;
+  QVERIFY2(image.SaveToFile(&error), qPrintable(error));
+  const QByteArray data = Read(image.FilePath());
+  QCOMPARE(data.size(), 2000);
+  QVERIFY(data.startsWith("0A1B2C3D\r\n00000000\r\n"));
+  QVERIFY(data.endsWith("00000000\r\nFFFFFFFF\r\n"));
+  QCOMPARE(data.count("\r\n"), 200);
+}
+
+void TestRegisterFile::loadsWellFormedVariants_data() {
+  QTest::addColumn<QByteArray>("data");
+  QTest::newRow("CR LF") << Lines(200, "\r\n");
+  QTest::newRow("LF only") << Lines(200, "\n");
+  QTest::newRow("no final line end") << Lines(200, "\r\n", false);
+  QTest::newRow("more than 200 lines") << Lines(200, "\r\n") + "garbage\r\nmore\r\n";
+  QTest::newRow("lower case") << Lines(200, "\r\n").toLower();
+}
+
+void TestRegisterFile::loadsWellFormedVariants() {
+  QFETCH(QByteArray, data);
+  const QString path = dir_.filePath(QStringLiteral("in.rquorex"));
+  Write(path, data);
+  Register image;
+  QString error;
+  QVERIFY2(image.LoadFromFile(path, &error), qPrintable(error));
+  QCOMPARE(image.FilePath(), path);
+  QCOMPARE(image.Text(0), QStringLiteral("10000000"));
+  QCOMPARE(image.Text(10), QStringLiteral("1000000A"));
+  QCOMPARE(image.Text(199), QStringLiteral("100000C7"));
+}
+
+void TestRegisterFile::refusesMalformedFiles_data() {
+  QTest::addColumn<QByteArray>("data");
+  QTest::addColumn<bool>("exists");
+  QTest::addColumn<QString>("reason");
+  QByteArray shortLine = Lines(200, "\r\n");
+  shortLine.replace(10 * 10, 10, "1234567\r\n");
+  QByteArray nine = Lines(200, "\r\n");
+  nine.replace(0, 10, "123456789\r\n");
+  QByteArray nonHex = Lines(200, "\r\n");
+  nonHex[50 * 10 + 3] = 'G';
+  QTest::newRow("short line") << shortLine << true << QStringLiteral("Zeile 11 ");
+  QTest::newRow("nine characters") << nine << true << QStringLiteral("Zeile 1 ");
+  QTest::newRow("non-hex") << nonHex << true << QStringLiteral("Zeile 51");
+  QTest::newRow("199 lines") << Lines(199, "\r\n") << true << QStringLiteral("Zeile 200");
+  QTest::newRow("empty file") << QByteArray() << true << QStringLiteral("Zeile 1,");
+  QTest::newRow("missing file") << QByteArray() << false << QStringLiteral("nicht geöffnet");
+}
+
+void TestRegisterFile::refusesMalformedFiles() {
+  QFETCH(QByteArray, data);
+  QFETCH(bool, exists);
+  QFETCH(QString, reason);
+  const QString path = dir_.filePath(QStringLiteral("bad.rquorex"));
+  QFile::remove(path);
+  if (exists) Write(path, data);
+  Register image;
+  QVERIFY(image.SetText(3, QStringLiteral("CAFEBABE")));
+  image.SetFilePath(QStringLiteral("/old/path.rquorex"));
+  QString error;
+  QVERIFY(!image.LoadFromFile(path, &error));
+  QVERIFY2(error.contains(reason), qPrintable(error));
+  QVERIFY(error.contains(QDir::toNativeSeparators(path)));
+  QCOMPARE(image.Text(3), QStringLiteral("CAFEBABE"));
+  QCOMPARE(image.Text(0), QStringLiteral("00000000"));
+  QCOMPARE(image.FilePath(), QStringLiteral("/old/path.rquorex"));
+}
+
+void TestRegisterFile::failedSaveIsReportedAndKeepsOldFile() {
+  Register image;
+  QVERIFY(image.SetText(0, QStringLiteral("11111111")));
+  QString error;
+  image.SetFilePath(dir_.filePath(QStringLiteral("no/such/folder/x.rquorex")));
+  QVERIFY(!image.SaveToFile(&error));
+  QVERIFY2(error.contains(QStringLiteral("konnte nicht gespeichert werden")), qPrintable(error));
+
+  if (geteuid() == 0) QSKIP("a read-only folder does not stop root from writing");
+  const QString folder = dir_.filePath(QStringLiteral("readonly"));
+  QVERIFY(QDir().mkpath(folder));
+  const QString path = folder + QStringLiteral("/old.rquorex");
+  Write(path, "old contents\r\n");
+  QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+  image.SetFilePath(path);
+  QVERIFY(!image.SaveToFile(&error));
+  QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                    QFileDevice::ExeOwner);
+  QCOMPARE(Read(path), QByteArray("old contents\r\n"));
+}
+
+QTEST_GUILESS_MAIN(TestRegisterFile)
+#include "tst_registerfile.moc"
