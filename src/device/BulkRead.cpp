@@ -23,31 +23,33 @@ void BulkRead::StopTimers() {
   finishTimer_.stop();
 }
 
-// Due times are counted from the greeting rather than from the previous timer, so that
-// timer latency does not add up over 200 requests.
-double BulkRead::RequestDueMs(int reg) const {
-  return greetedAtMs_ + (reg + 1) * double(Time().beforeRequestMs) +
-         reg * Time().WireMs(kReadRequestLength);
+// The console needs the pause after the previous request has left the line, so a late
+// timer delays the next request rather than shortening its pause.
+double BulkRead::RequestDueMs() const {
+  const double lineFreeMs =
+      nextRequest_ == 0 ? greetedAtMs_ : lastRequestMs_ + Time().WireMs(kReadRequestLength);
+  return lineFreeMs + Time().beforeRequestMs;
 }
 
 void BulkRead::OnGreeting() {
   greetedAtMs_ = Now();
   nextRequest_ = 0;
-  requestTimer_.start(MsUntil(RequestDueMs(0)));
+  requestTimer_.start(MsUntil(RequestDueMs()));
 }
 
 void BulkRead::SendDueRequest() {
-  const double due = RequestDueMs(nextRequest_);
+  const double due = RequestDueMs();
   if (Now() < due) {
     requestTimer_.start(MsUntil(due));
     return;
   }
+  lastRequestMs_ = Now();
   Send(Protocol::ReadRequest(nextRequest_));
   ++nextRequest_;
   emit Progress();
   WatchSilence();
   if (nextRequest_ < Register::kRegisterCount) {
-    requestTimer_.start(MsUntil(RequestDueMs(nextRequest_)));
+    requestTimer_.start(MsUntil(RequestDueMs()));
     return;
   }
   Send(Protocol::ProgEnde());

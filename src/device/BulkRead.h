@@ -19,11 +19,12 @@ class BulkRead : public BulkTransfer {
   void StopTimers() override;
 
  private:
-  double RequestDueMs(int reg) const;
+  double RequestDueMs() const;
   void SendDueRequest();
 
   QTimer requestTimer_;
   QTimer finishTimer_;
   double greetedAtMs_ = 0;
+  double lastRequestMs_ = 0;
   int nextRequest_ = 0;
 };

@@ -1,0 +1,517 @@
+#include "CQuorexDlg.h"
+#include "Protocol.h"
+#include "ScriptedDialogs.h"
+#include "SerialPort.h"
+#include "SimulatedConsole.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <memory>
+
+using Fault = SimulatedConsole::Fault;
+Q_DECLARE_METATYPE(SimulatedConsole::Fault)
+
+namespace {
+
+const QString kOpenFailure = QStringLiteral(
+    "Das Gerät konnte nicht initialisiert werden.\n"
+    "Bitte stellen Sie sicher dass das Gerät am gewählten Port\n"
+    "angeschlossen ist und keine andere Anwendung den Port\n"
+    "benutzt.");
+
+QByteArray WriteSession(const QStringList &texts) {
+  QByteArray bytes = "$PROGSTART\r";
+  for (int reg = 0; reg < texts.size(); ++reg)
+    bytes += "$P" + QByteArray::number(reg).rightJustified(3, '0') + texts.at(reg).toLatin1() +
+             "\r";
+  return bytes + "$PROGENDE\r";
+}
+
+QByteArray ReadSession() {
+  QByteArray bytes = "$PROGSTART\r";
+  for (int reg = 0; reg < 200; ++reg)
+    bytes += "$R" + QByteArray::number(reg).rightJustified(3, '0') + "\r";
+  return bytes + "$PROGENDE\r";
+}
+
+QStringList Pattern(const char *prefix) {
+  QStringList texts;
+  for (int reg = 0; reg < 200; ++reg)
+    texts.append(QLatin1String(prefix) + QString::number(reg).rightJustified(8 - qstrlen(prefix), QLatin1Char('0')));
+  return texts;
+}
+
+// Short waits for everything but the tests that use the console's real pacing.
+Timing Fast() {
+  Timing timing;
+  timing.beforeProgStartMs = 5;
+  timing.beforeRequestMs = 0;
+  timing.afterTransferMs = 50;
+  timing.afterResetMs = 200;
+  timing.silenceTimeoutMs = 400;
+  timing.baudRate = 2000000;
+  return timing;
+}
+
+// The main window against a simulated console, its message boxes scripted.
+struct Bench {
+  ScriptedDialogs dialogs;
+  SimulatedConsole console;
+  CQuorexDlg window;
+  QPushButton *senden = nullptr;
+  QPushButton *lesen = nullptr;
+  QPushButton *version = nullptr;
+  QPushButton *werkeinstellungen = nullptr;
+  QTreeWidget *tree = nullptr;
+  QComboBox *port = nullptr;
+  QProgressBar *progress = nullptr;
+
+  bool Setup(const Timing &timing = Fast()) {
+    senden = window.findChild<QPushButton *>(QStringLiteral("sendenButton"));
+    lesen = window.findChild<QPushButton *>(QStringLiteral("lesenButton"));
+    version = window.findChild<QPushButton *>(QStringLiteral("versionButton"));
+    werkeinstellungen = window.findChild<QPushButton *>(QStringLiteral("werkeinstellungenButton"));
+    tree = window.findChild<QTreeWidget *>(QStringLiteral("configTree"));
+    port = window.findChild<QComboBox *>(QStringLiteral("portComboBox"));
+    progress = window.findChild<QProgressBar *>(QStringLiteral("progressBar"));
+    if (!senden || !lesen || !version || !werkeinstellungen || !tree || !port || !progress)
+      return false;
+    if (!console.Start()) return false;
+    window.SetTiming(timing);
+    window.show();
+    port->setEditText(console.DevicePath());
+    return true;
+  }
+
+  // Senden, Lesen, Version, Werkeinstellungen, tree: 1 enabled, 0 disabled.
+  QString States() const {
+    QString states;
+    for (const QWidget *w : {static_cast<const QWidget *>(senden), static_cast<const QWidget *>(lesen),
+                             static_cast<const QWidget *>(version),
+                             static_cast<const QWidget *>(werkeinstellungen),
+                             static_cast<const QWidget *>(tree)})
+      states += w->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+    return states;
+  }
+
+  bool PortOpen() { return window.Image().Port().IsOpen(); }
+};
+
+}  // namespace
+
+class TestTransfer : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void readWithRealPacing();
+  void writeWithRealPacing();
+  void writeGreeting_data();
+  void writeGreeting();
+  void readFaults_data();
+  void readFaults();
+  void writeFaults_data();
+  void writeFaults();
+  void zeroBytesAreDropped();
+  void portOpenFailure_data();
+  void portOpenFailure();
+  void lesenWhileSendenDisabledKeepsVersion();
+  void newPressEndsWriteWaitingForEndMark();
+  void factoryReset();
+  void closingDuringRead();
+};
+
+void TestTransfer::init() { QTest::qWait(20); }
+
+void TestTransfer::readWithRealPacing() {
+  Bench b;
+  QVERIFY(b.Setup(Timing()));
+  const QStringList values = Pattern("AB");
+  for (int reg = 0; reg < 200; ++reg) b.console.SetRegisterText(reg, values.at(reg));
+
+  QList<qint64> requestTimes;
+  QElapsedTimer clock;
+  connect(&b.console, &SimulatedConsole::CommandReceived, &b.console,
+          [&](const QByteArray &command) {
+            if (command.startsWith("$R")) requestTimes.append(clock.nsecsElapsed());
+          });
+
+  QCOMPARE(b.States(), QStringLiteral("01010"));
+  b.version->setEnabled(true);
+  b.version->click();
+  QCOMPARE(b.dialogs.Last().text, QStringLiteral("Für Version muss Gerät zunächst ausgelesen werden."));
+  b.version->setEnabled(false);
+
+  clock.start();
+  b.lesen->click();
+  QCOMPARE(b.States(), QStringLiteral("00000"));
+  QTRY_VERIFY_WITH_TIMEOUT(b.lesen->isEnabled(), 15000);
+  const qint64 elapsedMs = clock.elapsed();
+
+  QVERIFY(b.dialogs.shown.size() == 1);  // only the version box from above
+  QCOMPARE(b.console.Received(), ReadSession());
+  QCOMPARE(b.window.Image().AllTexts(), values);
+  QCOMPARE(b.window.Image().VersionText(), QStringLiteral("Quorex V 1.07"));
+  QVERIFY(b.window.Image().IsVersion107());
+  QVERIFY(b.window.Image().IsModified());
+  QCOMPARE(b.States(), QStringLiteral("11111"));
+  QVERIFY(!b.PortOpen());
+  QCOMPARE(b.progress->value(), 200);
+  // 100 ms, 200 pauses of 20 ms, 1000 ms after the answer.
+  QVERIFY2(elapsedMs >= 5100, qPrintable(QString::number(elapsedMs)));
+
+  // Every read request waits 20 ms after the previous one has left the line.
+  QCOMPARE(requestTimes.size(), 200);
+  qint64 shortestGapNs = std::numeric_limits<qint64>::max();
+  for (int i = 1; i < requestTimes.size(); ++i)
+    shortestGapNs = qMin(shortestGapNs, requestTimes.at(i) - requestTimes.at(i - 1));
+  QVERIFY2(shortestGapNs >= 19'000'000, qPrintable(QString::number(shortestGapNs)));
+
+  b.version->click();
+  QCOMPARE(b.dialogs.Last().text, QStringLiteral("Quorex V 1.07"));
+  QCOMPARE(b.dialogs.Last().caption, QStringLiteral("Version des Quorex"));
+  QCOMPARE(b.dialogs.Last().icon, QMessageBox::NoIcon);
+  QCOMPARE(b.dialogs.Last().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+}
+
+void TestTransfer::writeWithRealPacing() {
+  Bench b;
+  QVERIFY(b.Setup(Timing()));
+  // A register file makes "Senden" usable, as it does for a technician.
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("set.rquorex"));
+  const QStringList values = Pattern("5E");
+  {
+    Register source;
+    QVERIFY(source.SetAllTexts(values));
+    source.SetFilePath(path);
+    QVERIFY(source.SaveToFile());
+  }
+  b.dialogs.openNames << path;
+  QVERIFY(b.window.Open());
+  QCOMPARE(b.States(), QStringLiteral("11011"));
+
+  QElapsedTimer clock;
+  clock.start();
+  b.senden->click();
+  QCOMPARE(b.States(), QStringLiteral("00001"));
+  QTRY_VERIFY_WITH_TIMEOUT(b.senden->isEnabled(), 10000);
+  const qint64 elapsedMs = clock.elapsed();
+
+  QCOMPARE(b.States(), QStringLiteral("11111"));
+  QCOMPARE(b.console.Received(), WriteSession(values));
+  for (int reg = 0; reg < 200; ++reg) QCOMPARE(b.console.RegisterText(reg), values.at(reg));
+  QVERIFY(b.dialogs.shown.isEmpty());
+  QVERIFY(!b.window.Image().IsModified());
+  QCOMPARE(b.progress->value(), 200);
+  QTRY_VERIFY(!b.PortOpen());
+  // 100 ms, 2810 bytes on a 9600-baud line, then 1000 ms.
+  QVERIFY2(elapsedMs >= 100 + 2927 + 1000, qPrintable(QString::number(elapsedMs)));
+}
+
+void TestTransfer::writeGreeting_data() {
+  QTest::addColumn<QByteArray>("greeting");
+  QTest::addColumn<QByteArray>("identification");
+  QTest::addColumn<bool>("accepted");
+  // Greeting and identification line arrive together, followed by "\r\n".
+  QTest::newRow("Quorex at 3") << QByteArray("abc") << QByteArray("Quorex V 1.07 ready for work")
+                               << true;
+  QTest::newRow("exactly 31 characters") << QByteArray() << QByteArray(23, '-') + "Quorex"
+                                         << true;
+  QTest::newRow("Quorex at 0") << QByteArray() << QByteArray("Quorex V 1.07 ready for work!")
+                               << false;
+  QTest::newRow("Quorex complete after the 31st")
+      << QByteArray(26, '-') << QByteArray("Quorex V 1.07") << false;
+}
+
+void TestTransfer::writeGreeting() {
+  QFETCH(QByteArray, greeting);
+  QFETCH(QByteArray, identification);
+  QFETCH(bool, accepted);
+  Bench b;
+  QVERIFY(b.Setup());
+  b.console.SetGreeting(greeting);
+  b.console.SetIdentification(identification);
+  b.senden->setEnabled(true);
+  b.senden->click();
+  QTRY_VERIFY(b.senden->isEnabled());
+  QTRY_VERIFY(!b.PortOpen());
+  QCOMPARE(b.States(), QStringLiteral("11110"));
+  if (accepted) {
+    QVERIFY(b.dialogs.shown.isEmpty());
+    QCOMPARE(b.console.Received(), WriteSession(b.window.Image().AllTexts()));
+  } else {
+    QCOMPARE(b.dialogs.shown.size(), 1);
+    QCOMPARE(b.dialogs.Last().text, QStringLiteral("Falsches Gerät!"));
+    QCOMPARE(b.dialogs.Last().caption, QStringLiteral("Fehler"));
+    QCOMPARE(b.dialogs.Last().icon, QMessageBox::Critical);
+    QCOMPARE(b.console.Received(), QByteArray("$PROGSTART\r"));
+  }
+}
+
+void TestTransfer::readFaults_data() {
+  QTest::addColumn<Fault>("fault");
+  QTest::addColumn<QByteArray>("greeting");
+  QTest::addColumn<QString>("message");
+  QTest::addColumn<bool>("requestsSent");
+  const QString silent = QStringLiteral("antwortet nicht");
+  QTest::newRow("silent") << Fault::Silent << QByteArray() << silent << false;
+  QTest::newRow("30 characters") << Fault::ShortGreeting << QByteArray() << silent << false;
+  QTest::newRow("no end mark") << Fault::NoEndMark << QByteArray() << silent << true;
+  QTest::newRow("end mark at position 0")
+      << Fault::None << QByteArray("ENDE\r\n") << silent << true;
+  QTest::newRow("malformed line") << Fault::MalformedLine << QByteArray()
+                                  << QStringLiteral("Register 7 ") << true;
+  QTest::newRow("too few lines") << Fault::TooFewLines << QByteArray()
+                                 << QStringLiteral("unvollständig") << true;
+  QTest::newRow("hang-up") << Fault::HangUp << QByteArray() << QString() << false;
+}
+
+// Nothing of a failed read reaches the register image, and the window stays usable.
+void TestTransfer::readFaults() {
+  QFETCH(Fault, fault);
+  QFETCH(QByteArray, greeting);
+  QFETCH(QString, message);
+  QFETCH(bool, requestsSent);
+  Bench b;
+  QVERIFY(b.Setup());
+  b.console.SetFault(fault);
+  if (!greeting.isEmpty()) b.console.SetGreeting(greeting);
+  b.window.Image().SetVersion107(false);
+
+  b.lesen->click();
+  QTRY_VERIFY_WITH_TIMEOUT(b.lesen->isEnabled(), 10000);
+  QCOMPARE(b.dialogs.shown.size(), 1);
+  QCOMPARE(b.dialogs.Last().caption, QStringLiteral("Fehler"));
+  QCOMPARE(b.dialogs.Last().icon, QMessageBox::Critical);
+  QVERIFY2(b.dialogs.Last().text.contains(message), qPrintable(b.dialogs.Last().text));
+  QCOMPARE(b.States(), QStringLiteral("01010"));
+  QVERIFY(!b.PortOpen());
+  const Register &image = b.window.Image();
+  QCOMPARE(image.AllTexts(), QStringList(200, QStringLiteral("00000000")));
+  QCOMPARE(image.VersionText(), Register::kVersionHint);
+  QVERIFY(!image.IsModified());
+  QVERIFY(!image.IsVersion107());
+  if (requestsSent)
+    QVERIFY(b.console.Received().startsWith(ReadSession().left(11 + 6 * 190)));
+  else if (fault != Fault::HangUp)
+    QCOMPARE(b.console.Received(), QByteArray("$PROGSTART\r"));
+
+  // The next read against a console that behaves goes through.
+  if (!b.console.IsRunning()) {
+    QVERIFY(b.console.Start());
+    b.port->setEditText(b.console.DevicePath());
+  }
+  b.console.SetFault(Fault::None);
+  b.console.SetGreeting(SimulatedConsole::kDefaultGreeting);
+  b.console.SetRegisterText(3, QStringLiteral("0000ABCD"));
+  b.lesen->click();
+  QTRY_VERIFY(b.lesen->isEnabled());
+  QCOMPARE(b.dialogs.shown.size(), 1);
+  QCOMPARE(image.Text(3), QStringLiteral("0000ABCD"));
+  QCOMPARE(b.States(), QStringLiteral("11111"));
+}
+
+void TestTransfer::writeFaults_data() {
+  QTest::addColumn<Fault>("fault");
+  QTest::addColumn<QString>("message");
+  QTest::addColumn<bool>("commandsSent");
+  QTest::newRow("other device") << Fault::OtherDevice << QStringLiteral("Falsches Gerät!")
+                                << false;
+  QTest::newRow("silent") << Fault::Silent << QStringLiteral("antwortet nicht") << false;
+  QTest::newRow("no end mark") << Fault::NoEndMark << QStringLiteral("antwortet nicht") << true;
+  QTest::newRow("hang-up") << Fault::HangUp << QString() << true;
+}
+
+void TestTransfer::writeFaults() {
+  QFETCH(Fault, fault);
+  QFETCH(QString, message);
+  QFETCH(bool, commandsSent);
+  Bench b;
+  QVERIFY(b.Setup());
+  b.console.SetFault(fault);
+  b.senden->setEnabled(true);
+  b.window.Image().SetText(0, QStringLiteral("12345678"));
+
+  b.senden->click();
+  QTRY_COMPARE_WITH_TIMEOUT(b.dialogs.shown.size(), 1, 10000);
+  QCOMPARE(b.dialogs.Last().caption, QStringLiteral("Fehler"));
+  QCOMPARE(b.dialogs.Last().icon, QMessageBox::Critical);
+  QVERIFY2(b.dialogs.Last().text.contains(message), qPrintable(b.dialogs.Last().text));
+  QCOMPARE(b.States(), QStringLiteral("11110"));
+  QVERIFY(!b.PortOpen());
+  QCOMPARE(b.window.Image().Text(0), QStringLiteral("12345678"));
+  QVERIFY(!b.window.Image().IsModified());
+  if (commandsSent)
+    QVERIFY(b.console.Received().startsWith("$PROGSTART\r$P00012345678\r"));
+  else
+    QCOMPARE(b.console.Received(), QByteArray("$PROGSTART\r"));
+  QTest::qWait(Fast().silenceTimeoutMs + 100);
+  QCOMPARE(b.dialogs.shown.size(), 1);
+}
+
+void TestTransfer::zeroBytesAreDropped() {
+  Bench b;
+  QVERIFY(b.Setup());
+  b.console.SetFault(Fault::ZeroBytes);
+  const QStringList values = Pattern("0F");
+  for (int reg = 0; reg < 200; ++reg) b.console.SetRegisterText(reg, values.at(reg));
+  b.lesen->click();
+  QTRY_VERIFY(b.lesen->isEnabled());
+  QVERIFY(b.dialogs.shown.isEmpty());
+  QCOMPARE(b.window.Image().AllTexts(), values);
+  QCOMPARE(b.window.Image().VersionText(), QStringLiteral("Quorex V 1.07"));
+
+  b.console.ClearReceived();
+  b.window.Image().SetText(199, QStringLiteral("FEDCBA98"));
+  b.senden->click();
+  QTRY_VERIFY(b.senden->isEnabled());
+  QTRY_VERIFY(!b.PortOpen());
+  QVERIFY(b.dialogs.shown.isEmpty());
+  QCOMPARE(b.console.RegisterText(199), QStringLiteral("FEDCBA98"));
+}
+
+void TestTransfer::portOpenFailure_data() {
+  QTest::addColumn<QString>("button");
+  QTest::addColumn<QString>("before");
+  QTest::addColumn<QString>("after");
+  QTest::addColumn<int>("boxes");
+  // Senden, Lesen, Version, Werkeinstellungen, tree
+  QTest::newRow("Lesen at start") << "lesen" << "01010" << "01010" << 1;
+  QTest::newRow("Lesen after a read") << "lesen" << "11111" << "11111" << 1;
+  QTest::newRow("Senden") << "senden" << "11110" << "11110" << 1;
+  QTest::newRow("Werkeinstellungen at start") << "werkeinstellungen" << "01010" << "11110" << 2;
+}
+
+void TestTransfer::portOpenFailure() {
+  QFETCH(QString, button);
+  QFETCH(QString, before);
+  QFETCH(QString, after);
+  QFETCH(int, boxes);
+  Bench b;
+  QVERIFY(b.Setup());
+  QWidget *widgets[] = {b.senden, b.lesen, b.version, b.werkeinstellungen, b.tree};
+  for (int i = 0; i < 5; ++i) widgets[i]->setEnabled(before.at(i) == QLatin1Char('1'));
+  b.port->setEditText(QStringLiteral("/dev/quorex-no-such-port"));
+  b.window.findChild<QPushButton *>(button + QStringLiteral("Button"))->click();
+  QCOMPARE(b.States(), after);
+  QCOMPARE(b.dialogs.shown.size(), boxes);
+  QCOMPARE(b.dialogs.Last().text, kOpenFailure);
+  QCOMPARE(b.dialogs.Last().caption, QStringLiteral("Fehler"));
+  QCOMPARE(b.dialogs.Last().icon, QMessageBox::Critical);
+  QVERIFY(!b.dialogs.Last().detailedText.isEmpty());
+  QVERIFY(!b.PortOpen());
+  QVERIFY(b.console.Received().isEmpty());
+}
+
+void TestTransfer::lesenWhileSendenDisabledKeepsVersion() {
+  Bench b;
+  QVERIFY(b.Setup());
+  b.version->setEnabled(true);
+  b.lesen->click();
+  QCOMPARE(b.States(), QStringLiteral("00100"));
+  QTRY_VERIFY(b.lesen->isEnabled());
+  QCOMPARE(b.States(), QStringLiteral("11111"));
+}
+
+// A write hands the buttons back before its end mark has come; the next press ends that
+// wait without a word and has the port to itself.
+void TestTransfer::newPressEndsWriteWaitingForEndMark() {
+  Bench b;
+  Timing timing = Fast();
+  timing.silenceTimeoutMs = 5000;
+  QVERIFY(b.Setup(timing));
+  b.console.SetFault(Fault::NoEndMark);
+  b.senden->setEnabled(true);
+  b.senden->click();
+  QTRY_VERIFY(b.senden->isEnabled());
+  QVERIFY(b.PortOpen());
+  QVERIFY(b.window.IsTransferRunning());
+
+  b.console.SetFault(Fault::None);
+  b.console.SetRegisterText(9, QStringLiteral("99999999"));
+  b.console.ClearReceived();
+  b.lesen->click();
+  QTRY_VERIFY(b.lesen->isEnabled());
+  QVERIFY(b.dialogs.shown.isEmpty());
+  QCOMPARE(b.console.Received(), ReadSession());
+  QCOMPARE(b.window.Image().Text(9), QStringLiteral("99999999"));
+  QVERIFY(!b.window.IsTransferRunning());
+}
+
+void TestTransfer::factoryReset() {
+  Bench b;
+  QVERIFY(b.Setup());
+  for (int reg = 0; reg < 200; ++reg) b.console.SetRegisterText(reg, QStringLiteral("DEADBEEF"));
+  QElapsedTimer clock;
+  qint64 resetAt = -1;
+  qint64 readAt = -1;
+  connect(&b.console, &SimulatedConsole::FactoryReset, &b.console,
+          [&] { resetAt = clock.elapsed(); });
+  connect(&b.console, &SimulatedConsole::CommandReceived, &b.console,
+          [&](const QByteArray &command) {
+            if (resetAt >= 0 && readAt < 0 && command == "$PROGSTART\r") readAt = clock.elapsed();
+          });
+
+  // Cancelled: nothing goes out, all four buttons come back.
+  b.dialogs.answers << QMessageBox::Cancel;
+  b.werkeinstellungen->click();
+  QCOMPARE(b.dialogs.Last().text, QStringLiteral("Gerät auf Werkeinstellungen zurücksetzen?"));
+  QCOMPARE(b.dialogs.Last().caption, QStringLiteral("Werkeinstellungen"));
+  QCOMPARE(b.dialogs.Last().icon, QMessageBox::Warning);
+  QCOMPARE(b.dialogs.Last().buttons, QMessageBox::Ok | QMessageBox::Cancel);
+  QCOMPARE(b.States(), QStringLiteral("11110"));
+  QTest::qWait(50);
+  QVERIFY(b.console.Received().isEmpty());
+
+  clock.start();
+  b.werkeinstellungen->click();
+  QCOMPARE(b.States(), QStringLiteral("00000"));
+  QTRY_VERIFY(resetAt >= 0);
+  QCOMPARE(b.console.Received(), QByteArray("$PROGSTART\r$P99900000000\r$PROGENDE\r"));
+  QTRY_VERIFY(!b.PortOpen());
+  QCOMPARE(b.States(), QStringLiteral("00000"));
+
+  QTRY_VERIFY(b.lesen->isEnabled());
+  QCOMPARE(b.dialogs.shown.size(), 2);
+  QVERIFY2(readAt - resetAt >= Fast().afterResetMs,
+           qPrintable(QString::number(readAt - resetAt)));
+  QCOMPARE(b.console.Received(), "$PROGSTART\r$P99900000000\r$PROGENDE\r" + ReadSession());
+  QCOMPARE(b.window.Image().AllTexts(), b.console.FactoryValues());
+  QCOMPARE(b.States(), QStringLiteral("11111"));
+}
+
+void TestTransfer::closingDuringRead() {
+  Timing timing = Fast();
+  timing.beforeRequestMs = 5;
+  auto b = std::make_unique<Bench>();
+  QVERIFY(b->Setup(timing));
+  b->lesen->click();
+  QTRY_VERIFY(b->console.Received().contains("$R050\r"));
+  b->window.reject();
+  QVERIFY(!b->PortOpen());
+  QVERIFY(!b->window.IsTransferRunning());
+  QTest::qWait(Fast().silenceTimeoutMs + 100);
+  QVERIFY(b->dialogs.shown.isEmpty());
+  QCOMPARE(b->window.Image().AllTexts(), QStringList(200, QStringLiteral("00000000")));
+  QVERIFY(!b->window.Image().IsModified());
+
+  // Destroying the window in the middle of a transfer leaves nothing behind that fires.
+  b = std::make_unique<Bench>();
+  QVERIFY(b->Setup(timing));
+  b->lesen->click();
+  QTRY_VERIFY(b->console.Received().contains("$R050\r"));
+  b.reset();
+  QTest::qWait(Fast().silenceTimeoutMs + 100);
+  QVERIFY(!b);
+}
+
+QTEST_MAIN(TestTransfer)
+#include "tst_transfer.moc"
