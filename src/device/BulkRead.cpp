@@ -31,16 +31,24 @@ double BulkRead::RequestDueMs() const {
   return lineFreeMs + Time().beforeRequestMs;
 }
 
+// Timers count whole milliseconds and wake up late rather than early. Arming for the
+// nearest millisecond instead of the next one keeps that lateness from adding up to several
+// percent over 200 requests; a request is sent when it is due to within one bit time, the
+// finest step in which anything can happen on the line.
+void BulkRead::ArmRequestTimer() {
+  requestTimer_.start(qMax(0, qRound(RequestDueMs() - Now())));
+}
+
 void BulkRead::OnGreeting() {
   greetedAtMs_ = Now();
   nextRequest_ = 0;
-  requestTimer_.start(MsUntil(RequestDueMs()));
+  ArmRequestTimer();
 }
 
 void BulkRead::SendDueRequest() {
-  const double due = RequestDueMs();
-  if (Now() < due) {
-    requestTimer_.start(MsUntil(due));
+  const double early = RequestDueMs() - Now();
+  if (early > Time().WireMs(1) / 10) {
+    requestTimer_.start(qMax(1, qRound(early)));
     return;
   }
   lastRequestMs_ = Now();
@@ -49,7 +57,7 @@ void BulkRead::SendDueRequest() {
   emit Progress();
   WatchSilence();
   if (nextRequest_ < Register::kRegisterCount) {
-    requestTimer_.start(MsUntil(RequestDueMs()));
+    ArmRequestTimer();
     return;
   }
   Send(Protocol::ProgEnde());

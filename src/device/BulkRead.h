@@ -20,6 +20,7 @@ class BulkRead : public BulkTransfer {
 
  private:
   double RequestDueMs() const;
+  void ArmRequestTimer();
   void SendDueRequest();
 
   QTimer requestTimer_;
