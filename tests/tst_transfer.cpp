@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSerialPort>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -126,6 +127,7 @@ class TestTransfer : public QObject {
   void newPressEndsWriteWaitingForEndMark();
   void factoryReset();
   void closingDuringRead();
+  void serialPort();
 };
 
 void TestTransfer::init() { QTest::qWait(20); }
@@ -271,7 +273,8 @@ void TestTransfer::readFaults_data() {
                                   << QStringLiteral("Register 7 ") << true;
   QTest::newRow("too few lines") << Fault::TooFewLines << QByteArray()
                                  << QStringLiteral("unvollständig") << true;
-  QTest::newRow("hang-up") << Fault::HangUp << QByteArray() << QString() << false;
+  QTest::newRow("hang-up") << Fault::HangUp << QByteArray() << QStringLiteral("unterbrochen")
+                           << false;
 }
 
 // Nothing of a failed read reaches the register image, and the window stays usable.
@@ -327,7 +330,7 @@ void TestTransfer::writeFaults_data() {
                                 << false;
   QTest::newRow("silent") << Fault::Silent << QStringLiteral("antwortet nicht") << false;
   QTest::newRow("no end mark") << Fault::NoEndMark << QStringLiteral("antwortet nicht") << true;
-  QTest::newRow("hang-up") << Fault::HangUp << QString() << true;
+  QTest::newRow("hang-up") << Fault::HangUp << QStringLiteral("unterbrochen") << true;
 }
 
 void TestTransfer::writeFaults() {
@@ -371,8 +374,14 @@ void TestTransfer::zeroBytesAreDropped() {
 
   b.console.ClearReceived();
   b.window.Image().SetText(199, QStringLiteral("FEDCBA98"));
+  // The full bar starts over from the left with the next transfer.
+  QCOMPARE(b.progress->value(), 200);
+  QSignalSpy steps(b.progress, &QProgressBar::valueChanged);
   b.senden->click();
   QTRY_VERIFY(b.senden->isEnabled());
+  QCOMPARE(steps.size(), 200);
+  QCOMPARE(steps.constFirst().constFirst().toInt(), 1);
+  QCOMPARE(b.progress->value(), 200);
   QTRY_VERIFY(!b.PortOpen());
   QVERIFY(b.dialogs.shown.isEmpty());
   QCOMPARE(b.console.RegisterText(199), QStringLiteral("FEDCBA98"));
@@ -511,6 +520,39 @@ void TestTransfer::closingDuringRead() {
   b.reset();
   QTest::qWait(Fast().silenceTimeoutMs + 100);
   QVERIFY(!b);
+}
+
+void TestTransfer::serialPort() {
+  SimulatedConsole console;
+  QVERIFY(console.Start());
+  SerialPort port;
+  QCOMPARE(port.OpenPort(QStringLiteral("/dev/quorex-no-such-port")), -1);
+  QVERIFY(!port.IsOpen());
+  QVERIFY(!port.ErrorString().isEmpty());
+  QCOMPARE(port.OpenPort(QString()), -1);
+
+  QCOMPARE(port.OpenPort(console.DevicePath()), 1);
+  QSerialPort *device = port.Device();
+  QCOMPARE(device->baudRate(), 9600);
+  QCOMPARE(device->dataBits(), QSerialPort::Data8);
+  QCOMPARE(device->parity(), QSerialPort::NoParity);
+  // An open port is reused, whatever name is given.
+  QCOMPARE(port.OpenPort(QStringLiteral("/dev/quorex-no-such-port")), 1);
+  QCOMPARE(port.Device(), device);
+
+  const QByteArray hundred = "$P012" + QByteArray(94, '0') + "\r";
+  QCOMPARE(hundred.size(), 100);
+  port.WriteText(hundred + "X");
+  port.WriteText(hundred);
+  QVERIFY(port.WaitUntilWritten(1000));
+  QTRY_COMPARE(console.Received(), hundred);
+  port.ClosePort();
+  QVERIFY(!port.IsOpen());
+  port.ClosePort();
+  QVERIFY(!port.IsOpen());
+  port.WriteText(QByteArrayLiteral("$PROGSTART\r"));
+  QTest::qWait(50);
+  QCOMPARE(console.Received(), hundred);
 }
 
 QTEST_MAIN(TestTransfer)

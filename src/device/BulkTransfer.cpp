@@ -105,8 +105,7 @@ void BulkTransfer::OnPortError(QSerialPort::SerialPortError error) {
   if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError &&
       error != QSerialPort::WriteError)
     return;
-  const QString detail = Port() ? Port()->errorString() : QString();
-  Fail(tr("Die Verbindung zum Quorex wurde unterbrochen.\n%1").arg(detail).trimmed());
+  Fail(tr("Die Verbindung zum Quorex wurde unterbrochen.\nBitte prüfen Sie Kabel und Port."));
 }
 
 void BulkTransfer::ClosePort() {
@@ -130,7 +129,6 @@ void BulkTransfer::Abort() {
 
 void BulkTransfer::Fail(const QString &reason) {
   Abort();
-  active_ = false;
   emit Failed(reason);
 }
 
