@@ -6,6 +6,7 @@
 #include "CAboutDlg.h"
 #include "ConfigPage.h"
 #include "DialogSeam.h"
+#include "EnterKey.h"
 #include "PageCatalog.h"
 #include "Protocol.h"
 #include "SerialPort.h"
@@ -480,14 +481,5 @@ void CQuorexDlg::closeEvent(QCloseEvent *event) {
 // Enter presses the push button that has the focus; anywhere else it ends the program, as
 // Escape does.
 void CQuorexDlg::keyPressEvent(QKeyEvent *event) {
-  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    if (auto *button = qobject_cast<QPushButton *>(focusWidget())) {
-      if (button->isEnabled()) button->click();
-    } else {
-      accept();
-    }
-    event->accept();
-    return;
-  }
-  QDialog::keyPressEvent(event);
+  if (!HandleEnterKey(*this, event)) QDialog::keyPressEvent(event);
 }

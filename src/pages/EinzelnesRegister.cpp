@@ -1,5 +1,7 @@
 #include "EinzelnesRegister.h"
 
+#include "EnterKey.h"
+
 #include "DialogSeam.h"
 #include "Register.h"
 #include "ui_EinzelnesRegister.h"
@@ -120,14 +122,5 @@ void EinzelnesRegister::accept() {
 // The dialog's default is an OK without a button of its own: Enter in a field takes the values
 // and closes; Enter on a push button presses that button.
 void EinzelnesRegister::keyPressEvent(QKeyEvent *event) {
-  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    if (auto *button = qobject_cast<QPushButton *>(focusWidget())) {
-      if (button->isEnabled()) button->click();
-    } else {
-      accept();
-    }
-    event->accept();
-    return;
-  }
-  QDialog::keyPressEvent(event);
+  if (!HandleEnterKey(*this, event)) QDialog::keyPressEvent(event);
 }
