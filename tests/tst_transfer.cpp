@@ -127,6 +127,7 @@ class TestTransfer : public QObject {
   void newPressEndsWriteWaitingForEndMark();
   void factoryReset();
   void closingDuringRead();
+  void noFileReplacesRegistersDuringRead();
   void serialPort();
 };
 
@@ -520,6 +521,26 @@ void TestTransfer::closingDuringRead() {
   b.reset();
   QTest::qWait(Fast().silenceTimeoutMs + 100);
   QVERIFY(!b);
+}
+
+void TestTransfer::noFileReplacesRegistersDuringRead() {
+  Timing timing = Fast();
+  timing.beforeRequestMs = 5;
+  Bench b;
+  QVERIFY(b.Setup(timing));
+  b.console.SetRegisterText(0, QStringLiteral("ABCDEF01"));
+  b.lesen->click();
+  QTRY_VERIFY(b.console.Received().contains("$R050\r"));
+  QVERIFY(b.window.IsReadPending());
+  b.dialogs.openNames << QStringLiteral("/nonexistent.rquorex");
+  QVERIFY(!b.window.Open());
+  b.window.Image().SetModified(true);
+  b.window.New();
+  QCOMPARE(b.dialogs.openDialogs, 0);
+  QVERIFY(b.dialogs.shown.isEmpty());
+  QTRY_COMPARE(b.States(), QStringLiteral("11111"));
+  QCOMPARE(b.window.Image().Text(0), QStringLiteral("ABCDEF01"));
+  QVERIFY(!b.window.IsReadPending());
 }
 
 void TestTransfer::serialPort() {

@@ -97,8 +97,13 @@ void CQuorexDlg::BuildMenu() {
   layout()->setMenuBar(menuBar_);
   QMenu *datei = menuBar_->addMenu(tr("&Datei"));
   datei->setObjectName(QStringLiteral("dateiMenu"));
-  datei->addAction(tr("&Neu"), this, &CQuorexDlg::New);
-  datei->addAction(tr("Ö&ffnen ..."), this, &CQuorexDlg::Open);
+  QAction *neu = datei->addAction(tr("&Neu"), this, &CQuorexDlg::New);
+  QAction *oeffnen = datei->addAction(tr("Ö&ffnen ..."), this, &CQuorexDlg::Open);
+  // A read replaces every register when it ends; nothing else may replace them meanwhile.
+  connect(datei, &QMenu::aboutToShow, this, [this, neu, oeffnen] {
+    neu->setEnabled(!IsReadPending());
+    oeffnen->setEnabled(!IsReadPending());
+  });
   datei->addAction(tr("&Speichern "), this, &CQuorexDlg::Save);
   datei->addAction(tr("Speichern &unter ..."), this, &CQuorexDlg::SaveAs);
   datei->addAction(tr("&Beenden"), this, [this] {
@@ -225,8 +230,7 @@ void CQuorexDlg::OnHilfe() {
 void CQuorexDlg::OnInfo() {
   AboutBox about(this);
   // While a read runs the tree stays locked; the read gives it back at its end.
-  if (about.exec() == QDialog::Rejected && !qobject_cast<BulkRead *>(transfer_) &&
-      !resetReadTimer_.isActive() && !resetCloseTimer_.isActive())
+  if (about.exec() == QDialog::Rejected && !IsReadPending())
     ui_->configTree->setEnabled(true);
 }
 
@@ -237,6 +241,11 @@ void CQuorexDlg::OnVersion() {
 
 bool CQuorexDlg::IsTransferRunning() const {
   return transfer_ || resetCloseTimer_.isActive() || resetReadTimer_.isActive();
+}
+
+bool CQuorexDlg::IsReadPending() const {
+  return qobject_cast<BulkRead *>(transfer_) || resetCloseTimer_.isActive() ||
+         resetReadTimer_.isActive();
 }
 
 void CQuorexDlg::SetTransferButtons(bool enabled) {
@@ -395,12 +404,12 @@ bool CQuorexDlg::SaveChangesFirst() {
 }
 
 void CQuorexDlg::New() {
-  if (!SaveChangesFirst()) return;
+  if (IsReadPending() || !SaveChangesFirst()) return;
   register_.Reset();
 }
 
 bool CQuorexDlg::Open() {
-  if (!SaveChangesFirst()) return false;
+  if (IsReadPending() || !SaveChangesFirst()) return false;
   const QString path = DialogSeam::Instance().AskOpenFileName(this);
   if (path.isEmpty()) return false;
   QString error;

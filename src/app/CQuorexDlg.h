@@ -38,6 +38,9 @@ class CQuorexDlg : public QDialog {
   const Timing &TransferTiming() const { return timing_; }
   // True while a transfer or a factory reset still holds the console.
   bool IsTransferRunning() const;
+  // True from the press of "Lesen" (or a confirmed factory reset) until that read has ended:
+  // the registers are about to be replaced, so no page and no file may change them.
+  bool IsReadPending() const;
 
   // The file commands of the "&Datei" menu. Each answers whether it went through.
   void New();
