@@ -128,6 +128,7 @@ class TestTransfer : public QObject {
   void factoryReset();
   void closingDuringRead();
   void noFileReplacesRegistersDuringRead();
+  void focusReturnsToPressedButton();
   void serialPort();
 };
 
@@ -321,6 +322,8 @@ void TestTransfer::readFaults() {
   QCOMPARE(b.dialogs.shown.size(), 1);
   QCOMPARE(image.Text(3), QStringLiteral("0000ABCD"));
   QCOMPARE(b.States(), QStringLiteral("11111"));
+  // However far the broken read got, the complete one ends with a full bar.
+  QCOMPARE(b.progress->value(), 200);
 }
 
 void TestTransfer::writeFaults_data() {
@@ -541,6 +544,18 @@ void TestTransfer::noFileReplacesRegistersDuringRead() {
   QTRY_COMPARE(b.States(), QStringLiteral("11111"));
   QCOMPARE(b.window.Image().Text(0), QStringLiteral("ABCDEF01"));
   QVERIFY(!b.window.IsReadPending());
+}
+
+void TestTransfer::focusReturnsToPressedButton() {
+  Bench b;
+  QVERIFY(b.Setup());
+  QApplication::setActiveWindow(&b.window);
+  QVERIFY(QTest::qWaitForWindowActive(&b.window));
+  b.lesen->setFocus();
+  QTest::keyClick(b.lesen, Qt::Key_Space);
+  QTRY_VERIFY(!b.lesen->isEnabled());
+  QTRY_COMPARE(b.States(), QStringLiteral("11111"));
+  QCOMPARE(QApplication::focusWidget(), b.lesen);
 }
 
 void TestTransfer::serialPort() {

@@ -6,7 +6,7 @@
 #include "CAboutDlg.h"
 #include "ConfigPage.h"
 #include "DialogSeam.h"
-#include "EnterKey.h"
+#include "DialogHelpers.h"
 #include "PageCatalog.h"
 #include "Protocol.h"
 #include "SerialPort.h"
@@ -192,6 +192,13 @@ void CQuorexDlg::StepProgress() {
   bar->setValue(value);
 }
 
+// A transfer that broke off left the bar part-filled; the next one starts from the left, so
+// that each complete transfer still ends with a full bar.
+void CQuorexDlg::StartProgress() {
+  QProgressBar *bar = ui_->progressBar;
+  if (bar->value() != bar->maximum()) bar->setValue(bar->minimum());
+}
+
 void CQuorexDlg::OnTreeSelectionChanged() {
   const QList<QTreeWidgetItem *> selected = ui_->configTree->selectedItems();
   if (selected.isEmpty()) return;
@@ -253,6 +260,19 @@ void CQuorexDlg::SetTransferButtons(bool enabled) {
   ui_->lesenButton->setEnabled(enabled);
   ui_->versionButton->setEnabled(enabled);
   ui_->werkeinstellungenButton->setEnabled(enabled);
+  if (enabled) RestoreFocus();
+}
+
+// Disabling the pressed button pushes the focus on to "Hilfe...", where a later Enter would
+// open the help; it goes back to the pressed button once that is usable again.
+void CQuorexDlg::RememberFocus() {
+  focusBeforeTransfer_ = qobject_cast<QPushButton *>(focusWidget());
+}
+
+void CQuorexDlg::RestoreFocus() {
+  if (focusBeforeTransfer_ && focusBeforeTransfer_->isEnabled() &&
+      focusWidget() == ui_->hilfeButton)
+    focusBeforeTransfer_->setFocus();
 }
 
 bool CQuorexDlg::OpenPortOrComplain() {
@@ -286,6 +306,7 @@ void CQuorexDlg::ForgetTransfer(BulkTransfer *transfer) {
 }
 
 void CQuorexDlg::OnSenden() {
+  RememberFocus();
   PullPortName();
   EndTransfer();
   SetTransferButtons(false);
@@ -295,6 +316,7 @@ void CQuorexDlg::OnSenden() {
   }
   auto *write = new BulkWrite(register_, timing_);
   transfer_ = write;
+  StartProgress();
   connect(write, &BulkTransfer::Progress, this, &CQuorexDlg::StepProgress);
   connect(write, &BulkWrite::Released, this, [this] { SetTransferButtons(true); });
   connect(write, &BulkTransfer::Finished, this, [this, write] { ForgetTransfer(write); });
@@ -307,6 +329,7 @@ void CQuorexDlg::OnSenden() {
 }
 
 void CQuorexDlg::OnLesen() {
+  RememberFocus();
   PullPortName();
   EndTransfer();
   // "Senden" and with it "Version des Quorex" are only taken away, and given back, when
@@ -329,6 +352,7 @@ void CQuorexDlg::StartRead(const ReadRestore &restore) {
     if (restore.senden) ui_->sendenButton->setEnabled(true);
     if (restore.version) ui_->versionButton->setEnabled(true);
     ui_->configTree->setEnabled(restore.tree);
+    RestoreFocus();
   };
   if (!OpenPortOrComplain()) {
     giveBack();
@@ -339,6 +363,7 @@ void CQuorexDlg::StartRead(const ReadRestore &restore) {
 
   auto *read = new BulkRead(register_, timing_);
   transfer_ = read;
+  StartProgress();
   connect(read, &BulkTransfer::Progress, this, &CQuorexDlg::StepProgress);
   connect(read, &BulkTransfer::Finished, this, [this, read] {
     ForgetTransfer(read);
@@ -354,6 +379,7 @@ void CQuorexDlg::StartRead(const ReadRestore &restore) {
 }
 
 void CQuorexDlg::OnWerkeinstellungen() {
+  RememberFocus();
   PullPortName();
   EndTransfer();
   const bool treeWasEnabled = ui_->configTree->isEnabled();

@@ -4,6 +4,8 @@
 #include "Timing.h"
 
 #include <QDialog>
+#include <QPointer>
+#include <QPushButton>
 #include <QString>
 #include <QTimer>
 
@@ -88,6 +90,9 @@ class CQuorexDlg : public QDialog {
   void StartRead(const ReadRestore &restore);
   void SendResetCommand();
   void SetTransferButtons(bool enabled);
+  void StartProgress();
+  void RememberFocus();
+  void RestoreFocus();
   bool OpenPortOrComplain();
   // Ends, without a word, whatever still holds the console (a write waiting for its end
   // mark, a pending factory reset), so that the next operation has the port to itself.
@@ -110,4 +115,5 @@ class CQuorexDlg : public QDialog {
   QTimer resetCloseTimer_;
   QTimer resetReadTimer_;
   ReadRestore resetRestore_;
+  QPointer<QPushButton> focusBeforeTransfer_;
 };

@@ -1,8 +1,13 @@
 #include "DialogSeam.h"
 
+#include "DialogHelpers.h"
+
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
+#include <QSpacerItem>
 
 namespace {
 
@@ -24,6 +29,16 @@ void NameButtons(QMessageBox &box) {
   };
   for (const auto &name : names)
     if (QAbstractButton *button = box.button(name.button)) button->setText(Tr(name.text));
+}
+
+// The texts come with their own line breaks; Qt's word wrap would break their lines again in
+// other places. The box is also made wide enough to show its caption whole.
+void KeepLinesAndCaption(QMessageBox &box) {
+  if (auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
+    label->setWordWrap(false);
+  if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+    grid->addItem(new QSpacerItem(TitleWidth(box), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 QFileDialog::Options DialogOptions() {
@@ -57,6 +72,7 @@ class RealDialogs final : public DialogSeam {
     QMessageBox box(icon, caption.isEmpty() ? QCoreApplication::applicationName() : caption,
                     text, buttons, owner);
     NameButtons(box);
+    KeepLinesAndCaption(box);
     if (!detailedText.isEmpty()) box.setDetailedText(detailedText);
     return static_cast<QMessageBox::StandardButton>(box.exec());
   }

@@ -12,28 +12,29 @@
 
 namespace {
 
-QString DescribeOpenError(const QSerialPort &port) {
+// `name` as the technician typed it: QSerialPort shortens "/dev/ttyUSB0" to "ttyUSB0".
+QString DescribeOpenError(const QSerialPort &port, const QString &name) {
   const auto tr = [](const char *text) {
     return QCoreApplication::translate("SerialPort", text);
   };
   switch (port.error()) {
     case QSerialPort::DeviceNotFoundError:
-      return tr("Der Port %1 existiert nicht.").arg(port.portName());
+      return tr("Der Port %1 existiert nicht.").arg(name);
     case QSerialPort::PermissionError:
 #ifdef Q_OS_LINUX
       return tr("Der Port %1 ist bereits von einem anderen Programm belegt, oder es fehlt die "
                 "Berechtigung. Unter Linux muss der Benutzer Mitglied der Gruppe sein, der das "
                 "Gerät gehört (meist \"dialout\"): sudo usermod -aG dialout $USER, danach neu "
                 "anmelden.")
-          .arg(port.portName());
+          .arg(name);
 #else
       return tr("Der Port %1 ist bereits von einem anderen Programm belegt, oder es fehlt die "
                 "Berechtigung.")
-          .arg(port.portName());
+          .arg(name);
 #endif
     default:
       return tr("Der Port %1 konnte nicht geöffnet werden: %2")
-          .arg(port.portName(), port.errorString());
+          .arg(name, port.errorString());
   }
 }
 
@@ -64,7 +65,7 @@ int SerialPort::OpenPort(const QString &name) {
   port->setPortName(name.trimmed());
   ApplyLineSettings(*port);
   if (!port->open(QIODevice::ReadWrite)) {
-    errorString_ = DescribeOpenError(*port);
+    errorString_ = DescribeOpenError(*port, name.trimmed());
     return -1;
   }
   ApplyLineSettings(*port);

@@ -1,5 +1,6 @@
 #include "ConfigPage.h"
 
+#include "DialogHelpers.h"
 #include "DialogSeam.h"
 #include "Register.h"
 
@@ -273,7 +274,9 @@ void ConfigPage::BindPackedDigit(QComboBox *combo, RegisterSpot spot, const Item
 
 void ConfigPage::showEvent(QShowEvent *event) {
   QDialog::showEvent(event);
-  if (!event->spontaneous()) LoadControls();
+  if (event->spontaneous()) return;
+  KeepTitleVisible(*this);
+  LoadControls();
 }
 
 void ConfigPage::LoadControls() {

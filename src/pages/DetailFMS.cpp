@@ -1,5 +1,7 @@
 #include "DetailFMS.h"
 
+#include "DialogHelpers.h"
+
 #include "DetailFmsTable.h"
 #include "DialogSeam.h"
 #include "Register.h"
@@ -35,6 +37,7 @@ DetailFMS::DetailFMS(QString &text, QWidget *parent)
       ort_(Telegram(text).mid(kOrtIndex, kOrtLength)),
       fahrzeug_(Telegram(text).mid(kFahrzeugIndex, kFahrzeugLength)) {
   ui_->setupUi(this);
+  KeepTitleVisible(*this);
   BindCombo(ui_->bosComboBox, kBosItems, &bos_);
   BindCombo(ui_->landComboBox, kLandItems, &land_);
   BindCombo(ui_->statusComboBox, kStatusItems, &status_);

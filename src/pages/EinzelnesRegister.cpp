@@ -1,6 +1,6 @@
 #include "EinzelnesRegister.h"
 
-#include "EnterKey.h"
+#include "DialogHelpers.h"
 
 #include "DialogSeam.h"
 #include "Register.h"
@@ -23,6 +23,7 @@ EinzelnesRegister::EinzelnesRegister(Register &image, QWidget *parent)
       ui_(std::make_unique<Ui::EinzelnesRegister>()),
       content_(image.Text(0)) {
   ui_->setupUi(this);
+  KeepTitleVisible(*this);
   // Digits only: a sign or a letter never gets into the field.
   ui_->registernummerLineEdit->setValidator(new QRegularExpressionValidator(
       QRegularExpression(QStringLiteral("[0-9]*")), ui_->registernummerLineEdit));
