@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QGridLayout>
-#include <QLabel>
 #include <QSpacerItem>
 
 namespace {
@@ -31,11 +30,8 @@ void NameButtons(QMessageBox &box) {
     if (QAbstractButton *button = box.button(name.button)) button->setText(Tr(name.text));
 }
 
-// The texts come with their own line breaks; Qt's word wrap would break their lines again in
-// other places. The box is also made wide enough to show its caption whole.
-void KeepLinesAndCaption(QMessageBox &box) {
-  if (auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
-    label->setWordWrap(false);
+// A short text in a box with a long caption would cut the caption in the middle.
+void KeepCaptionVisible(QMessageBox &box) {
   if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
     grid->addItem(new QSpacerItem(TitleWidth(box), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
                   grid->rowCount(), 0, 1, grid->columnCount());
@@ -72,7 +68,7 @@ class RealDialogs final : public DialogSeam {
     QMessageBox box(icon, caption.isEmpty() ? QCoreApplication::applicationName() : caption,
                     text, buttons, owner);
     NameButtons(box);
-    KeepLinesAndCaption(box);
+    KeepCaptionVisible(box);
     if (!detailedText.isEmpty()) box.setDetailedText(detailedText);
     return static_cast<QMessageBox::StandardButton>(box.exec());
   }
