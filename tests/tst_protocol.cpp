@@ -156,12 +156,15 @@ void TestProtocol::wellFormedAnswer() {
 
 void TestProtocol::emptyLinesDoNotShiftRegisters() {
   const QList<QByteArray> values = Values();
-  const Protocol::Answer answer =
-      Protocol::ParseAnswer(Answer("0123456789ABQuorex V 1.07", values, "\n\n"));
-  QVERIFY2(answer.ok, qPrintable(answer.error));
-  QCOMPARE(answer.texts.constFirst(), QString::fromLatin1(values.constFirst()));
-  QCOMPARE(answer.texts.at(123), QString::fromLatin1(values.at(123)));
-  QCOMPARE(answer.texts.constLast(), QString::fromLatin1(values.constLast()));
+  for (const QByteArray blank : {QByteArray("\n\n"), QByteArray("\r\n\r\n")}) {
+    const Protocol::Answer answer = Protocol::ParseAnswer(
+        blank + Answer("0123456789ABQuorex V 1.07", values, blank));
+    QVERIFY2(answer.ok, qPrintable(answer.error));
+    QCOMPARE(answer.versionText, QStringLiteral("Quorex V 1.07"));
+    QCOMPARE(answer.texts.constFirst(), QString::fromLatin1(values.constFirst()));
+    QCOMPARE(answer.texts.at(123), QString::fromLatin1(values.at(123)));
+    QCOMPARE(answer.texts.constLast(), QString::fromLatin1(values.constLast()));
+  }
 }
 
 void TestProtocol::lowerCaseStoredUpperCase() {

@@ -58,8 +58,9 @@ Answer ParseAnswer(const QByteArray &received) {
     return Unusable(Tr("Die Antwort des Quorex ist zu lang (mehr als %1 Zeichen).")
                         .arg(kMaxAnswerLength));
 
+  // Blank lines carry nothing, whether the console ends them with "\n" or "\r\n".
   QList<QByteArray> lines = received.split('\n');
-  lines.removeAll(QByteArray());
+  lines.removeIf([](const QByteArray &line) { return line.isEmpty() || line == "\r"; });
   if (lines.size() < 1 + Register::kRegisterCount)
     return Unusable(Tr("Die Antwort des Quorex ist unvollständig: %1 von %2 Registern.")
                         .arg(qMax(0, int(lines.size()) - 1))
