@@ -156,7 +156,7 @@ void TestProtocol::wellFormedAnswer() {
 
 void TestProtocol::emptyLinesDoNotShiftRegisters() {
   const QList<QByteArray> values = Values();
-  for (const QByteArray blank : {QByteArray("\n\n"), QByteArray("\r\n\r\n")}) {
+  for (const QByteArray &blank : {QByteArray("\n\n"), QByteArray("\r\n\r\n")}) {
     const Protocol::Answer answer = Protocol::ParseAnswer(
         blank + Answer("0123456789ABQuorex V 1.07", values, blank));
     QVERIFY2(answer.ok, qPrintable(answer.error));
