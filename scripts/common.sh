@@ -31,10 +31,12 @@ quorex_install_missing() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${missing[@]}"
 }
 
+# Builds the given targets, or everything when none is given.
 quorex_build() {
-  local build_dir="$QUOREX_ROOT/build"
+  local build_dir="$QUOREX_ROOT/build" targets=()
+  [ $# -gt 0 ] && targets=(--target "$@")
   if [ ! -f "$build_dir/CMakeCache.txt" ]; then
     cmake -S "$QUOREX_ROOT" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo
   fi
-  cmake --build "$build_dir" --parallel "$(nproc 2>/dev/null || echo 2)"
+  cmake --build "$build_dir" --parallel "$(nproc 2>/dev/null || echo 2)" "${targets[@]}"
 }

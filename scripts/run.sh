@@ -7,7 +7,7 @@ QUOREX_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 . "$QUOREX_ROOT/scripts/common.sh"
 
 quorex_install_missing
-quorex_build
+quorex_build quorex quorex-sim
 
 sim_pid=""
 cleanup() { [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null || true; }
