@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -21,6 +22,8 @@ class TestFunkkreis : public QObject {
   void okSetsModifiedEvenWithoutChanges();
   void cancelWritesNothing();
   void lastComboChoiceWins();
+  void typedTextIsNoChoice_data();
+  void typedTextIsNoChoice();
   void fehlertonKeepsTicks();
   void radioClickEnablesPowerOnBoxes();
   void helpChangesNothing();
@@ -164,6 +167,29 @@ void TestFunkkreis::lastComboChoiceWins() {
   Combo()->setEditText(QStringLiteral("Letzten Kreis aktivieren"));
   Press("okButton");
   QCOMPARE(image_->Text(0), QStringLiteral("00000100"));
+}
+
+// Only a choice from the list changes the setting: typing an item's text, with or without
+// Enter or Tab, leaves it alone.
+void TestFunkkreis::typedTextIsNoChoice_data() {
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<int>("key");
+  QTest::newRow("whole text, Enter") << QStringLiteral("Fehlerton") << int(Qt::Key_Return);
+  QTest::newRow("beginning, Tab") << QStringLiteral("Fehl") << int(Qt::Key_Tab);
+}
+
+void TestFunkkreis::typedTextIsNoChoice() {
+  QFETCH(QString, typed);
+  QFETCH(int, key);
+  Open(QStringLiteral("00000700"), QStringLiteral("00000000"));
+  QApplication::setActiveWindow(page_.get());
+  Combo()->setFocus();
+  Combo()->lineEdit()->clear();
+  QTest::keyClicks(Combo()->lineEdit(), typed);
+  QTest::keyClick(Combo()->lineEdit(), Qt::Key(key));
+  QCOMPARE(Combo()->currentIndex(), -1);
+  if (page_->isVisible()) Press("okButton");
+  QCOMPARE(image_->Text(0), QStringLiteral("00000700"));
 }
 
 void TestFunkkreis::fehlertonKeepsTicks() {

@@ -119,7 +119,7 @@ void ConfigPage::BindComboBox(QComboBox *combo, RegisterSpot spot, const ItemTab
   for (int i = sortedCount; i < listed; ++i) head.append(ItemText(table.items[i]));
   combo->clear();
   combo->addItems(head);
-  combo->setInsertPolicy(QComboBox::NoInsert);
+  ChoicesOnly(combo);
   combo->setCurrentIndex(-1);
 
   connect(combo, &QComboBox::currentIndexChanged, this, [this, combo, spot, table](int index) {
@@ -135,6 +135,13 @@ void ConfigPage::BindComboBox(QComboBox *combo, RegisterSpot spot, const ItemTab
   });
   AddBinding([this, combo, spot, table] { PushComboText(combo, TextFor(table, Snapshot(spot))); },
              [] { return true; });
+}
+
+void ConfigPage::ChoicesOnly(QComboBox *combo) {
+  combo->setInsertPolicy(QComboBox::NoInsert);
+  // The text field shows a stored value the list does not know; typing into it would only
+  // suggest a change that is not made (Qt would even pick an item whose text was typed).
+  if (combo->isEditable()) combo->lineEdit()->setReadOnly(true);
 }
 
 // Selects the first item that begins with the text, case ignored; with no such item the box

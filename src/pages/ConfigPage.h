@@ -76,6 +76,8 @@ class ConfigPage : public QDialog {
   // character. Typed text in an editable box changes nothing.
   void BindComboBox(QComboBox *combo, RegisterSpot spot, const ItemTable &table,
                     bool withTail = true);
+  // Makes typed text in an editable box change nothing: only choosing a list item counts.
+  static void ChoicesOnly(QComboBox *combo);
   // A hex digit whose bits 0 to 3 are the four boxes; always rebuilt from them at OK.
   void BindMask(RegisterSpot spot, const std::array<QCheckBox *, 4> &bits);
   // A page-specific control: `show` derives it from the snapshot when the page is shown,

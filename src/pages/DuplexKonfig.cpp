@@ -45,7 +45,7 @@ DuplexKonfig::~DuplexKonfig() = default;
 void DuplexKonfig::BindMuting() {
   for (const char *text : kMutingItems)
     ui_->mutingComboBox->addItem(QCoreApplication::translate("Items", text));
-  ui_->mutingComboBox->setInsertPolicy(QComboBox::NoInsert);
+  ChoicesOnly(ui_->mutingComboBox);
   Cover(kMuting);
   AddBinding(
       [this] {
