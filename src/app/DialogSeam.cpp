@@ -6,12 +6,15 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QLabel>
 #include <QSpacerItem>
 
 namespace {
 
 const char kFilter[] = QT_TRANSLATE_NOOP("DialogSeam", "Register Quorex (*.rquorex)");
 const char kSuffix[] = "rquorex";
+// Wider lines are wrapped after all, so a box never outgrows a small screen.
+constexpr int kMaxLineWidth = 900;
 
 QString Tr(const char *text) { return QCoreApplication::translate("DialogSeam", text); }
 
@@ -28,6 +31,16 @@ void NameButtons(QMessageBox &box) {
   };
   for (const auto &name : names)
     if (QAbstractButton *button = box.button(name.button)) button->setText(Tr(name.text));
+}
+
+// The texts bring their own line breaks. Qt wraps every line longer than about 500 pixels once
+// more; a label at least as wide as its longest line leaves nothing to wrap.
+void KeepLines(QMessageBox &box) {
+  auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+  if (!label) return;
+  const QRect lines = label->fontMetrics().boundingRect(QRect(0, 0, 4000, 4000),
+                                                         Qt::TextExpandTabs, label->text());
+  label->setMinimumWidth(qMin(lines.width() + 2, kMaxLineWidth));
 }
 
 // A short text in a box with a long caption would cut the caption in the middle.
@@ -68,6 +81,7 @@ class RealDialogs final : public DialogSeam {
     QMessageBox box(icon, caption.isEmpty() ? QCoreApplication::applicationName() : caption,
                     text, buttons, owner);
     NameButtons(box);
+    KeepLines(box);
     KeepCaptionVisible(box);
     if (!detailedText.isEmpty()) box.setDetailedText(detailedText);
     return static_cast<QMessageBox::StandardButton>(box.exec());
