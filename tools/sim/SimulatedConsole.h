@@ -100,7 +100,6 @@ class SimulatedConsole : public QObject {
   // The greeting sent before the identification line (default: 8 times "\n", see above).
   void SetGreeting(const QByteArray &greeting);
   void SetFault(Fault fault);
-  Fault CurrentFault() const { return fault_; }
   // Sends at the pace of a 9600-baud line (about 1.04 ms per byte) instead of at once, and
   // takes in what the program writes no faster than such a line would deliver it.
   void SetWireTime(bool emulate);
