@@ -8,6 +8,7 @@
 #include "TonbandrelaisKonfig.h"
 #include "Tonrufauswertung.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -92,6 +93,9 @@ class TestPagesMisc : public QObject {
 
   void hoererLs_data();
   void hoererLs();
+
+  void radioCheckedWithoutClickCounts_data();
+  void radioCheckedWithoutClickCounts();
 
   void tonbandrelaisAccepted_data();
   void tonbandrelaisAccepted();
@@ -440,6 +444,32 @@ void TestPagesMisc::hoererLs() {
   QVERIFY(image.IsModified());
 }
 
+void TestPagesMisc::radioCheckedWithoutClickCounts_data() {
+  QTest::addColumn<QString>("how");
+  for (const char *how : {"setChecked", "accessible toggle"})
+    QTest::newRow(how) << QString::fromLatin1(how);
+}
+
+// Keys and screen readers check a radio button without a click; that is a choice all the same.
+void TestPagesMisc::radioCheckedWithoutClickCounts() {
+  QFETCH(QString, how);
+  Register image;
+  HoererLSKonfig page(image);
+  page.show();
+  auto *an = Child<QRadioButton>(&page, QStringLiteral("hoererAnRadioButton"));
+  QVERIFY(!an->isChecked());
+  if (how == "setChecked") {
+    an->setChecked(true);
+  } else {
+    QAccessibleInterface *access = QAccessible::queryAccessibleInterface(an);
+    QVERIFY(access && access->actionInterface());
+    access->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+  }
+  QVERIFY(an->isChecked());
+  Ok(&page);
+  QCOMPARE(image.Text(16), QStringLiteral("10000000"));
+}
+
 void TestPagesMisc::tonbandrelaisAccepted_data() {
   QTest::addColumn<QString>("reg12");
   QTest::addColumn<QString>("reg13");
@@ -699,7 +729,7 @@ void TestPagesMisc::openedFromTree() {
     page->reject();
   });
   found.constFirst()->setSelected(true);
-  QVERIFY(*done);
+  QTRY_VERIFY(*done);
   QCOMPARE(seenTitle, title);
   QVERIFY(!window.Image().IsModified());
 }

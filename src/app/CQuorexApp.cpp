@@ -6,7 +6,11 @@
 #include <QLocale>
 #include <QTranslator>
 
+// The icon is compiled into the window's library, whose resources must be registered by hand.
+static void InitResources() { Q_INIT_RESOURCE(quorex); }
+
 CQuorexApp::CQuorexApp(int &argc, char **argv) : QApplication(argc, argv) {
+  InitResources();
   setWindowIcon(QIcon(QStringLiteral(":/quorex.png")));
   InstallGermanTranslation(*this);
 }

@@ -22,6 +22,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <utility>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -54,8 +55,13 @@ const char *const kBusyEntries[] = {
 
 }  // namespace
 
+// The icon is compiled into this library; a static library's resources are only found once
+// registered, and the window is the first to need them.
+static void InitResources() { Q_INIT_RESOURCE(quorex); }
+
 CQuorexDlg::CQuorexDlg(QWidget *parent)
     : QDialog(parent), ui_(std::make_unique<Ui::CQuorexDlg>()) {
+  InitResources();
   ui_->setupUi(this);
   setWindowIcon(QIcon(QStringLiteral(":/quorex.png")));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -204,12 +210,24 @@ void CQuorexDlg::OnTreeSelectionChanged() {
   if (selected.isEmpty()) return;
   const QString entry = selected.constFirst()->text(0);
   {
-    // Cleared first, so the same entry can be chosen again while nothing is left selected.
+    // Cleared at once, so the same entry can be chosen again. The entry stays the current
+    // item: the arrow keys go on from there.
     const QSignalBlocker blocker(ui_->configTree);
-    ui_->configTree->clearSelection();
-    ui_->configTree->setCurrentItem(nullptr);
+    ui_->configTree->selectionModel()->clearSelection();
   }
   ui_->configTree->viewport()->update();
+  // The page runs its own event loop; running it from inside the selection signal would keep
+  // the tree, the key that chose the entry and any screen reader waiting until it closes.
+  const bool queued = !pendingPage_.isEmpty();
+  pendingPage_ = entry;
+  if (!queued)
+    QMetaObject::invokeMethod(this, &CQuorexDlg::OpenPendingPage, Qt::QueuedConnection);
+}
+
+void CQuorexDlg::OpenPendingPage() {
+  const QString entry = std::exchange(pendingPage_, QString());
+  // A read that started meanwhile is about to replace the registers.
+  if (entry.isEmpty() || !ui_->configTree->isEnabled() || IsReadPending()) return;
   OpenPage(entry);
 }
 
@@ -386,7 +404,8 @@ void CQuorexDlg::OnWerkeinstellungen() {
   SetTransferButtons(false);
   const auto answer = ShowMessage(this, tr("Gerät auf Werkeinstellungen zurücksetzen?"),
                                   tr("Werkeinstellungen"), QMessageBox::Warning,
-                                  QMessageBox::Ok | QMessageBox::Cancel);
+                                  QMessageBox::Ok | QMessageBox::Cancel, QString(),
+                                  QMessageBox::Cancel);
   if (answer != QMessageBox::Ok) {
     SetTransferButtons(true);
     return;
@@ -483,7 +502,9 @@ bool CQuorexDlg::MayClose() {
   const auto answer =
       ShowMessage(this, tr("Wollen Sie vor dem Schließen der Anwendung die Änderungen speichern?"),
                   tr("Änderungen Speichern"), QMessageBox::Question,
-                  QMessageBox::Yes | QMessageBox::No);
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  // Escape answers "Abbrechen": the window stays, with nothing lost.
+  if (answer == QMessageBox::Cancel) return false;
   if (answer == QMessageBox::Yes) return Save();
   return true;
 }

@@ -72,6 +72,7 @@ class CQuorexDlg : public QDialog {
   void PushPortName();
   void PullPortName();
   void OnTreeSelectionChanged();
+  void OpenPendingPage();
   void OpenPage(const QString &entry);
   void OnHilfe();
   void OnInfo();
@@ -109,6 +110,8 @@ class CQuorexDlg : public QDialog {
   bool portsListed_ = false;
   QString portName_;
   bool closing_ = false;
+  // The tree entry whose page opens once the selection signal has returned.
+  QString pendingPage_;
 
   Timing timing_;
   BulkTransfer *transfer_ = nullptr;

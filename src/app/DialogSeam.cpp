@@ -77,13 +77,15 @@ class RealDialogs final : public DialogSeam {
   QMessageBox::StandardButton ShowMessage(QWidget *owner, const QString &text,
                                           const QString &caption, QMessageBox::Icon icon,
                                           QMessageBox::StandardButtons buttons,
-                                          const QString &detailedText) override {
+                                          const QString &detailedText,
+                                          QMessageBox::StandardButton defaultButton) override {
     QMessageBox box(icon, caption.isEmpty() ? QCoreApplication::applicationName() : caption,
                     text, buttons, owner);
     NameButtons(box);
     KeepLines(box);
     KeepCaptionVisible(box);
     if (!detailedText.isEmpty()) box.setDetailedText(detailedText);
+    if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());
   }
   QString AskOpenFileName(QWidget *owner) override {
@@ -108,6 +110,8 @@ void DialogSeam::Install(DialogSeam *seam) { installed = seam; }
 QMessageBox::StandardButton ShowMessage(QWidget *owner, const QString &text,
                                         const QString &caption, QMessageBox::Icon icon,
                                         QMessageBox::StandardButtons buttons,
-                                        const QString &detailedText) {
-  return DialogSeam::Instance().ShowMessage(owner, text, caption, icon, buttons, detailedText);
+                                        const QString &detailedText,
+                                        QMessageBox::StandardButton defaultButton) {
+  return DialogSeam::Instance().ShowMessage(owner, text, caption, icon, buttons, detailedText,
+                                            defaultButton);
 }

@@ -56,6 +56,9 @@ class ConfigPage : public QDialog {
   ConfigPage(Register &image, QWidget *parent);
 
   Register &Image() const { return image_; }
+  // True while the controls are being filled from the snapshot: their signals then say
+  // nothing about the technician's choices.
+  bool IsLoading() const { return loading_; }
 
   // OK, Cancel and "Hilfe..." of the page's form.
   void SetButtons(QPushButton *ok, QPushButton *cancel, QPushButton *help, Help pageHelp);

@@ -26,6 +26,13 @@ QString ReadRest(const Register &image, RegisterSpot first) {
   return QString(image.Char(first.reg, first.pos)) + image.Char(first.reg, first.pos + 1);
 }
 
+bool IsKnownFunktion(QChar code) {
+  for (char known : {kFunktionKeine, kFunktionRufSenden, kFunktionFmsSenden,
+                     kFunktionTonfolgeSenden})
+    if (code == QLatin1Char(known)) return true;
+  return false;
+}
+
 }  // namespace
 
 Tastenfunktionen::Tastenfunktionen(Register &image, QWidget *parent)
@@ -92,18 +99,21 @@ Tastenfunktionen::Tastenfunktionen(Register &image, QWidget *parent)
                                                    QLatin1Char('0'));
         },
         [] { return true; });
+    // toggled rather than clicked: a screen reader's toggle action changes a box without a
+    // click, and must keep the group consistent all the same.
     for (QCheckBox *box : controls.kreise)
-      connect(box, &QCheckBox::clicked, this,
+      connect(box, &QCheckBox::toggled, this,
               [this, key](bool checked) { ClickKreis(key, checked); });
-    connect(controls.aktuellerKreis, &QCheckBox::clicked, this,
+    connect(controls.aktuellerKreis, &QCheckBox::toggled, this,
             [this, key](bool checked) { ClickAktuellerKreis(key, checked); });
   }
 
-  // textEdited: only the technician's edits are held to the limit, not the page's own updates.
-  connect(ui_->pttTelegramLineEdit, &QLineEdit::textEdited, this, [this] { LimitLength(ptt_); });
-  connect(ui_->ruf1TelegramLineEdit, &QLineEdit::textEdited, this,
+  // textChanged, not textEdited: a text set through the accessibility interface or dropped
+  // in is held to the limit as well as a typed one.
+  connect(ui_->pttTelegramLineEdit, &QLineEdit::textChanged, this, [this] { LimitLength(ptt_); });
+  connect(ui_->ruf1TelegramLineEdit, &QLineEdit::textChanged, this,
           [this] { LimitLength(ruf_[0]); });
-  connect(ui_->ruf2TelegramLineEdit, &QLineEdit::textEdited, this,
+  connect(ui_->ruf2TelegramLineEdit, &QLineEdit::textChanged, this,
           [this] { LimitLength(ruf_[1]); });
   connect(ui_->pttDetailButton, &QPushButton::clicked, this, [this] { OpenDetail(ptt_); });
   connect(ui_->ruf1DetailButton, &QPushButton::clicked, this, [this] { OpenDetail(ruf_[0]); });
@@ -232,28 +242,33 @@ void Tastenfunktionen::UpdateEnabling() {
 }
 
 void Tastenfunktionen::ClickKreis(int key, bool checked) {
-  if (checked) rufKeys_[key].aktuellerKreis->setChecked(false);
+  if (IsLoading() || adjusting_ || !checked) return;
+  adjusting_ = true;
+  rufKeys_[key].aktuellerKreis->setChecked(false);
+  adjusting_ = false;
 }
 
-// The box cannot be unchecked by clicking it: the group leaves "auf aktuellen Kreis" only by
+// The box cannot be unchecked by itself: the group leaves "auf aktuellen Kreis" only by
 // ticking a circuit.
 void Tastenfunktionen::ClickAktuellerKreis(int key, bool checked) {
-  if (!checked) {
+  if (IsLoading() || adjusting_) return;
+  adjusting_ = true;
+  if (!checked)
     rufKeys_[key].aktuellerKreis->setChecked(true);
-    return;
-  }
-  for (QCheckBox *box : rufKeys_[key].kreise) box->setChecked(false);
+  else
+    for (QCheckBox *box : rufKeys_[key].kreise) box->setChecked(false);
+  adjusting_ = false;
 }
 
-// One character too many replaces the last allowed one: typing on at the end of a full field
-// overwrites its last character.
+// A field never holds more than its limit, however the text came in (typed, pasted, dropped,
+// set by an assistive tool): the first `limit` characters stay, so every character that is
+// stored lands at the position it was typed for.
 void Tastenfunktionen::LimitLength(Telegram &telegram) {
-  TakeTexts();
-  if (telegram.text.size() <= telegram.limit) return;
+  const QString text = telegram.field->text();
+  if (text.size() <= telegram.limit) return;
   const int cursor = telegram.field->cursorPosition();
-  telegram.text.remove(std::max(telegram.limit - 1, 0), 1);
-  telegram.field->setText(telegram.text);
-  telegram.field->setCursorPosition(std::min<int>(cursor, telegram.text.size()));
+  telegram.field->setText(text.left(std::max(telegram.limit, 0)));
+  telegram.field->setCursorPosition(std::min(cursor, telegram.limit));
 }
 
 void Tastenfunktionen::OpenDetail(Telegram &telegram) {
@@ -292,6 +307,9 @@ bool Tastenfunktionen::StoreTelegrams() {
   store(ptt_.text, kPttTelegramRegister, kPttTelegramRest);
   for (int key = 0; key < 2; ++key) {
     const RufKey &spots = kRufKeys[key];
+    // A function code this program does not know keeps its telegram: the field could not show
+    // it, so an empty field says nothing about what the console should hold.
+    if (!IsKnownFunktion(Snapshot(spots.funktion))) continue;
     // A tone sequence takes the telegram's place in its own register; characters 9-10 are
     // written either way.
     const bool tonfolge = Snapshot(spots.funktion) == QLatin1Char(kFunktionTonfolgeSenden);
