@@ -4,6 +4,7 @@
 #include "ModalHelper.h"
 #include "Register.h"
 #include "ScriptedDialogs.h"
+#include "WidgetDriver.h"
 #include "Sendezeitbegrenzung.h"
 #include "TonbandrelaisKonfig.h"
 #include "Tonrufauswertung.h"
@@ -29,46 +30,6 @@ PageMaker Maker() {
   return [](Register &image) { return std::make_unique<Page>(image); };
 }
 
-template <class W>
-W *Child(QWidget *page, const QString &name) {
-  W *widget = page->findChild<W *>(name);
-  if (!widget) qFatal("no widget %s", qPrintable(name));
-  return widget;
-}
-
-// Shown and active, so that focus moves between fields as it does on screen.
-void ShowActive(QWidget *page) {
-  page->show();
-  page->activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(page));
-}
-
-// Replaces the field's text the way the technician would, through the digits-only check.
-void Type(QLineEdit *field, const QString &text) {
-  field->setFocus();
-  field->selectAll();
-  QTest::keyClick(field, Qt::Key_Delete);
-  QTest::keyClicks(field, text);
-}
-
-void Choose(QComboBox *combo, const QString &text) {
-  const int index = combo->findText(text, Qt::MatchExactly);
-  if (index < 0) qFatal("no item %s", qPrintable(text));
-  combo->setCurrentIndex(index);
-}
-
-QStringList Items(QComboBox *combo) {
-  QStringList items;
-  for (int i = 0; i < combo->count(); ++i) items.append(combo->itemText(i));
-  return items;
-}
-
-// The text a combo box shows: the chosen item, or nothing at all.
-QString Shown(QComboBox *combo) {
-  return combo->currentIndex() < 0 ? QString() : combo->currentText();
-}
-
-void Ok(QWidget *page) { Child<QPushButton>(page, QStringLiteral("okButton"))->click(); }
 
 }  // namespace
 
