@@ -34,9 +34,10 @@ class SettingsReport {
   // "Einstellungsbericht".
   static QString Title();
 
-  // A complete UTF-8 XHTML document: every text from outside (labels, values, file name,
-  // version text) is escaped, and control characters are replaced by "?", so it parses as
-  // XML. Tables carry border attributes, so QTextDocument prints them as a browser shows them.
+  // A complete XHTML document that declares UTF-8 (save it with toUtf8()): every text from
+  // outside (labels, values, file name, version text) is escaped, and control characters are
+  // replaced by "?", so it parses as XML. Tables carry border attributes, so QTextDocument
+  // prints them as a browser shows them.
   QString Html() const;
   // The same content as lines of text: values aligned in a column per page, registers ten to
   // a line. Control characters from outside are replaced by "?".
