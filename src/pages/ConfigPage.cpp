@@ -44,6 +44,13 @@ QChar ConfigPage::Snapshot(RegisterSpot spot) const {
   return found == snapshot_.end() ? QChar() : found->second;
 }
 
+std::vector<RegisterSpot> ConfigPage::CoveredSpots() const {
+  std::vector<RegisterSpot> spots;
+  spots.reserve(snapshot_.size());
+  for (const auto &entry : snapshot_) spots.push_back(entry.first);
+  return spots;
+}
+
 bool ConfigPage::CheckRegisters() {
   for (const auto &[spot, c] : snapshot_) {
     if (!Register::IsRegisterText(image_.Text(spot.reg))) {

@@ -48,6 +48,8 @@ class ConfigPage : public QDialog {
 
   // The snapshot character of a covered spot, as it stands now.
   QChar Snapshot(RegisterSpot spot) const;
+  // Every spot the page covers, in register and position order: what OK may write.
+  std::vector<RegisterSpot> CoveredSpots() const;
 
  public slots:
   void accept() override;

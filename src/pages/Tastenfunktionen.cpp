@@ -16,14 +16,13 @@ using namespace TastenfunktionenTable;
 
 namespace {
 
-constexpr int kTelegramHead = Register::kRegisterLength;  // characters 1-8; 9-10 go to reg 23
-constexpr int kTonfolgeDigits = 5;
-
 QString ItemText(const Item &item) { return QCoreApplication::translate("Items", item.text); }
 
-// Characters 9 and 10 of a telegram: two neighbouring positions of one register.
-QString ReadRest(const Register &image, RegisterSpot first) {
-  return QString(image.Char(first.reg, first.pos)) + image.Char(first.reg, first.pos + 1);
+// A telegram's ten characters as they stand in the register image.
+QString ReadTelegram(const Register &image, int reg, RegisterSpot rest) {
+  QString text;
+  for (RegisterSpot spot : TelegramSpots(reg, rest)) text += image.Char(spot.reg, spot.pos);
+  return text;
 }
 
 bool IsKnownFunktion(QChar code) {
@@ -57,12 +56,10 @@ Tastenfunktionen::Tastenfunktionen(Register &image, QWidget *parent)
                  ui_->ruf2DetailButton};
 
   // The telegram registers are replaced whole, so every position is part of the snapshot.
-  for (int reg : {kPttTelegramRegister, kRufKeys[0].telegramRegister, kRufKeys[1].telegramRegister,
-                  kRufKeys[0].tonfolgeRegister, kRufKeys[1].tonfolgeRegister})
-    for (int pos = 0; pos < Register::kRegisterLength; ++pos) Cover({reg, pos});
-  for (RegisterSpot rest : {kPttTelegramRest, kRufKeys[0].telegramRest, kRufKeys[1].telegramRest}) {
-    Cover(rest);
-    Cover({rest.reg, rest.pos + 1});
+  for (RegisterSpot spot : TelegramSpots(kPttTelegramRegister, kPttTelegramRest)) Cover(spot);
+  for (const RufKey &key : kRufKeys) {
+    for (RegisterSpot spot : TelegramSpots(key.telegramRegister, key.telegramRest)) Cover(spot);
+    for (RegisterSpot spot : WholeRegister(key.tonfolgeRegister)) Cover(spot);
   }
   // Telegrams first: their check at OK must refuse before anything else is taken over.
   AddBinding([this] { LoadTelegrams(); }, [this] { return StoreTelegrams(); });
@@ -166,7 +163,7 @@ void Tastenfunktionen::FillFunktionList(int key) {
 }
 
 void Tastenfunktionen::LoadTelegrams() {
-  ptt_.text = Image().Text(kPttTelegramRegister) + ReadRest(Image(), kPttTelegramRest);
+  ptt_.text = ReadTelegram(Image(), kPttTelegramRegister, kPttTelegramRest);
   ptt_.limit = kTelegramLimit;
   for (int key = 0; key < 2; ++key) {
     const QChar code = Snapshot(kRufKeys[key].funktion);
@@ -195,7 +192,7 @@ void Tastenfunktionen::LoadRufTelegram(int key, QChar code, bool chosen) {
           chosen || code == QLatin1Char(kFunktionRufSenden) ? kRufSendenLimit : kKeineLimit;
       break;
     case kFunktionFmsSenden:
-      telegram.text = Image().Text(spots.telegramRegister) + ReadRest(Image(), spots.telegramRest);
+      telegram.text = ReadTelegram(Image(), spots.telegramRegister, spots.telegramRest);
       telegram.limit = kTelegramLimit;
       break;
     case kFunktionTonfolgeSenden:
@@ -232,9 +229,11 @@ void Tastenfunktionen::UpdateEnabling() {
     const bool noText =
         code == QLatin1Char(kFunktionKeine) || code == QLatin1Char(kFunktionRufSenden);
     if (code == QLatin1Char(kFunktionFmsSenden))
-      controls.telegramLabel->setText(tr("FMS Telegramm:"));
+      controls.telegramLabel->setText(
+          QCoreApplication::translate("Tastenfunktionen", kTelegrammLabel));
     if (code == QLatin1Char(kFunktionTonfolgeSenden))
-      controls.telegramLabel->setText(tr("Tonfolge:"));
+      controls.telegramLabel->setText(
+          QCoreApplication::translate("Tastenfunktionen", kTonfolgeLabel));
     controls.telegramLabel->setEnabled(!noText);
     ruf_[key].field->setEnabled(!noText);
     controls.detail->setEnabled(code == QLatin1Char(kFunktionFmsSenden));
@@ -300,9 +299,8 @@ bool Tastenfunktionen::StoreTelegrams() {
 
   const auto store = [this](const QString &text, int reg, RegisterSpot rest) {
     const QString padded = text.leftJustified(DetailFmsTable::kTelegramLength, QLatin1Char('0'));
-    for (int pos = 0; pos < kTelegramHead; ++pos) Cover({reg, pos}) = padded.at(pos);
-    Cover(rest) = padded.at(kTelegramHead);
-    Cover({rest.reg, rest.pos + 1}) = padded.at(kTelegramHead + 1);
+    const std::vector<RegisterSpot> spots = TelegramSpots(reg, rest);
+    for (std::size_t i = 0; i < spots.size(); ++i) Cover(spots[i]) = padded.at(int(i));
   };
   store(ptt_.text, kPttTelegramRegister, kPttTelegramRest);
   for (int key = 0; key < 2; ++key) {
