@@ -4,6 +4,7 @@
 
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
 
 CQuorexApp::CQuorexApp(int &argc, char **argv) : QApplication(argc, argv) {
@@ -22,9 +23,15 @@ void CQuorexApp::InstallGermanTranslation(QCoreApplication &app) {
     delete translator;  // the dialog seam names the standard buttons itself
 }
 
-int CQuorexApp::Run() {
+int CQuorexApp::Run(const QString &filePath) {
   CQuorexDlg dialog;
   connect(&dialog, &QDialog::finished, this, [] { QCoreApplication::exit(0); });
-  dialog.show();
+  ShowWindow(dialog, filePath);
   return exec();
+}
+
+void CQuorexApp::ShowWindow(CQuorexDlg &window, const QString &filePath) {
+  window.show();
+  if (!filePath.isEmpty())
+    QTimer::singleShot(0, &window, [&window, filePath] { window.OpenFile(filePath); });
 }
