@@ -7,6 +7,8 @@
 #include <cstdio>
 
 int main(int argc, char *argv[]) {
+  // The icons are compiled into a static library; nothing would pull them into the program.
+  Q_INIT_RESOURCE(quorex);
   QCoreApplication::setApplicationName(QStringLiteral("quorex"));
   QCoreApplication::setApplicationVersion(QString::fromLatin1(kQuorexVersion));
 
