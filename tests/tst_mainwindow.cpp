@@ -1,9 +1,11 @@
 #include "CQuorexDlg.h"
 #include "ModalHelper.h"
+#include "QuorexVersion.h"
 #include "ScriptedDialogs.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
@@ -44,6 +46,7 @@ class TestMainWindow : public QObject {
   void helpText();
   void aboutBoxEscapeEnablesTree();
   void aboutBoxOkLeavesTree();
+  void aboutBoxNamesVersion();
   void treeOpensPageAndClearsSelection();
   void groupEntryOpensNothing();
   void keyboardWalkThroughTree();
@@ -172,6 +175,25 @@ void TestMainWindow::aboutBoxOkLeavesTree() {
   Child<QPushButton>("infoButton")->click();
   QVERIFY(*seen);
   QVERIFY(!Child<QTreeWidget>("configTree")->isEnabled());
+}
+
+// The texts stay as they were; only the number is the build's own.
+void TestMainWindow::aboutBoxNamesVersion() {
+  QString title;
+  QString name;
+  auto seen = OnNextModal([&](QDialog *about) {
+    title = about->windowTitle();
+    name = about->findChild<QLabel *>(QStringLiteral("nameLabel"))->text();
+    about->accept();
+  });
+  Child<QPushButton>("infoButton")->click();
+  QVERIFY(*seen);
+  QCOMPARE(title, QStringLiteral("Info über Quorex"));
+  QCOMPARE(name, QStringLiteral("Quorex Programmiersoftware Version ") +
+                     QString::fromLatin1(kQuorexVersion));
+  QVERIFY(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+$"))
+              .match(QString::fromLatin1(kQuorexVersion))
+              .hasMatch());
 }
 
 void TestMainWindow::treeOpensPageAndClearsSelection() {

@@ -411,6 +411,10 @@ bool CQuorexDlg::Open() {
   if (IsFileCommandBlocked() || !SaveChangesFirst()) return false;
   const QString path = DialogSeam::Instance().AskOpenFileName(this);
   if (path.isEmpty()) return false;
+  return OpenFile(path);
+}
+
+bool CQuorexDlg::OpenFile(const QString &path) {
   QString error;
   if (!register_.LoadFromFile(path, &error)) {
     ShowMessage(this, error, tr("Fehler"), QMessageBox::Critical, QMessageBox::Ok);

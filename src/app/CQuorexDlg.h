@@ -47,6 +47,10 @@ class CQuorexDlg : public QDialog {
   // The file commands of the "&Datei" menu. Each answers whether it went through.
   void New();
   bool Open();
+  // Loads a register file as "Öffnen ..." does once the name is chosen: a file that is not a
+  // valid register file is refused with a message and changes nothing. Asks nothing first;
+  // the caller has dealt with unsaved changes and a pending read.
+  bool OpenFile(const QString &path);
   bool Save();
   bool SaveAs();
   // The closing question; answers whether the program may end now.
