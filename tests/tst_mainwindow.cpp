@@ -2,6 +2,7 @@
 #include "ModalHelper.h"
 #include "QuorexVersion.h"
 #include "ScriptedDialogs.h"
+#include "TemporarySettings.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -74,6 +75,8 @@ class TestMainWindow : public QObject {
     return window_->findChild<T *>(QString::fromLatin1(name));
   }
 
+  // Saving and closing are remembered; kept away from the user's own settings.
+  TemporarySettings settings_;
   QTemporaryDir dir_;
   std::unique_ptr<ScriptedDialogs> dialogs_;
   std::unique_ptr<CQuorexDlg> window_;
@@ -138,7 +141,8 @@ void TestMainWindow::datei_menu() {
   QStringList entries;
   for (QAction *action : datei->actions()) entries << action->text();
   QCOMPARE(entries, QStringList({"&Neu", "Ö&ffnen ...", "&Speichern ", "Speichern &unter ...",
-                                 "&Beenden"}));
+                                 "&Zuletzt geöffnet", "&Beenden"}));
+  QVERIFY(datei->actions().at(4)->menu());
 }
 
 void TestMainWindow::progressBarStartsOverPastItsEnd() {

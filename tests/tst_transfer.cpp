@@ -3,6 +3,7 @@
 #include "ScriptedDialogs.h"
 #include "SerialPort.h"
 #include "SimulatedConsole.h"
+#include "TemporarySettings.h"
 
 #include <QComboBox>
 #include <QMenu>
@@ -140,6 +141,10 @@ class TestTransfer : public QObject {
   void talkativeConsoleDoesNotEndWrite();
   void brokenOffWriteSaysHowFar();
   void frozenConsoleNoticedDuringRead();
+
+ private:
+  // Transfers remember their port; kept away from the user's own settings.
+  TemporarySettings settings_;
 };
 
 void TestTransfer::init() { QTest::qWait(20); }

@@ -6,13 +6,20 @@
 #include "DialogSeam.h"
 #include "DialogHelpers.h"
 #include "PageCatalog.h"
+#include "PortAccess.h"
+#include "Preferences.h"
+#include "RecentFiles.h"
 #include "ui_CQuorexDlg.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTimer>
@@ -48,6 +55,25 @@ const char *const kBusyEntries[] = {
     QT_TRANSLATE_NOOP("CQuorexDlg", "BUSY Eingang Konfiguration"),
 };
 
+// The register file a drag brings, or empty: one local file, named *.rquorex.
+QString RegisterFileIn(const QMimeData *mime) {
+  if (!mime || !mime->hasUrls()) return QString();
+  const QList<QUrl> urls = mime->urls();
+  if (urls.size() != 1 || !urls.constFirst().isLocalFile()) return QString();
+  const QString path = urls.constFirst().toLocalFile();
+  if (!path.endsWith(QLatin1String(".rquorex"), Qt::CaseInsensitive)) return QString();
+  return path;
+}
+
+// The platform's keys for the command, and `key` among them in any case: on Windows, for
+// one, "Speichern unter" and "Beenden" have no standard key of their own.
+void SetShortcut(QAction *action, QKeySequence::StandardKey standard, const QKeySequence &key) {
+  QList<QKeySequence> keys = QKeySequence::keyBindings(standard);
+  keys.removeAll(key);
+  keys.prepend(key);
+  action->setShortcuts(keys);
+}
+
 }  // namespace
 
 // The icon is compiled into this library; a static library's resources are only found once
@@ -62,6 +88,9 @@ CQuorexDlg::CQuorexDlg(QWidget *parent)
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   register_.SetVersion107(true);
+  setAcceptDrops(true);
+  const QByteArray geometry = Preferences().WindowGeometry();
+  if (!geometry.isEmpty()) restoreGeometry(geometry);
   BuildMenu();
   BuildTree();
   AddAboutToWindowMenu();
@@ -88,15 +117,42 @@ void CQuorexDlg::BuildMenu() {
   datei->setObjectName(QStringLiteral("dateiMenu"));
   QAction *neu = datei->addAction(tr("&Neu"), this, &CQuorexDlg::New);
   QAction *oeffnen = datei->addAction(tr("Ö&ffnen ..."), this, &CQuorexDlg::Open);
+  QAction *speichern = datei->addAction(tr("&Speichern "), this, &CQuorexDlg::Save);
+  QAction *speichernUnter =
+      datei->addAction(tr("Speichern &unter ..."), this, &CQuorexDlg::SaveAs);
+  recentMenu_ = datei->addMenu(tr("&Zuletzt geöffnet"));
+  recentMenu_->setObjectName(QStringLiteral("zuletztMenu"));
+  QAction *beenden = datei->addAction(tr("&Beenden"), this, [this] {
+    if (MayClose()) EndProgram();
+  });
+  SetShortcut(neu, QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N));
+  SetShortcut(oeffnen, QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O));
+  SetShortcut(speichern, QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S));
+  SetShortcut(speichernUnter, QKeySequence::SaveAs,
+              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  SetShortcut(beenden, QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
+  // A shortcut bypasses the menu, and with it the greying below: the commands refuse on their
+  // own while a transfer needs the registers.
   connect(datei, &QMenu::aboutToShow, this, [this, neu, oeffnen] {
     neu->setEnabled(!IsFileCommandBlocked());
     oeffnen->setEnabled(!IsFileCommandBlocked());
+    FillRecentMenu();
   });
-  datei->addAction(tr("&Speichern "), this, &CQuorexDlg::Save);
-  datei->addAction(tr("Speichern &unter ..."), this, &CQuorexDlg::SaveAs);
-  datei->addAction(tr("&Beenden"), this, [this] {
-    if (MayClose()) EndProgram();
-  });
+  FillRecentMenu();
+}
+
+// Filled afresh each time "Datei" opens, as files come and go meanwhile, and never from
+// inside one of its own entries, which the filling replaces.
+void CQuorexDlg::FillRecentMenu() {
+  RecentFiles::Fill(*recentMenu_, Preferences().RecentFiles(),
+                    [this](const QString &path) { OpenKnownFile(path); });
+  if (IsFileCommandBlocked()) recentMenu_->menuAction()->setEnabled(false);
+}
+
+void CQuorexDlg::RememberFile(const QString &path) {
+  Preferences preferences;
+  preferences.SetRecentFiles(RecentFiles::Added(preferences.RecentFiles(), path));
+  preferences.SetLastFolder(QFileInfo(path).absolutePath());
 }
 
 void CQuorexDlg::BuildTree() {
@@ -157,7 +213,11 @@ void CQuorexDlg::ListPortsOnce() {
   portsListed_ = true;
   const QStringList ports = SerialPort::ListPorts();
   ui_->portComboBox->addItems(ports);
-  if (!ports.isEmpty()) portName_ = ports.constFirst();
+  portName_ = SerialPort::StartPort(ports, Preferences().LastPort());
+  // Ports this user may not open are left out of the list; the label says why.
+  const QString denied = PortAccess::DeniedPortsHint();
+  ui_->portLabel->setToolTip(denied);
+  ui_->portComboBox->setToolTip(denied);
 }
 
 void CQuorexDlg::PushPortName() {
@@ -308,9 +368,12 @@ void CQuorexDlg::ConnectSession() {
     register_.SetVersionText(read.versionText);
     register_.SetModified(true);
     register_.SetVersion107(read.version107);
+    Preferences().SetLastPort(portName_);
   });
   connect(&session_, &ConsoleSession::ResetSent, this, &CQuorexDlg::StartProgress);
   connect(&session_, &ConsoleSession::Released, this, [this] {
+    if (session_.Current() == ConsoleSession::Operation::Write)
+      Preferences().SetLastPort(portName_);
     SetTransferButtons(true);
     if (pressed_ != Pressed::Senden) ui_->configTree->setEnabled(true);
   });
@@ -424,7 +487,13 @@ bool CQuorexDlg::OpenFile(const QString &path) {
   register_.SetModified(false);
   ui_->sendenButton->setEnabled(true);
   ui_->configTree->setEnabled(true);
+  RememberFile(path);
   return true;
+}
+
+bool CQuorexDlg::OpenKnownFile(const QString &path) {
+  if (IsFileCommandBlocked() || !SaveChangesFirst()) return false;
+  return OpenFile(path);
 }
 
 bool CQuorexDlg::SaveTo(const QString &path) {
@@ -437,6 +506,7 @@ bool CQuorexDlg::SaveTo(const QString &path) {
     return false;
   }
   register_.SetModified(false);
+  RememberFile(path);
   return true;
 }
 
@@ -476,6 +546,7 @@ bool CQuorexDlg::MayClose() {
 }
 
 void CQuorexDlg::EndProgram() {
+  Preferences().SetWindowGeometry(saveGeometry());
   closing_ = true;
   session_.Abort();
   QDialog::done(QDialog::Accepted);
@@ -491,6 +562,7 @@ void CQuorexDlg::reject() {
 
 void CQuorexDlg::closeEvent(QCloseEvent *event) {
   if (closing_ || MayClose()) {
+    if (!closing_) Preferences().SetWindowGeometry(saveGeometry());
     closing_ = true;
     session_.Abort();
     event->accept();
@@ -504,4 +576,24 @@ void CQuorexDlg::closeEvent(QCloseEvent *event) {
 // Escape does.
 void CQuorexDlg::keyPressEvent(QKeyEvent *event) {
   if (!HandleEnterKey(*this, event)) QDialog::keyPressEvent(event);
+}
+
+void CQuorexDlg::dragEnterEvent(QDragEnterEvent *event) {
+  if (!RegisterFileIn(event->mimeData()).isEmpty() && !IsFileCommandBlocked())
+    event->acceptProposedAction();
+  else
+    event->ignore();
+}
+
+void CQuorexDlg::dropEvent(QDropEvent *event) {
+  const QString path = RegisterFileIn(event->mimeData());
+  if (path.isEmpty() || IsFileCommandBlocked()) {
+    event->ignore();
+    return;
+  }
+  event->acceptProposedAction();
+  // The drag source waits until the drop returns; the question about unsaved changes must not
+  // hold it up.
+  QMetaObject::invokeMethod(
+      this, [this, path] { OpenKnownFile(path); }, Qt::QueuedConnection);
 }

@@ -12,6 +12,7 @@
 #include <memory>
 
 class QAction;
+class QMenu;
 class QMenuBar;
 class QTreeWidgetItem;
 
@@ -51,6 +52,10 @@ class CQuorexDlg : public QDialog {
   // valid register file is refused with a message and changes nothing. Asks nothing first;
   // the caller has dealt with unsaved changes and a pending read.
   bool OpenFile(const QString &path);
+  // Opens a file known without a file dialog (a recent file, a dropped file) as "Öffnen ..."
+  // does: refused while a transfer needs the registers, and unsaved changes are offered for
+  // saving first.
+  bool OpenKnownFile(const QString &path);
   bool Save();
   bool SaveAs();
   // The closing question; answers whether the program may end now.
@@ -64,6 +69,8 @@ class CQuorexDlg : public QDialog {
   void showEvent(QShowEvent *event) override;
   void keyPressEvent(QKeyEvent *event) override;
   void closeEvent(QCloseEvent *event) override;
+  void dragEnterEvent(QDragEnterEvent *event) override;
+  void dropEvent(QDropEvent *event) override;
 #ifdef Q_OS_WIN
   bool nativeEvent(const QByteArray &eventType, void *message, qintptr *result) override;
 #endif
@@ -73,6 +80,9 @@ class CQuorexDlg : public QDialog {
   void BuildTree();
   void AddAboutToWindowMenu();
   void ListPortsOnce();
+  void FillRecentMenu();
+  // A register file opened or saved: first in "Zuletzt geöffnet", its folder the dialogs'.
+  void RememberFile(const QString &path);
   void PushPortName();
   void PullPortName();
   void OnTreeSelectionChanged();
@@ -110,6 +120,7 @@ class CQuorexDlg : public QDialog {
   Register register_;
   std::unique_ptr<Ui::CQuorexDlg> ui_;
   QMenuBar *menuBar_ = nullptr;
+  QMenu *recentMenu_ = nullptr;
   bool portsListed_ = false;
   QString portName_;
   bool closing_ = false;

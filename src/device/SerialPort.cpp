@@ -1,5 +1,6 @@
 #include "SerialPort.h"
 
+#include "PortAccess.h"
 #include "Protocol.h"
 
 #include <QCollator>
@@ -20,8 +21,13 @@ QString DescribeOpenError(const QSerialPort &port, const QString &name) {
   switch (port.error()) {
     case QSerialPort::DeviceNotFoundError:
       return tr("Der Port %1 existiert nicht.").arg(name);
-    case QSerialPort::PermissionError:
+    case QSerialPort::PermissionError: {
 #ifdef Q_OS_LINUX
+      // A device this user may not read and write: name its group, so the cure is one command.
+      const QString device = PortAccess::DevicePath(name);
+      if (PortAccess::IsDenied(device))
+        return tr("Der Port %1 konnte nicht geöffnet werden.").arg(name) + QLatin1Char(' ') +
+               PortAccess::HintFor(device);
       return tr("Der Port %1 ist bereits von einem anderen Programm belegt, oder es fehlt die "
                 "Berechtigung. Unter Linux muss der Benutzer Mitglied der Gruppe sein, der das "
                 "Gerät gehört (meist \"dialout\"): sudo usermod -aG dialout $USER, danach neu "
@@ -32,6 +38,7 @@ QString DescribeOpenError(const QSerialPort &port, const QString &name) {
                 "Berechtigung.")
           .arg(name);
 #endif
+    }
     default:
       return tr("Der Port %1 konnte nicht geöffnet werden: %2")
           .arg(name, port.errorString());
@@ -124,4 +131,13 @@ QStringList SerialPort::ListPorts() {
     }
   }
   return openable;
+}
+
+QString SerialPort::StartPort(const QStringList &listed, const QString &remembered) {
+  const QString wanted = remembered.trimmed();
+  if (!wanted.isEmpty()) {
+    for (const QString &port : listed)
+      if (port == wanted || PortAccess::DevicePath(port) == wanted) return port;
+  }
+  return listed.isEmpty() ? QString() : listed.constFirst();
 }

@@ -41,6 +41,9 @@ class SerialPort {
   // Ports that can be opened right now, in the order the port combo box lists them. On
   // Windows the names COM1 to COM9 are probed; elsewhere the ports the system reports.
   static QStringList ListPorts();
+  // The port the combo box starts with: `remembered` when the list holds it (by name, or as
+  // "/dev/" + name), else the first listed port, else none.
+  static QString StartPort(const QStringList &listed, const QString &remembered);
 
  private:
   std::unique_ptr<QSerialPort> port_;

@@ -1,10 +1,12 @@
 #include "DialogSeam.h"
 
 #include "DialogHelpers.h"
+#include "Preferences.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QSpacerItem>
@@ -68,6 +70,9 @@ QString AskFileName(QWidget *owner, QFileDialog::AcceptMode mode) {
                                                      : QFileDialog::AnyFile);
   dialog.setNameFilter(Tr(kFilter));
   dialog.setDefaultSuffix(QString::fromLatin1(kSuffix));
+  // Register files tend to live together; a folder since removed leaves Qt's own choice.
+  const QString folder = Preferences().LastFolder();
+  if (!folder.isEmpty() && QFileInfo(folder).isDir()) dialog.setDirectory(folder);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
   return dialog.selectedFiles().constFirst();
 }

@@ -1,0 +1,61 @@
+#include "RecentFiles.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+
+namespace {
+
+// Two spellings of one file ("a/../x.rquorex", "x.rquorex" from the current folder) are one
+// entry.
+QString Key(const QString &path) {
+  const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+#ifdef Q_OS_WIN
+  return absolute.toCaseFolded();
+#else
+  return absolute;
+#endif
+}
+
+}  // namespace
+
+QStringList RecentFiles::Added(const QStringList &files, const QString &path) {
+  QStringList list = files;
+  if (!path.trimmed().isEmpty())
+    list.prepend(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+  return Tidied(list);
+}
+
+QStringList RecentFiles::Tidied(const QStringList &files) {
+  QStringList list;
+  QStringList keys;
+  for (const QString &file : files) {
+    if (file.trimmed().isEmpty()) continue;
+    const QString key = Key(file);
+    if (keys.contains(key)) continue;
+    keys.append(key);
+    list.append(file);
+    if (list.size() == kLimit) break;
+  }
+  return list;
+}
+
+void RecentFiles::Fill(QMenu &menu, const QStringList &files,
+                       const std::function<void(const QString &)> &open) {
+  menu.clear();
+  const QStringList list = Tidied(files);
+  for (int i = 0; i < list.size(); ++i) {
+    const QString path = list.at(i);
+    // A file name may hold "&", which a menu would take for a mnemonic.
+    QString shown = QDir::toNativeSeparators(path);
+    shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    QAction *action =
+        menu.addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown), &menu, [open, path] {
+          open(path);
+        });
+    action->setData(path);
+    action->setEnabled(QFileInfo::exists(path));
+  }
+  menu.menuAction()->setEnabled(!list.isEmpty());
+}
