@@ -1,4 +1,5 @@
 #include "CQuorexDlg.h"
+#include "ModalHelper.h"
 #include "PortAccess.h"
 #include "Preferences.h"
 #include "RecentFiles.h"
@@ -10,6 +11,7 @@
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -97,6 +99,8 @@ class TestDesktop : public QObject {
   void startPort();
   void portRememberedAfterTransfer_data();
   void portRememberedAfterTransfer();
+  void fileDialogStartsInLastFolder_data();
+  void fileDialogStartsInLastFolder();
   void recentFilesList_data();
   void recentFilesList();
   void recentMenuNewestFirstMissingGreyed();
@@ -274,6 +278,44 @@ void TestDesktop::portRememberedAfterTransfer() {
     QCOMPARE(dialogs_->Last().caption, QStringLiteral("Fehler"));
     QCOMPARE(stored, QStringLiteral("ttyUSB7"));
   }
+}
+
+void TestDesktop::fileDialogStartsInLastFolder_data() {
+  QTest::addColumn<bool>("save");
+  QTest::addColumn<QString>("stored");  // below the test folder
+  QTest::addColumn<bool>("startsThere");
+  QTest::newRow("open, folder stored") << false << "Wache" << true;
+  QTest::newRow("save, folder stored") << true << "Wache" << true;
+  QTest::newRow("open, folder removed since") << false << "weg" << false;
+}
+
+// The real file dialogs, not the scripted ones: they start where the last file was, and the
+// folder of the file chosen there is the next start.
+void TestDesktop::fileDialogStartsInLastFolder() {
+  QFETCH(bool, save);
+  QFETCH(QString, stored);
+  QFETCH(bool, startsThere);
+  dialogs_.reset();
+  WriteFile(QStringLiteral("Wache/w.rquorex"), "");
+  const QString existing = WriteFile(QStringLiteral("Nord/n.rquorex"), ValidFile("12345678"));
+  // Saving over a file would ask first; a new name does not.
+  const QString chosen = save ? Path(QStringLiteral("Nord/neu.rquorex")) : existing;
+  Preferences().SetLastFolder(Path(stored));
+  QString startedIn;
+  auto seen = OnNextModal([&](QDialog *dialog) {
+    auto *fileDialog = qobject_cast<QFileDialog *>(dialog);
+    if (!fileDialog) return dialog->reject();
+    startedIn = fileDialog->directory().absolutePath();
+    fileDialog->selectFile(chosen);
+    QMetaObject::invokeMethod(fileDialog, "accept");
+    if (fileDialog->isVisible()) fileDialog->reject();  // the answer below then tells
+  });
+  const QString answer = save ? DialogSeam::Instance().AskSaveFileName(nullptr)
+                              : DialogSeam::Instance().AskOpenFileName(nullptr);
+  QVERIFY(*seen);
+  QCOMPARE(startedIn == Path(stored), startsThere);
+  QCOMPARE(answer, chosen);
+  QCOMPARE(Preferences().LastFolder(), QFileInfo(chosen).absolutePath());
 }
 
 void TestDesktop::recentFilesList_data() {

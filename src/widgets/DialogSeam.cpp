@@ -74,7 +74,10 @@ QString AskFileName(QWidget *owner, QFileDialog::AcceptMode mode) {
   const QString folder = Preferences().LastFolder();
   if (!folder.isEmpty() && QFileInfo(folder).isDir()) dialog.setDirectory(folder);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
-  return dialog.selectedFiles().constFirst();
+  const QString chosen = dialog.selectedFiles().constFirst();
+  // Even a file that turns out not to load was looked for in this folder.
+  Preferences().SetLastFolder(QFileInfo(chosen).absolutePath());
+  return chosen;
 }
 
 class RealDialogs final : public DialogSeam {
