@@ -12,6 +12,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -306,7 +307,10 @@ void TestDesktop::fileDialogStartsInLastFolder() {
     auto *fileDialog = qobject_cast<QFileDialog *>(dialog);
     if (!fileDialog) return dialog->reject();
     startedIn = fileDialog->directory().absolutePath();
-    fileDialog->selectFile(chosen);
+    // Typed, as the file list may still be loading and would not take a selection yet.
+    auto *name = fileDialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    if (!name) return dialog->reject();
+    name->setText(chosen);
     QMetaObject::invokeMethod(fileDialog, "accept");
     if (fileDialog->isVisible()) fileDialog->reject();  // the answer below then tells
   });
