@@ -49,11 +49,15 @@ QString PortAccess::GroupToJoin(const QString &deviceGroup) {
 QString PortAccess::PermissionHint(const QString &device, const QString &group, bool isMember) {
   const QString join = GroupToJoin(group);
   if (isMember)
-    return Tr("Für den Port %1 fehlt Ihnen die Berechtigung, obwohl Sie der Gruppe \"%2\" "
-              "angehören. Bitte lassen Sie die Zugriffsrechte des Geräts prüfen.")
+    return Tr("Für den Port %1 fehlt Ihnen die Berechtigung,\n"
+              "obwohl Sie der Gruppe \"%2\" angehören.\n"
+              "Bitte lassen Sie die Zugriffsrechte des Geräts prüfen.")
         .arg(device, join);
-  return Tr("Für den Port %1 fehlt Ihnen die Berechtigung. Bitte treten Sie der Gruppe \"%2\" "
-            "bei (sudo usermod -aG %2 $USER) und melden Sie sich danach neu an.")
+  // Broken into lines here, so that a tooltip stays narrow and the command stands whole.
+  return Tr("Für den Port %1 fehlt Ihnen die Berechtigung.\n"
+            "Bitte treten Sie der Gruppe \"%2\" bei:\n"
+            "    sudo usermod -aG %2 $USER\n"
+            "und melden Sie sich danach neu an.")
       .arg(device, join);
 }
 
@@ -93,5 +97,5 @@ QString PortAccess::DeniedPortsHint() {
 #endif
   QStringList hints;
   for (const QString &device : devices) hints.append(HintFor(device));
-  return hints.join(QLatin1Char('\n'));
+  return hints.join(QStringLiteral("\n\n"));
 }

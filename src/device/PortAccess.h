@@ -20,7 +20,7 @@ class PortAccess {
   // The hint for `device` as things stand: the device's group, the user's groups.
   static QString HintFor(const QString &device);
   // The serial devices the system reports (/dev/ttyS*, /dev/ttyUSB*, /dev/ttyACM*) that this
-  // user may not open, each with its hint on a line of its own; empty when there are none,
+  // user may not open, each with its hint, a blank line between; empty when there are none,
   // and always empty outside Linux.
   static QString DeniedPortsHint();
 };

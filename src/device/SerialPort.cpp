@@ -25,9 +25,7 @@ QString DescribeOpenError(const QSerialPort &port, const QString &name) {
 #ifdef Q_OS_LINUX
       // A device this user may not read and write: name its group, so the cure is one command.
       const QString device = PortAccess::DevicePath(name);
-      if (PortAccess::IsDenied(device))
-        return tr("Der Port %1 konnte nicht geöffnet werden.").arg(name) + QLatin1Char(' ') +
-               PortAccess::HintFor(device);
+      if (PortAccess::IsDenied(device)) return PortAccess::HintFor(device);
       return tr("Der Port %1 ist bereits von einem anderen Programm belegt, oder es fehlt die "
                 "Berechtigung. Unter Linux muss der Benutzer Mitglied der Gruppe sein, der das "
                 "Gerät gehört (meist \"dialout\"): sudo usermod -aG dialout $USER, danach neu "
