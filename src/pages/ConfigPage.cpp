@@ -110,7 +110,8 @@ void ConfigPage::BindComboBox(QComboBox *combo, RegisterSpot spot, const ItemTab
   Cover(spot);
   combo->clear();
   // Each item carries the character it stores.
-  for (const ListEntry &entry : ListEntries(table, withTail)) combo->addItem(entry.text, entry.value);
+  for (const ListEntry &entry : ListEntries(table, withTail))
+    combo->addItem(entry.text, entry.value);
   ChoicesOnly(combo);
   combo->setCurrentIndex(-1);
 
