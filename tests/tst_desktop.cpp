@@ -1,4 +1,5 @@
 #include "CQuorexDlg.h"
+#include "ConsoleScripts.h"
 #include "ModalHelper.h"
 #include "PortAccess.h"
 #include "Preferences.h"
@@ -37,17 +38,6 @@ QByteArray ValidFile(const QByteArray &first) {
   QByteArray data = first + "\r\n";
   for (int i = 1; i < 200; ++i) data += "00000000\r\n";
   return data;
-}
-
-Timing Fast() {
-  Timing timing;
-  timing.beforeProgStartMs = 5;
-  timing.beforeRequestMs = 0;
-  timing.afterTransferMs = 50;
-  timing.afterResetMs = 200;
-  timing.silenceTimeoutMs = 400;
-  timing.baudRate = 2000000;
-  return timing;
 }
 
 QMenu *DateiMenu(CQuorexDlg &window) {
@@ -564,8 +554,7 @@ void TestDesktop::recentAndDropRefusedDuringWrite() {
   window.SetTiming(paced);
   console_.SetWireTime(true);
   window.findChild<QComboBox *>(QStringLiteral("portComboBox"))->setEditText(console_.DevicePath());
-  QStringList texts;
-  for (int reg = 0; reg < 200; ++reg) texts << QStringLiteral("C%1").arg(reg, 7, 10, QLatin1Char('0'));
+  const QStringList texts = Pattern(QStringLiteral("C"));
   QVERIFY(window.Image().SetAllTexts(texts));
   window.Image().SetModified(true);
   auto *senden = window.findChild<QPushButton *>(QStringLiteral("sendenButton"));
