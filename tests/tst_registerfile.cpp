@@ -1,4 +1,6 @@
 #include "Register.h"
+#include "RegisterFile.h"
+#include "SmallDisk.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -27,6 +29,10 @@ QByteArray Read(const QString &path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QStringList Texts(const QString &text) {
+  return QStringList(Register::kRegisterCount, text);
+}
+
 }  // namespace
 
 class TestRegisterFile : public QObject {
@@ -40,6 +46,7 @@ class TestRegisterFile : public QObject {
   void refusesMalformedFiles_data();
   void refusesMalformedFiles();
   void failedSaveIsReportedAndKeepsOldFile();
+  void saveOnFullDiskKeepsOldFile();
 
  private:
   QTemporaryDir dir_;
@@ -137,6 +144,28 @@ void TestRegisterFile::failedSaveIsReportedAndKeepsOldFile() {
   QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                     QFileDevice::ExeOwner);
   QCOMPARE(Read(path), QByteArray("old contents\r\n"));
+}
+
+// write() only fills a buffer; the disk fills up when that buffer is flushed. The old file must
+// come through byte for byte and no temporary file may be left behind.
+void TestRegisterFile::saveOnFullDiskKeepsOldFile() {
+  SmallDisk disk;
+  if (!disk.IsMounted()) QSKIP(qPrintable(disk.Why()));
+  const QString path = disk.FilePath(QStringLiteral("old.rquorex"));
+  QString error;
+  QVERIFY2(WriteRegisterFile(path, Texts(QStringLiteral("0123ABCD")), &error), qPrintable(error));
+  const QByteArray old = Read(path);
+  QCOMPARE(old.size(), 2000);
+  QVERIFY(disk.Fill());
+
+  QVERIFY(!WriteRegisterFile(path, Texts(QStringLiteral("FFFFFFFF")), &error));
+  const QString head = QStringLiteral("Die Datei\n%1\nkonnte nicht gespeichert werden:\n")
+                           .arg(QDir::toNativeSeparators(path));
+  QVERIFY2(error.startsWith(head), qPrintable(error));
+  QVERIFY2(error.size() > head.size(), "no reason given");
+  QCOMPARE(Read(path), old);
+  QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden),
+           QStringList({QStringLiteral("filler"), QStringLiteral("old.rquorex")}));
 }
 
 QTEST_GUILESS_MAIN(TestRegisterFile)

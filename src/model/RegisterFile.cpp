@@ -31,7 +31,9 @@ bool WriteRegisterFile(const QString &path, const QStringList &texts, QString *e
     data += text.toLatin1();
     data += "\r\n";
   }
-  if (file.write(data) != data.size() || !file.commit()) {
+  // write() only fills Qt's buffer; a full disk shows in flush(). commit() would not notice
+  // that failure and put the short file in place of the old one.
+  if (file.write(data) != data.size() || !file.flush() || !file.commit()) {
     SetError(error, Tr("Die Datei\n%1\nkonnte nicht gespeichert werden:\n%2")
                         .arg(shown, file.errorString()));
     file.cancelWriting();

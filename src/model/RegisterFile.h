@@ -7,6 +7,8 @@
 // ending in CR LF, nothing else.
 
 // Writes the texts atomically (QSaveFile): either the whole new file or the old one stays.
+// Only a file whose every byte reached the disk counts as saved; otherwise *error names the
+// file and the reason (a full disk, say).
 bool WriteRegisterFile(const QString &path, const QStringList &texts, QString *error);
 
 // Reads the first 200 lines (CR LF or LF line ends, the last line end optional, lines after
