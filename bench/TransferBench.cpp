@@ -28,7 +28,7 @@ class PrintingDialogs : public DialogSeam {
   ~PrintingDialogs() override { DialogSeam::Install(nullptr); }
   QMessageBox::StandardButton ShowMessage(QWidget *, const QString &text, const QString &caption,
                                           QMessageBox::Icon, QMessageBox::StandardButtons,
-                                          const QString &) override {
+                                          const QString &, QMessageBox::StandardButton) override {
     std::fprintf(stderr, "[%s] %s\n", qPrintable(caption), qPrintable(text));
     ++messages;
     return QMessageBox::Ok;

@@ -1,7 +1,9 @@
 # Shared by run.sh and test.sh: install what is missing, then configure and build.
 # Sourced, not run; expects QUOREX_ROOT to be set.
 
-QUOREX_PACKAGES="g++ cmake make qt6-base-dev qt6-serialport-dev qt6-translations-l10n libgl-dev"
+# desktop-file-utils and appstream: the tests validate the desktop entry and the AppStream entry.
+QUOREX_PACKAGES="g++ cmake make qt6-base-dev qt6-serialport-dev qt6-translations-l10n libgl-dev
+  desktop-file-utils appstream"
 
 quorex_install_missing() {
   local missing=() pkg

@@ -277,7 +277,7 @@ void TestEinzelnesRegister::treeEntryOpensItAtRegisterZeroEveryTime() {
       dialog->findChild<QPushButton *>(QStringLiteral("zurueckButton"))->click();
     });
     entries.first()->setSelected(true);
-    QVERIFY(*done);
+    QTRY_VERIFY(*done);
   }
   const QStringList once = {QStringLiteral("Einzelnes Register Lesen/ Schreiben"),
                             QStringLiteral("0"), QStringLiteral("0000AAAA")};

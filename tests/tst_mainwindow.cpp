@@ -1,9 +1,12 @@
 #include "CQuorexDlg.h"
 #include "ModalHelper.h"
+#include "QuorexVersion.h"
 #include "ScriptedDialogs.h"
 #include "SmallDisk.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
@@ -44,8 +47,14 @@ class TestMainWindow : public QObject {
   void helpText();
   void aboutBoxEscapeEnablesTree();
   void aboutBoxOkLeavesTree();
+  void aboutBoxNamesVersion();
   void treeOpensPageAndClearsSelection();
   void groupEntryOpensNothing();
+  void keyboardWalkThroughTree();
+  void windowIconIsThere();
+  void escapeAtClosingQuestionKeepsEverything_data();
+  void escapeAtClosingQuestionKeepsEverything();
+  void enterAtResetQuestionResetsNothing();
   void firstSaveAsksAndTellsWhere();
   void saveAsNeverTellsWhere();
   void cancelledSaveKeepsChanges();
@@ -170,6 +179,25 @@ void TestMainWindow::aboutBoxOkLeavesTree() {
   QVERIFY(!Child<QTreeWidget>("configTree")->isEnabled());
 }
 
+// The texts stay as they were; only the number is the build's own.
+void TestMainWindow::aboutBoxNamesVersion() {
+  QString title;
+  QString name;
+  auto seen = OnNextModal([&](QDialog *about) {
+    title = about->windowTitle();
+    name = about->findChild<QLabel *>(QStringLiteral("nameLabel"))->text();
+    about->accept();
+  });
+  Child<QPushButton>("infoButton")->click();
+  QVERIFY(*seen);
+  QCOMPARE(title, QStringLiteral("Info über Quorex"));
+  QCOMPARE(name, QStringLiteral("Quorex Programmiersoftware Version ") +
+                     QString::fromLatin1(kQuorexVersion));
+  QVERIFY(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+$"))
+              .match(QString::fromLatin1(kQuorexVersion))
+              .hasMatch());
+}
+
 void TestMainWindow::treeOpensPageAndClearsSelection() {
   QTreeWidget *tree = Child<QTreeWidget>("configTree");
   tree->setEnabled(true);
@@ -181,7 +209,7 @@ void TestMainWindow::treeOpensPageAndClearsSelection() {
       page->reject();
     });
     tree->topLevelItem(2)->setSelected(true);
-    QVERIFY(*seen);
+    QTRY_VERIFY(*seen);
     QCOMPARE(title, QStringLiteral("Funkkreiskonfiguration"));
     QVERIFY(tree->selectedItems().isEmpty());
   }
@@ -199,6 +227,87 @@ void TestMainWindow::groupEntryOpensNothing() {
   QTest::qWait(400);
   QVERIFY(!opened);
   QVERIFY(tree->selectedItems().isEmpty());
+}
+
+// Keys alone reach every page, the two below "BUSY-Konfiguration" included; each key opens at
+// most one page, the first Escape closes it, and the entry stays where the keys left it.
+void TestMainWindow::keyboardWalkThroughTree() {
+  QTreeWidget *tree = Child<QTreeWidget>("configTree");
+  tree->setEnabled(true);
+  tree->setFocus();
+  QStringList opened;
+  const auto press = [&](Qt::Key key, const QString &expectPage) {
+    std::shared_ptr<bool> seen;
+    if (!expectPage.isEmpty())
+      seen = OnNextModal([&opened](QDialog *page) {
+        opened << page->windowTitle();
+        QTest::keyClick(page, Qt::Key_Escape);
+      });
+    QTest::keyClick(tree, key);
+    if (seen) QTRY_VERIFY(*seen);
+    QCoreApplication::processEvents();
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(tree->selectedItems().isEmpty());
+  };
+  press(Qt::Key_Home, QString());  // "BUSY-Konfiguration" opens nothing
+  QCOMPARE(tree->currentItem()->text(0), QStringLiteral("BUSY-Konfiguration"));
+  press(Qt::Key_Right, QString());
+  QVERIFY(tree->topLevelItem(0)->isExpanded());
+  press(Qt::Key_Down, QStringLiteral("BUSY Ausgang Konfiguration"));
+  QCOMPARE(tree->currentItem()->text(0), QStringLiteral("BUSY Ausgang Konfiguration"));
+  press(Qt::Key_Down, QStringLiteral("BUSY Eingang Konfiguration"));
+  press(Qt::Key_Space, QStringLiteral("BUSY Eingang Konfiguration"));
+  QCOMPARE(tree->currentItem()->text(0), QStringLiteral("BUSY Eingang Konfiguration"));
+  press(Qt::Key_Down, QStringLiteral("Squelchkonfiguration"));
+  press(Qt::Key_Up, QStringLiteral("BUSY Eingang Konfiguration"));
+  press(Qt::Key_Up, QStringLiteral("BUSY Ausgang Konfiguration"));
+  press(Qt::Key_Up, QString());
+  press(Qt::Key_Left, QString());
+  QVERIFY(!tree->topLevelItem(0)->isExpanded());
+  QCOMPARE(opened, QStringList({"BUSY Ausgang Konfiguration", "BUSY Eingang Konfiguration",
+                                "BUSY Eingang Konfiguration", "Squelchkonfiguration",
+                                "BUSY Eingang Konfiguration", "BUSY Ausgang Konfiguration"}));
+  QVERIFY(window_->isVisible());
+}
+
+void TestMainWindow::windowIconIsThere() {
+  QVERIFY(!window_->windowIcon().pixmap(32, 32).isNull());
+}
+
+void TestMainWindow::escapeAtClosingQuestionKeepsEverything_data() {
+  QTest::addColumn<QString>("how");
+  for (const char *how : {"escape", "close", "beenden"}) QTest::newRow(how) << QString(how);
+}
+
+// "Abbrechen" (what Escape answers) at the closing question keeps the window and the edits.
+void TestMainWindow::escapeAtClosingQuestionKeepsEverything() {
+  QFETCH(QString, how);
+  QVERIFY(window_->Image().SetText(5, QStringLiteral("ABCDEF01")));
+  window_->Image().SetModified(true);
+  dialogs_->answers << QMessageBox::Cancel;
+  if (how == "escape")
+    QTest::keyClick(window_.get(), Qt::Key_Escape);
+  else if (how == "close")
+    window_->close();
+  else
+    window_->MenuBar()->actions().constFirst()->menu()->actions().constLast()->trigger();
+  QCOMPARE(dialogs_->shown.size(), 1);
+  QVERIFY(window_->isVisible());
+  QVERIFY(window_->Image().IsModified());
+  QCOMPARE(window_->Image().Text(5), QStringLiteral("ABCDEF01"));
+  QCOMPARE(dialogs_->saveDialogs, 0);
+}
+
+// Enter at the reset question answers its default button, "Abbrechen": no port is opened.
+void TestMainWindow::enterAtResetQuestionResetsNothing() {
+  Child<QComboBox>("portComboBox")->setEditText(QStringLiteral("/dev/no-such-port"));
+  Child<QPushButton>("werkeinstellungenButton")->click();
+  QCOMPARE(dialogs_->shown.size(), 1);
+  QCOMPARE(dialogs_->Last().text, QStringLiteral("Gerät auf Werkeinstellungen zurücksetzen?"));
+  QCOMPARE(dialogs_->Last().buttons, QMessageBox::Ok | QMessageBox::Cancel);
+  QCOMPARE(dialogs_->Last().defaultButton, QMessageBox::Cancel);
+  QVERIFY(Child<QPushButton>("werkeinstellungenButton")->isEnabled());
+  QVERIFY(Child<QPushButton>("lesenButton")->isEnabled());
 }
 
 void TestMainWindow::firstSaveAsksAndTellsWhere() {
@@ -417,7 +526,8 @@ void TestMainWindow::closing() {
              QStringLiteral("Wollen Sie vor dem Schließen der Anwendung die Änderungen speichern?"));
     QCOMPARE(dialogs_->shown.constFirst().caption, QStringLiteral("Änderungen Speichern"));
     QCOMPARE(dialogs_->shown.constFirst().icon, QMessageBox::Question);
-    QCOMPARE(dialogs_->shown.constFirst().buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(dialogs_->shown.constFirst().buttons,
+             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
   }
   QCOMPARE(window_->isVisible(), !closed);
   QCOMPARE(QFile::exists(path), saved);

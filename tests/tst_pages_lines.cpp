@@ -11,6 +11,7 @@
 #include "ScriptedDialogs.h"
 #include "Squelchkonfiguration.h"
 #include "TXKonfig.h"
+#include "WidgetDriver.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,36 +32,6 @@ std::unique_ptr<ConfigPage> MakePage(const QString &name, Register &image) {
   if (name == "TX") return std::make_unique<TXKonfig>(image);
   if (name == "NF") return std::make_unique<NFKonfig>(image);
   return nullptr;
-}
-
-// "5=00020000" sets register 5.
-void SetRegisters(Register &image, const QStringList &texts) {
-  for (const QString &text : texts) {
-    const QStringList parts = text.split('=');
-    QVERIFY(image.SetText(parts[0].toInt(), parts[1]));
-  }
-}
-
-void CompareRegisters(const Register &image, const QStringList &texts) {
-  for (const QString &text : texts) {
-    const QStringList parts = text.split('=');
-    QCOMPARE(parts[0] + '=' + image.Text(parts[0].toInt()), text);
-  }
-}
-
-template <class T>
-T *Child(QWidget *page, const QString &name) {
-  T *child = page->findChild<T *>(name);
-  if (!child) qWarning("no %s", qPrintable(name));
-  return child;
-}
-
-void PressOk(QWidget *page) { Child<QPushButton>(page, "okButton")->click(); }
-
-QStringList Items(QComboBox *combo) {
-  QStringList items;
-  for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
-  return items;
 }
 
 }  // namespace
@@ -116,7 +87,7 @@ void TestPagesLines::squelch() {
   for (const QString &name : checked)
     QVERIFY2(Child<QRadioButton>(&page, name + "RadioButton")->isChecked(), qPrintable(name));
   for (const QString &name : clicks) Child<QRadioButton>(&page, name + "RadioButton")->click();
-  PressOk(&page);
+  Ok(&page);
   CompareRegisters(image, written);
 }
 
@@ -170,7 +141,7 @@ void TestPagesLines::duplex() {
   QCOMPARE(analog->isChecked(), shownAnalog);
   for (const QString &name : clicks) Child<QRadioButton>(&page, name + "RadioButton")->click();
   if (chooseIndex >= -1) muting->setCurrentIndex(chooseIndex);
-  PressOk(&page);
+  Ok(&page);
   QCOMPARE(image.Text(9), written);
 }
 
@@ -304,7 +275,7 @@ void TestPagesLines::comboPages() {
     QVERIFY2(index >= 0, qPrintable(choice));
     combo->setCurrentIndex(index);
   }
-  PressOk(page.get());
+  Ok(page.get());
   CompareRegisters(image, written);
 }
 
@@ -350,7 +321,7 @@ void TestPagesLines::okAndCancel() {
 
   const std::unique_ptr<ConfigPage> page = MakePage(pageName, image);
   page->show();
-  PressOk(page.get());
+  Ok(page.get());
   QCOMPARE(page->result(), int(QDialog::Accepted));
   QCOMPARE(image.AllTexts(), before);
   QVERIFY(image.IsModified());

@@ -5,10 +5,12 @@
 #include "PageCatalog.h"
 #include "Register.h"
 #include "ScriptedDialogs.h"
+#include "WidgetDriver.h"
 #include "Sendezeitbegrenzung.h"
 #include "TonbandrelaisKonfig.h"
 #include "Tonrufauswertung.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -29,46 +31,6 @@ PageMaker Maker() {
   return [](Register &image) { return std::make_unique<Page>(image); };
 }
 
-template <class W>
-W *Child(QWidget *page, const QString &name) {
-  W *widget = page->findChild<W *>(name);
-  if (!widget) qFatal("no widget %s", qPrintable(name));
-  return widget;
-}
-
-// Shown and active, so that focus moves between fields as it does on screen.
-void ShowActive(QWidget *page) {
-  page->show();
-  page->activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(page));
-}
-
-// Replaces the field's text the way the technician would, through the digits-only check.
-void Type(QLineEdit *field, const QString &text) {
-  field->setFocus();
-  field->selectAll();
-  QTest::keyClick(field, Qt::Key_Delete);
-  QTest::keyClicks(field, text);
-}
-
-void Choose(QComboBox *combo, const QString &text) {
-  const int index = combo->findText(text, Qt::MatchExactly);
-  if (index < 0) qFatal("no item %s", qPrintable(text));
-  combo->setCurrentIndex(index);
-}
-
-QStringList Items(QComboBox *combo) {
-  QStringList items;
-  for (int i = 0; i < combo->count(); ++i) items.append(combo->itemText(i));
-  return items;
-}
-
-// The text a combo box shows: the chosen item, or nothing at all.
-QString Shown(QComboBox *combo) {
-  return combo->currentIndex() < 0 ? QString() : combo->currentText();
-}
-
-void Ok(QWidget *page) { Child<QPushButton>(page, QStringLiteral("okButton"))->click(); }
 
 }  // namespace
 
@@ -93,6 +55,9 @@ class TestPagesMisc : public QObject {
 
   void hoererLs_data();
   void hoererLs();
+
+  void radioCheckedWithoutClickCounts_data();
+  void radioCheckedWithoutClickCounts();
 
   void tonbandrelaisAccepted_data();
   void tonbandrelaisAccepted();
@@ -443,6 +408,32 @@ void TestPagesMisc::hoererLs() {
   QVERIFY(image.IsModified());
 }
 
+void TestPagesMisc::radioCheckedWithoutClickCounts_data() {
+  QTest::addColumn<QString>("how");
+  for (const char *how : {"setChecked", "accessible toggle"})
+    QTest::newRow(how) << QString::fromLatin1(how);
+}
+
+// Keys and screen readers check a radio button without a click; that is a choice all the same.
+void TestPagesMisc::radioCheckedWithoutClickCounts() {
+  QFETCH(QString, how);
+  Register image;
+  HoererLSKonfig page(image);
+  page.show();
+  auto *an = Child<QRadioButton>(&page, QStringLiteral("hoererAnRadioButton"));
+  QVERIFY(!an->isChecked());
+  if (how == "setChecked") {
+    an->setChecked(true);
+  } else {
+    QAccessibleInterface *access = QAccessible::queryAccessibleInterface(an);
+    QVERIFY(access && access->actionInterface());
+    access->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+  }
+  QVERIFY(an->isChecked());
+  Ok(&page);
+  QCOMPARE(image.Text(16), QStringLiteral("10000000"));
+}
+
 void TestPagesMisc::tonbandrelaisAccepted_data() {
   QTest::addColumn<QString>("reg12");
   QTest::addColumn<QString>("reg13");
@@ -702,7 +693,7 @@ void TestPagesMisc::openedFromTree() {
     page->reject();
   });
   found.constFirst()->setSelected(true);
-  QVERIFY(*done);
+  QTRY_VERIFY(*done);
   QCOMPARE(seenTitle, title);
   QVERIFY(!window.Image().IsModified());
 }

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <QAccessible>
 #include <QtTest>
 
 namespace {
@@ -63,9 +64,13 @@ class TestTastenfunktionen : public QObject {
   void okWithoutChangesKeepsWhatItCannotShow();
   void textsUpperCasedAndPadded_data();
   void textsUpperCasedAndPadded();
-  void lengthLimitReplacesLastAllowedCharacter_data();
-  void lengthLimitReplacesLastAllowedCharacter();
+  void lengthLimitKeepsFirstCharacters_data();
+  void lengthLimitKeepsFirstCharacters();
   void longTelegramSwitchedToToneSequence();
+  void textFromAnywhereHeldToLimit_data();
+  void textFromAnywhereHeldToLimit();
+  void unknownFunctionKeepsTelegram();
+  void circuitBoxToggledWithoutClick();
   void nonHexTextRefused_data();
   void nonHexTextRefused();
   void circuitBoxes_data();
@@ -212,10 +217,10 @@ void TestTastenfunktionen::okWithoutChangesKeepsWhatItCannotShow() {
   page.Ok();
   QCOMPARE(image.Text(19), QStringLiteral("17345A98"));
   QCOMPARE(image.Text(20), QStringLiteral("ABCDEF12"));
-  // The unknown function keeps the telegram register: its empty field stores zeros.
-  QCOMPARE(image.Text(21), QStringLiteral("00000000"));
+  // The unknown function keeps its telegram, characters 9-10 in register 23 included.
+  QCOMPARE(image.Text(21), QStringLiteral("21212121"));
   QCOMPARE(image.Text(22), QStringLiteral("22222222"));
-  QCOMPARE(image.Text(23), QStringLiteral("5120000F"));
+  QCOMPARE(image.Text(23), QStringLiteral("5123400F"));
   QCOMPARE(image.Text(31), QStringLiteral("31313131"));
   QCOMPARE(image.Text(32), QStringLiteral("12345000"));
   QVERIFY(image.IsModified());
@@ -258,7 +263,7 @@ void TestTastenfunktionen::textsUpperCasedAndPadded() {
   QCOMPARE(image.Text(23).at(7), QChar('9'));  // another page's setting
 }
 
-void TestTastenfunktionen::lengthLimitReplacesLastAllowedCharacter_data() {
+void TestTastenfunktionen::lengthLimitKeepsFirstCharacters_data() {
   QTest::addColumn<QString>("reg19");
   QTest::addColumn<QString>("key");
   QTest::addColumn<QString>("typed");  // typed at the end of the loaded text
@@ -267,26 +272,26 @@ void TestTastenfunktionen::lengthLimitReplacesLastAllowedCharacter_data() {
   QTest::newRow("PTT eleventh") << "02300000"
                                 << "ptt"
                                 << "X"
-                                << "123456781X";
+                                << "123456781B";
   QTest::newRow("PTT twelfth") << "02300000"
                                << "ptt"
                                << "XY"
-                               << "123456781Y";
+                               << "123456781B";
   QTest::newRow("FMS telegram eleventh") << "02300000"
                                          << "ruf1"
                                          << "7"
-                                         << "12345678C7";
+                                         << "12345678CD";
   QTest::newRow("tone sequence sixth") << "02300000"
                                        << "ruf2"
                                        << "9"
-                                       << "54329";
+                                       << "54321";
   QTest::newRow("unknown function takes nothing") << "0A300000"
                                                   << "ruf1"
                                                   << "5"
                                                   << "";
 }
 
-void TestTastenfunktionen::lengthLimitReplacesLastAllowedCharacter() {
+void TestTastenfunktionen::lengthLimitKeepsFirstCharacters() {
   QFETCH(QString, reg19);
   QFETCH(QString, key);
   QFETCH(QString, typed);
@@ -312,7 +317,7 @@ void TestTastenfunktionen::longTelegramSwitchedToToneSequence() {
   QVERIFY(!page.Get<QPushButton>("ruf1DetailButton")->isEnabled());
   page.Field("ruf1")->end(false);
   QTest::keyClicks(page.Field("ruf1"), QStringLiteral("77"));
-  QCOMPARE(page.Field("ruf1")->text(), QStringLiteral("54327"));
+  QCOMPARE(page.Field("ruf1")->text(), QStringLiteral("54321"));
 
   // Back to "FMS senden": the telegram comes from the register image again.
   page.Choose("ruf1", QStringLiteral("FMS senden"));
@@ -519,8 +524,79 @@ void TestTastenfunktionen::treeEntryOpensPage() {
     page->reject();
   });
   tree->setCurrentItem(found.first());
-  QVERIFY(*done);
+  QTRY_VERIFY(*done);
   QCOMPARE(title, QStringLiteral("Tastenfunktionen"));
+}
+
+void TestTastenfunktionen::textFromAnywhereHeldToLimit_data() {
+  QTest::addColumn<QString>("how");
+  for (const char *how : {"paste", "setText", "accessible", "drop-in middle"})
+    QTest::newRow(how) << QString::fromLatin1(how);
+}
+
+// Pasted, set by a screen reader or inserted in the middle: the first five characters stay,
+// and OK stores them where they were typed for.
+void TestTastenfunktionen::textFromAnywhereHeldToLimit() {
+  QFETCH(QString, how);
+  Register image;
+  Fill(image, {"19=03000000", "31=00000000"});
+  Page page(image);
+  QLineEdit *field = page.Field("ruf1");
+  QCOMPARE(field->text(), QStringLiteral("00000"));
+  const QString pasted = QStringLiteral("12345678");
+  if (how == "paste") {
+    field->selectAll();
+    field->insert(pasted);
+  } else if (how == "setText") {
+    field->setText(pasted);
+  } else if (how == "accessible") {
+    QAccessibleInterface *access = QAccessible::queryAccessibleInterface(field);
+    QVERIFY(access);
+    access->setText(QAccessible::Value, pasted);
+  } else {
+    field->setText(QStringLiteral("12"));
+    field->setCursorPosition(1);
+    field->insert(QStringLiteral("ABCDEF"));
+  }
+  const QString expected =
+      how == "drop-in middle" ? QStringLiteral("1ABCD") : QStringLiteral("12345");
+  QCOMPARE(field->text(), expected);
+  page.Ok();
+  QCOMPARE(image.Text(31), expected + QStringLiteral("000"));
+}
+
+// A function code the list does not know: OK writes the code back and leaves both telegram
+// registers and the key's part of register 23 as they were.
+void TestTastenfunktionen::unknownFunctionKeepsTelegram() {
+  Register image;
+  Fill(image, {"19=09900000", "21=6912A0B1", "22=12345678", "23=0001A2B0"});
+  Page page(image);
+  QCOMPARE(page.Funktion("ruf1")->currentIndex(), -1);
+  page.Ok();
+  QCOMPARE(image.Text(19), QStringLiteral("09900000"));
+  QCOMPARE(image.Text(21), QStringLiteral("6912A0B1"));
+  QCOMPARE(image.Text(22), QStringLiteral("12345678"));
+  QCOMPARE(image.Text(23), QStringLiteral("0001A2B0"));
+}
+
+// A screen reader's toggle action checks a box without clicking it; the group still follows.
+void TestTastenfunktionen::circuitBoxToggledWithoutClick() {
+  Register image;
+  Fill(image, {"19=01000000"});
+  Page page(image);
+  QVERIFY(page.Box("ruf1AktuellerKreisCheckBox")->isChecked());
+  page.Box("ruf1Kreis3CheckBox")->toggle();
+  QVERIFY(!page.Box("ruf1AktuellerKreisCheckBox")->isChecked());
+  page.Ok();
+  QCOMPARE(image.Text(19).at(5), QChar('4'));
+
+  Page again(image);
+  again.Box("ruf1AktuellerKreisCheckBox")->toggle();
+  QVERIFY(!again.Box("ruf1Kreis3CheckBox")->isChecked());
+  again.Box("ruf1AktuellerKreisCheckBox")->toggle();  // cannot be taken off by itself
+  QVERIFY(again.Box("ruf1AktuellerKreisCheckBox")->isChecked());
+  again.Ok();
+  QCOMPARE(image.Text(19).at(5), QChar('0'));
 }
 
 QTEST_MAIN(TestTastenfunktionen)

@@ -5,6 +5,9 @@
 #include "SimulatedConsole.h"
 
 #include <QComboBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
 #include <QElapsedTimer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -102,7 +105,7 @@ struct Bench {
     return states;
   }
 
-  bool PortOpen() { return window.Image().Port().IsOpen(); }
+  bool PortOpen() { return window.Session().IsPortOpen(); }
 };
 
 }  // namespace
@@ -130,6 +133,13 @@ class TestTransfer : public QObject {
   void noFileReplacesRegistersDuringRead();
   void focusReturnsToPressedButton();
   void serialPort();
+  void fileCommandsRefusedWhileWriting();
+  void closingWaitsForWrite();
+  void closingWaitsForResetCommand();
+  void resetWithFailedReadGivesBackWhatItTook();
+  void talkativeConsoleDoesNotEndWrite();
+  void brokenOffWriteSaysHowFar();
+  void frozenConsoleNoticedDuringRead();
 };
 
 void TestTransfer::init() { QTest::qWait(20); }
@@ -333,7 +343,11 @@ void TestTransfer::writeFaults_data() {
   QTest::newRow("other device") << Fault::OtherDevice << QStringLiteral("Falsches Gerät!")
                                 << false;
   QTest::newRow("silent") << Fault::Silent << QStringLiteral("antwortet nicht") << false;
-  QTest::newRow("no end mark") << Fault::NoEndMark << QStringLiteral("antwortet nicht") << true;
+  QTest::newRow("no end mark")
+      << Fault::NoEndMark
+      << QStringLiteral("Alle 200 Register wurden zum Quorex gesendet, aber der Quorex hat den "
+                        "Empfang nicht bestätigt.")
+      << true;
   QTest::newRow("hang-up") << Fault::HangUp << QStringLiteral("unterbrochen") << true;
 }
 
@@ -413,6 +427,7 @@ void TestTransfer::portOpenFailure() {
   QWidget *widgets[] = {b.senden, b.lesen, b.version, b.werkeinstellungen, b.tree};
   for (int i = 0; i < 5; ++i) widgets[i]->setEnabled(before.at(i) == QLatin1Char('1'));
   b.port->setEditText(QStringLiteral("/dev/quorex-no-such-port"));
+  if (button == "werkeinstellungen") b.dialogs.answers << QMessageBox::Ok;
   b.window.findChild<QPushButton *>(button + QStringLiteral("Button"))->click();
   QCOMPARE(b.States(), after);
   QCOMPARE(b.dialogs.shown.size(), boxes);
@@ -485,6 +500,7 @@ void TestTransfer::factoryReset() {
   QVERIFY(b.console.Received().isEmpty());
 
   clock.start();
+  b.dialogs.answers << QMessageBox::Ok;
   b.werkeinstellungen->click();
   QCOMPARE(b.States(), QStringLiteral("00000"));
   QTRY_VERIFY(resetAt >= 0);
@@ -589,6 +605,164 @@ void TestTransfer::serialPort() {
   port.WriteText(QByteArrayLiteral("$PROGSTART\r"));
   QTest::qWait(50);
   QCOMPARE(console.Received(), hundred);
+}
+
+// The console's real pacing makes the write last about three seconds.
+Timing WirePaced() {
+  Timing timing = Fast();
+  timing.baudRate = 9600;
+  return timing;
+}
+
+// "Neu" and "Öffnen ..." are greyed and refused until every write command is out, and the
+// console receives the whole write.
+void TestTransfer::fileCommandsRefusedWhileWriting() {
+  Bench b;
+  QVERIFY(b.Setup(WirePaced()));
+  b.console.SetWireTime(true);
+  const QStringList texts = Pattern("C");
+  QVERIFY(b.window.Image().SetAllTexts(texts));
+  b.window.Image().SetModified(true);
+  b.senden->setEnabled(true);
+  b.senden->click();
+  QTRY_VERIFY(b.console.Received().contains("$P050"));
+  QMenu *datei = b.window.MenuBar()->actions().constFirst()->menu();
+  emit datei->aboutToShow();
+  QVERIFY(!datei->actions().at(0)->isEnabled());
+  QVERIFY(!datei->actions().at(1)->isEnabled());
+  b.dialogs.openNames << QStringLiteral("/nonexistent.rquorex");
+  QVERIFY(!b.window.Open());
+  b.window.New();
+  QCOMPARE(b.dialogs.openDialogs, 0);
+  QVERIFY(b.dialogs.shown.isEmpty());
+  QCOMPARE(b.window.Image().AllTexts(), texts);
+
+  QTRY_VERIFY_WITH_TIMEOUT(b.senden->isEnabled(), 10000);
+  emit datei->aboutToShow();
+  QVERIFY(datei->actions().at(0)->isEnabled());
+  QTRY_COMPARE(b.console.Received(), WriteSession(texts));
+  QVERIFY(b.dialogs.shown.isEmpty());
+}
+
+void TestTransfer::closingWaitsForWrite() {
+  Bench b;
+  QVERIFY(b.Setup(WirePaced()));
+  b.console.SetWireTime(true);
+  const QStringList texts = Pattern("D");
+  QVERIFY(b.window.Image().SetAllTexts(texts));
+  b.senden->setEnabled(true);
+  b.senden->click();
+  QTRY_VERIFY(b.console.Received().contains("$P020"));
+  b.window.reject();
+  QTest::keyClick(&b.window, Qt::Key_Escape);
+  b.window.close();
+  QCOMPARE(b.dialogs.shown.size(), 3);
+  QCOMPARE(b.dialogs.Last().text, QStringLiteral("Die Übertragung zum Quorex läuft noch. Bitte "
+                                                 "warten Sie, bis sie beendet ist."));
+  QCOMPARE(b.dialogs.Last().caption, QString());
+  QCOMPARE(b.dialogs.Last().icon, QMessageBox::Information);
+  QVERIFY(b.window.isVisible());
+  QTRY_COMPARE_WITH_TIMEOUT(b.console.Received(), WriteSession(texts), 10000);
+  QTRY_VERIFY(b.senden->isEnabled());
+  b.window.reject();
+  QVERIFY(!b.window.isVisible());
+  QCOMPARE(b.dialogs.shown.size(), 3);
+}
+
+void TestTransfer::closingWaitsForResetCommand() {
+  Bench b;
+  Timing timing = Fast();
+  timing.baudRate = 300;  // the 36 bytes of the reset take 1.2 s on the line
+  QVERIFY(b.Setup(timing));
+  b.dialogs.answers << QMessageBox::Ok;
+  b.werkeinstellungen->click();
+  QVERIFY(b.window.Session().IsOnTheLine());
+  b.window.reject();
+  QCOMPARE(b.dialogs.Last().icon, QMessageBox::Information);
+  QVERIFY(b.window.isVisible());
+  QTRY_VERIFY(!b.window.Session().IsOnTheLine());
+  QCOMPARE(b.console.Received(), QByteArray("$PROGSTART\r$P99900000000\r$PROGENDE\r"));
+}
+
+// The read after a reset fails: only what the press took comes back, so "Senden" stays off
+// where nothing sensible was ever loaded.
+void TestTransfer::resetWithFailedReadGivesBackWhatItTook() {
+  Bench b;
+  QVERIFY(b.Setup());
+  connect(&b.console, &SimulatedConsole::FactoryReset, &b.console,
+          [&b] { b.console.SetFault(Fault::Silent); });
+  QCOMPARE(b.States(), QStringLiteral("01010"));
+  b.dialogs.answers << QMessageBox::Ok;
+  b.werkeinstellungen->click();
+  QTRY_COMPARE_WITH_TIMEOUT(b.dialogs.shown.size(), 2, 5000);
+  QVERIFY(b.dialogs.Last().text.contains(QStringLiteral("antwortet nicht")));
+  QCOMPARE(b.States(), QStringLiteral("01010"));
+
+  // Once something was loaded, the failed read gives "Senden" back.
+  b.console.SetFault(Fault::None);
+  b.lesen->click();
+  QTRY_COMPARE(b.States(), QStringLiteral("11111"));
+  b.dialogs.answers << QMessageBox::Ok;
+  b.werkeinstellungen->click();
+  QTRY_COMPARE_WITH_TIMEOUT(b.dialogs.shown.size(), 4, 5000);
+  QCOMPARE(b.States(), QStringLiteral("11111"));
+}
+
+// The answer limit belongs to the read: a console that says more while it takes the write
+// commands neither fails the write nor loses any of them.
+void TestTransfer::talkativeConsoleDoesNotEndWrite() {
+  Bench b;
+  QVERIFY(b.Setup());
+  b.console.SetFault(Fault::Chatter);
+  const QStringList texts = Pattern("E");
+  QVERIFY(b.window.Image().SetAllTexts(texts));
+  b.senden->setEnabled(true);
+  b.senden->click();
+  QTRY_VERIFY(!b.window.IsTransferRunning());
+  QVERIFY(b.dialogs.shown.isEmpty());
+  QCOMPARE(b.console.Received(), WriteSession(texts));
+  for (int reg : {0, 199}) QCOMPARE(b.console.RegisterText(reg), texts.at(reg));
+}
+
+// The line breaks at register 100: the message says how many registers had gone out, and the
+// program's registers stay as they were.
+void TestTransfer::brokenOffWriteSaysHowFar() {
+  Bench b;
+  QVERIFY(b.Setup(WirePaced()));
+  b.console.SetWireTime(true);
+  b.console.SetFault(Fault::HangUp);
+  const QStringList texts = Pattern("F");
+  QVERIFY(b.window.Image().SetAllTexts(texts));
+  b.senden->setEnabled(true);
+  b.senden->click();
+  QTRY_COMPARE_WITH_TIMEOUT(b.dialogs.shown.size(), 1, 10000);
+  const QString text = b.dialogs.Last().text;
+  const QRegularExpression sent(QStringLiteral("nachdem (\\d+) von 200 Registern gesendet "
+                                               "waren\\. Der Quorex enthält jetzt teils alte, "
+                                               "teils neue Einstellungen\\."));
+  const QRegularExpressionMatch match = sent.match(text);
+  QVERIFY2(match.hasMatch(), qPrintable(text));
+  const int count = match.captured(1).toInt();
+  QVERIFY2(count >= SimulatedConsole::kHangUpRegister - 2 &&
+               count <= SimulatedConsole::kHangUpRegister + 3,
+           qPrintable(text));
+  QCOMPARE(b.window.Image().AllTexts(), texts);
+  QCOMPARE(b.States(), QStringLiteral("11110"));
+}
+
+// A console that freezes half way through a read is given up 3 s (here 400 ms) after its last
+// byte, not only after the program has sent every request.
+void TestTransfer::frozenConsoleNoticedDuringRead() {
+  Timing timing = Fast();
+  timing.beforeRequestMs = 20;
+  Bench b;
+  QVERIFY(b.Setup(timing));
+  b.console.SetFault(Fault::Freeze);
+  b.lesen->click();
+  QTRY_COMPARE_WITH_TIMEOUT(b.dialogs.shown.size(), 1, 10000);
+  QVERIFY(b.dialogs.Last().text.contains(QStringLiteral("antwortet nicht")));
+  QVERIFY2(!b.console.Received().contains("$R180\r"), b.console.Received().right(40).constData());
+  QCOMPARE(b.window.Image().AllTexts(), QStringList(200, QStringLiteral("00000000")));
 }
 
 QTEST_MAIN(TestTransfer)

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QApplication>
+#include <QString>
+
+class CQuorexDlg;
 
 // The application object: German texts (Qt's own included), then the main window.
 class CQuorexApp : public QApplication {
@@ -9,8 +12,13 @@ class CQuorexApp : public QApplication {
  public:
   CQuorexApp(int &argc, char **argv);
 
-  // Shows the main window and runs until it ends the program.
-  int Run();
+  // Shows the main window and runs until it ends the program. A register file named on the
+  // command line (absolute path, or empty for none) is opened once the window is up.
+  int Run(const QString &filePath = QString());
+
+  // The start-up of Run without its event loop: shows `window` and queues the opening of
+  // `filePath`, so that a refusal appears over the window rather than before it.
+  static void ShowWindow(CQuorexDlg &window, const QString &filePath);
 
   // Loads Qt's German translation for its own texts (file dialogs, standard buttons).
   static void InstallGermanTranslation(QCoreApplication &app);

@@ -1,15 +1,11 @@
 #include "CQuorexDlg.h"
 
 #include "AboutBox.h"
-#include "BulkRead.h"
-#include "BulkWrite.h"
 #include "CAboutDlg.h"
 #include "ConfigPage.h"
 #include "DialogSeam.h"
 #include "DialogHelpers.h"
 #include "PageCatalog.h"
-#include "Protocol.h"
-#include "SerialPort.h"
 #include "ui_CQuorexDlg.h"
 
 #include <QCloseEvent>
@@ -21,7 +17,7 @@
 #include <QShowEvent>
 #include <QTimer>
 
-#include <cmath>
+#include <utility>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -54,8 +50,13 @@ const char *const kBusyEntries[] = {
 
 }  // namespace
 
+// The icon is compiled into this library; a static library's resources are only found once
+// registered, and the window is the first to need them.
+static void InitResources() { Q_INIT_RESOURCE(quorex); }
+
 CQuorexDlg::CQuorexDlg(QWidget *parent)
     : QDialog(parent), ui_(std::make_unique<Ui::CQuorexDlg>()) {
+  InitResources();
   ui_->setupUi(this);
   setWindowIcon(QIcon(QStringLiteral(":/quorex.png")));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -75,22 +76,10 @@ CQuorexDlg::CQuorexDlg(QWidget *parent)
   connect(ui_->werkeinstellungenButton, &QPushButton::clicked, this,
           &CQuorexDlg::OnWerkeinstellungen);
 
-  resetCloseTimer_.setSingleShot(true);
-  connect(&resetCloseTimer_, &QTimer::timeout, this, [this] {
-    register_.Port().ClosePort();
-    resetReadTimer_.start(timing_.afterResetMs);
-  });
-  resetReadTimer_.setSingleShot(true);
-  connect(&resetReadTimer_, &QTimer::timeout, this, [this] {
-    PullPortName();
-    StartRead(resetRestore_);
-  });
+  ConnectSession();
 }
 
-CQuorexDlg::~CQuorexDlg() {
-  delete transfer_;  // closes the port if the transfer still holds it
-  register_.Port().ClosePort();
-}
+CQuorexDlg::~CQuorexDlg() = default;
 
 void CQuorexDlg::BuildMenu() {
   menuBar_ = new QMenuBar(this);
@@ -99,10 +88,9 @@ void CQuorexDlg::BuildMenu() {
   datei->setObjectName(QStringLiteral("dateiMenu"));
   QAction *neu = datei->addAction(tr("&Neu"), this, &CQuorexDlg::New);
   QAction *oeffnen = datei->addAction(tr("Ö&ffnen ..."), this, &CQuorexDlg::Open);
-  // A read replaces every register when it ends; nothing else may replace them meanwhile.
   connect(datei, &QMenu::aboutToShow, this, [this, neu, oeffnen] {
-    neu->setEnabled(!IsReadPending());
-    oeffnen->setEnabled(!IsReadPending());
+    neu->setEnabled(!IsFileCommandBlocked());
+    oeffnen->setEnabled(!IsFileCommandBlocked());
   });
   datei->addAction(tr("&Speichern "), this, &CQuorexDlg::Save);
   datei->addAction(tr("Speichern &unter ..."), this, &CQuorexDlg::SaveAs);
@@ -204,12 +192,24 @@ void CQuorexDlg::OnTreeSelectionChanged() {
   if (selected.isEmpty()) return;
   const QString entry = selected.constFirst()->text(0);
   {
-    // Cleared first, so the same entry can be chosen again while nothing is left selected.
+    // Cleared at once, so the same entry can be chosen again. The entry stays the current
+    // item: the arrow keys go on from there.
     const QSignalBlocker blocker(ui_->configTree);
-    ui_->configTree->clearSelection();
-    ui_->configTree->setCurrentItem(nullptr);
+    ui_->configTree->selectionModel()->clearSelection();
   }
   ui_->configTree->viewport()->update();
+  // The page runs its own event loop; running it from inside the selection signal would keep
+  // the tree, the key that chose the entry and any screen reader waiting until it closes.
+  const bool queued = !pendingPage_.isEmpty();
+  pendingPage_ = entry;
+  if (!queued)
+    QMetaObject::invokeMethod(this, &CQuorexDlg::OpenPendingPage, Qt::QueuedConnection);
+}
+
+void CQuorexDlg::OpenPendingPage() {
+  const QString entry = std::exchange(pendingPage_, QString());
+  // A read that started meanwhile is about to replace the registers.
+  if (entry.isEmpty() || !ui_->configTree->isEnabled() || IsReadPending()) return;
   OpenPage(entry);
 }
 
@@ -246,13 +246,18 @@ void CQuorexDlg::OnVersion() {
               QMessageBox::Ok);
 }
 
-bool CQuorexDlg::IsTransferRunning() const {
-  return transfer_ || resetCloseTimer_.isActive() || resetReadTimer_.isActive();
-}
+bool CQuorexDlg::IsTransferRunning() const { return session_.IsBusy(); }
 
 bool CQuorexDlg::IsReadPending() const {
-  return qobject_cast<BulkRead *>(transfer_) || resetCloseTimer_.isActive() ||
-         resetReadTimer_.isActive();
+  return session_.Current() == ConsoleSession::Operation::Read ||
+         session_.Current() == ConsoleSession::Operation::Reset;
+}
+
+// A write needs the registers until its last command is out, a read or a factory reset is
+// about to replace them: no file command may change them meanwhile.
+bool CQuorexDlg::IsFileCommandBlocked() const {
+  return IsReadPending() ||
+         (session_.Current() == ConsoleSession::Operation::Write && !session_.IsReleased());
 }
 
 void CQuorexDlg::SetTransferButtons(bool enabled) {
@@ -275,148 +280,116 @@ void CQuorexDlg::RestoreFocus() {
     focusBeforeTransfer_->setFocus();
 }
 
-bool CQuorexDlg::OpenPortOrComplain() {
-  SerialPort &port = register_.Port();
-  if (port.OpenPort(portName_) == 1) return true;
-  ShowMessage(this,
-              tr("Das Gerät konnte nicht initialisiert werden.\n"
-                 "Bitte stellen Sie sicher dass das Gerät am gewählten Port\n"
-                 "angeschlossen ist und keine andere Anwendung den Port\n"
-                 "benutzt."),
-              tr("Fehler"), QMessageBox::Critical, QMessageBox::Ok, port.ErrorString());
-  return false;
+void CQuorexDlg::ComplainPortFailed(const QString &detail) {
+  ShowMessage(this, ConsoleSession::OpenFailedText(), tr("Fehler"), QMessageBox::Critical,
+              QMessageBox::Ok, detail);
 }
 
-void CQuorexDlg::EndTransfer() {
-  resetCloseTimer_.stop();
-  resetReadTimer_.stop();
-  if (transfer_) {
-    transfer_->Abort();
-    transfer_->deleteLater();
-    transfer_ = nullptr;
-  }
-  // Every operation opens the port afresh, with the name chosen now.
-  register_.Port().ClosePort();
+CQuorexDlg::ButtonStates CQuorexDlg::CurrentButtons() const {
+  return {ui_->sendenButton->isEnabled(), ui_->versionButton->isEnabled(),
+          ui_->configTree->isEnabled()};
 }
 
-// The transfer may still be inside its own signal: it goes once that has returned.
-void CQuorexDlg::ForgetTransfer(BulkTransfer *transfer) {
-  if (transfer_ == transfer) transfer_ = nullptr;
-  transfer->deleteLater();
+// "Lesen" and "Werkeinstellungen" always come back; "Senden", "Version des Quorex" and the
+// tree only as they were before the press.
+void CQuorexDlg::GiveBack(const ButtonStates &before) {
+  ui_->lesenButton->setEnabled(true);
+  ui_->werkeinstellungenButton->setEnabled(true);
+  if (before.senden) ui_->sendenButton->setEnabled(true);
+  if (before.version) ui_->versionButton->setEnabled(true);
+  ui_->configTree->setEnabled(before.tree);
+  RestoreFocus();
+}
+
+void CQuorexDlg::ConnectSession() {
+  connect(&session_, &ConsoleSession::Progress, this, &CQuorexDlg::StepProgress);
+  connect(&session_, &ConsoleSession::ReadCompleted, this, [this](const ConsoleRead &read) {
+    if (!register_.SetAllTexts(read.texts)) return;
+    register_.SetVersionText(read.versionText);
+    register_.SetModified(true);
+    register_.SetVersion107(read.version107);
+  });
+  connect(&session_, &ConsoleSession::ResetSent, this, &CQuorexDlg::StartProgress);
+  connect(&session_, &ConsoleSession::Released, this, [this] {
+    SetTransferButtons(true);
+    if (pressed_ != Pressed::Senden) ui_->configTree->setEnabled(true);
+  });
+  connect(&session_, &ConsoleSession::Failed, this,
+          [this](const QString &message, const QString &detail) {
+            ShowMessage(this, message, tr("Fehler"), QMessageBox::Critical, QMessageBox::Ok,
+                        detail);
+            if (pressed_ == Pressed::Senden)
+              SetTransferButtons(true);
+            else
+              GiveBack(before_);
+          });
 }
 
 void CQuorexDlg::OnSenden() {
   RememberFocus();
   PullPortName();
-  EndTransfer();
+  session_.Abort();
   SetTransferButtons(false);
-  if (!OpenPortOrComplain()) {
+  pressed_ = Pressed::Senden;
+  if (!session_.StartWrite(portName_, register_.AllTexts())) {
+    ComplainPortFailed(session_.PortError());
     SetTransferButtons(true);
     return;
   }
-  auto *write = new BulkWrite(register_, timing_);
-  transfer_ = write;
   StartProgress();
-  connect(write, &BulkTransfer::Progress, this, &CQuorexDlg::StepProgress);
-  connect(write, &BulkWrite::Released, this, [this] { SetTransferButtons(true); });
-  connect(write, &BulkTransfer::Finished, this, [this, write] { ForgetTransfer(write); });
-  connect(write, &BulkTransfer::Failed, this, [this, write](const QString &reason) {
-    ForgetTransfer(write);
-    ShowMessage(this, reason, tr("Fehler"), QMessageBox::Critical, QMessageBox::Ok);
-    SetTransferButtons(true);
-  });
-  write->Start();
 }
 
 void CQuorexDlg::OnLesen() {
   RememberFocus();
   PullPortName();
-  EndTransfer();
+  session_.Abort();
   // "Senden" and with it "Version des Quorex" are only taken away, and given back, when
   // "Senden" was usable: before anything sensible is loaded they stay as they are.
   const bool sendenWasEnabled = ui_->sendenButton->isEnabled();
-  StartRead({sendenWasEnabled, sendenWasEnabled, ui_->configTree->isEnabled()});
-}
-
-void CQuorexDlg::StartRead(const ReadRestore &restore) {
-  if (ui_->sendenButton->isEnabled()) {
+  before_ = {sendenWasEnabled, sendenWasEnabled, ui_->configTree->isEnabled()};
+  pressed_ = Pressed::Lesen;
+  if (sendenWasEnabled) {
     ui_->sendenButton->setEnabled(false);
     ui_->versionButton->setEnabled(false);
   }
   ui_->lesenButton->setEnabled(false);
   ui_->werkeinstellungenButton->setEnabled(false);
-
-  const auto giveBack = [this, restore] {
-    ui_->lesenButton->setEnabled(true);
-    ui_->werkeinstellungenButton->setEnabled(true);
-    if (restore.senden) ui_->sendenButton->setEnabled(true);
-    if (restore.version) ui_->versionButton->setEnabled(true);
-    ui_->configTree->setEnabled(restore.tree);
-    RestoreFocus();
-  };
-  if (!OpenPortOrComplain()) {
-    giveBack();
+  if (!session_.StartRead(portName_)) {
+    ComplainPortFailed(session_.PortError());
+    GiveBack(before_);
     return;
   }
   // No page may be open while the answer replaces the registers.
   ui_->configTree->setEnabled(false);
-
-  auto *read = new BulkRead(register_, timing_);
-  transfer_ = read;
   StartProgress();
-  connect(read, &BulkTransfer::Progress, this, &CQuorexDlg::StepProgress);
-  connect(read, &BulkTransfer::Finished, this, [this, read] {
-    ForgetTransfer(read);
-    SetTransferButtons(true);
-    ui_->configTree->setEnabled(true);
-  });
-  connect(read, &BulkTransfer::Failed, this, [this, read, giveBack](const QString &reason) {
-    ForgetTransfer(read);
-    ShowMessage(this, reason, tr("Fehler"), QMessageBox::Critical, QMessageBox::Ok);
-    giveBack();
-  });
-  read->Start();
 }
 
 void CQuorexDlg::OnWerkeinstellungen() {
   RememberFocus();
   PullPortName();
-  EndTransfer();
-  const bool treeWasEnabled = ui_->configTree->isEnabled();
+  session_.Abort();
+  const ButtonStates before = CurrentButtons();
   SetTransferButtons(false);
   const auto answer = ShowMessage(this, tr("Gerät auf Werkeinstellungen zurücksetzen?"),
                                   tr("Werkeinstellungen"), QMessageBox::Warning,
-                                  QMessageBox::Ok | QMessageBox::Cancel);
+                                  QMessageBox::Ok | QMessageBox::Cancel, QString(),
+                                  QMessageBox::Cancel);
   if (answer != QMessageBox::Ok) {
     SetTransferButtons(true);
     return;
   }
+  // A read that fails after the reset gives back only what this press took: "Senden" must not
+  // come back where nothing sensible was ever loaded.
+  before_ = before;
+  pressed_ = Pressed::Werkeinstellungen;
   // From here until the following read has ended no page may be opened: that read replaces
   // every register.
   ui_->configTree->setEnabled(false);
-  if (!OpenPortOrComplain()) {
+  if (!session_.StartReset(portName_)) {
+    ComplainPortFailed(session_.PortError());
     SetTransferButtons(true);
-    ui_->configTree->setEnabled(treeWasEnabled);
-    return;
+    ui_->configTree->setEnabled(before.tree);
   }
-  // A read that fails after the reset gives back what a failed reset would.
-  resetRestore_ = {true, true, treeWasEnabled};
-  SendResetCommand();
-}
-
-void CQuorexDlg::SendResetCommand() {
-  SerialPort &port = register_.Port();
-  const QByteArray texts[] = {Protocol::ProgStart(), Protocol::ResetCommand(),
-                              Protocol::ProgEnde()};
-  long long bytes = 0;
-  for (const QByteArray &text : texts) {
-    port.WriteText(text);
-    bytes += text.size();
-  }
-  port.WaitUntilWritten(1000);
-  // The driver has the bytes; they are on the line once their wire time has passed. Only
-  // then may the port close, and the console's 4000 ms start after that.
-  resetCloseTimer_.start(int(std::ceil(timing_.WireMs(bytes))));
 }
 
 bool CQuorexDlg::SaveChangesFirst() {
@@ -430,14 +403,18 @@ bool CQuorexDlg::SaveChangesFirst() {
 }
 
 void CQuorexDlg::New() {
-  if (IsReadPending() || !SaveChangesFirst()) return;
+  if (IsFileCommandBlocked() || !SaveChangesFirst()) return;
   register_.Reset();
 }
 
 bool CQuorexDlg::Open() {
-  if (IsReadPending() || !SaveChangesFirst()) return false;
+  if (IsFileCommandBlocked() || !SaveChangesFirst()) return false;
   const QString path = DialogSeam::Instance().AskOpenFileName(this);
   if (path.isEmpty()) return false;
+  return OpenFile(path);
+}
+
+bool CQuorexDlg::OpenFile(const QString &path) {
   QString error;
   if (!register_.LoadFromFile(path, &error)) {
     ShowMessage(this, error, tr("Fehler"), QMessageBox::Critical, QMessageBox::Ok);
@@ -479,18 +456,28 @@ bool CQuorexDlg::SaveAs() {
 }
 
 bool CQuorexDlg::MayClose() {
+  // Cutting a write or the reset command off would leave the console half programmed.
+  if (session_.IsOnTheLine()) {
+    ShowMessage(this,
+                tr("Die Übertragung zum Quorex läuft noch. Bitte warten Sie, bis sie beendet "
+                   "ist."),
+                QString(), QMessageBox::Information, QMessageBox::Ok);
+    return false;
+  }
   if (!register_.IsModified()) return true;
   const auto answer =
       ShowMessage(this, tr("Wollen Sie vor dem Schließen der Anwendung die Änderungen speichern?"),
                   tr("Änderungen Speichern"), QMessageBox::Question,
-                  QMessageBox::Yes | QMessageBox::No);
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  // Escape answers "Abbrechen": the window stays, with nothing lost.
+  if (answer == QMessageBox::Cancel) return false;
   if (answer == QMessageBox::Yes) return Save();
   return true;
 }
 
 void CQuorexDlg::EndProgram() {
   closing_ = true;
-  EndTransfer();
+  session_.Abort();
   QDialog::done(QDialog::Accepted);
 }
 
@@ -505,7 +492,7 @@ void CQuorexDlg::reject() {
 void CQuorexDlg::closeEvent(QCloseEvent *event) {
   if (closing_ || MayClose()) {
     closing_ = true;
-    EndTransfer();
+    session_.Abort();
     event->accept();
     QDialog::done(QDialog::Accepted);
   } else {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ConsoleSession.h"
 #include "Register.h"
 #include "Timing.h"
 
@@ -7,11 +8,9 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QString>
-#include <QTimer>
 
 #include <memory>
 
-class BulkTransfer;
 class QAction;
 class QMenuBar;
 class QTreeWidgetItem;
@@ -30,14 +29,15 @@ class CQuorexDlg : public QDialog {
   ~CQuorexDlg() override;
 
   Register &Image() { return register_; }
+  const ConsoleSession &Session() const { return session_; }
   QMenuBar *MenuBar() const { return menuBar_; }
 
   // Steps the progress bar once; past its end it starts over from the left.
   void StepProgress();
 
   // The console's pacing for transfers started from now on (tests shorten it).
-  void SetTiming(const Timing &timing) { timing_ = timing; }
-  const Timing &TransferTiming() const { return timing_; }
+  void SetTiming(const Timing &timing) { session_.SetTiming(timing); }
+  const Timing &TransferTiming() const { return session_.GetTiming(); }
   // True while a transfer or a factory reset still holds the console.
   bool IsTransferRunning() const;
   // True from the press of "Lesen" (or a confirmed factory reset) until that read has ended:
@@ -47,6 +47,10 @@ class CQuorexDlg : public QDialog {
   // The file commands of the "&Datei" menu. Each answers whether it went through.
   void New();
   bool Open();
+  // Loads a register file as "Öffnen ..." does once the name is chosen: a file that is not a
+  // valid register file is refused with a message and changes nothing. Asks nothing first;
+  // the caller has dealt with unsaved changes and a pending read.
+  bool OpenFile(const QString &path);
   bool Save();
   bool SaveAs();
   // The closing question; answers whether the program may end now.
@@ -72,6 +76,7 @@ class CQuorexDlg : public QDialog {
   void PushPortName();
   void PullPortName();
   void OnTreeSelectionChanged();
+  void OpenPendingPage();
   void OpenPage(const QString &entry);
   void OnHilfe();
   void OnInfo();
@@ -80,24 +85,23 @@ class CQuorexDlg : public QDialog {
   void OnLesen();
   void OnWerkeinstellungen();
 
-  // What a failed read gives back: "Lesen" and "Werkeinstellungen" always; "Senden" and
-  // "Version des Quorex" only if set here; the tree as it was before.
-  struct ReadRestore {
+  // What a failed read or factory reset gives back: "Lesen" and "Werkeinstellungen" always;
+  // "Senden", "Version des Quorex" and the tree only if set here.
+  struct ButtonStates {
     bool senden = false;
     bool version = false;
     bool tree = false;
   };
-  void StartRead(const ReadRestore &restore);
-  void SendResetCommand();
+  enum class Pressed { None, Senden, Lesen, Werkeinstellungen };
+  ButtonStates CurrentButtons() const;
+  void GiveBack(const ButtonStates &before);
+  void ConnectSession();
   void SetTransferButtons(bool enabled);
   void StartProgress();
   void RememberFocus();
   void RestoreFocus();
-  bool OpenPortOrComplain();
-  // Ends, without a word, whatever still holds the console (a write waiting for its end
-  // mark, a pending factory reset), so that the next operation has the port to itself.
-  void EndTransfer();
-  void ForgetTransfer(BulkTransfer *transfer);
+  void ComplainPortFailed(const QString &detail);
+  bool IsFileCommandBlocked() const;
   // Offers to save unsaved changes before they would be replaced; answers whether to go on.
   bool SaveChangesFirst();
   bool SaveTo(const QString &path);
@@ -109,11 +113,11 @@ class CQuorexDlg : public QDialog {
   bool portsListed_ = false;
   QString portName_;
   bool closing_ = false;
+  // The tree entry whose page opens once the selection signal has returned.
+  QString pendingPage_;
 
-  Timing timing_;
-  BulkTransfer *transfer_ = nullptr;
-  QTimer resetCloseTimer_;
-  QTimer resetReadTimer_;
-  ReadRestore resetRestore_;
+  ConsoleSession session_;
+  Pressed pressed_ = Pressed::None;
+  ButtonStates before_;
   QPointer<QPushButton> focusBeforeTransfer_;
 };

@@ -8,8 +8,8 @@ namespace {
 constexpr int kReadRequestLength = 6;
 }  // namespace
 
-BulkRead::BulkRead(Register &image, const Timing &timing, QObject *parent)
-    : BulkTransfer(image, timing, parent) {
+BulkRead::BulkRead(SerialPort &port, const Timing &timing, QObject *parent)
+    : BulkTransfer(port, timing, parent) {
   requestTimer_.setSingleShot(true);
   requestTimer_.setTimerType(Qt::PreciseTimer);
   connect(&requestTimer_, &QTimer::timeout, this, &BulkRead::SendDueRequest);
@@ -54,7 +54,7 @@ void BulkRead::SendDueRequest() {
   lastRequestMs_ = Now();
   Send(Protocol::ReadRequest(nextRequest_));
   ++nextRequest_;
-  emit Progress();
+  emit Progress(nextRequest_);
   WatchSilence();
   if (nextRequest_ < Register::kRegisterCount) {
     ArmRequestTimer();
@@ -70,12 +70,8 @@ void BulkRead::OnEndMark() {
     Fail(answer.error);
     return;
   }
-  Register &image = Image();
-  image.SetAllTexts(answer.texts);
-  image.SetVersionText(answer.versionText);
-  image.SetModified(true);
-  image.SetVersion107(Protocol::IsVersion107(answer.versionText));
   StopWatchingSilence();
   ClosePort();
   finishTimer_.start(Time().afterTransferMs);
+  emit Answered({answer.texts, answer.versionText, Protocol::IsVersion107(answer.versionText)});
 }

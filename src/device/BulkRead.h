@@ -1,17 +1,21 @@
 #pragma once
 
 #include "BulkTransfer.h"
+#include "ConsoleRead.h"
 
 // Reads all 200 registers from the console: after the greeting, one read request every
 // 20 ms (counted from the moment the previous one has left the port), then "$PROGENDE\r".
-// At the end mark the answer is checked as a whole; only a complete, well-formed answer
-// goes into the register image, in one step (register texts, version text, modified flag,
-// version 1.07 flag). Finished follows 1000 ms after the port has been closed.
+// At the end mark the answer is checked as a whole; only a complete, well-formed answer is
+// handed on (Answered), for the caller to take into its register image in one step.
+// Finished follows 1000 ms after the port has been closed.
 class BulkRead : public BulkTransfer {
   Q_OBJECT
 
  public:
-  BulkRead(Register &image, const Timing &timing, QObject *parent = nullptr);
+  BulkRead(SerialPort &port, const Timing &timing, QObject *parent = nullptr);
+
+ signals:
+  void Answered(const ConsoleRead &read);
 
  protected:
   void OnGreeting() override;

@@ -1,13 +1,12 @@
 #include "BulkTransfer.h"
 
 #include "Protocol.h"
-#include "Register.h"
 #include "SerialPort.h"
 
 #include <cmath>
 
-BulkTransfer::BulkTransfer(Register &image, const Timing &timing, QObject *parent)
-    : QObject(parent), image_(image), timing_(timing) {
+BulkTransfer::BulkTransfer(SerialPort &port, const Timing &timing, QObject *parent)
+    : QObject(parent), port_(port), timing_(timing) {
   startTimer_.setSingleShot(true);
   startTimer_.setTimerType(Qt::PreciseTimer);
   connect(&startTimer_, &QTimer::timeout, this, &BulkTransfer::SendProgStart);
@@ -17,7 +16,7 @@ BulkTransfer::BulkTransfer(Register &image, const Timing &timing, QObject *paren
 
 BulkTransfer::~BulkTransfer() { Abort(); }
 
-QSerialPort *BulkTransfer::Port() const { return image_.Port().Device(); }
+QSerialPort *BulkTransfer::Port() const { return port_.Device(); }
 
 double BulkTransfer::Now() const { return clock_.nsecsElapsed() / 1e6; }
 
@@ -44,7 +43,7 @@ void BulkTransfer::SendProgStart() {
   WatchSilence();
 }
 
-void BulkTransfer::Send(const QByteArray &text) { image_.Port().WriteText(text); }
+void BulkTransfer::Send(const QByteArray &text) { port_.WriteText(text); }
 
 void BulkTransfer::OnReadyRead() {
   QSerialPort *port = Port();
@@ -66,10 +65,17 @@ void BulkTransfer::OnReadyRead() {
     if (!active_) return;
   }
   received_ += chunk;
-  if (received_.size() > Protocol::kMaxAnswerLength) {
-    Fail(tr("Die Antwort des Quorex ist zu lang (mehr als %1 Zeichen).")
-             .arg(Protocol::kMaxAnswerLength));
-    return;
+  if (LimitsAnswerLength()) {
+    if (received_.size() > Protocol::kMaxAnswerLength) {
+      Fail(tr("Die Antwort des Quorex ist zu lang (mehr als %1 Zeichen).")
+               .arg(Protocol::kMaxAnswerLength));
+      return;
+    }
+  } else if (received_.size() > Protocol::kMaxAnswerLength) {
+    // Only the greeting and a possible end mark matter: keep the greeting and just enough of
+    // the tail that an end mark split over two chunks is still found.
+    const int tail = int(Protocol::EndMark().size()) - 1;
+    received_ = received_.left(Protocol::kGreetingLength + 1) + received_.right(tail);
   }
   if (awaitingEndMark_ && Protocol::HasEndMark(received_)) {
     awaitingEndMark_ = false;
@@ -86,6 +92,7 @@ void BulkTransfer::AwaitEndMark() {
 }
 
 void BulkTransfer::WatchSilence() {
+  if (watchingSilence_) return;
   watchingSilence_ = true;
   silenceTimer_.start(timing_.silenceTimeoutMs);
 }
@@ -110,7 +117,7 @@ void BulkTransfer::OnPortError(QSerialPort::SerialPortError error) {
 
 void BulkTransfer::ClosePort() {
   if (QSerialPort *port = Port()) port->disconnect(this);
-  image_.Port().ClosePort();
+  port_.ClosePort();
 }
 
 void BulkTransfer::Stop() {
@@ -128,8 +135,9 @@ void BulkTransfer::Abort() {
 }
 
 void BulkTransfer::Fail(const QString &reason) {
+  const QString message = DescribeFailure(reason);
   Abort();
-  emit Failed(reason);
+  emit Failed(message);
 }
 
 void BulkTransfer::Finish() {

@@ -9,7 +9,7 @@
 #include <QString>
 #include <QTimer>
 
-class Register;
+class SerialPort;
 
 // What a bulk read and a bulk write have in common: on an already opened port, wait, send
 // "$PROGSTART\r", collect the console's bytes (NUL bytes dropped) until more than 30 have
@@ -17,13 +17,14 @@ class Register;
 // the thread that owns the port, driven by the port's signals and timers.
 //
 // A transfer that goes wrong (console silent for too long, port lost, unusable answer)
-// closes the port and reports Failed; the register image is left as it was.
+// closes the port and reports Failed. A transfer never touches the register image: it works on
+// plain values and hands its result over in its signals.
 class BulkTransfer : public QObject {
   Q_OBJECT
 
  public:
-  // The port of `image` must be open; the transfer closes it when it ends.
-  BulkTransfer(Register &image, const Timing &timing, QObject *parent = nullptr);
+  // `port` must be open; the transfer closes it when it ends.
+  BulkTransfer(SerialPort &port, const Timing &timing, QObject *parent = nullptr);
   ~BulkTransfer() override;
 
   void Start();
@@ -32,8 +33,8 @@ class BulkTransfer : public QObject {
   bool IsActive() const { return active_; }
 
  signals:
-  // Once per register.
-  void Progress();
+  // Once per register; `done` counts from 1 to 200.
+  void Progress(int done);
   void Finished();
   void Failed(const QString &reason);
 
@@ -44,8 +45,9 @@ class BulkTransfer : public QObject {
   virtual void OnEndMark() = 0;
   // Stops the subclass's own timers when the transfer ends for whatever reason.
   virtual void StopTimers() {}
+  // The message Failed carries for `reason`; a subclass adds what the console now holds.
+  virtual QString DescribeFailure(const QString &reason) const { return reason; }
 
-  Register &Image() { return image_; }
   const Timing &Time() const { return timing_; }
   const QByteArray &Received() const { return received_; }
   QSerialPort *Port() const;
@@ -57,8 +59,12 @@ class BulkTransfer : public QObject {
   void Send(const QByteArray &text);
   // From now on the end mark ends the exchange; one already received counts at once.
   void AwaitEndMark();
-  // The console owes us an answer: silence from now on counts against it.
+  // The console owes us an answer: from now on, a silence longer than the limit since the last
+  // byte received counts against it. Calling it again while watching changes nothing.
   void WatchSilence();
+  // Whether more than the greeting may arrive before the end mark (a read's answers do, a
+  // write's console only says "ENDE"). Without, a talkative console never ends a write.
+  virtual bool LimitsAnswerLength() const { return true; }
   void StopWatchingSilence();
   void ClosePort();
   void Fail(const QString &reason);
@@ -71,7 +77,7 @@ class BulkTransfer : public QObject {
   void OnSilence();
   void Stop();
 
-  Register &image_;
+  SerialPort &port_;
   const Timing timing_;
   QByteArray received_;
   QElapsedTimer clock_;

@@ -10,8 +10,9 @@ namespace {
 constexpr int kWriteCommandLength = 14;
 }  // namespace
 
-BulkWrite::BulkWrite(Register &image, const Timing &timing, QObject *parent)
-    : BulkTransfer(image, timing, parent) {
+BulkWrite::BulkWrite(SerialPort &port, const QStringList &texts, const Timing &timing,
+                     QObject *parent)
+    : BulkTransfer(port, timing, parent), texts_(texts) {
   wireTimer_.setSingleShot(true);
   wireTimer_.setTimerType(Qt::PreciseTimer);
   connect(&wireTimer_, &QTimer::timeout, this, &BulkWrite::CheckAllOut);
@@ -37,9 +38,12 @@ void BulkWrite::OnGreeting() {
   // silence only counts once everything is out.
   StopWatchingSilence();
   sendStartMs_ = Now();
+  sending_ = true;
+  connect(Port(), &QSerialPort::bytesWritten, this,
+          [this](qint64 written) { handed_ += written; });
   long long bytes = 0;
   for (int reg = 0; reg < Register::kRegisterCount; ++reg) {
-    const QByteArray command = Protocol::WriteCommand(reg, Image().Text(reg));
+    const QByteArray command = Protocol::WriteCommand(reg, texts_.value(reg));
     Send(command);
     bytes += command.size();
   }
@@ -60,7 +64,7 @@ void BulkWrite::StepProgressWithWire() {
                        int((Now() - sendStartMs_) / Time().WireMs(kWriteCommandLength)));
   while (stepped_ < due) {
     ++stepped_;
-    emit Progress();
+    emit Progress(stepped_);
   }
 }
 
@@ -80,7 +84,7 @@ void BulkWrite::OnAllOut() {
   progressTimer_.stop();
   while (stepped_ < Register::kRegisterCount) {
     ++stepped_;
-    emit Progress();
+    emit Progress(stepped_);
   }
   releaseTimer_.start(Time().afterTransferMs);
   if (endMarkSeen_)
@@ -106,4 +110,31 @@ void BulkWrite::Release() {
   released_ = true;
   emit Released();
   if (sessionClosed_ && IsActive()) Finish();
+}
+
+int BulkWrite::RegistersSent() const {
+  if (allOut_) return Register::kRegisterCount;
+  if (!sending_) return 0;
+  const double commandMs = Time().WireMs(kWriteCommandLength);
+  const long long byLine = static_cast<long long>((Now() - sendStartMs_) / commandMs);
+  const long long byDriver = handed_ / kWriteCommandLength;
+  return int(qBound(0LL, qMin(byLine, byDriver), static_cast<long long>(Register::kRegisterCount)));
+}
+
+// A write that breaks off part way leaves the console with a mix of old and new settings; the
+// technician must hear that, and how far it got.
+QString BulkWrite::DescribeFailure(const QString &reason) const {
+  if (allOut_)
+    return tr("Alle %1 Register wurden zum Quorex gesendet, aber der Quorex hat den Empfang "
+              "nicht bestätigt.\nBitte prüfen Sie die Verbindung und senden Sie die "
+              "Einstellungen erneut.")
+        .arg(Register::kRegisterCount);
+  const int sent = RegistersSent();
+  if (sent == 0) return reason;
+  return reason + QStringLiteral("\n\n") +
+         tr("Die Übertragung zum Quorex wurde abgebrochen, nachdem %1 von %2 Registern "
+            "gesendet waren. Der Quorex enthält jetzt teils alte, teils neue Einstellungen. "
+            "Bitte senden Sie die Einstellungen erneut.")
+             .arg(sent)
+             .arg(Register::kRegisterCount);
 }

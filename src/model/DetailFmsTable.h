@@ -27,6 +27,49 @@ inline constexpr int kTkiValues[4] = {0, 4, 8, 12};  // "TKI 1", "TKI2", "TKI3",
 inline constexpr int kAnweisungValue = 2;            // "Anweisung"; "Status" is 0
 inline constexpr int kBaustufe2Value = 1;            // "Baustufe 2"; "Baustufe 1" is 0
 
+// The three radio groups a flags digit stands for.
+struct Flags {
+  int tki = 0;  // index into kTkiValues: 0 = "TKI 1" ... 3 = "TKI4"
+  bool anweisung = false;
+  bool baustufe2 = false;
+};
+
+// Every value 0 to 15 splits into exactly one choice per group.
+inline Flags SplitFlags(int value) {
+  Flags flags;
+  for (int i = 3; i >= 0; --i) {
+    if (value >= kTkiValues[i]) {
+      flags.tki = i;
+      value -= kTkiValues[i];
+      break;
+    }
+  }
+  flags.anweisung = value >= kAnweisungValue;
+  if (flags.anweisung) value -= kAnweisungValue;
+  flags.baustufe2 = value == kBaustufe2Value;
+  return flags;
+}
+
+inline int JoinFlags(const Flags &flags) {
+  return kTkiValues[flags.tki] + (flags.anweisung ? kAnweisungValue : 0) +
+         (flags.baustufe2 ? kBaustufe2Value : 0);
+}
+
+// The radio buttons' texts as the editor's form shows them; shown through
+// QCoreApplication::translate("DetailFMS", ...).
+inline const char *const kTkiTexts[4] = {
+    QT_TRANSLATE_NOOP("DetailFMS", "TKI 1"),
+    QT_TRANSLATE_NOOP("DetailFMS", "TKI2"),
+    QT_TRANSLATE_NOOP("DetailFMS", "TKI3"),
+    QT_TRANSLATE_NOOP("DetailFMS", "TKI4"),
+};
+inline const char *const kStatusText = QT_TRANSLATE_NOOP("DetailFMS", "Status");
+inline const char *const kAnweisungText = QT_TRANSLATE_NOOP("DetailFMS", "Anweisung");
+inline const char *const kBaustufeTexts[2] = {
+    QT_TRANSLATE_NOOP("DetailFMS", "Baustufe 1"),
+    QT_TRANSLATE_NOOP("DetailFMS", "Baustufe 2"),
+};
+
 // The stored character is the first character of each item text.
 inline const ItemTable kBosItems = {
     {

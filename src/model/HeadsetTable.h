@@ -16,6 +16,7 @@ inline constexpr RegisterSpot kMikroHSTaste = {14, 1};
 // "Schwellwertspannung für AD-Wandler für Headseterkennung:": three decimal digits in units
 // of 5 mV.
 inline const std::vector<RegisterSpot> kSchwellwert = {{15, 0}, {15, 1}, {15, 2}};
+inline constexpr int kSchwellwertStepMillivolts = 5;
 
 inline const ItemTable kMikroItems = {{
     {QT_TRANSLATE_NOOP("Items", "SH-Mikro"), '0'},

@@ -1,13 +1,12 @@
 #include "Register.h"
 
 #include "RegisterFile.h"
-#include "SerialPort.h"
 
 const QString Register::kVersionHint =
     QStringLiteral("Für Version muss Gerät zunächst ausgelesen werden.");
 const QString Register::kEmptyRegister = QStringLiteral("00000000");
 
-Register::Register() : port_(std::make_unique<SerialPort>()) { Reset(); }
+Register::Register() { Reset(); }
 
 Register::~Register() = default;
 

@@ -4,13 +4,11 @@
 #include <QString>
 #include <QStringList>
 
-#include <memory>
-
-class SerialPort;
-
 // The program's working copy of the console's 200 EEPROM registers, plus what travels with
 // them: the version line, the register file path and the two flags. It never holds a register
 // text that is not exactly 8 upper-case hex digits: every writer goes through a checked setter.
+// The serial port is not part of it: the console session owns the port and hands its results
+// over as plain values.
 class Register {
  public:
   static constexpr int kRegisterCount = 200;
@@ -23,7 +21,7 @@ class Register {
   Register(const Register &) = delete;
   Register &operator=(const Register &) = delete;
 
-  // Back to the state of a new image. Leaves the version 1.07 flag and the port alone.
+  // Back to the state of a new image. Leaves the version 1.07 flag alone.
   void Reset();
 
   // Register access by number (0 to 199) and position (0 to 7). Out-of-range numbers read
@@ -60,13 +58,10 @@ class Register {
   // path. A file that cannot be read or is malformed changes nothing; *error says why.
   bool LoadFromFile(const QString &path, QString *error = nullptr);
 
-  SerialPort &Port() { return *port_; }
-
  private:
   QString versionText_;
   QString filePath_;
   bool modified_ = false;
   QStringList texts_;
   bool version107_ = true;
-  std::unique_ptr<SerialPort> port_;
 };

@@ -2,6 +2,9 @@
 
 #include "PageTable.h"
 
+#include <QChar>
+#include <QString>
+
 #include <vector>
 
 // Transmitter settings page: register 51 positions 0 to 2, register 55 positions 0 and 1.
@@ -9,8 +12,20 @@ namespace SenderTable {
 
 // "Sendezeitbegrenzung in s:": seconds as three decimal digits, "000" = no limit.
 inline const std::vector<RegisterSpot> kSendezeit = {{51, 0}, {51, 1}, {51, 2}};
+inline const QString kKeineBegrenzung = QStringLiteral("000");
 // "Sendervorlaufzeit in ms:": two decimal digits in units of 10 ms; the page shows the
 // milliseconds, so a third digit "0" that is never stored.
 inline const std::vector<RegisterSpot> kVorlaufzeit = {{55, 0}, {55, 1}};
+
+// The milliseconds text the page shows for the two stored characters: "25" -> "250".
+inline QString VorlaufzeitText(QChar first, QChar second) {
+  return QString(first) + second + QLatin1Char('0');
+}
+
+// A typed pre-key time completed to whole tens of milliseconds, three characters with the
+// last one "0": "" -> "000", "5" -> "500", "12" -> "120", "125" -> "120".
+inline QString CompletedVorlaufzeit(const QString &text) {
+  return text.left(2).leftJustified(2, QLatin1Char('0')) + QLatin1Char('0');
+}
 
 }  // namespace SenderTable

@@ -4,6 +4,8 @@
 
 #include <QtGlobal>
 
+#include <vector>
+
 // Key functions page: register 19 positions 0-2 and 5-6, registers 20-22 whole, register 23
 // positions 0-6, registers 31 and 32 whole. Register 19 positions 3, 4, 7 and register 23
 // position 7 belong to other settings.
@@ -17,6 +19,30 @@ inline constexpr RegisterSpot kPttKreise = {23, 0};
 // The PTT identification telegram: characters 1-8 in a whole register, 9-10 in register 23.
 inline constexpr int kPttTelegramRegister = 20;
 inline constexpr RegisterSpot kPttTelegramRest = {23, 1};
+
+// Characters 1-8 of a telegram fill its whole register; characters 9 and 10 are two
+// neighbouring positions of register 23, the first of them named as "rest" below.
+inline constexpr int kTelegramHead = 8;
+// A tone sequence is 5 digits at the start of its register; the page writes "000" after them.
+inline constexpr int kTonfolgeDigits = 5;
+inline constexpr int kRegisterPositions = 8;
+
+// The ten characters of a telegram, in the order of its text.
+inline std::vector<RegisterSpot> TelegramSpots(int reg, RegisterSpot rest) {
+  std::vector<RegisterSpot> spots;
+  for (int pos = 0; pos < kTelegramHead; ++pos) spots.push_back({reg, pos});
+  spots.push_back(rest);
+  spots.push_back({rest.reg, rest.pos + 1});
+  return spots;
+}
+
+// Telegram and tone sequence registers are replaced whole, so all their positions belong to
+// the page.
+inline std::vector<RegisterSpot> WholeRegister(int reg) {
+  std::vector<RegisterSpot> spots;
+  for (int pos = 0; pos < kRegisterPositions; ++pos) spots.push_back({reg, pos});
+  return spots;
+}
 
 // Everything of one call key; index 0 is "RUF 1 Taste", index 1 "RUF 2 Taste".
 struct RufKey {
@@ -63,5 +89,10 @@ inline constexpr int kTelegramLimit = 10;
 inline constexpr int kTonfolgeLimit = 5;
 inline constexpr int kRufSendenLimit = 8;
 inline constexpr int kKeineLimit = 0;
+
+// The label of a call key's telegram field: it names what the field holds for the chosen
+// function. Shown through QCoreApplication::translate("Tastenfunktionen", ...).
+inline const char *const kTelegrammLabel = QT_TRANSLATE_NOOP("Tastenfunktionen", "FMS Telegramm:");
+inline const char *const kTonfolgeLabel = QT_TRANSLATE_NOOP("Tastenfunktionen", "Tonfolge:");
 
 }  // namespace TastenfunktionenTable

@@ -49,6 +49,13 @@ QChar ConfigPage::Snapshot(RegisterSpot spot) const {
   return found == snapshot_.end() ? QChar() : found->second;
 }
 
+std::vector<RegisterSpot> ConfigPage::CoveredSpots() const {
+  std::vector<RegisterSpot> spots;
+  spots.reserve(snapshot_.size());
+  for (const auto &entry : snapshot_) spots.push_back(entry.first);
+  return spots;
+}
+
 bool ConfigPage::CheckRegisters() {
   for (const auto &[spot, c] : snapshot_) {
     if (!Register::IsRegisterText(image_.Text(spot.reg))) {
@@ -89,11 +96,18 @@ void ConfigPage::BindRadios(RegisterSpot spot, const ItemTable &table,
   const std::size_t count = std::min(buttons.size(), table.items.size());
   for (std::size_t i = 0; i < count; ++i) {
     const QChar value = QChar::fromLatin1(table.items[i].value);
-    connect(buttons[i], &QRadioButton::clicked, this, [this, spot, value] {
+    const auto choose = [this, spot, value] {
       if (loading_) return;
       Cover(spot) = value;
       UpdateEnabling();
+    };
+    // toggled catches every way a button gets checked (keys, a screen reader's toggle action,
+    // which clicks nothing); clicked keeps the rule that a click on the button already checked
+    // for an unknown character stores that button's value.
+    connect(buttons[i], &QRadioButton::toggled, this, [choose](bool on) {
+      if (on) choose();
     });
+    connect(buttons[i], &QRadioButton::clicked, this, choose);
   }
   AddBinding(
       [this, spot, table, buttons, fallback, count] {

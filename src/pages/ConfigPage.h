@@ -48,6 +48,8 @@ class ConfigPage : public QDialog {
 
   // The snapshot character of a covered spot, as it stands now.
   QChar Snapshot(RegisterSpot spot) const;
+  // Every spot the page covers, in register and position order: what OK may write.
+  std::vector<RegisterSpot> CoveredSpots() const;
 
  public slots:
   void accept() override;
@@ -56,6 +58,9 @@ class ConfigPage : public QDialog {
   ConfigPage(Register &image, QWidget *parent);
 
   Register &Image() const { return image_; }
+  // True while the controls are being filled from the snapshot: their signals then say
+  // nothing about the technician's choices.
+  bool IsLoading() const { return loading_; }
 
   // OK, Cancel and "Hilfe..." of the page's form.
   void SetButtons(QPushButton *ok, QPushButton *cancel, QPushButton *help, Help pageHelp);

@@ -93,24 +93,12 @@ void DetailFMS::LoadControls() {
   show(ui_->statusComboBox, kStatusItems, status_);
 
   // An unknown flags character reads as 0: "TKI 1", "Status", "Baustufe 1".
-  int value = Register::HexDigitToValue(flags_);
+  const Flags flags = SplitFlags(Register::HexDigitToValue(flags_));
   QRadioButton *const tki[4] = {ui_->tki1RadioButton, ui_->tki2RadioButton, ui_->tki3RadioButton,
                                 ui_->tki4RadioButton};
-  for (int i = 3; i >= 0; --i) {
-    if (value >= kTkiValues[i]) {
-      tki[i]->setChecked(true);
-      value -= kTkiValues[i];
-      break;
-    }
-  }
-  if (value >= kAnweisungValue) {
-    ui_->anweisungRadioButton->setChecked(true);
-    value -= kAnweisungValue;
-  } else {
-    ui_->statusRadioButton->setChecked(true);
-  }
-  (value == kBaustufe2Value ? ui_->baustufe2RadioButton : ui_->baustufe1RadioButton)
-      ->setChecked(true);
+  tki[flags.tki]->setChecked(true);
+  (flags.anweisung ? ui_->anweisungRadioButton : ui_->statusRadioButton)->setChecked(true);
+  (flags.baustufe2 ? ui_->baustufe2RadioButton : ui_->baustufe1RadioButton)->setChecked(true);
 
   ui_->ortLineEdit->setText(ort_);
   ui_->fahrzeugLineEdit->setText(fahrzeug_);
@@ -120,17 +108,17 @@ void DetailFMS::LoadControls() {
 void DetailFMS::accept() {
   ort_ = ui_->ortLineEdit->text();
   fahrzeug_ = ui_->fahrzeugLineEdit->text();
-  int flags = 0;
-  if (ui_->tki2RadioButton->isChecked()) flags = kTkiValues[1];
-  if (ui_->tki3RadioButton->isChecked()) flags = kTkiValues[2];
-  if (ui_->tki4RadioButton->isChecked()) flags = kTkiValues[3];
-  if (ui_->anweisungRadioButton->isChecked()) flags += kAnweisungValue;
-  if (ui_->baustufe2RadioButton->isChecked()) flags += kBaustufe2Value;
+  Flags flags;
+  if (ui_->tki2RadioButton->isChecked()) flags.tki = 1;
+  if (ui_->tki3RadioButton->isChecked()) flags.tki = 2;
+  if (ui_->tki4RadioButton->isChecked()) flags.tki = 3;
+  flags.anweisung = ui_->anweisungRadioButton->isChecked();
+  flags.baustufe2 = ui_->baustufe2RadioButton->isChecked();
 
   const QString telegram = QString(bos_) + land_ +
                            ort_.rightJustified(kOrtLength, QLatin1Char('0')) +
                            fahrzeug_.rightJustified(kFahrzeugLength, QLatin1Char('0')) + status_ +
-                           Register::ValueToHexDigit(flags);
+                           Register::ValueToHexDigit(JoinFlags(flags));
   // The caller's characters after the telegram stay as they are.
   text_ = telegram + text_.mid(kTelegramLength);
   QDialog::accept();

@@ -7,16 +7,6 @@
 
 using namespace SenderTable;
 
-namespace {
-
-// Three characters, the last one "0": "" -> "000", "5" -> "500", "12" -> "120",
-// "125" -> "120".
-QString CompletedVorlaufzeit(const QString &text) {
-  return text.left(2).leftJustified(2, QLatin1Char('0')) + QLatin1Char('0');
-}
-
-}  // namespace
-
 Sendezeitbegrenzung::Sendezeitbegrenzung(Register &image, QWidget *parent)
     : ConfigPage(image, parent), ui_(std::make_unique<Ui::Sendezeitbegrenzung>()) {
   ui_->setupUi(this);
@@ -27,8 +17,8 @@ Sendezeitbegrenzung::Sendezeitbegrenzung(Register &image, QWidget *parent)
   for (RegisterSpot spot : kVorlaufzeit) Cover(spot);
   AddBinding(
       [this] {
-        ui_->vorlaufzeitLineEdit->setText(QString(Snapshot(kVorlaufzeit[0])) +
-                                          Snapshot(kVorlaufzeit[1]) + QLatin1Char('0'));
+        ui_->vorlaufzeitLineEdit->setText(
+            VorlaufzeitText(Snapshot(kVorlaufzeit[0]), Snapshot(kVorlaufzeit[1])));
       },
       [this] {
         // OK by the Enter key leaves the focus in the field, so it may not be completed yet.

@@ -16,14 +16,20 @@ using namespace TastenfunktionenTable;
 
 namespace {
 
-constexpr int kTelegramHead = Register::kRegisterLength;  // characters 1-8; 9-10 go to reg 23
-constexpr int kTonfolgeDigits = 5;
-
 QString ItemText(const Item &item) { return QCoreApplication::translate("Items", item.text); }
 
-// Characters 9 and 10 of a telegram: two neighbouring positions of one register.
-QString ReadRest(const Register &image, RegisterSpot first) {
-  return QString(image.Char(first.reg, first.pos)) + image.Char(first.reg, first.pos + 1);
+// A telegram's ten characters as they stand in the register image.
+QString ReadTelegram(const Register &image, int reg, RegisterSpot rest) {
+  QString text;
+  for (RegisterSpot spot : TelegramSpots(reg, rest)) text += image.Char(spot.reg, spot.pos);
+  return text;
+}
+
+bool IsKnownFunktion(QChar code) {
+  for (char known : {kFunktionKeine, kFunktionRufSenden, kFunktionFmsSenden,
+                     kFunktionTonfolgeSenden})
+    if (code == QLatin1Char(known)) return true;
+  return false;
 }
 
 }  // namespace
@@ -50,12 +56,10 @@ Tastenfunktionen::Tastenfunktionen(Register &image, QWidget *parent)
                  ui_->ruf2DetailButton};
 
   // The telegram registers are replaced whole, so every position is part of the snapshot.
-  for (int reg : {kPttTelegramRegister, kRufKeys[0].telegramRegister, kRufKeys[1].telegramRegister,
-                  kRufKeys[0].tonfolgeRegister, kRufKeys[1].tonfolgeRegister})
-    for (int pos = 0; pos < Register::kRegisterLength; ++pos) Cover({reg, pos});
-  for (RegisterSpot rest : {kPttTelegramRest, kRufKeys[0].telegramRest, kRufKeys[1].telegramRest}) {
-    Cover(rest);
-    Cover({rest.reg, rest.pos + 1});
+  for (RegisterSpot spot : TelegramSpots(kPttTelegramRegister, kPttTelegramRest)) Cover(spot);
+  for (const RufKey &key : kRufKeys) {
+    for (RegisterSpot spot : TelegramSpots(key.telegramRegister, key.telegramRest)) Cover(spot);
+    for (RegisterSpot spot : WholeRegister(key.tonfolgeRegister)) Cover(spot);
   }
   // Telegrams first: their check at OK must refuse before anything else is taken over.
   AddBinding([this] { LoadTelegrams(); }, [this] { return StoreTelegrams(); });
@@ -92,18 +96,21 @@ Tastenfunktionen::Tastenfunktionen(Register &image, QWidget *parent)
                                                    QLatin1Char('0'));
         },
         [] { return true; });
+    // toggled rather than clicked: a screen reader's toggle action changes a box without a
+    // click, and must keep the group consistent all the same.
     for (QCheckBox *box : controls.kreise)
-      connect(box, &QCheckBox::clicked, this,
+      connect(box, &QCheckBox::toggled, this,
               [this, key](bool checked) { ClickKreis(key, checked); });
-    connect(controls.aktuellerKreis, &QCheckBox::clicked, this,
+    connect(controls.aktuellerKreis, &QCheckBox::toggled, this,
             [this, key](bool checked) { ClickAktuellerKreis(key, checked); });
   }
 
-  // textEdited: only the technician's edits are held to the limit, not the page's own updates.
-  connect(ui_->pttTelegramLineEdit, &QLineEdit::textEdited, this, [this] { LimitLength(ptt_); });
-  connect(ui_->ruf1TelegramLineEdit, &QLineEdit::textEdited, this,
+  // textChanged, not textEdited: a text set through the accessibility interface or dropped
+  // in is held to the limit as well as a typed one.
+  connect(ui_->pttTelegramLineEdit, &QLineEdit::textChanged, this, [this] { LimitLength(ptt_); });
+  connect(ui_->ruf1TelegramLineEdit, &QLineEdit::textChanged, this,
           [this] { LimitLength(ruf_[0]); });
-  connect(ui_->ruf2TelegramLineEdit, &QLineEdit::textEdited, this,
+  connect(ui_->ruf2TelegramLineEdit, &QLineEdit::textChanged, this,
           [this] { LimitLength(ruf_[1]); });
   connect(ui_->pttDetailButton, &QPushButton::clicked, this, [this] { OpenDetail(ptt_); });
   connect(ui_->ruf1DetailButton, &QPushButton::clicked, this, [this] { OpenDetail(ruf_[0]); });
@@ -156,7 +163,7 @@ void Tastenfunktionen::FillFunktionList(int key) {
 }
 
 void Tastenfunktionen::LoadTelegrams() {
-  ptt_.text = Image().Text(kPttTelegramRegister) + ReadRest(Image(), kPttTelegramRest);
+  ptt_.text = ReadTelegram(Image(), kPttTelegramRegister, kPttTelegramRest);
   ptt_.limit = kTelegramLimit;
   for (int key = 0; key < 2; ++key) {
     const QChar code = Snapshot(kRufKeys[key].funktion);
@@ -185,7 +192,7 @@ void Tastenfunktionen::LoadRufTelegram(int key, QChar code, bool chosen) {
           chosen || code == QLatin1Char(kFunktionRufSenden) ? kRufSendenLimit : kKeineLimit;
       break;
     case kFunktionFmsSenden:
-      telegram.text = Image().Text(spots.telegramRegister) + ReadRest(Image(), spots.telegramRest);
+      telegram.text = ReadTelegram(Image(), spots.telegramRegister, spots.telegramRest);
       telegram.limit = kTelegramLimit;
       break;
     case kFunktionTonfolgeSenden:
@@ -222,9 +229,11 @@ void Tastenfunktionen::UpdateEnabling() {
     const bool noText =
         code == QLatin1Char(kFunktionKeine) || code == QLatin1Char(kFunktionRufSenden);
     if (code == QLatin1Char(kFunktionFmsSenden))
-      controls.telegramLabel->setText(tr("FMS Telegramm:"));
+      controls.telegramLabel->setText(
+          QCoreApplication::translate("Tastenfunktionen", kTelegrammLabel));
     if (code == QLatin1Char(kFunktionTonfolgeSenden))
-      controls.telegramLabel->setText(tr("Tonfolge:"));
+      controls.telegramLabel->setText(
+          QCoreApplication::translate("Tastenfunktionen", kTonfolgeLabel));
     controls.telegramLabel->setEnabled(!noText);
     ruf_[key].field->setEnabled(!noText);
     controls.detail->setEnabled(code == QLatin1Char(kFunktionFmsSenden));
@@ -232,28 +241,33 @@ void Tastenfunktionen::UpdateEnabling() {
 }
 
 void Tastenfunktionen::ClickKreis(int key, bool checked) {
-  if (checked) rufKeys_[key].aktuellerKreis->setChecked(false);
+  if (IsLoading() || adjusting_ || !checked) return;
+  adjusting_ = true;
+  rufKeys_[key].aktuellerKreis->setChecked(false);
+  adjusting_ = false;
 }
 
-// The box cannot be unchecked by clicking it: the group leaves "auf aktuellen Kreis" only by
+// The box cannot be unchecked by itself: the group leaves "auf aktuellen Kreis" only by
 // ticking a circuit.
 void Tastenfunktionen::ClickAktuellerKreis(int key, bool checked) {
-  if (!checked) {
+  if (IsLoading() || adjusting_) return;
+  adjusting_ = true;
+  if (!checked)
     rufKeys_[key].aktuellerKreis->setChecked(true);
-    return;
-  }
-  for (QCheckBox *box : rufKeys_[key].kreise) box->setChecked(false);
+  else
+    for (QCheckBox *box : rufKeys_[key].kreise) box->setChecked(false);
+  adjusting_ = false;
 }
 
-// One character too many replaces the last allowed one: typing on at the end of a full field
-// overwrites its last character.
+// A field never holds more than its limit, however the text came in (typed, pasted, dropped,
+// set by an assistive tool): the first `limit` characters stay, so every character that is
+// stored lands at the position it was typed for.
 void Tastenfunktionen::LimitLength(Telegram &telegram) {
-  TakeTexts();
-  if (telegram.text.size() <= telegram.limit) return;
+  const QString text = telegram.field->text();
+  if (text.size() <= telegram.limit) return;
   const int cursor = telegram.field->cursorPosition();
-  telegram.text.remove(std::max(telegram.limit - 1, 0), 1);
-  telegram.field->setText(telegram.text);
-  telegram.field->setCursorPosition(std::min<int>(cursor, telegram.text.size()));
+  telegram.field->setText(text.left(std::max(telegram.limit, 0)));
+  telegram.field->setCursorPosition(std::min(cursor, telegram.limit));
 }
 
 void Tastenfunktionen::OpenDetail(Telegram &telegram) {
@@ -285,13 +299,15 @@ bool Tastenfunktionen::StoreTelegrams() {
 
   const auto store = [this](const QString &text, int reg, RegisterSpot rest) {
     const QString padded = text.leftJustified(DetailFmsTable::kTelegramLength, QLatin1Char('0'));
-    for (int pos = 0; pos < kTelegramHead; ++pos) Cover({reg, pos}) = padded.at(pos);
-    Cover(rest) = padded.at(kTelegramHead);
-    Cover({rest.reg, rest.pos + 1}) = padded.at(kTelegramHead + 1);
+    const std::vector<RegisterSpot> spots = TelegramSpots(reg, rest);
+    for (std::size_t i = 0; i < spots.size(); ++i) Cover(spots[i]) = padded.at(int(i));
   };
   store(ptt_.text, kPttTelegramRegister, kPttTelegramRest);
   for (int key = 0; key < 2; ++key) {
     const RufKey &spots = kRufKeys[key];
+    // A function code this program does not know keeps its telegram: the field could not show
+    // it, so an empty field says nothing about what the console should hold.
+    if (!IsKnownFunktion(Snapshot(spots.funktion))) continue;
     // A tone sequence takes the telegram's place in its own register; characters 9-10 are
     // written either way.
     const bool tonfolge = Snapshot(spots.funktion) == QLatin1Char(kFunktionTonfolgeSenden);

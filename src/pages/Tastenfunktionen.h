@@ -61,4 +61,6 @@ class Tastenfunktionen : public ConfigPage {
   Telegram ptt_;
   std::array<Telegram, 2> ruf_;
   std::array<RufKeyControls, 2> rufKeys_;
+  // Set while the page itself changes the boxes of a call key's circuit group.
+  bool adjusting_ = false;
 };

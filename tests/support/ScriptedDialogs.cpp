@@ -4,9 +4,11 @@ QMessageBox::StandardButton ScriptedDialogs::ShowMessage(QWidget *, const QStrin
                                                          const QString &caption,
                                                          QMessageBox::Icon icon,
                                                          QMessageBox::StandardButtons buttons,
-                                                         const QString &detailedText) {
-  shown.append({text, caption, icon, buttons, detailedText});
+                                                         const QString &detailedText,
+                                                         QMessageBox::StandardButton defaultButton) {
+  shown.append({text, caption, icon, buttons, detailedText, defaultButton});
   if (!answers.isEmpty()) return answers.takeFirst();
+  if (defaultButton != QMessageBox::NoButton) return defaultButton;
   for (auto button : {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
     if (buttons.testFlag(button)) return button;
   return QMessageBox::NoButton;

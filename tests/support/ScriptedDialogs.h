@@ -16,6 +16,7 @@ class ScriptedDialogs : public DialogSeam {
     QMessageBox::Icon icon;
     QMessageBox::StandardButtons buttons;
     QString detailedText;
+    QMessageBox::StandardButton defaultButton;
   };
 
   ScriptedDialogs() { DialogSeam::Install(this); }
@@ -24,12 +25,13 @@ class ScriptedDialogs : public DialogSeam {
   QMessageBox::StandardButton ShowMessage(QWidget *owner, const QString &text,
                                           const QString &caption, QMessageBox::Icon icon,
                                           QMessageBox::StandardButtons buttons,
-                                          const QString &detailedText) override;
+                                          const QString &detailedText,
+                                          QMessageBox::StandardButton defaultButton) override;
   QString AskOpenFileName(QWidget *owner) override;
   QString AskSaveFileName(QWidget *owner) override;
 
-  // Answers for the next boxes, in order; when none is left a box answers its first button
-  // (OK, Yes) as a technician pressing Enter would.
+  // Answers for the next boxes, in order; when none is left a box answers as a technician
+  // pressing Enter would: its default button, or else its first one (OK, Yes).
   QList<QMessageBox::StandardButton> answers;
   // File names for the next file dialogs; an empty name (or none left) means cancelled.
   QStringList openNames;

@@ -83,6 +83,9 @@ const FaultName kFaultNames[] = {
     {SimulatedConsole::Fault::TooFewLines, "too-few-lines"},
     {SimulatedConsole::Fault::ZeroBytes, "zero-bytes"},
     {SimulatedConsole::Fault::HangUp, "hang-up"},
+    {SimulatedConsole::Fault::Freeze, "freeze"},
+    {SimulatedConsole::Fault::Chatter, "chatter"},
+    {SimulatedConsole::Fault::DropWrite, "drop-write"},
 };
 
 }  // namespace
@@ -409,6 +412,7 @@ void SimulatedConsole::HandleCommand(const QByteArray &command) {
   if (dollar < 0) return;
   const QByteArray text = command.mid(dollar, command.size() - dollar - 1);  // without "\r"
 
+  if (fault_ == Fault::Freeze && registerCommands_ > kFreezeRegister) return;
   if (text == kProgStart) {
     registerCommands_ = 0;
     AnswerGreeting();
@@ -426,6 +430,7 @@ void SimulatedConsole::HandleCommand(const QByteArray &command) {
       StartHangUp();
       return;
     }
+    if (fault_ == Fault::Freeze && ++registerCommands_ > kFreezeRegister) return;
     AnswerRead(reg);
   } else if (text.size() == 13 && text.startsWith("$P")) {
     const int reg = ParseNumber(text.mid(2, 3));
@@ -434,9 +439,15 @@ void SimulatedConsole::HandleCommand(const QByteArray &command) {
       StartHangUp();
       return;
     }
+    if (fault_ == Fault::Freeze && ++registerCommands_ > kFreezeRegister) return;
+    if (fault_ == Fault::Chatter) Send(kChatterLine);
+    if (fault_ == Fault::DropWrite && reg == kDroppedRegister) return;
     StoreRegister(reg, text.mid(5));
   }
 }
+
+const QByteArray SimulatedConsole::kChatterLine =
+    QByteArrayLiteral("Quorex: Register gespeichert, alles in Ordnung.\r\n");
 
 void SimulatedConsole::StoreRegister(int reg, const QByteArray &text) {
   if (reg < 0 || reg >= kRegisterCount || text.size() != 8 ||

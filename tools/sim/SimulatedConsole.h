@@ -55,6 +55,9 @@ class SimulatedConsole : public QObject {
     TooFewLines,      // the answers of the last registers are missing
     ZeroBytes,        // NUL bytes sprinkled into every answer
     HangUp,           // closes the line half way through the answers
+    Freeze,           // stops answering half way through, the line stays open
+    Chatter,          // answers every write command with a line of its own
+    DropWrite,        // ignores the write command for one register
   };
 
   static constexpr int kRegisterCount = 200;
@@ -70,6 +73,12 @@ class SimulatedConsole : public QObject {
   // HangUp: the line closes when the command for this register (read request or write
   // command) arrives; the registers before it are answered or stored.
   static constexpr int kHangUpRegister = 100;
+  // Freeze: from the command for this register on, nothing more is answered or stored.
+  static constexpr int kFreezeRegister = 100;
+  // Chatter: the line sent back for every write command.
+  static const QByteArray kChatterLine;
+  // DropWrite: the write command for this register is taken but not stored.
+  static constexpr int kDroppedRegister = 42;
   // OtherDevice: every "Quorex" in greeting and identification is sent as this (same length).
   static const QByteArray kOtherDeviceName;
   static const QByteArray kDefaultGreeting;

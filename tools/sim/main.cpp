@@ -1,4 +1,5 @@
 // quorex-sim: a simulated console on a pseudo-terminal, for trying the program without one.
+#include "QuorexVersion.h"
 #include "SimulatedConsole.h"
 
 #include <QCommandLineParser>
@@ -9,12 +10,14 @@
 int main(int argc, char *argv[]) {
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("quorex-sim"));
+  QCoreApplication::setApplicationVersion(QString::fromLatin1(kQuorexVersion));
 
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral(
       "Simulierte Quorex-Konsole an einem Pseudo-Terminal. Die erste Zeile der Ausgabe ist der\n"
       "Gerätepfad; geben Sie ihn im Programm unter \"Port:\" ein. Läuft, bis es beendet wird."));
   parser.addHelpOption();
+  parser.addVersionOption();
   const QCommandLineOption wireTime(QStringLiteral("wire-time"),
                                     QStringLiteral("Sendet und empfängt im Takt einer 9600-Baud-Leitung."));
   const QCommandLineOption file(QStringLiteral("file"),

@@ -14,12 +14,14 @@ class DialogSeam {
   virtual ~DialogSeam() = default;
 
   // An empty caption shows the application's name, as a box without a caption of its own
-  // does on every platform. Answers the button that closed the box.
+  // does on every platform. `defaultButton` is the one Enter presses (NoButton: Qt's choice).
+  // Answers the button that closed the box.
   virtual QMessageBox::StandardButton ShowMessage(QWidget *owner, const QString &text,
                                                   const QString &caption,
                                                   QMessageBox::Icon icon,
                                                   QMessageBox::StandardButtons buttons,
-                                                  const QString &detailedText) = 0;
+                                                  const QString &detailedText,
+                                                  QMessageBox::StandardButton defaultButton) = 0;
   // Full path of the chosen register file, or empty when the technician cancelled.
   virtual QString AskOpenFileName(QWidget *owner) = 0;
   virtual QString AskSaveFileName(QWidget *owner) = 0;
@@ -34,11 +36,13 @@ QMessageBox::StandardButton ShowMessage(QWidget *owner, const QString &text,
                                         const QString &caption = QString(),
                                         QMessageBox::Icon icon = QMessageBox::NoIcon,
                                         QMessageBox::StandardButtons buttons = QMessageBox::Ok,
-                                        const QString &detailedText = QString());
+                                        const QString &detailedText = QString(),
+                                        QMessageBox::StandardButton defaultButton =
+                                            QMessageBox::NoButton);
 
 // The box the real seam shows, built and not yet shown, so that a test can look at it. Its
 // texts are plain text: a version line or a file name holding "<b>" shows those characters.
-std::unique_ptr<QMessageBox> BuildMessageBox(QWidget *owner, const QString &text,
-                                             const QString &caption, QMessageBox::Icon icon,
-                                             QMessageBox::StandardButtons buttons,
-                                             const QString &detailedText = QString());
+std::unique_ptr<QMessageBox> BuildMessageBox(
+    QWidget *owner, const QString &text, const QString &caption, QMessageBox::Icon icon,
+    QMessageBox::StandardButtons buttons, const QString &detailedText = QString(),
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);

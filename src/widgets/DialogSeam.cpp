@@ -77,9 +77,10 @@ class RealDialogs final : public DialogSeam {
   QMessageBox::StandardButton ShowMessage(QWidget *owner, const QString &text,
                                           const QString &caption, QMessageBox::Icon icon,
                                           QMessageBox::StandardButtons buttons,
-                                          const QString &detailedText) override {
+                                          const QString &detailedText,
+                                          QMessageBox::StandardButton defaultButton) override {
     const std::unique_ptr<QMessageBox> box =
-        BuildMessageBox(owner, text, caption, icon, buttons, detailedText);
+        BuildMessageBox(owner, text, caption, icon, buttons, detailedText, defaultButton);
     return static_cast<QMessageBox::StandardButton>(box->exec());
   }
   QString AskOpenFileName(QWidget *owner) override {
@@ -104,7 +105,8 @@ void DialogSeam::Install(DialogSeam *seam) { installed = seam; }
 std::unique_ptr<QMessageBox> BuildMessageBox(QWidget *owner, const QString &text,
                                              const QString &caption, QMessageBox::Icon icon,
                                              QMessageBox::StandardButtons buttons,
-                                             const QString &detailedText) {
+                                             const QString &detailedText,
+                                             QMessageBox::StandardButton defaultButton) {
   auto box = std::make_unique<QMessageBox>(
       icon, caption.isEmpty() ? QCoreApplication::applicationName() : caption, text, buttons,
       owner);
@@ -115,12 +117,15 @@ std::unique_ptr<QMessageBox> BuildMessageBox(QWidget *owner, const QString &text
   KeepLines(*box);
   KeepCaptionVisible(*box);
   if (!detailedText.isEmpty()) box->setDetailedText(detailedText);
+  if (defaultButton != QMessageBox::NoButton) box->setDefaultButton(defaultButton);
   return box;
 }
 
 QMessageBox::StandardButton ShowMessage(QWidget *owner, const QString &text,
                                         const QString &caption, QMessageBox::Icon icon,
                                         QMessageBox::StandardButtons buttons,
-                                        const QString &detailedText) {
-  return DialogSeam::Instance().ShowMessage(owner, text, caption, icon, buttons, detailedText);
+                                        const QString &detailedText,
+                                        QMessageBox::StandardButton defaultButton) {
+  return DialogSeam::Instance().ShowMessage(owner, text, caption, icon, buttons, detailedText,
+                                            defaultButton);
 }

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+
+// The window program's command line: `quorex [datei]`, `--help`, `--version`. Parsing needs no
+// window system, so help and version can be answered before there is one.
+class CommandLine {
+  Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
+ public:
+  enum class Request { Run, Help, Version, Error };
+
+  CommandLine();
+
+  // `arguments` as QCoreApplication::arguments() gives them, the program first.
+  Request Parse(const QStringList &arguments);
+
+  // Absolute path of the register file to open at start; empty when none was named.
+  QString FilePath() const { return filePath_; }
+  // Why Parse answered Error, in German, one line.
+  QString ErrorText() const { return errorText_; }
+  QString HelpText() const { return parser_.helpText(); }
+
+  // Qt's own way of showing help and version (the application's name and version): stdout, or a
+  // message box where a Windows program has no console. Both end the process with 0.
+  [[noreturn]] void ShowHelp();
+  [[noreturn]] void ShowVersion();
+
+ private:
+  QCommandLineParser parser_;
+  QCommandLineOption helpOption_;
+  QCommandLineOption versionOption_;
+  QString filePath_;
+  QString errorText_;
+};

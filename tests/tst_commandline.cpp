@@ -1,0 +1,251 @@
+#include "CQuorexApp.h"
+#include "CQuorexDlg.h"
+#include "CommandLine.h"
+#include "QuorexVersion.h"
+#include "ScriptedDialogs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(CommandLine::Request)
+
+namespace {
+
+QByteArray ValidFile() {
+  QByteArray data = "12345678\r\n";
+  for (int i = 1; i < 200; ++i) data += "00000000\r\n";
+  return data;
+}
+
+QString Version() { return QString::fromLatin1(kQuorexVersion); }
+
+// Records whether the window was already on screen when a message appeared.
+class WatchingDialogs : public ScriptedDialogs {
+ public:
+  QWidget *window = nullptr;
+  QList<bool> windowVisible;
+
+  QMessageBox::StandardButton ShowMessage(QWidget *owner, const QString &text,
+                                          const QString &caption, QMessageBox::Icon icon,
+                                          QMessageBox::StandardButtons buttons,
+                                          const QString &detailedText,
+                                          QMessageBox::StandardButton defaultButton) override {
+    windowVisible << (window && window->isVisible());
+    return ScriptedDialogs::ShowMessage(owner, text, caption, icon, buttons, detailedText,
+                                        defaultButton);
+  }
+};
+
+}  // namespace
+
+class TestCommandLine : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void parse_data();
+  void parse();
+  void programs_data();
+  void programs();
+  void startupFileOpens();
+  void startupFileRefused_data();
+  void startupFileRefused();
+
+ private:
+  QTemporaryDir dir_;
+};
+
+void TestCommandLine::parse_data() {
+  QTest::addColumn<QStringList>("arguments");
+  QTest::addColumn<CommandLine::Request>("request");
+  QTest::addColumn<QString>("file");
+  QTest::addColumn<QString>("error");
+
+  using R = CommandLine::Request;
+  const QString cwd = QDir::currentPath();
+  QTest::newRow("nothing") << QStringList{} << R::Run << QString() << QString();
+  QTest::newRow("absolute file") << QStringList{"/tmp/a.rquorex"} << R::Run
+                                 << QStringLiteral("/tmp/a.rquorex") << QString();
+  QTest::newRow("relative file") << QStringList{"sub/a.rquorex"} << R::Run
+                                 << cwd + QStringLiteral("/sub/a.rquorex") << QString();
+  QTest::newRow("file starting with a dash after --")
+      << QStringList{"--", "-a.rquorex"} << R::Run << cwd + QStringLiteral("/-a.rquorex")
+      << QString();
+  QTest::newRow("--help") << QStringList{"--help"} << R::Help << QString() << QString();
+  QTest::newRow("-h") << QStringList{"-h"} << R::Help << QString() << QString();
+  QTest::newRow("--help-all") << QStringList{"--help-all"} << R::Help << QString() << QString();
+  QTest::newRow("--version") << QStringList{"--version"} << R::Version << QString() << QString();
+  QTest::newRow("-v") << QStringList{"-v"} << R::Version << QString() << QString();
+  QTest::newRow("version among Qt's options")
+      << QStringList{"-platform", "offscreen", "--version"} << R::Version << QString()
+      << QString();
+  QTest::newRow("help beside a file") << QStringList{"a.rquorex", "--help"} << R::Help
+                                      << QString() << QString();
+  // Read as single letters, -reverse would hold a -v.
+  QTest::newRow("Qt word option is no -v") << QStringList{"-reverse"} << R::Error << QString()
+                                           << QStringLiteral("reverse");
+  QTest::newRow("unknown option") << QStringList{"--bogus", "a.rquorex"} << R::Error
+                                  << QString() << QStringLiteral("bogus");
+  QTest::newRow("two files") << QStringList{"a.rquorex", "b.rquorex"} << R::Error << QString()
+                             << QStringLiteral("höchstens eine Registerdatei");
+  QTest::newRow("empty name") << QStringList{""} << R::Error << QString()
+                              << QStringLiteral("leer");
+}
+
+void TestCommandLine::parse() {
+  QFETCH(QStringList, arguments);
+  QFETCH(CommandLine::Request, request);
+  QFETCH(QString, file);
+  QFETCH(QString, error);
+  CommandLine commandLine;
+  QCOMPARE(commandLine.Parse(QStringList{QStringLiteral("quorex")} + arguments), request);
+  QCOMPARE(commandLine.FilePath(), file);
+  if (error.isEmpty())
+    QVERIFY2(commandLine.ErrorText().isEmpty(), qPrintable(commandLine.ErrorText()));
+  else
+    QVERIFY2(commandLine.ErrorText().contains(error), qPrintable(commandLine.ErrorText()));
+}
+
+void TestCommandLine::programs_data() {
+  QTest::addColumn<QString>("program");
+  QTest::addColumn<QStringList>("arguments");
+  // Empty: no display at all, and a platform that does not exist, so that any attempt to
+  // open a window ends the process with an error.
+  QTest::addColumn<QString>("platform");
+  QTest::addColumn<int>("exitCode");
+  QTest::addColumn<QString>("out");  // whole of stdout; or, starting with "~", a part of it
+  QTest::addColumn<QString>("err");  // a part of stderr
+
+  const QString quorex = QStringLiteral(QUOREX_PROGRAM);
+  const QString sim = QStringLiteral(QUOREX_SIM_PROGRAM);
+  const QString versionLine = QStringLiteral("quorex %1\n").arg(Version());
+  QTest::newRow("quorex --version") << quorex << QStringList{"--version"} << QString() << 0
+                                    << versionLine << QString();
+  QTest::newRow("quorex -v") << quorex << QStringList{"-v"} << QString() << 0 << versionLine
+                             << QString();
+  QTest::newRow("quorex --version beside Qt's options")
+      << quorex << QStringList{"-platform", "offscreen", "--version"} << QString() << 0
+      << versionLine << QString();
+  QTest::newRow("quorex --help") << quorex << QStringList{"--help"} << QString() << 0
+                                 << QStringLiteral("~[datei]") << QString();
+  QTest::newRow("quorex --help describes the file")
+      << quorex << QStringList{"-h"} << QString() << 0
+      << QStringLiteral("~Registerdatei (*.rquorex), die beim Start geöffnet wird.") << QString();
+  QTest::newRow("quorex --help-all") << quorex << QStringList{"--help-all"} << QString() << 0
+                                     << QStringLiteral("~--version") << QString();
+  QTest::newRow("quorex-sim --version") << sim << QStringList{"--version"} << QString() << 0
+                                        << QStringLiteral("quorex-sim %1\n").arg(Version())
+                                        << QString();
+  QTest::newRow("quorex-sim --help") << sim << QStringList{"--help"} << QString() << 0
+                                     << QStringLiteral("~--wire-time") << QString();
+  QTest::newRow("quorex unknown option")
+      << quorex << QStringList{"--bogus"} << QStringLiteral("offscreen") << 2 << QString()
+      << QStringLiteral("bogus");
+  QTest::newRow("quorex two files")
+      << quorex << QStringList{"a.rquorex", "b.rquorex"} << QStringLiteral("offscreen") << 2
+      << QString() << QStringLiteral("quorex: Bitte geben Sie höchstens eine Registerdatei an.\n"
+                                     "Aufrufhilfe: quorex --help");
+}
+
+void TestCommandLine::programs() {
+  QFETCH(QString, program);
+  QFETCH(QStringList, arguments);
+  QFETCH(QString, platform);
+  QFETCH(int, exitCode);
+  QFETCH(QString, out);
+  QFETCH(QString, err);
+
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.remove(QStringLiteral("DISPLAY"));
+  env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+  env.insert(QStringLiteral("QT_QPA_PLATFORM"),
+             platform.isEmpty() ? QStringLiteral("no-such-platform") : platform);
+  env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+  QProcess process;
+  process.setProcessEnvironment(env);
+  process.start(program, arguments);
+  QVERIFY2(process.waitForFinished(30000), qPrintable(process.errorString()));
+  const QString stdOut = QString::fromUtf8(process.readAllStandardOutput());
+  const QString stdErr = QString::fromUtf8(process.readAllStandardError());
+  QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+  QVERIFY2(process.exitCode() == exitCode, qPrintable(stdErr));
+  if (out.startsWith(QLatin1Char('~')))
+    QVERIFY2(stdOut.contains(out.mid(1)), qPrintable(stdOut));
+  else
+    QCOMPARE(stdOut, out);
+  QVERIFY2(stdErr.contains(err), qPrintable(stdErr));
+}
+
+void TestCommandLine::startupFileOpens() {
+  const QString path = dir_.filePath(QStringLiteral("start.rquorex"));
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(ValidFile());
+  file.close();
+
+  ScriptedDialogs dialogs;
+  CQuorexDlg window;
+  CQuorexApp::ShowWindow(window, path);
+  QTRY_COMPARE(window.Image().Text(0), QStringLiteral("12345678"));
+  QVERIFY(dialogs.shown.isEmpty());
+  QCOMPARE(dialogs.openDialogs, 0);
+  QCOMPARE(window.Image().FilePath(), path);
+  QVERIFY(!window.Image().IsModified());
+  QVERIFY(window.findChild<QPushButton *>(QStringLiteral("sendenButton"))->isEnabled());
+  QVERIFY(window.findChild<QTreeWidget *>(QStringLiteral("configTree"))->isEnabled());
+}
+
+void TestCommandLine::startupFileRefused_data() {
+  QTest::addColumn<QByteArray>("content");  // empty: no such file
+  QTest::addColumn<QString>("reason");
+  QTest::newRow("short line") << ValidFile().replace(0, 8, "1234567") << QStringLiteral("Zeile 1 ");
+  QTest::newRow("too few lines") << ValidFile().left(100) << QStringLiteral("vor Zeile 11,");
+  QTest::newRow("missing file") << QByteArray() << QStringLiteral("konnte nicht geöffnet werden");
+}
+
+// Refused as "Öffnen ..." refuses it, word for word, over the window, and nothing changes.
+void TestCommandLine::startupFileRefused() {
+  QFETCH(QByteArray, content);
+  QFETCH(QString, reason);
+  const QString path = dir_.filePath(QStringLiteral("refused.rquorex"));
+  QFile::remove(path);
+  if (!content.isEmpty()) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+  }
+
+  QString viaMenu;
+  {
+    ScriptedDialogs dialogs;
+    CQuorexDlg window;
+    dialogs.openNames << path;
+    QVERIFY(!window.Open());
+    QCOMPARE(dialogs.shown.size(), 1);
+    viaMenu = dialogs.Last().text;
+  }
+
+  WatchingDialogs dialogs;
+  CQuorexDlg window;
+  dialogs.window = &window;
+  CQuorexApp::ShowWindow(window, path);
+  QTRY_COMPARE(dialogs.shown.size(), 1);
+  QVERIFY(dialogs.windowVisible.constFirst());
+  QVERIFY2(dialogs.Last().text.contains(reason), qPrintable(dialogs.Last().text));
+  QCOMPARE(dialogs.Last().text, viaMenu);
+  QCOMPARE(dialogs.Last().caption, QStringLiteral("Fehler"));
+  QCOMPARE(dialogs.Last().icon, QMessageBox::Critical);
+  QCOMPARE(dialogs.Last().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+  QCOMPARE(window.Image().Text(0), QStringLiteral("00000000"));
+  QVERIFY(window.Image().FilePath().isEmpty());
+  QVERIFY(!window.findChild<QPushButton *>(QStringLiteral("sendenButton"))->isEnabled());
+  QVERIFY(!window.findChild<QTreeWidget *>(QStringLiteral("configTree"))->isEnabled());
+}
+
+QTEST_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
