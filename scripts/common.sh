@@ -33,12 +33,14 @@ quorex_install_missing() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${missing[@]}"
 }
 
-# Builds the given targets, or everything when none is given.
+# Builds the given targets, or everything when none is given. QUOREX_BUILD_DIR (default
+# build/) and QUOREX_CMAKE_ARGS (default a RelWithDebInfo build) choose another build.
 quorex_build() {
-  local build_dir="$QUOREX_ROOT/build" targets=()
+  local build_dir="${QUOREX_BUILD_DIR:-$QUOREX_ROOT/build}" targets=()
+  local cmake_args=(${QUOREX_CMAKE_ARGS:--DCMAKE_BUILD_TYPE=RelWithDebInfo})
   [ $# -gt 0 ] && targets=(--target "$@")
   if [ ! -f "$build_dir/CMakeCache.txt" ]; then
-    cmake -S "$QUOREX_ROOT" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake -S "$QUOREX_ROOT" -B "$build_dir" "${cmake_args[@]}"
   fi
   cmake --build "$build_dir" --parallel "$(nproc 2>/dev/null || echo 2)" "${targets[@]}"
 }

@@ -2,6 +2,7 @@
 #include "ModalHelper.h"
 #include "QuorexVersion.h"
 #include "ScriptedDialogs.h"
+#include "SmallDisk.h"
 #include "TemporarySettings.h"
 
 #include <QApplication>
@@ -59,6 +60,7 @@ class TestMainWindow : public QObject {
   void saveAsNeverTellsWhere();
   void cancelledSaveKeepsChanges();
   void failedSaveIsReported();
+  void saveOnFullDiskIsReported();
   void openEnablesSendenAndTree();
   void openRefusesMalformedFile();
   void newAndOpenAskBeforeDiscarding_data();
@@ -368,6 +370,33 @@ void TestMainWindow::failedSaveIsReported() {
   QVERIFY(dialogs_->Last().text.contains(QStringLiteral("missing")));
   QVERIFY(window_->Image().IsModified());
   QVERIFY(window_->Image().FilePath().isEmpty());
+}
+
+// "Speichern " over a file on a disk that has no room left for the new one.
+void TestMainWindow::saveOnFullDiskIsReported() {
+  SmallDisk disk;
+  if (!disk.IsMounted()) QSKIP(qPrintable(disk.Why()));
+  const QString path = disk.FilePath(QStringLiteral("old.rquorex"));
+  WriteFile(path, ValidFile("0BADF00D"));
+  QVERIFY(disk.Fill());
+  window_->Image().SetFilePath(path);
+  QVERIFY(window_->Image().SetText(0, QStringLiteral("12345678")));
+  window_->Image().SetModified(true);
+
+  QVERIFY(!window_->Save());
+  QCOMPARE(dialogs_->saveDialogs, 0);
+  QCOMPARE(dialogs_->shown.size(), 1);
+  QCOMPARE(dialogs_->Last().caption, QStringLiteral("Fehler"));
+  QCOMPARE(dialogs_->Last().icon, QMessageBox::Critical);
+  QVERIFY2(dialogs_->Last().text.startsWith(
+               QStringLiteral("Die Datei\n%1\nkonnte nicht gespeichert werden:\n")
+                   .arg(QDir::toNativeSeparators(path))),
+           qPrintable(dialogs_->Last().text));
+  QVERIFY(window_->Image().IsModified());
+  QCOMPARE(window_->Image().FilePath(), path);
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QCOMPARE(file.readAll(), ValidFile("0BADF00D"));
 }
 
 void TestMainWindow::openEnablesSendenAndTree() {

@@ -2,6 +2,7 @@
 #include "HeadsetKonfig.h"
 #include "HoererLSKonfig.h"
 #include "ModalHelper.h"
+#include "PageCatalog.h"
 #include "Register.h"
 #include "ScriptedDialogs.h"
 #include "WidgetDriver.h"
@@ -70,6 +71,8 @@ class TestPagesMisc : public QObject {
   void help();
   void openedFromTree_data();
   void openedFromTree();
+  void destroyedWithFocusInField_data();
+  void destroyedWithFocusInField();
 };
 
 void TestPagesMisc::tonrufShown_data() {
@@ -693,6 +696,48 @@ void TestPagesMisc::openedFromTree() {
   QTRY_VERIFY(*done);
   QCOMPARE(seenTitle, title);
   QVERIFY(!window.Image().IsModified());
+}
+
+void TestPagesMisc::destroyedWithFocusInField_data() {
+  QTest::addColumn<QString>("entry");
+  // Every page with a field to type into; the others have only lists and boxes.
+  for (const char *entry : {"Tonbandrelais Konfiguration", "Headset Konfiguration",
+                            "Sendereinstellungen", "Einzelnes Register lesen/schreiben",
+                            "Tastenfunktionen"})
+    QTest::newRow(entry) << QString::fromUtf8(entry);
+}
+
+// Closing a page (the window's close box, the program ending) takes the focus from the field
+// being typed into while the page is already half destroyed; whatever the page does on focus
+// loss must not run then. A fault here shows under the sanitizer pass as a use after free.
+void TestPagesMisc::destroyedWithFocusInField() {
+  QFETCH(QString, entry);
+  ScriptedDialogs dialogs;
+  Register image;
+  for (int reg = 0; reg < Register::kRegisterCount; ++reg)
+    QVERIFY(image.SetText(reg, QStringLiteral("12345678")));
+  const QStringList before = image.AllTexts();
+
+  int fields = 0;
+  for (int index = 0;; ++index) {
+    std::unique_ptr<QDialog> page = CreatePage(entry, image, nullptr);
+    QVERIFY(page);
+    ShowActive(page.get());
+    QList<QLineEdit *> editable;
+    for (QLineEdit *field : page->findChildren<QLineEdit *>())
+      if (field->isVisible() && field->isEnabled() && !field->isReadOnly()) editable.append(field);
+    if (index >= editable.size()) break;
+    QLineEdit *field = editable.at(index);
+    field->setFocus();
+    QTest::keyClicks(field, QStringLiteral("5"));
+    QCOMPARE(QApplication::focusWidget(), field);
+    page.reset();
+    ++fields;
+  }
+  QVERIFY(fields > 0);
+  QCOMPARE(image.AllTexts(), before);
+  QVERIFY(!image.IsModified());
+  QVERIFY(dialogs.shown.isEmpty());
 }
 
 QTEST_MAIN(TestPagesMisc)

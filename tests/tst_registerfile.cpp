@@ -1,8 +1,20 @@
 #include "Register.h"
+#include "RegisterFile.h"
+#include "SmallDisk.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <chrono>
+#include <cstring>
+#include <future>
+#include <memory>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -27,6 +39,24 @@ QByteArray Read(const QString &path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QStringList Texts(const QString &text) {
+  return QStringList(Register::kRegisterCount, text);
+}
+
+// A socket file as a local server leaves it behind.
+bool MakeSocket(const QString &path) {
+  const QByteArray name = QFile::encodeName(path);
+  sockaddr_un address{};
+  if (name.size() >= int(sizeof(address.sun_path))) return false;
+  address.sun_family = AF_UNIX;
+  std::memcpy(address.sun_path, name.constData(), name.size());
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  if (fd < 0) return false;
+  const bool bound = ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) == 0;
+  ::close(fd);
+  return bound;
+}
+
 }  // namespace
 
 class TestRegisterFile : public QObject {
@@ -40,6 +70,9 @@ class TestRegisterFile : public QObject {
   void refusesMalformedFiles_data();
   void refusesMalformedFiles();
   void failedSaveIsReportedAndKeepsOldFile();
+  void saveOnFullDiskKeepsOldFile();
+  void refusesWhatIsNoRegularFile_data();
+  void refusesWhatIsNoRegularFile();
 
  private:
   QTemporaryDir dir_;
@@ -91,7 +124,14 @@ void TestRegisterFile::refusesMalformedFiles_data() {
   nine.replace(0, 10, "123456789\r\n");
   QByteArray nonHex = Lines(200, "\r\n");
   nonHex[50 * 10 + 3] = 'G';
+  QByteArray longLine = Lines(200, "\r\n");
+  longLine.insert(4 * 10, QByteArray(1000, 'A'));
+  QByteArray nul = Lines(200, "\r\n");
+  nul[7 * 10 + 8] = '\0';
   QTest::newRow("short line") << shortLine << true << QStringLiteral("Zeile 11 ");
+  QTest::newRow("long line of hex digits") << longLine << true << QStringLiteral("Zeile 5 ");
+  QTest::newRow("NUL before the line end") << nul << true << QStringLiteral("Zeile 8 ");
+  QTest::newRow("CR only line ends") << Lines(200, "\r") << true << QStringLiteral("Zeile 1 ");
   QTest::newRow("nine characters") << nine << true << QStringLiteral("Zeile 1 ");
   QTest::newRow("non-hex") << nonHex << true << QStringLiteral("Zeile 51");
   QTest::newRow("199 lines") << Lines(199, "\r\n") << true << QStringLiteral("Zeile 200");
@@ -137,6 +177,84 @@ void TestRegisterFile::failedSaveIsReportedAndKeepsOldFile() {
   QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                     QFileDevice::ExeOwner);
   QCOMPARE(Read(path), QByteArray("old contents\r\n"));
+}
+
+// write() only fills a buffer; the disk fills up when that buffer is flushed. The old file must
+// come through byte for byte and no temporary file may be left behind.
+void TestRegisterFile::saveOnFullDiskKeepsOldFile() {
+  SmallDisk disk;
+  if (!disk.IsMounted()) QSKIP(qPrintable(disk.Why()));
+  const QString path = disk.FilePath(QStringLiteral("old.rquorex"));
+  QString error;
+  QVERIFY2(WriteRegisterFile(path, Texts(QStringLiteral("0123ABCD")), &error), qPrintable(error));
+  const QByteArray old = Read(path);
+  QCOMPARE(old.size(), 2000);
+  QVERIFY(disk.Fill());
+
+  QVERIFY(!WriteRegisterFile(path, Texts(QStringLiteral("FFFFFFFF")), &error));
+  const QString head = QStringLiteral("Die Datei\n%1\nkonnte nicht gespeichert werden:\n")
+                           .arg(QDir::toNativeSeparators(path));
+  QVERIFY2(error.startsWith(head), qPrintable(error));
+  QVERIFY2(error.size() > head.size(), "no reason given");
+  QCOMPARE(Read(path), old);
+  QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden),
+           QStringList({QStringLiteral("filler"), QStringLiteral("old.rquorex")}));
+}
+
+void TestRegisterFile::refusesWhatIsNoRegularFile_data() {
+  QTest::addColumn<QString>("kind");
+  QTest::addColumn<QString>("reason");
+  QTest::newRow("pipe") << "fifo" << "keine gewöhnliche Datei";
+  QTest::newRow("device") << "/dev/zero" << "keine gewöhnliche Datei";
+  QTest::newRow("socket") << "socket" << "keine gewöhnliche Datei";
+  QTest::newRow("folder") << "folder" << "Ordner";
+  QTest::newRow("2 MB, 200 good lines first") << "large" << "größer als 1 MB";
+}
+
+// Refused before anything is opened: a pipe without a writer would block the window for
+// good, a device would be read forever. Run on a thread of its own, so that a regression
+// fails the test instead of hanging it.
+void TestRegisterFile::refusesWhatIsNoRegularFile() {
+  QFETCH(QString, kind);
+  QFETCH(QString, reason);
+  const QString path = kind.startsWith(QLatin1Char('/')) ? kind : dir_.filePath(kind);
+  if (kind == QLatin1String("fifo")) {
+    QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+  } else if (kind == QLatin1String("socket")) {
+    QVERIFY(MakeSocket(path));
+  } else if (kind == QLatin1String("folder")) {
+    QVERIFY(QDir().mkpath(path));
+  } else if (kind == QLatin1String("large")) {
+    Write(path, Lines(200, "\r\n") + QByteArray(2 * 1024 * 1024, '0'));
+  }
+
+  // Shared with the thread, which may outlive the test when the read never ends.
+  struct Attempt {
+    QStringList texts = Texts(QStringLiteral("CAFEBABE"));
+    QString error;
+    std::promise<bool> done;
+  };
+  const auto read = std::make_shared<Attempt>();
+  std::future<bool> result = read->done.get_future();
+  std::thread reader([read, path] {
+    read->done.set_value(ReadRegisterFile(path, &read->texts, &read->error));
+  });
+  if (result.wait_for(std::chrono::seconds(1)) != std::future_status::ready) {
+    if (kind == QLatin1String("fifo")) {
+      // A writer lets the blocked open() return.
+      const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK);
+      if (fd >= 0) ::close(fd);
+      reader.join();
+    } else {
+      reader.detach();
+    }
+    QFAIL("not refused within a second");
+  }
+  reader.join();
+  QVERIFY(!result.get());
+  QVERIFY2(read->error.contains(reason), qPrintable(read->error));
+  QVERIFY2(read->error.contains(QDir::toNativeSeparators(path)), qPrintable(read->error));
+  QCOMPARE(read->texts, Texts(QStringLiteral("CAFEBABE")));
 }
 
 QTEST_GUILESS_MAIN(TestRegisterFile)

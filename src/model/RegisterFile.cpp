@@ -5,14 +5,47 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
+
+// A register file has about 2000 bytes; this leaves room for any editor's idea of a line end
+// while a file picked by mistake (an image, a log) is refused before it is read.
+constexpr qint64 kMaxFileSize = 1024 * 1024;
 
 QString Tr(const char *text) { return QCoreApplication::translate("RegisterFile", text); }
 
 void SetError(QString *error, const QString &text) {
   if (error) *error = text;
+}
+
+QString NotSaved(const QString &shown, const QString &reason) {
+  return Tr("Die Datei\n%1\nkonnte nicht gespeichert werden:\n%2").arg(shown, reason);
+}
+
+QString NotOpened(const QString &shown, const QString &reason) {
+  return Tr("Die Datei\n%1\nkonnte nicht geöffnet werden:\n%2").arg(shown, reason);
+}
+
+QString NoRegisterFile(const QString &shown, const QString &reason) {
+  return Tr("Die Datei\n%1\nist keine gültige Registerdatei:\n%2").arg(shown, reason);
+}
+
+QString TooLarge() {
+  return Tr("Sie ist größer als 1 MB; eine Registerdatei ist nur etwa 2 KB groß.");
+}
+
+// Why `info` cannot be a register file before anything is opened, or empty. Opening a pipe
+// waits for a writer and a device may never end, so those are told apart by type alone.
+QString RefusedUnopened(const QFileInfo &info, const QString &shown) {
+  if (!info.exists()) return QString();  // open() names the reason
+  if (info.isDir()) return NotOpened(shown, Tr("Es ist ein Ordner, keine Datei."));
+  if (!info.isFile())
+    return NotOpened(shown, Tr("Es ist keine gewöhnliche Datei, sondern ein Gerät, eine Pipe oder "
+                               "ein Socket."));
+  if (info.size() > kMaxFileSize) return NoRegisterFile(shown, TooLarge());
+  return QString();
 }
 
 }  // namespace
@@ -21,8 +54,7 @@ bool WriteRegisterFile(const QString &path, const QStringList &texts, QString *e
   const QString shown = QDir::toNativeSeparators(path);
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) {
-    SetError(error, Tr("Die Datei\n%1\nkonnte nicht gespeichert werden:\n%2")
-                        .arg(shown, file.errorString()));
+    SetError(error, NotSaved(shown, file.errorString()));
     return false;
   }
   QByteArray data;
@@ -31,9 +63,10 @@ bool WriteRegisterFile(const QString &path, const QStringList &texts, QString *e
     data += text.toLatin1();
     data += "\r\n";
   }
-  if (file.write(data) != data.size() || !file.commit()) {
-    SetError(error, Tr("Die Datei\n%1\nkonnte nicht gespeichert werden:\n%2")
-                        .arg(shown, file.errorString()));
+  // write() only fills Qt's buffer; a full disk shows in flush(). commit() would not notice
+  // that failure and put the short file in place of the old one.
+  if (file.write(data) != data.size() || !file.flush() || !file.commit()) {
+    SetError(error, NotSaved(shown, file.errorString()));
     file.cancelWriting();
     return false;
   }
@@ -42,37 +75,54 @@ bool WriteRegisterFile(const QString &path, const QStringList &texts, QString *e
 
 bool ReadRegisterFile(const QString &path, QStringList *texts, QString *error) {
   const QString shown = QDir::toNativeSeparators(path);
+  const QString refused = RefusedUnopened(QFileInfo(path), shown);
+  if (!refused.isEmpty()) {
+    SetError(error, refused);
+    return false;
+  }
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    SetError(error, Tr("Die Datei\n%1\nkonnte nicht geöffnet werden:\n%2")
+    SetError(error, NotOpened(shown, file.errorString()));
+    return false;
+  }
+  // One byte more than allowed tells a file that grew since it was looked at.
+  const QByteArray data = file.read(kMaxFileSize + 1);
+  if (file.error() != QFileDevice::NoError) {
+    SetError(error, Tr("Die Datei\n%1\nkonnte nicht gelesen werden:\n%2")
                         .arg(shown, file.errorString()));
     return false;
   }
+  if (data.size() > kMaxFileSize) {
+    SetError(error, NoRegisterFile(shown, TooLarge()));
+    return false;
+  }
+  QString reason;
+  if (!ParseRegisterFile(data, texts, &reason)) {
+    SetError(error, NoRegisterFile(shown, reason));
+    return false;
+  }
+  return true;
+}
+
+bool ParseRegisterFile(const QByteArray &data, QStringList *texts, QString *reason) {
   QStringList read;
-  // A valid line is 8 digits plus CR LF; anything longer is reported, not read on.
-  constexpr qint64 kMaxLine = 64;
+  qsizetype next = 0;
   for (int line = 1; line <= Register::kRegisterCount; ++line) {
-    if (file.atEnd()) {
-      SetError(error, Tr("Die Datei\n%1\nist keine gültige Registerdatei:\n"
-                         "Sie endet vor Zeile %2, erwartet werden 200 Zeilen.")
-                          .arg(shown)
-                          .arg(line));
+    if (next >= data.size()) {
+      SetError(reason, Tr("Sie endet vor Zeile %1, erwartet werden 200 Zeilen.").arg(line));
       return false;
     }
-    QByteArray bytes = file.readLine(kMaxLine);
-    if (bytes.isEmpty() && file.error() != QFileDevice::NoError) {
-      SetError(error, Tr("Die Datei\n%1\nkonnte nicht gelesen werden:\n%2")
-                          .arg(shown, file.errorString()));
-      return false;
-    }
-    if (bytes.endsWith('\n')) bytes.chop(1);
+    qsizetype end = data.indexOf('\n', next);
+    if (end < 0) end = data.size();
+    QByteArrayView bytes(data.constData() + next, end - next);
+    next = end + 1;
     if (bytes.endsWith('\r')) bytes.chop(1);
-    const QString text = QString::fromLatin1(bytes).toUpper();
+    // A long line is wrong whatever it holds; it is not copied to find that out.
+    const QString text = bytes.size() == Register::kRegisterLength
+                             ? QString::fromLatin1(bytes).toUpper()
+                             : QString();
     if (!Register::IsRegisterText(text)) {
-      SetError(error, Tr("Die Datei\n%1\nist keine gültige Registerdatei:\n"
-                         "Zeile %2 enthält nicht genau 8 Hexziffern.")
-                          .arg(shown)
-                          .arg(line));
+      SetError(reason, Tr("Zeile %1 enthält nicht genau 8 Hexziffern.").arg(line));
       return false;
     }
     read.append(text);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -7,10 +8,16 @@
 // ending in CR LF, nothing else.
 
 // Writes the texts atomically (QSaveFile): either the whole new file or the old one stays.
+// Only a file whose every byte reached the disk counts as saved; otherwise *error names the
+// file and the reason (a full disk, say).
 bool WriteRegisterFile(const QString &path, const QStringList &texts, QString *error);
 
 // Reads the first 200 lines (CR LF or LF line ends, the last line end optional, lines after
 // the 200th ignored). Lower-case digits are taken upper case. On a file that cannot be read or
 // holds a line that is not 8 hex digits, *texts is untouched and *error names the file and the
-// first bad line.
+// first bad line. Anything but a regular file (a folder, a device, a pipe) and any file larger
+// than 1 MB is refused before it is opened.
 bool ReadRegisterFile(const QString &path, QStringList *texts, QString *error);
+
+// The same rules on the contents alone: *reason says which line is bad, without a file name.
+bool ParseRegisterFile(const QByteArray &data, QStringList *texts, QString *reason);

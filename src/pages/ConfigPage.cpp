@@ -17,7 +17,12 @@
 
 ConfigPage::ConfigPage(Register &image, QWidget *parent) : QDialog(parent), image_(image) {}
 
-ConfigPage::~ConfigPage() = default;
+// ~QDialog hides the page, and hiding takes the focus from the field that has it: editingFinished
+// and the like fire once more. By then the page's own part and its form are freed, so no
+// handler of the page may run any more.
+ConfigPage::~ConfigPage() {
+  for (QObject *child : findChildren<QObject *>()) disconnect(child, nullptr, this, nullptr);
+}
 
 QChar &ConfigPage::Cover(RegisterSpot spot) {
   auto found = snapshot_.find(spot);

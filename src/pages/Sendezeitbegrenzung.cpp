@@ -28,7 +28,8 @@ Sendezeitbegrenzung::Sendezeitbegrenzung(Register &image, QWidget *parent)
         Cover(kVorlaufzeit[1]) = text.at(1);
         return true;
       });
-  // Fires when the field loses the focus (and on Enter, where OK completes it anyway).
+  // Fires when the field loses the focus (and on Enter, where OK completes it anyway); also
+  // while the page is destroyed, which is why ~ConfigPage cuts it off.
   connect(ui_->vorlaufzeitLineEdit, &QLineEdit::editingFinished, this,
           &Sendezeitbegrenzung::CompleteVorlaufzeit);
 

@@ -87,14 +87,9 @@ class RealDialogs final : public DialogSeam {
                                           QMessageBox::StandardButtons buttons,
                                           const QString &detailedText,
                                           QMessageBox::StandardButton defaultButton) override {
-    QMessageBox box(icon, caption.isEmpty() ? QCoreApplication::applicationName() : caption,
-                    text, buttons, owner);
-    NameButtons(box);
-    KeepLines(box);
-    KeepCaptionVisible(box);
-    if (!detailedText.isEmpty()) box.setDetailedText(detailedText);
-    if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    const std::unique_ptr<QMessageBox> box =
+        BuildMessageBox(owner, text, caption, icon, buttons, detailedText, defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box->exec());
   }
   QString AskOpenFileName(QWidget *owner) override {
     return AskFileName(owner, QFileDialog::AcceptOpen);
@@ -114,6 +109,25 @@ DialogSeam &DialogSeam::Instance() {
 }
 
 void DialogSeam::Install(DialogSeam *seam) { installed = seam; }
+
+std::unique_ptr<QMessageBox> BuildMessageBox(QWidget *owner, const QString &text,
+                                             const QString &caption, QMessageBox::Icon icon,
+                                             QMessageBox::StandardButtons buttons,
+                                             const QString &detailedText,
+                                             QMessageBox::StandardButton defaultButton) {
+  auto box = std::make_unique<QMessageBox>(
+      icon, caption.isEmpty() ? QCoreApplication::applicationName() : caption, text, buttons,
+      owner);
+  // Texts from a console or a file name are shown as they are; Qt would take a text that
+  // merely looks like HTML for HTML.
+  box->setTextFormat(Qt::PlainText);
+  NameButtons(*box);
+  KeepLines(*box);
+  KeepCaptionVisible(*box);
+  if (!detailedText.isEmpty()) box->setDetailedText(detailedText);
+  if (defaultButton != QMessageBox::NoButton) box->setDefaultButton(defaultButton);
+  return box;
+}
 
 QMessageBox::StandardButton ShowMessage(QWidget *owner, const QString &text,
                                         const QString &caption, QMessageBox::Icon icon,

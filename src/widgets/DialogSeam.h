@@ -3,6 +3,8 @@
 #include <QMessageBox>
 #include <QString>
 
+#include <memory>
+
 class QWidget;
 
 // Every message box and file dialog of the program goes through here, so that tests can
@@ -37,3 +39,10 @@ QMessageBox::StandardButton ShowMessage(QWidget *owner, const QString &text,
                                         const QString &detailedText = QString(),
                                         QMessageBox::StandardButton defaultButton =
                                             QMessageBox::NoButton);
+
+// The box the real seam shows, built and not yet shown, so that a test can look at it. Its
+// texts are plain text: a version line or a file name holding "<b>" shows those characters.
+std::unique_ptr<QMessageBox> BuildMessageBox(
+    QWidget *owner, const QString &text, const QString &caption, QMessageBox::Icon icon,
+    QMessageBox::StandardButtons buttons, const QString &detailedText = QString(),
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
