@@ -14,6 +14,8 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
@@ -76,6 +78,9 @@ double TimePress(QPushButton *press, QPushButton *until) {
 int main(int argc, char *argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  // The window remembers the port of each transfer; the simulated console's is nobody's to keep.
+  const QTemporaryDir settings;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
 
   PrintingDialogs dialogs;
