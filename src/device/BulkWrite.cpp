@@ -1,5 +1,6 @@
 #include "BulkWrite.h"
 
+#include "ConsoleSession.h"
 #include "Protocol.h"
 #include "Register.h"
 
@@ -131,10 +132,5 @@ QString BulkWrite::DescribeFailure(const QString &reason) const {
         .arg(Register::kRegisterCount);
   const int sent = RegistersSent();
   if (sent == 0) return reason;
-  return reason + QStringLiteral("\n\n") +
-         tr("Die Übertragung zum Quorex wurde abgebrochen, nachdem %1 von %2 Registern "
-            "gesendet waren. Der Quorex enthält jetzt teils alte, teils neue Einstellungen. "
-            "Bitte senden Sie die Einstellungen erneut.")
-             .arg(sent)
-             .arg(Register::kRegisterCount);
+  return reason + QStringLiteral("\n\n") + ConsoleSession::BrokenOffText(sent);
 }
