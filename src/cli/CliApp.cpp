@@ -15,53 +15,61 @@ using Format = Invocation::Format;
 
 // What each command takes. The options not listed for a command are refused with it, so a
 // mistyped line never does something other than what was meant.
+enum Takes : unsigned {
+  kNothing = 0,
+  kPort = 1,    // talks to a console: --port required, --quiet allowed
+  kOutput = 2,  // -o
+  kVerify = 4,  // --verify
+  kYes = 8,     // --yes
+};
+
 struct CommandSpec {
   const char *name;
   Command command;
   const char *synopsis;
   const char *description;
   int files;
-  bool port;     // talks to a console: --port required, --quiet allowed
-  bool output;   // -o allowed
-  bool verify;   // --verify allowed
-  bool yes;      // --yes allowed
+  unsigned takes;
   std::vector<Format> formats;  // --format values allowed, the first is the default
 };
 
 const std::vector<CommandSpec> &Specs() {
+  const std::vector<Format> noFormat;
+  const std::vector<Format> textJson = {Format::Text, Format::Json};
+  const std::vector<Format> anyFormat = {Format::Text, Format::Json, Format::Html, Format::Pdf};
   static const std::vector<CommandSpec> specs = {
       {"read", Command::Read, QT_TRANSLATE_NOOP("CliApp", "read --port PORT -o DATEI"),
-       QT_TRANSLATE_NOOP("CliApp", "Liest alle 200 Register in eine Registerdatei."), 0, true,
-       true, false, false, {}},
+       QT_TRANSLATE_NOOP("CliApp", "Liest alle 200 Register in eine Registerdatei."), 0,
+       kPort | kOutput, noFormat},
       {"write", Command::Write,
        QT_TRANSLATE_NOOP("CliApp", "write --port PORT DATEI [--verify] [--format text|json]"),
        QT_TRANSLATE_NOOP("CliApp",
                          "Schreibt die Datei in den Quorex; --verify liest ihn danach zurück."),
-       1, true, false, true, false, {Format::Text, Format::Json}},
+       1, kPort | kVerify, textJson},
       {"verify", Command::Verify,
        QT_TRANSLATE_NOOP("CliApp", "verify --port PORT DATEI [--format text|json]"),
        QT_TRANSLATE_NOOP("CliApp",
                          "Liest den Quorex und vergleicht ihn mit der Datei; schreibt nichts."),
-       1, true, false, false, false, {Format::Text, Format::Json}},
+       1, kPort, textJson},
       {"version", Command::Version, QT_TRANSLATE_NOOP("CliApp", "version --port PORT"),
-       QT_TRANSLATE_NOOP("CliApp", "Liest den Quorex und zeigt seine Version."), 0, true, false,
-       false, false, {}},
+       QT_TRANSLATE_NOOP("CliApp", "Liest den Quorex und zeigt seine Version."), 0, kPort,
+       noFormat},
       {"reset", Command::Reset, QT_TRANSLATE_NOOP("CliApp", "reset --port PORT --yes"),
        QT_TRANSLATE_NOOP("CliApp",
                          "Setzt den Quorex auf Werkeinstellungen zurück und liest ihn danach."),
-       0, true, false, false, true, {}},
+       0, kPort | kYes, noFormat},
       {"report", Command::Report,
        QT_TRANSLATE_NOOP("CliApp", "report DATEI [--format text|json|html|pdf] [-o AUSGABE]"),
-       QT_TRANSLATE_NOOP("CliApp",
-                         "Zeigt die Einstellungen der Datei in Worten (pdf nur mit -o)."),
-       1, false, true, false, false, {Format::Text, Format::Json, Format::Html, Format::Pdf}},
-      {"diff", Command::Diff, QT_TRANSLATE_NOOP("CliApp", "diff DATEI_A DATEI_B [--format text|json]"),
+       QT_TRANSLATE_NOOP("CliApp", "Zeigt die Einstellungen der Datei in Worten (pdf nur mit -o)."),
+       1, kOutput, anyFormat},
+      {"diff", Command::Diff,
+       QT_TRANSLATE_NOOP("CliApp", "diff DATEI_A DATEI_B [--format text|json]"),
        QT_TRANSLATE_NOOP("CliApp",
                          "Zeigt die Einstellungen, in denen sich zwei Dateien unterscheiden."),
-       2, false, false, false, false, {Format::Text, Format::Json}},
+       2, kNothing, textJson},
       {"ports", Command::Ports, QT_TRANSLATE_NOOP("CliApp", "ports"),
        QT_TRANSLATE_NOOP("CliApp", "Listet die seriellen Ports, die sich öffnen lassen."), 0,
-       false, false, false, false, {}},
+       kNothing, noFormat},
   };
   return specs;
 }
@@ -74,10 +82,14 @@ const CommandSpec *FindSpec(const QString &name) {
 
 QString FormatName(Format format) {
   switch (format) {
-    case Format::Text: return QStringLiteral("text");
-    case Format::Json: return QStringLiteral("json");
-    case Format::Html: return QStringLiteral("html");
-    case Format::Pdf: return QStringLiteral("pdf");
+    case Format::Text:
+      return QStringLiteral("text");
+    case Format::Json:
+      return QStringLiteral("json");
+    case Format::Html:
+      return QStringLiteral("html");
+    case Format::Pdf:
+      return QStringLiteral("pdf");
   }
   return QString();
 }
@@ -90,8 +102,8 @@ QString Description() {
       "Registerdateien in Worten, mit denselben Bezeichnungen wie die Konfigurationsseiten.\n"
       "\nBefehle:\n");
   for (const CommandSpec &spec : Specs())
-    text += QStringLiteral("  %1\n      %2\n").arg(Translated(spec.synopsis),
-                                                   Translated(spec.description));
+    text += QStringLiteral("  %1\n      %2\n")
+                .arg(Translated(spec.synopsis), Translated(spec.description));
   text += CliApp::tr(
       "\nExit-Status: 0 gelungen (keine Unterschiede), 1 Unterschiede gefunden,\n"
       "2 falscher Aufruf, 3 Port oder Quorex gescheitert, 4 Datei nicht lesbar oder nicht\n"
@@ -118,8 +130,9 @@ CliApp::CliApp()
   parser_.setApplicationDescription(Description());
   parser_.addOptions(
       {portOption_, outputOption_, formatOption_, verifyOption_, yesOption_, quietOption_});
-  parser_.addPositionalArgument(tr("befehl"), tr("read, write, verify, version, reset, report, "
-                                                 "diff oder ports, siehe oben."),
+  parser_.addPositionalArgument(tr("befehl"),
+                                tr("read, write, verify, version, reset, report, "
+                                   "diff oder ports, siehe oben."),
                                 tr("befehl [dateien]"));
 }
 
@@ -177,10 +190,14 @@ bool CliApp::Check(Invocation *invocation) {
   const CommandSpec *spec = FindSpec(name);
   if (!spec) return Fail(tr("Unbekannter Befehl \"%1\".").arg(name));
 
+  const bool port = spec->takes & kPort;
   const std::pair<const QCommandLineOption &, bool> allowed[] = {
-      {portOption_, spec->port},     {quietOption_, spec->port},
-      {outputOption_, spec->output}, {verifyOption_, spec->verify},
-      {yesOption_, spec->yes},       {formatOption_, !spec->formats.empty()}};
+      {portOption_, port},
+      {quietOption_, port},
+      {outputOption_, (spec->takes & kOutput) != 0},
+      {verifyOption_, (spec->takes & kVerify) != 0},
+      {yesOption_, (spec->takes & kYes) != 0},
+      {formatOption_, !spec->formats.empty()}};
   for (const auto &[option, allow] : allowed)
     if (!allow && parser_.isSet(option))
       return Fail(tr("Die Option --%1 gilt nicht für den Befehl %2.")
@@ -194,9 +211,9 @@ bool CliApp::Check(Invocation *invocation) {
   checked.yes = parser_.isSet(yesOption_);
   checked.quiet = parser_.isSet(quietOption_);
 
-  if (spec->port && checked.port.isEmpty())
+  if (port && checked.port.isEmpty())
     return Fail(parser_.isSet(portOption_) ? tr("Der Name des Ports ist leer.")
-                                            : tr("Der Befehl %1 braucht --port.").arg(name));
+                                           : tr("Der Befehl %1 braucht --port.").arg(name));
   if (parser_.isSet(outputOption_) && checked.output.isEmpty())
     return Fail(tr("Der Name der Ausgabedatei ist leer."));
   if (checked.command == Command::Read && checked.output.isEmpty())
@@ -204,11 +221,11 @@ bool CliApp::Check(Invocation *invocation) {
 
   if (words.size() < spec->files)
     return Fail(spec->files == 1
-                     ? tr("Dem Befehl %1 fehlt der Name der Registerdatei.").arg(name)
-                     : tr("Dem Befehl %1 fehlen die Namen zweier Registerdateien.").arg(name));
+                    ? tr("Dem Befehl %1 fehlt der Name der Registerdatei.").arg(name)
+                    : tr("Dem Befehl %1 fehlen die Namen zweier Registerdateien.").arg(name));
   if (words.size() > spec->files)
     return Fail(tr("Zu viele Argumente für den Befehl %1: %2")
-                     .arg(name, words.mid(spec->files).join(QLatin1Char(' '))));
+                    .arg(name, words.mid(spec->files).join(QLatin1Char(' '))));
   for (const QString &file : words)
     if (file.isEmpty()) return Fail(tr("Der Name der Registerdatei ist leer."));
   checked.files = words;
@@ -228,7 +245,7 @@ bool CliApp::Check(Invocation *invocation) {
       }
       if (!known)
         return Fail(tr("Das Format \"%1\" gibt es für den Befehl %2 nicht; möglich: %3.")
-                         .arg(value, name, names.join(QStringLiteral(", "))));
+                        .arg(value, name, names.join(QStringLiteral(", "))));
     }
   }
   if (checked.command == Command::Write && parser_.isSet(formatOption_) && !checked.verify)

@@ -20,8 +20,7 @@ using Command = Invocation::Command;
 using Format = Invocation::Format;
 
 Commands::Commands(const Invocation &invocation)
-    : invocation_(invocation),
-      progress_(!invocation.quiet && ProgressBar::StderrIsTerminal()) {
+    : invocation_(invocation), progress_(!invocation.quiet && ProgressBar::StderrIsTerminal()) {
   QObject::connect(&session_, &ConsoleSession::Progress, &session_,
                    [this](int done) { progress_.Show(done); });
   QObject::connect(&session_, &ConsoleSession::ResetSent, &session_, [this] {
@@ -32,14 +31,22 @@ Commands::Commands(const Invocation &invocation)
 
 int Commands::Run() {
   switch (invocation_.command) {
-    case Command::Read: return Read();
-    case Command::Write: return Write();
-    case Command::Verify: return Verify();
-    case Command::Version: return Version();
-    case Command::Reset: return Reset();
-    case Command::Report: return Report();
-    case Command::Diff: return Diff();
-    case Command::Ports: return Ports();
+    case Command::Read:
+      return Read();
+    case Command::Write:
+      return Write();
+    case Command::Verify:
+      return Verify();
+    case Command::Version:
+      return Version();
+    case Command::Reset:
+      return Reset();
+    case Command::Report:
+      return Report();
+    case Command::Diff:
+      return Diff();
+    case Command::Ports:
+      return Ports();
   }
   return kUsage;
 }
@@ -105,14 +112,17 @@ int Commands::Report() {
   QStringList texts;
   if (!LoadFile(file, &texts)) return kFile;
   // As the window names its register file: the whole path.
-  const SettingsReport report(
-      {texts, QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()), QString(),
-       QDateTime::currentDateTime()});
+  const SettingsReport report({texts, QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()),
+                               QString(), QDateTime::currentDateTime()});
   switch (invocation_.format) {
-    case Format::Text: return Emit(report.Text().toUtf8());
-    case Format::Json: return Emit(report.Json());
-    case Format::Html: return Emit(report.Html().toUtf8());
-    case Format::Pdf: break;
+    case Format::Text:
+      return Emit(report.Text().toUtf8());
+    case Format::Json:
+      return Emit(report.Json());
+    case Format::Html:
+      return Emit(report.Html().toUtf8());
+    case Format::Pdf:
+      break;
   }
   QString error;
   if (!ReportPdf::Write(report.Html(), invocation_.output, SettingsReport::Title(), &error)) {
@@ -153,9 +163,9 @@ int Commands::Await() {
   QObject::connect(&session_, &ConsoleSession::Finished, &loop, &QEventLoop::quit);
   QObject::connect(&session_, &ConsoleSession::Failed, &loop,
                    [&](const QString &message, const QString &detail) {
-                     Say(detail.isEmpty() ? message
-                                          : message + QLatin1Char('\n') +
-                                                tr("Details: %1").arg(detail));
+                     Say(detail.isEmpty()
+                             ? message
+                             : message + QLatin1Char('\n') + tr("Details: %1").arg(detail));
                      status = kConsole;
                      loop.quit();
                    });
@@ -176,8 +186,9 @@ QString Commands::InterruptedText(ConsoleSession::Operation operation, int sent)
     case ConsoleSession::Operation::Write:
       // A command cut off in the middle lacks its "\r", and the console stores nothing of it.
       if (sent == 0)
-        return tr("Die Übertragung zum Quorex wurde abgebrochen, bevor ein Register gesendet "
-                  "war. Der Quorex enthält weiter seine bisherigen Einstellungen.");
+        return tr(
+            "Die Übertragung zum Quorex wurde abgebrochen, bevor ein Register gesendet "
+            "war. Der Quorex enthält weiter seine bisherigen Einstellungen.");
       if (sent < Register::kRegisterCount) return ConsoleSession::BrokenOffText(sent);
       return tr("Die Übertragung zum Quorex wurde abgebrochen, nachdem alle %1 Register "
                 "gesendet waren; der Quorex hat den Empfang aber nicht mehr bestätigt.\nBitte "
@@ -185,10 +196,12 @@ QString Commands::InterruptedText(ConsoleSession::Operation operation, int sent)
           .arg(Register::kRegisterCount);
     case ConsoleSession::Operation::Reset:
       if (resetSent_)
-        return tr("Der Quorex wurde auf Werkeinstellungen zurückgesetzt; das Lesen danach "
-                  "wurde abgebrochen.");
-      return tr("Das Zurücksetzen wurde abgebrochen, während der Befehl dazu gesendet wurde. "
-                "Ob der Quorex auf Werkeinstellungen steht, zeigt erst ein erneutes Lesen.");
+        return tr(
+            "Der Quorex wurde auf Werkeinstellungen zurückgesetzt; das Lesen danach "
+            "wurde abgebrochen.");
+      return tr(
+          "Das Zurücksetzen wurde abgebrochen, während der Befehl dazu gesendet wurde. "
+          "Ob der Quorex auf Werkeinstellungen steht, zeigt erst ein erneutes Lesen.");
     case ConsoleSession::Operation::Read:
     case ConsoleSession::Operation::None:
       break;
@@ -212,9 +225,9 @@ bool Commands::LoadFile(const QString &path, QStringList *texts) {
 int Commands::ShowDifferences(const QStringList &a, const QStringList &b, const QString &nameA,
                               const QString &nameB) {
   const DifferenceList differences(a, b);
-  const int status = Emit(invocation_.format == Format::Json
-                              ? differences.Json()
-                              : differences.Text(nameA, nameB).toUtf8());
+  const int status =
+      Emit(invocation_.format == Format::Json ? differences.Json()
+                                              : differences.Text(nameA, nameB).toUtf8());
   if (status != kOk) return status;
   return differences.IsEqual() ? kOk : kDifferences;
 }

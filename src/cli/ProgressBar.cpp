@@ -27,7 +27,8 @@ void ProgressBar::Show(int done) {
   const int total = Register::kRegisterCount;
   done = qBound(0, done, total);
   const int filled = done * kBarWidth / total;
-  const QString bar = QString(filled, QLatin1Char('#')) + QString(kBarWidth - filled, QLatin1Char('.'));
+  const QString bar =
+      QString(filled, QLatin1Char('#')) + QString(kBarWidth - filled, QLatin1Char('.'));
   std::fprintf(stderr, "\r[%s] %s", qUtf8Printable(bar),
                qUtf8Printable(tr("Register %1/%2").arg(done).arg(total)));
   lineOpen_ = done < total;
