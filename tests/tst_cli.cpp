@@ -194,7 +194,8 @@ class TestCli : public QObject {
   void read();
   void write_data();
   void write();
-  void interruptedWrite();
+  void interrupted_data();
+  void interrupted();
   void verify();
   void terminal();
   void reset_data();
@@ -394,27 +395,50 @@ void TestCli::write() {
                           "3 Unterschiede.\n"));
 }
 
-// Ctrl+C part way through a write: the session is cut off, the technician told how far it got.
-void TestCli::interruptedWrite() {
+void TestCli::interrupted_data() {
+  QTest::addColumn<QString>("command");
+  QTest::addColumn<QByteArray>("reached");  // Ctrl+C once the console has received this
+  QTest::addColumn<QString>("err");         // (\\d+) stands for the registers sent
+  QTest::newRow("write")
+      << QStringLiteral("write") << QByteArray("$P050")
+      << QStringLiteral(
+             "Die Übertragung zum Quorex wurde abgebrochen, nachdem (\\d+) von 200 "
+             "Registern gesendet waren. Der Quorex enthält jetzt teils alte, teils "
+             "neue Einstellungen. Bitte senden Sie die Einstellungen erneut.");
+  QTest::newRow("read") << QStringLiteral("read") << QByteArray("$R050")
+                        << QStringLiteral("Das Lesen des Quorex wurde abgebrochen.");
+}
+
+// Ctrl+C part way through a transfer: the session is cut off, the technician told how far it
+// got, and a broken-off read writes no file.
+void TestCli::interrupted() {
+  QFETCH(QString, command);
+  QFETCH(QByteArray, reached);
+  QFETCH(QString, err);
   SimulatedConsole console;
   QVERIFY(console.Start());
   console.SetWireTime(true);
-  const QString file =
-      WriteFile(QStringLiteral("interrupted.rquorex"), Pattern(QStringLiteral("12")));
-  CliRun run({"write", "--port", console.DevicePath(), file});
-  QTRY_VERIFY_WITH_TIMEOUT(console.Received().contains("$P050"), 10000);
+  const QString file = Path(QStringLiteral("interrupted.rquorex"));
+  QFile::remove(file);
+  QStringList arguments{command, "--port", console.DevicePath()};
+  if (command == QLatin1String("write"))
+    arguments << WriteFile(QStringLiteral("interrupted.rquorex"), Pattern(QStringLiteral("12")));
+  else
+    arguments << QStringLiteral("-o") << file;
+  CliRun run(arguments);
+  QTRY_VERIFY_WITH_TIMEOUT(console.Received().contains(reached), 10000);
   QVERIFY(run.IsRunning());
   QCOMPARE(::kill(pid_t(run.Pid()), SIGINT), 0);
   QVERIFY(run.Finish());
   QVERIFY2(run.ExitCode() == 130, run.Said());
   QCOMPARE(run.Out(), QString());
   const QRegularExpressionMatch match =
-      QRegularExpression(
-          QStringLiteral("^Die Übertragung zum Quorex wurde abgebrochen, nachdem (\\d+) von 200 "
-                         "Registern gesendet waren. Der Quorex enthält jetzt teils alte, teils "
-                         "neue Einstellungen. Bitte senden Sie die Einstellungen erneut.\n$"))
-          .match(run.Err());
+      QRegularExpression(QLatin1Char('^') + err + QStringLiteral("\n$")).match(run.Err());
   QVERIFY2(match.hasMatch(), run.Said());
+  if (command == QLatin1String("read")) {
+    QVERIFY(!QFile::exists(file));
+    return;
+  }
   // 50 commands had arrived when Ctrl+C was pressed; one takes about 15 ms on the line.
   const int sent = match.captured(1).toInt();
   QVERIFY2(sent >= 48 && sent < 120, run.Said());

@@ -23,6 +23,9 @@ InterruptWatch::~InterruptWatch() {
 }
 
 void InterruptWatch::Start() {
+  // Once for the whole run: a Ctrl+C between two waits (a write and its read-back) must not
+  // be forgotten when the second begins.
+  if (started_) return;
   gInterrupted = 0;
   std::signal(SIGINT, OnInterrupt);
   started_ = true;

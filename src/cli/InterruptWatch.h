@@ -14,7 +14,8 @@ class InterruptWatch : public QObject {
   // Puts the default handling back.
   ~InterruptWatch() override;
 
-  // From now on Ctrl+C ends in Interrupted instead of ending the process.
+  // From now on Ctrl+C ends in Interrupted instead of ending the process. Calling it again
+  // changes nothing.
   void Start();
 
  signals:
