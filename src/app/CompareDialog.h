@@ -1,0 +1,43 @@
+#pragma once
+
+#include "SettingsCatalog.h"
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+namespace Ui {
+class CompareDialog;
+}
+
+// The settings that differ between the program's registers and another set (a register file,
+// the console): one row per setting, Seite | Einstellung | Im Programm | the other side. Ctrl+C
+// (or "Kopieren") copies the selected rows, or all of them when none is selected, as
+// tab-separated text with a header line, ready for a spreadsheet or a service report.
+class CompareDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // The columns name the two sides ("Im Programm", "In der Datei"); `summary` says what was
+  // compared with what.
+  CompareDialog(const std::vector<SettingsCatalog::Difference> &differences,
+                const QString &programColumn, const QString &otherColumn, const QString &summary,
+                QWidget *parent = nullptr);
+  ~CompareDialog() override;
+
+  // What differs between `program` and `other`: the catalog's comparison, and besides it every
+  // register whose text differs in a way no setting shows (a stored bit no page uses within a
+  // character some page does), so that two sets never compare equal while their texts differ.
+  static std::vector<SettingsCatalog::Difference> Differences(const QStringList &program,
+                                                              const QStringList &other);
+
+  // The text Ctrl+C puts on the clipboard.
+  QString CopyText() const;
+  void Copy() const;
+
+ private:
+  std::unique_ptr<Ui::CompareDialog> ui_;
+};
