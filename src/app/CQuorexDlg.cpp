@@ -696,13 +696,14 @@ void CQuorexDlg::ShowCheckResult(Pressed purpose, const QStringList &texts) {
                    tr("Im Programm"), tr("Im Quorex"));
     return;
   }
-  const auto differences = CompareDialog::Differences(writtenTexts_, texts);
-  if (differences.empty()) {
+  // Passed only when every character came back as sent; the list names the settings.
+  if (texts == writtenTexts_) {
     ShowMessage(this, tr("Alle 200 Register wurden geschrieben und geprüft."),
                 tr("Prüfung nach dem Senden"), QMessageBox::Information, QMessageBox::Ok);
     return;
   }
-  ShowDifferences(differences, tr("Prüfung nach dem Senden fehlgeschlagen"),
+  ShowDifferences(SettingsCatalog().Compare(writtenTexts_, texts),
+                  tr("Prüfung nach dem Senden fehlgeschlagen"),
                   tr("Der Quorex am Port %1 hat nach dem Senden nicht alle Einstellungen "
                      "übernommen. Bitte senden Sie die Einstellungen erneut.")
                       .arg(portName_),
@@ -712,7 +713,7 @@ void CQuorexDlg::ShowCheckResult(Pressed purpose, const QStringList &texts) {
 void CQuorexDlg::ShowComparison(const QStringList &program, const QStringList &other,
                                 const QString &title, const QString &summary,
                                 const QString &programColumn, const QString &otherColumn) {
-  const auto differences = CompareDialog::Differences(program, other);
+  const auto differences = SettingsCatalog().Compare(program, other);
   if (differences.empty()) {
     ShowMessage(this, tr("Keine Unterschiede."), title, QMessageBox::Information,
                 QMessageBox::Ok);

@@ -1,6 +1,5 @@
 #include "CompareDialog.h"
 
-#include "Register.h"
 #include "ui_CompareDialog.h"
 
 #include <QAction>
@@ -11,7 +10,6 @@
 #include <QTableWidgetItem>
 
 #include <algorithm>
-#include <set>
 
 namespace {
 
@@ -64,27 +62,6 @@ CompareDialog::CompareDialog(const std::vector<SettingsCatalog::Difference> &dif
 }
 
 CompareDialog::~CompareDialog() = default;
-
-std::vector<SettingsCatalog::Difference> CompareDialog::Differences(const QStringList &program,
-                                                                    const QStringList &other) {
-  std::vector<SettingsCatalog::Difference> differences =
-      SettingsCatalog().Compare(program, other);
-  std::set<RegisterSpot> shown;
-  for (const SettingsCatalog::Difference &difference : differences)
-    shown.insert(difference.spots.begin(), difference.spots.end());
-  for (int reg = 0; reg < Register::kRegisterCount; ++reg) {
-    if (program.value(reg) == other.value(reg)) continue;
-    std::vector<RegisterSpot> spots;
-    for (int pos = 0; pos < Register::kRegisterLength; ++pos)
-      if (program.value(reg).mid(pos, 1) != other.value(reg).mid(pos, 1) &&
-          !shown.count({reg, pos}))
-        spots.push_back({reg, pos});
-    if (spots.empty()) continue;
-    differences.push_back({SettingsCatalog::UncoveredTitle(), SettingsCatalog::RegisterLabel(reg),
-                           program.value(reg), other.value(reg), std::move(spots)});
-  }
-  return differences;
-}
 
 QString CompareDialog::CopyText() const {
   const QTableWidget *table = ui_->differencesTable;

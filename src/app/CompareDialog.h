@@ -4,7 +4,6 @@
 
 #include <QDialog>
 #include <QString>
-#include <QStringList>
 
 #include <memory>
 #include <vector>
@@ -27,12 +26,6 @@ class CompareDialog : public QDialog {
                 const QString &programColumn, const QString &otherColumn, const QString &summary,
                 QWidget *parent = nullptr);
   ~CompareDialog() override;
-
-  // What differs between `program` and `other`: the catalog's comparison, and besides it every
-  // register whose text differs in a way no setting shows (a stored bit no page uses within a
-  // character some page does), so that two sets never compare equal while their texts differ.
-  static std::vector<SettingsCatalog::Difference> Differences(const QStringList &program,
-                                                              const QStringList &other);
 
   // The text Ctrl+C puts on the clipboard.
   QString CopyText() const;
