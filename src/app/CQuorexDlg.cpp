@@ -734,4 +734,7 @@ void CQuorexDlg::ShowDifferences(const std::vector<SettingsCatalog::Difference> 
   KeepTitleVisible(*dialog);
   compareDialog_ = dialog;
   dialog->show();
+  // The list takes the keyboard at once: arrows, Ctrl+C and Escape work without a click.
+  dialog->raise();
+  dialog->activateWindow();
 }

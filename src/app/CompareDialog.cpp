@@ -43,6 +43,8 @@ CompareDialog::CompareDialog(const std::vector<SettingsCatalog::Difference> &dif
       table->setItem(row, column, new QTableWidgetItem(cells[column]));
     ++row;
   }
+  // One line of text per row, as in a list, rather than the table's roomy default.
+  table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
   table->resizeColumnsToContents();
   // The arrow keys start at the first row without selecting it, so Ctrl+C still copies all.
   if (row > 0) table->setCurrentIndex(table->model()->index(0, 0));
