@@ -46,7 +46,9 @@ class CQuorexDlg : public QDialog {
   // True while a transfer or a factory reset still holds the console.
   bool IsTransferRunning() const;
   // True from the press of "Lesen" (or a confirmed factory reset) until that read has ended:
-  // the registers are about to be replaced, so no page and no file may change them.
+  // the registers are about to be replaced, so no page and no file may change them. A read for
+  // a comparison or the check after writing counts too: it is compared with the registers as
+  // they are.
   bool IsReadPending() const;
 
   // The file commands of the "&Datei" menu. Each answers whether it went through.
