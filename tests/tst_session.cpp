@@ -1,3 +1,4 @@
+#include "ConsoleScripts.h"
 #include "ConsoleSession.h"
 #include "Protocol.h"
 #include "SimulatedConsole.h"
@@ -15,36 +16,6 @@ using Fault = SimulatedConsole::Fault;
 Q_DECLARE_METATYPE(SimulatedConsole::Fault)
 
 namespace {
-
-QByteArray ReadSession() {
-  QByteArray bytes = "$PROGSTART\r";
-  for (int reg = 0; reg < 200; ++reg) bytes += Protocol::ReadRequest(reg);
-  return bytes + "$PROGENDE\r";
-}
-
-QByteArray WriteSession(const QStringList &texts) {
-  QByteArray bytes = "$PROGSTART\r";
-  for (int reg = 0; reg < texts.size(); ++reg) bytes += Protocol::WriteCommand(reg, texts.at(reg));
-  return bytes + "$PROGENDE\r";
-}
-
-QStringList Pattern(const QString &prefix) {
-  QStringList texts;
-  for (int reg = 0; reg < 200; ++reg)
-    texts.append(prefix + QString::number(reg).rightJustified(8 - prefix.size(), QLatin1Char('0')));
-  return texts;
-}
-
-Timing Fast() {
-  Timing timing;
-  timing.beforeProgStartMs = 5;
-  timing.beforeRequestMs = 0;
-  timing.afterTransferMs = 50;
-  timing.afterResetMs = 300;
-  timing.silenceTimeoutMs = 400;
-  timing.baudRate = 2000000;
-  return timing;
-}
 
 // A session and a simulated console, with a record of every signal.
 struct Rig {
@@ -226,7 +197,7 @@ void TestSession::portThatCannotBeOpened() {
   QVERIFY(rig.Start());
   for (const auto &start : std::initializer_list<std::function<bool(const QString &)>>{
            [&](const QString &port) { return rig.session.StartRead(port); },
-           [&](const QString &port) { return rig.session.StartWrite(port, Pattern("0")); },
+           [&](const QString &port) { return rig.session.StartWrite(port, Pattern(QStringLiteral("0"))); },
            [&](const QString &port) { return rig.session.StartReset(port); }}) {
     QVERIFY(!start(QStringLiteral("/dev/quorex-no-such-port")));
     QVERIFY(!rig.session.PortError().isEmpty());

@@ -1,4 +1,5 @@
 #include "CQuorexDlg.h"
+#include "ConsoleScripts.h"
 #include "Protocol.h"
 #include "ScriptedDialogs.h"
 #include "SerialPort.h"
@@ -29,40 +30,6 @@ const QString kOpenFailure = QStringLiteral(
     "Bitte stellen Sie sicher dass das Gerät am gewählten Port\n"
     "angeschlossen ist und keine andere Anwendung den Port\n"
     "benutzt.");
-
-QByteArray WriteSession(const QStringList &texts) {
-  QByteArray bytes = "$PROGSTART\r";
-  for (int reg = 0; reg < texts.size(); ++reg)
-    bytes += "$P" + QByteArray::number(reg).rightJustified(3, '0') + texts.at(reg).toLatin1() +
-             "\r";
-  return bytes + "$PROGENDE\r";
-}
-
-QByteArray ReadSession() {
-  QByteArray bytes = "$PROGSTART\r";
-  for (int reg = 0; reg < 200; ++reg)
-    bytes += "$R" + QByteArray::number(reg).rightJustified(3, '0') + "\r";
-  return bytes + "$PROGENDE\r";
-}
-
-QStringList Pattern(const char *prefix) {
-  QStringList texts;
-  for (int reg = 0; reg < 200; ++reg)
-    texts.append(QLatin1String(prefix) + QString::number(reg).rightJustified(8 - qstrlen(prefix), QLatin1Char('0')));
-  return texts;
-}
-
-// Short waits for everything but the tests that use the console's real pacing.
-Timing Fast() {
-  Timing timing;
-  timing.beforeProgStartMs = 5;
-  timing.beforeRequestMs = 0;
-  timing.afterTransferMs = 50;
-  timing.afterResetMs = 200;
-  timing.silenceTimeoutMs = 400;
-  timing.baudRate = 2000000;
-  return timing;
-}
 
 // The main window against a simulated console, its message boxes scripted.
 struct Bench {
@@ -147,7 +114,7 @@ void TestTransfer::init() { QTest::qWait(20); }
 void TestTransfer::readWithRealPacing() {
   Bench b;
   QVERIFY(b.Setup(Timing()));
-  const QStringList values = Pattern("AB");
+  const QStringList values = Pattern(QStringLiteral("AB"));
   for (int reg = 0; reg < 200; ++reg) b.console.SetRegisterText(reg, values.at(reg));
 
   QList<qint64> requestTimes;
@@ -201,7 +168,7 @@ void TestTransfer::writeWithRealPacing() {
   // A register file makes "Senden" usable, as it does for a technician.
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("set.rquorex"));
-  const QStringList values = Pattern("5E");
+  const QStringList values = Pattern(QStringLiteral("5E"));
   {
     Register source;
     QVERIFY(source.SetAllTexts(values));
@@ -382,7 +349,7 @@ void TestTransfer::zeroBytesAreDropped() {
   Bench b;
   QVERIFY(b.Setup());
   b.console.SetFault(Fault::ZeroBytes);
-  const QStringList values = Pattern("0F");
+  const QStringList values = Pattern(QStringLiteral("0F"));
   for (int reg = 0; reg < 200; ++reg) b.console.SetRegisterText(reg, values.at(reg));
   b.lesen->click();
   QTRY_VERIFY(b.lesen->isEnabled());
@@ -620,7 +587,7 @@ void TestTransfer::fileCommandsRefusedWhileWriting() {
   Bench b;
   QVERIFY(b.Setup(WirePaced()));
   b.console.SetWireTime(true);
-  const QStringList texts = Pattern("C");
+  const QStringList texts = Pattern(QStringLiteral("C"));
   QVERIFY(b.window.Image().SetAllTexts(texts));
   b.window.Image().SetModified(true);
   b.senden->setEnabled(true);
@@ -648,7 +615,7 @@ void TestTransfer::closingWaitsForWrite() {
   Bench b;
   QVERIFY(b.Setup(WirePaced()));
   b.console.SetWireTime(true);
-  const QStringList texts = Pattern("D");
+  const QStringList texts = Pattern(QStringLiteral("D"));
   QVERIFY(b.window.Image().SetAllTexts(texts));
   b.senden->setEnabled(true);
   b.senden->click();
@@ -714,7 +681,7 @@ void TestTransfer::talkativeConsoleDoesNotEndWrite() {
   Bench b;
   QVERIFY(b.Setup());
   b.console.SetFault(Fault::Chatter);
-  const QStringList texts = Pattern("E");
+  const QStringList texts = Pattern(QStringLiteral("E"));
   QVERIFY(b.window.Image().SetAllTexts(texts));
   b.senden->setEnabled(true);
   b.senden->click();
@@ -731,7 +698,7 @@ void TestTransfer::brokenOffWriteSaysHowFar() {
   QVERIFY(b.Setup(WirePaced()));
   b.console.SetWireTime(true);
   b.console.SetFault(Fault::HangUp);
-  const QStringList texts = Pattern("F");
+  const QStringList texts = Pattern(QStringLiteral("F"));
   QVERIFY(b.window.Image().SetAllTexts(texts));
   b.senden->setEnabled(true);
   b.senden->click();

@@ -2,6 +2,8 @@
 
 #include "PageTable.h"
 
+#include <QChar>
+#include <QString>
 #include <QtGlobal>
 
 // Layout of one FMS telegram text: 10 hex characters, indexed from 0 here. Anything after the
@@ -53,6 +55,37 @@ inline Flags SplitFlags(int value) {
 inline int JoinFlags(const Flags &flags) {
   return kTkiValues[flags.tki] + (flags.anweisung ? kAnweisungValue : 0) +
          (flags.baustufe2 ? kBaustufe2Value : 0);
+}
+
+// The fields of one telegram, each as its characters stand.
+struct Telegram {
+  QChar bos;
+  QChar land;
+  QString ort;       // 2 characters
+  QString fahrzeug;  // 4 characters
+  QChar status;
+  QChar flags;
+};
+
+// A text shorter than a telegram reads as if padded with "0", so no field is ever built around
+// missing characters; characters after the tenth are not part of it.
+inline Telegram ParseTelegram(const QString &text) {
+  const QString t = text.left(kTelegramLength).leftJustified(kTelegramLength, QLatin1Char('0'));
+  return {t.at(kBosIndex),
+          t.at(kLandIndex),
+          t.mid(kOrtIndex, kOrtLength),
+          t.mid(kFahrzeugIndex, kFahrzeugLength),
+          t.at(kStatusIndex),
+          t.at(kFlagsIndex)};
+}
+
+// The 10 characters of a telegram; short place and vehicle codes are completed on the left
+// with "0" ("7" -> "07").
+inline QString FormatTelegram(const Telegram &telegram) {
+  return QString(telegram.bos) + telegram.land +
+         telegram.ort.rightJustified(kOrtLength, QLatin1Char('0'), true) +
+         telegram.fahrzeug.rightJustified(kFahrzeugLength, QLatin1Char('0'), true) +
+         telegram.status + telegram.flags;
 }
 
 // The radio buttons' texts as the editor's form shows them; shown through

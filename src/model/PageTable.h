@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QChar>
+#include <QString>
 #include <QtGlobal>
 
 #include <vector>
@@ -36,3 +38,23 @@ struct ItemTable {
   // where the page says they are available.
   int unsortedTail = 0;
 };
+
+// The text an item shows (translated).
+QString ItemText(const Item &item);
+// The text of the first item that stores `c`, or a null string when the table lists none.
+QString TextFor(const ItemTable &table, QChar c);
+// The character stored for the first item whose text is exactly `text`; a null QChar when no
+// item has that text. A list choice is stored by its text, so two items of the same text store
+// the first one's character.
+QChar CharFor(const ItemTable &table, const QString &text);
+
+// One entry of a list as a page shows it: the item's text and the character that choosing it
+// stores.
+struct ListEntry {
+  QString text;
+  QChar value;
+};
+// The entries of a list in the order it shows them: the sorted part ordered by text, case
+// ignored, equal texts keeping their table order; the unsorted tail after it, only when
+// `withTail`.
+std::vector<ListEntry> ListEntries(const ItemTable &table, bool withTail = true);

@@ -53,13 +53,6 @@ QString Unknown(const QString &chars) {
   return SettingsCatalog::tr("unbekannter Wert %1").arg(chars);
 }
 
-// The item text a table lists for a character, or a null string.
-QString ItemText(const ItemTable &table, QChar c) {
-  for (const Item &item : table.items)
-    if (QChar::fromLatin1(item.value) == c) return QCoreApplication::translate("Items", item.text);
-  return QString();
-}
-
 QString WithoutColon(QString text) {
   if (text.endsWith(QLatin1Char(':'))) text.chop(1);
   return text.trimmed();
@@ -68,7 +61,7 @@ QString WithoutColon(QString text) {
 Describe Choice(RegisterSpot spot, const ItemTable &table) {
   return [spot, &table](const QStringList &texts) {
     const QChar c = CharAt(texts, spot);
-    const QString text = ItemText(table, c);
+    const QString text = TextFor(table, c);
     return text.isNull() ? Unknown(CharsAt(texts, {spot})) : text;
   };
 }
@@ -446,7 +439,7 @@ SettingsCatalog::Page DetailFmsPage() {
     page.Add(group, QT_TRANSLATE_NOOP("DetailFMS", "Status oder Anweisung"), last,
              [last](const QStringList &texts) {
                const QString chars = CharsAt(texts, last);
-               const QString status = ItemText(kStatusItems, chars.at(0));
+               const QString status = TextFor(kStatusItems, chars.at(0));
                if (status.isNull() || !IsHex(chars.mid(1))) return Unknown(chars);
                const Flags flags = SplitFlags(Register::HexDigitToValue(chars.at(1)));
                const auto form = [](const char *text) {
@@ -490,7 +483,7 @@ SettingsCatalog::Page TonrufPage() {
                const int value = packed(texts);
                if (value < 0) return Unknown(CharsAt(texts, {spot}));
                const int condition = value % kZusaetzlich;
-               return ItemText(kAktivierungItems, QChar::fromLatin1(char('0' + condition)));
+               return TextFor(kAktivierungItems, QChar::fromLatin1(char('0' + condition)));
              });
     // The mode's radio pair has no label but its circuit's group.
     page.Add(kreis[i], {spot}, [spot, packed, nurNeuer, zusaetzlich](const QStringList &texts) {

@@ -14,20 +14,6 @@
 #include <QRegularExpressionValidator>
 #include <QShowEvent>
 
-#include <algorithm>
-
-namespace {
-
-QString ItemText(const Item &item) { return QCoreApplication::translate("Items", item.text); }
-
-// The text the table lists for a character, or empty when it lists none.
-QString TextFor(const ItemTable &table, QChar c) {
-  for (const Item &item : table.items)
-    if (QChar::fromLatin1(item.value) == c) return ItemText(item);
-  return QString();
-}
-
-}  // namespace
 
 ConfigPage::ConfigPage(Register &image, QWidget *parent) : QDialog(parent), image_(image) {}
 
@@ -122,29 +108,16 @@ void ConfigPage::BindRadios(RegisterSpot spot, const ItemTable &table,
 void ConfigPage::BindComboBox(QComboBox *combo, RegisterSpot spot, const ItemTable &table,
                               bool withTail) {
   Cover(spot);
-  const int listed = static_cast<int>(table.items.size()) - (withTail ? 0 : table.unsortedTail);
-  const int sortedCount = static_cast<int>(table.items.size()) - table.unsortedTail;
-  QStringList head;
-  for (int i = 0; i < std::min(sortedCount, listed); ++i) head.append(ItemText(table.items[i]));
-  if (table.sorted)
-    std::stable_sort(head.begin(), head.end(), [](const QString &a, const QString &b) {
-      return a.compare(b, Qt::CaseInsensitive) < 0;
-    });
-  for (int i = sortedCount; i < listed; ++i) head.append(ItemText(table.items[i]));
   combo->clear();
-  combo->addItems(head);
+  // Each item carries the character it stores.
+  for (const ListEntry &entry : ListEntries(table, withTail))
+    combo->addItem(entry.text, entry.value);
   ChoicesOnly(combo);
   combo->setCurrentIndex(-1);
 
-  connect(combo, &QComboBox::currentIndexChanged, this, [this, combo, spot, table](int index) {
+  connect(combo, &QComboBox::currentIndexChanged, this, [this, combo, spot](int index) {
     if (loading_ || index < 0) return;
-    const QString text = combo->itemText(index);
-    for (const Item &item : table.items) {
-      if (ItemText(item) == text) {
-        Cover(spot) = QChar::fromLatin1(item.value);
-        break;
-      }
-    }
+    Cover(spot) = combo->itemData(index).toChar();
     UpdateEnabling();
   });
   AddBinding([this, combo, spot, table] { PushComboText(combo, TextFor(table, Snapshot(spot))); },

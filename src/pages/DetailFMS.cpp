@@ -10,32 +10,19 @@
 #include <QCoreApplication>
 #include <QShowEvent>
 
-#include <algorithm>
 
 using namespace DetailFmsTable;
-
-namespace {
-
-QString ItemText(const Item &item) { return QCoreApplication::translate("Items", item.text); }
-
-// Callers hand over at least ten characters; a shorter text reads as if padded with "0", so
-// the editor never builds a telegram around missing characters.
-QString Telegram(const QString &text) {
-  return text.left(kTelegramLength).leftJustified(kTelegramLength, QLatin1Char('0'));
-}
-
-}  // namespace
 
 DetailFMS::DetailFMS(QString &text, QWidget *parent)
     : QDialog(parent),
       ui_(std::make_unique<Ui::DetailFMS>()),
       text_(text),
-      bos_(Telegram(text).at(kBosIndex)),
-      land_(Telegram(text).at(kLandIndex)),
-      status_(Telegram(text).at(kStatusIndex)),
-      flags_(Telegram(text).at(kFlagsIndex)),
-      ort_(Telegram(text).mid(kOrtIndex, kOrtLength)),
-      fahrzeug_(Telegram(text).mid(kFahrzeugIndex, kFahrzeugLength)) {
+      bos_(ParseTelegram(text).bos),
+      land_(ParseTelegram(text).land),
+      status_(ParseTelegram(text).status),
+      flags_(ParseTelegram(text).flags),
+      ort_(ParseTelegram(text).ort),
+      fahrzeug_(ParseTelegram(text).fahrzeug) {
   ui_->setupUi(this);
   KeepTitleVisible(*this);
   BindCombo(ui_->bosComboBox, kBosItems, &bos_);
@@ -54,23 +41,11 @@ DetailFMS::~DetailFMS() = default;
 // Fills the list sorted and lets a chosen item set the character; typed text never reaches it
 // (the lists are not editable).
 void DetailFMS::BindCombo(QComboBox *combo, const ItemTable &table, QChar *character) {
-  QStringList texts;
-  for (const Item &item : table.items) texts.append(ItemText(item));
-  if (table.sorted)
-    std::stable_sort(texts.begin(), texts.end(), [](const QString &a, const QString &b) {
-      return a.compare(b, Qt::CaseInsensitive) < 0;
-    });
-  combo->addItems(texts);
+  for (const ListEntry &entry : ListEntries(table)) combo->addItem(entry.text, entry.value);
   combo->setCurrentIndex(-1);
-  connect(combo, &QComboBox::currentIndexChanged, this, [this, combo, table, character](int index) {
+  connect(combo, &QComboBox::currentIndexChanged, this, [this, combo, character](int index) {
     if (loading_ || index < 0) return;
-    const QString chosen = combo->itemText(index);
-    for (const Item &item : table.items) {
-      if (ItemText(item) == chosen) {
-        *character = QChar::fromLatin1(item.value);
-        return;
-      }
-    }
+    *character = combo->itemData(index).toChar();
   });
 }
 
@@ -83,9 +58,7 @@ void DetailFMS::LoadControls() {
   loading_ = true;
   // Only an upper-case hex digit names an item; anything else shows an empty box and is kept.
   const auto show = [](QComboBox *combo, const ItemTable &table, QChar c) {
-    QString wanted;
-    for (const Item &item : table.items)
-      if (QChar::fromLatin1(item.value) == c) wanted = ItemText(item);
+    const QString wanted = TextFor(table, c);
     combo->setCurrentIndex(wanted.isEmpty() ? -1 : combo->findText(wanted));
   };
   show(ui_->bosComboBox, kBosItems, bos_);
@@ -115,10 +88,8 @@ void DetailFMS::accept() {
   flags.anweisung = ui_->anweisungRadioButton->isChecked();
   flags.baustufe2 = ui_->baustufe2RadioButton->isChecked();
 
-  const QString telegram = QString(bos_) + land_ +
-                           ort_.rightJustified(kOrtLength, QLatin1Char('0')) +
-                           fahrzeug_.rightJustified(kFahrzeugLength, QLatin1Char('0')) + status_ +
-                           Register::ValueToHexDigit(JoinFlags(flags));
+  const QString telegram = FormatTelegram(
+      {bos_, land_, ort_, fahrzeug_, status_, Register::ValueToHexDigit(JoinFlags(flags))});
   // The caller's characters after the telegram stay as they are.
   text_ = telegram + text_.mid(kTelegramLength);
   QDialog::accept();

@@ -16,8 +16,6 @@ using namespace TastenfunktionenTable;
 
 namespace {
 
-QString ItemText(const Item &item) { return QCoreApplication::translate("Items", item.text); }
-
 // A telegram's ten characters as they stand in the register image.
 QString ReadTelegram(const Register &image, int reg, RegisterSpot rest) {
   QString text;
@@ -149,16 +147,10 @@ Tastenfunktionen::Tastenfunktionen(Register &image, QWidget *parent)
 Tastenfunktionen::~Tastenfunktionen() = default;
 
 void Tastenfunktionen::FillFunktionList(int key) {
-  const ItemTable &table = *rufKeys_[key].items;
-  QStringList texts;
-  for (const Item &item : table.items) texts.append(ItemText(item));
-  if (table.sorted)
-    std::stable_sort(texts.begin(), texts.end(), [](const QString &a, const QString &b) {
-      return a.compare(b, Qt::CaseInsensitive) < 0;
-    });
   QComboBox *combo = rufKeys_[key].funktion;
   const QSignalBlocker blocker(combo);
-  combo->addItems(texts);
+  for (const ListEntry &entry : ListEntries(*rufKeys_[key].items))
+    combo->addItem(entry.text, entry.value);
   combo->setCurrentIndex(-1);
 }
 
@@ -168,9 +160,7 @@ void Tastenfunktionen::LoadTelegrams() {
   for (int key = 0; key < 2; ++key) {
     const QChar code = Snapshot(kRufKeys[key].funktion);
     // An unknown code shows an empty box and stays as it is until a function is chosen.
-    QString shown;
-    for (const Item &item : rufKeys_[key].items->items)
-      if (QChar::fromLatin1(item.value) == code) shown = ItemText(item);
+    const QString shown = TextFor(*rufKeys_[key].items, code);
     QComboBox *combo = rufKeys_[key].funktion;
     const QSignalBlocker blocker(combo);
     combo->setCurrentIndex(shown.isEmpty() ? -1 : combo->findText(shown));
@@ -209,16 +199,11 @@ void Tastenfunktionen::LoadRufTelegram(int key, QChar code, bool chosen) {
 void Tastenfunktionen::ChooseFunktion(int key, int index) {
   if (index < 0) return;
   TakeTexts();
-  const QString chosen = rufKeys_[key].funktion->itemText(index);
-  for (const Item &item : rufKeys_[key].items->items) {
-    if (ItemText(item) != chosen) continue;
-    const QChar code = QChar::fromLatin1(item.value);
-    Cover(kRufKeys[key].funktion) = code;
-    // What was typed before is dropped: the field starts again from the register image.
-    LoadRufTelegram(key, code, true);
-    ruf_[key].field->setText(ruf_[key].text);
-    break;
-  }
+  const QChar code = rufKeys_[key].funktion->itemData(index).toChar();
+  Cover(kRufKeys[key].funktion) = code;
+  // What was typed before is dropped: the field starts again from the register image.
+  LoadRufTelegram(key, code, true);
+  ruf_[key].field->setText(ruf_[key].text);
   UpdateEnabling();
 }
 

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "Timing.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// What the console must receive for a whole read or write, spelled out byte by byte rather
+// than built from the program's own protocol functions, and the short waits the transfer tests
+// use. Shared by the session tests (no widgets) and the window's transfer tests.
+
+inline QByteArray ReadSession() {
+  QByteArray bytes = "$PROGSTART\r";
+  for (int reg = 0; reg < 200; ++reg)
+    bytes += "$R" + QByteArray::number(reg).rightJustified(3, '0') + "\r";
+  return bytes + "$PROGENDE\r";
+}
+
+inline QByteArray WriteSession(const QStringList &texts) {
+  QByteArray bytes = "$PROGSTART\r";
+  for (int reg = 0; reg < texts.size(); ++reg)
+    bytes += "$P" + QByteArray::number(reg).rightJustified(3, '0') + texts.at(reg).toLatin1() +
+             "\r";
+  return bytes + "$PROGENDE\r";
+}
+
+// 200 different register texts: `prefix` followed by the register number ("AB000042").
+inline QStringList Pattern(const QString &prefix) {
+  QStringList texts;
+  for (int reg = 0; reg < 200; ++reg)
+    texts.append(prefix +
+                 QString::number(reg).rightJustified(8 - prefix.size(), QLatin1Char('0')));
+  return texts;
+}
+
+// Short waits for everything but the tests that use the console's real pacing.
+inline Timing Fast() {
+  Timing timing;
+  timing.beforeProgStartMs = 5;
+  timing.beforeRequestMs = 0;
+  timing.afterTransferMs = 50;
+  timing.afterResetMs = 200;
+  timing.silenceTimeoutMs = 400;
+  timing.baudRate = 2000000;
+  return timing;
+}
