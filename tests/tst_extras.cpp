@@ -1,5 +1,6 @@
 #include "CQuorexDlg.h"
 #include "CompareDialog.h"
+#include "ConsoleScripts.h"
 #include "ScriptedDialogs.h"
 #include "SimulatedConsole.h"
 
@@ -32,33 +33,6 @@ namespace {
 const char *const kActions[] = {"berichtSpeichernAction", "berichtDruckenAction",
                                 "dateiVergleichenAction", "quorexVergleichenAction",
                                 "pruefenAction"};
-
-QByteArray WriteSession(const QStringList &texts) {
-  QByteArray bytes = "$PROGSTART\r";
-  for (int reg = 0; reg < texts.size(); ++reg)
-    bytes += "$P" + QByteArray::number(reg).rightJustified(3, '0') + texts.at(reg).toLatin1() +
-             "\r";
-  return bytes + "$PROGENDE\r";
-}
-
-QByteArray ReadSession() {
-  QByteArray bytes = "$PROGSTART\r";
-  for (int reg = 0; reg < 200; ++reg)
-    bytes += "$R" + QByteArray::number(reg).rightJustified(3, '0') + "\r";
-  return bytes + "$PROGENDE\r";
-}
-
-// Short waits; the real pacing is tst_transfer's business.
-Timing Fast() {
-  Timing timing;
-  timing.beforeProgStartMs = 5;
-  timing.beforeRequestMs = 0;
-  timing.afterTransferMs = 50;
-  timing.afterResetMs = 200;
-  timing.silenceTimeoutMs = 400;
-  timing.baudRate = 2000000;
-  return timing;
-}
 
 // A fresh console's registers with "n=TEXT" changes.
 QStringList Factory(const QStringList &changes = {}) {
