@@ -8,6 +8,8 @@
 
 int main(int argc, char *argv[]) {
   QCoreApplication::setApplicationName(QStringLiteral("quorex"));
+  // QSettings needs both names; the choices the window remembers go to quorex/quorex.conf.
+  QCoreApplication::setOrganizationName(QStringLiteral("quorex"));
   QCoreApplication::setApplicationVersion(QString::fromLatin1(kQuorexVersion));
 
   {
