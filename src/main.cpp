@@ -7,10 +7,9 @@
 #include <cstdio>
 
 int main(int argc, char *argv[]) {
-  // What the window remembers goes to QSettings under these names: on Linux
-  // ~/.config/quorex/quorex.conf.
-  QCoreApplication::setOrganizationName(QStringLiteral("quorex"));
   QCoreApplication::setApplicationName(QStringLiteral("quorex"));
+  // QSettings needs both names; the choices the window remembers go to quorex/quorex.conf.
+  QCoreApplication::setOrganizationName(QStringLiteral("quorex"));
   QCoreApplication::setApplicationVersion(QString::fromLatin1(kQuorexVersion));
 
   {

@@ -2,6 +2,7 @@
 
 #include "AboutBox.h"
 #include "CAboutDlg.h"
+#include "CompareDialog.h"
 #include "ConfigPage.h"
 #include "DialogSeam.h"
 #include "DialogHelpers.h"
@@ -9,10 +10,13 @@
 #include "PortAccess.h"
 #include "Preferences.h"
 #include "RecentFiles.h"
+#include "ReportPdf.h"
+#include "SettingsReport.h"
 #include "ui_CQuorexDlg.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -20,8 +24,13 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPageLayout>
+#include <QPrinter>
 #include <QPushButton>
+#include <QSaveFile>
+#include <QSettings>
 #include <QShowEvent>
+#include <QTextDocument>
 #include <QTimer>
 
 #include <utility>
@@ -34,6 +43,8 @@ namespace {
 
 // The window menu's about entry; Windows keeps the low four bits of a command for itself.
 constexpr unsigned kAboutCommand = 16;
+
+const char kVerifyAfterWriteKey[] = "verifyAfterWrite";
 
 const char *const kRootEntries[] = {
     QT_TRANSLATE_NOOP("CQuorexDlg", "BUSY-Konfiguration"),
@@ -92,6 +103,7 @@ CQuorexDlg::CQuorexDlg(QWidget *parent)
   const QByteArray geometry = Preferences().WindowGeometry();
   if (!geometry.isEmpty()) restoreGeometry(geometry);
   BuildMenu();
+  BuildExtrasMenu();
   BuildTree();
   AddAboutToWindowMenu();
 
@@ -153,6 +165,40 @@ void CQuorexDlg::RememberFile(const QString &path) {
   Preferences preferences;
   preferences.SetRecentFiles(RecentFiles::Added(preferences.RecentFiles(), path));
   preferences.SetLastFolder(QFileInfo(path).absolutePath());
+}
+
+// Everything here only reads the program's registers; none of it may hold the port while a
+// transfer needs it.
+void CQuorexDlg::BuildExtrasMenu() {
+  QMenu *extras = menuBar_->addMenu(tr("&Extras"));
+  extras->setObjectName(QStringLiteral("extrasMenu"));
+  QAction *berichtSpeichern = extras->addAction(tr("Einstellungsbericht &speichern ..."), this,
+                                                &CQuorexDlg::SaveReport);
+  berichtSpeichern->setObjectName(QStringLiteral("berichtSpeichernAction"));
+  QAction *berichtDrucken = extras->addAction(tr("Einstellungsbericht d&rucken ..."), this,
+                                              &CQuorexDlg::PrintReport);
+  berichtDrucken->setObjectName(QStringLiteral("berichtDruckenAction"));
+  extras->addSeparator();
+  QAction *dateiVergleichen =
+      extras->addAction(tr("Mit &Datei vergleichen ..."), this, &CQuorexDlg::CompareWithFile);
+  dateiVergleichen->setObjectName(QStringLiteral("dateiVergleichenAction"));
+  QAction *quorexVergleichen = extras->addAction(tr("Mit &Quorex vergleichen ..."), this,
+                                                 &CQuorexDlg::CompareWithConsole);
+  quorexVergleichen->setObjectName(QStringLiteral("quorexVergleichenAction"));
+  extras->addSeparator();
+  QAction *pruefen = extras->addAction(tr("Nach dem Senden &prüfen"));
+  pruefen->setObjectName(QStringLiteral("pruefenAction"));
+  pruefen->setCheckable(true);
+  verifyAfterWrite_ = QSettings().value(QLatin1String(kVerifyAfterWriteKey), false).toBool();
+  pruefen->setChecked(verifyAfterWrite_);
+  connect(pruefen, &QAction::toggled, this, &CQuorexDlg::SetVerifyAfterWrite);
+
+  connect(extras, &QMenu::aboutToShow, this, [this, extras, quorexVergleichen] {
+    const bool idle = !session_.IsBusy();
+    for (QAction *action : extras->actions()) action->setEnabled(idle);
+    // Like "Senden": a console is compared with sensible settings only.
+    quorexVergleichen->setEnabled(idle && ui_->sendenButton->isEnabled());
+  });
 }
 
 void CQuorexDlg::BuildTree() {
@@ -364,28 +410,55 @@ void CQuorexDlg::GiveBack(const ButtonStates &before) {
 void CQuorexDlg::ConnectSession() {
   connect(&session_, &ConsoleSession::Progress, this, &CQuorexDlg::StepProgress);
   connect(&session_, &ConsoleSession::ReadCompleted, this, [this](const ConsoleRead &read) {
+    // Any whole read, a comparison's too, shows the port works.
+    Preferences().SetLastPort(portName_);
+    if (pressed_ == Pressed::Vergleichen || pressed_ == Pressed::Pruefen) {
+      checkTexts_ = read.texts;
+      return;
+    }
     if (!register_.SetAllTexts(read.texts)) return;
     register_.SetVersionText(read.versionText);
     register_.SetModified(true);
     register_.SetVersion107(read.version107);
-    Preferences().SetLastPort(portName_);
   });
   connect(&session_, &ConsoleSession::ResetSent, this, &CQuorexDlg::StartProgress);
   connect(&session_, &ConsoleSession::Released, this, [this] {
     if (session_.Current() == ConsoleSession::Operation::Write)
       Preferences().SetLastPort(portName_);
+    if (pressed_ == Pressed::Vergleichen || pressed_ == Pressed::Pruefen) {
+      GiveBack(before_);
+      return;
+    }
+    // The check follows the write; a press meanwhile would cut it off.
+    if (pressed_ == Pressed::Senden && verifyThisWrite_) return;
     SetTransferButtons(true);
     if (pressed_ != Pressed::Senden) ui_->configTree->setEnabled(true);
   });
   connect(&session_, &ConsoleSession::Failed, this,
           [this](const QString &message, const QString &detail) {
-            ShowMessage(this, message, tr("Fehler"), QMessageBox::Critical, QMessageBox::Ok,
-                        detail);
+            if (pressed_ == Pressed::Pruefen)
+              ComplainCheckFailed(message, detail);
+            else
+              ShowMessage(this, message, tr("Fehler"), QMessageBox::Critical, QMessageBox::Ok,
+                          detail);
             if (pressed_ == Pressed::Senden)
               SetTransferButtons(true);
             else
               GiveBack(before_);
           });
+  // Results are shown once the session has wholly ended, from a queued call, so no message
+  // box runs inside the session's signal; they take what they show with them.
+  connect(&session_, &ConsoleSession::Finished, this, [this] {
+    if (pressed_ == Pressed::Senden && verifyThisWrite_) {
+      QMetaObject::invokeMethod(
+          this, [this] { StartCheckRead(Pressed::Pruefen); }, Qt::QueuedConnection);
+    } else if (pressed_ == Pressed::Vergleichen || pressed_ == Pressed::Pruefen) {
+      QMetaObject::invokeMethod(
+          this,
+          [this, purpose = pressed_, texts = checkTexts_] { ShowCheckResult(purpose, texts); },
+          Qt::QueuedConnection);
+    }
+  });
 }
 
 void CQuorexDlg::OnSenden() {
@@ -394,6 +467,9 @@ void CQuorexDlg::OnSenden() {
   session_.Abort();
   SetTransferButtons(false);
   pressed_ = Pressed::Senden;
+  // The check compares with what went out, whatever the program holds by then.
+  verifyThisWrite_ = verifyAfterWrite_;
+  writtenTexts_ = register_.AllTexts();
   if (!session_.StartWrite(portName_, register_.AllTexts())) {
     ComplainPortFailed(session_.PortError());
     SetTransferButtons(true);
@@ -596,4 +672,161 @@ void CQuorexDlg::dropEvent(QDropEvent *event) {
   // hold it up.
   QMetaObject::invokeMethod(
       this, [this, path] { OpenKnownFile(path); }, Qt::QueuedConnection);
+}
+
+void CQuorexDlg::SetVerifyAfterWrite(bool verify) {
+  verifyAfterWrite_ = verify;
+  QSettings().setValue(QLatin1String(kVerifyAfterWriteKey), verify);
+}
+
+// The version text only once a console has given one; before that the image holds a hint for
+// the version box, which is no version.
+QString CQuorexDlg::ReportHtml() const {
+  SettingsReport::Input input = SettingsReport::FromImage(register_, QDateTime::currentDateTime());
+  if (input.versionText == Register::kVersionHint) input.versionText.clear();
+  return SettingsReport(input).Html();
+}
+
+void CQuorexDlg::SaveReport() {
+  if (IsTransferRunning()) return;
+  QString filter;
+  const QString path = DialogSeam::Instance().AskReportFileName(this, &filter);
+  if (path.isEmpty()) return;
+  // A typed ending wins over the file type shown in the dialog.
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  const bool html = suffix == QLatin1String("html") || suffix == QLatin1String("htm") ||
+                    (suffix != QLatin1String("pdf") && filter == DialogSeam::ReportHtmlFilter());
+  QString error;
+  if (html) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(ReportHtml().toUtf8()) < 0 ||
+        !file.commit())
+      error = tr("Der Bericht konnte nicht in \"%1\" gespeichert werden:\n%2")
+                  .arg(QDir::toNativeSeparators(path), file.errorString());
+  } else {
+    ReportPdf::Write(ReportHtml(), path, SettingsReport::Title(), &error);
+  }
+  if (!error.isEmpty())
+    ShowMessage(this, error, tr("Fehler"), QMessageBox::Critical, QMessageBox::Ok);
+}
+
+void CQuorexDlg::PrintReport() {
+  if (IsTransferRunning()) return;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(SettingsReport::Title());
+  // QTextDocument::print() keeps 2 cm margins of its own inside the printable area.
+  printer.setPageMargins(QMarginsF(), QPageLayout::Millimeter);
+  if (!DialogSeam::Instance().AskPrinter(this, printer)) return;
+  QTextDocument document;
+  document.setHtml(ReportHtml());
+  document.print(&printer);
+  if (printer.printerState() == QPrinter::Error)
+    ShowMessage(this, tr("Der Bericht konnte nicht gedruckt werden."), tr("Fehler"),
+                QMessageBox::Critical, QMessageBox::Ok);
+}
+
+void CQuorexDlg::CompareWithFile() {
+  if (IsTransferRunning()) return;
+  const QString path = DialogSeam::Instance().AskOpenFileName(this);
+  if (path.isEmpty()) return;
+  Register file;
+  QString error;
+  if (!file.LoadFromFile(path, &error)) {
+    ShowMessage(this, error, tr("Fehler"), QMessageBox::Critical, QMessageBox::Ok);
+    return;
+  }
+  ShowComparison(register_.AllTexts(), file.AllTexts(), tr("Vergleich mit Datei"),
+                 tr("Einstellungen, die sich im Programm und in der Datei %1 unterscheiden:")
+                     .arg(QDir::toNativeSeparators(path)),
+                 tr("Im Programm"), tr("In der Datei"));
+}
+
+void CQuorexDlg::CompareWithConsole() {
+  if (IsTransferRunning() || !ui_->sendenButton->isEnabled()) return;
+  RememberFocus();
+  PullPortName();
+  StartCheckRead(Pressed::Vergleichen);
+}
+
+// Buttons and tree as during "Lesen": nothing may start on the console or change the
+// registers being compared until the read has ended.
+bool CQuorexDlg::StartCheckRead(Pressed purpose) {
+  checkTexts_.clear();
+  pressed_ = purpose;
+  // A check gives back what the write it follows would have given back.
+  before_ = purpose == Pressed::Pruefen ? ButtonStates{true, true, ui_->configTree->isEnabled()}
+                                        : CurrentButtons();
+  SetTransferButtons(false);
+  if (!session_.StartRead(portName_)) {
+    if (purpose == Pressed::Pruefen)
+      ComplainCheckFailed(ConsoleSession::OpenFailedText(), session_.PortError());
+    else
+      ComplainPortFailed(session_.PortError());
+    GiveBack(before_);
+    return false;
+  }
+  ui_->configTree->setEnabled(false);
+  StartProgress();
+  return true;
+}
+
+// The write itself went through; only its check did not.
+void CQuorexDlg::ComplainCheckFailed(const QString &message, const QString &detail) {
+  ShowMessage(this,
+              tr("Die Register wurden gesendet, konnten zur Prüfung aber nicht aus dem Quorex "
+                 "zurückgelesen werden.") +
+                  QStringLiteral("\n\n") + message,
+              tr("Prüfung nach dem Senden"), QMessageBox::Warning, QMessageBox::Ok, detail);
+}
+
+void CQuorexDlg::ShowCheckResult(Pressed purpose, const QStringList &texts) {
+  if (purpose == Pressed::Vergleichen) {
+    ShowComparison(register_.AllTexts(), texts, tr("Vergleich mit Quorex"),
+                   tr("Einstellungen, die sich im Programm und im Quorex am Port %1 "
+                      "unterscheiden:")
+                       .arg(portName_),
+                   tr("Im Programm"), tr("Im Quorex"));
+    return;
+  }
+  // Passed only when every character came back as sent; the list names the settings.
+  if (texts == writtenTexts_) {
+    ShowMessage(this, tr("Alle 200 Register wurden geschrieben und geprüft."),
+                tr("Prüfung nach dem Senden"), QMessageBox::Information, QMessageBox::Ok);
+    return;
+  }
+  ShowDifferences(SettingsCatalog().Compare(writtenTexts_, texts),
+                  tr("Prüfung nach dem Senden fehlgeschlagen"),
+                  tr("Der Quorex am Port %1 hat nach dem Senden nicht alle Einstellungen "
+                     "übernommen. Bitte senden Sie die Einstellungen erneut.")
+                      .arg(portName_),
+                  tr("Gesendet"), tr("Im Quorex"));
+}
+
+void CQuorexDlg::ShowComparison(const QStringList &program, const QStringList &other,
+                                const QString &title, const QString &summary,
+                                const QString &programColumn, const QString &otherColumn) {
+  const auto differences = SettingsCatalog().Compare(program, other);
+  if (differences.empty()) {
+    ShowMessage(this, tr("Keine Unterschiede."), title, QMessageBox::Information,
+                QMessageBox::Ok);
+    return;
+  }
+  ShowDifferences(differences, title, summary, programColumn, otherColumn);
+}
+
+// Not modal: the technician can keep the list open beside the pages while putting things
+// right. A new comparison replaces the old list.
+void CQuorexDlg::ShowDifferences(const std::vector<SettingsCatalog::Difference> &differences,
+                                 const QString &title, const QString &summary,
+                                 const QString &programColumn, const QString &otherColumn) {
+  if (compareDialog_) compareDialog_->close();
+  auto *dialog = new CompareDialog(differences, programColumn, otherColumn, summary, this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->setWindowTitle(title);
+  KeepTitleVisible(*dialog);
+  compareDialog_ = dialog;
+  dialog->show();
+  // The list takes the keyboard at once: arrows, Ctrl+C and Escape work without a click.
+  dialog->raise();
+  dialog->activateWindow();
 }

@@ -2,15 +2,19 @@
 
 #include "ConsoleSession.h"
 #include "Register.h"
+#include "SettingsCatalog.h"
 #include "Timing.h"
 
 #include <QDialog>
 #include <QPointer>
 #include <QPushButton>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
+#include <vector>
 
+class CompareDialog;
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -21,7 +25,8 @@ class CQuorexDlg;
 }
 
 // The program's one window: port choice, the four console buttons, progress bar, the tree of
-// configuration pages and the "&Datei" menu. It owns the register image for the whole run.
+// configuration pages, the "&Datei" menu and the "&Extras" menu (settings report, comparisons,
+// check after writing). It owns the register image for the whole run.
 class CQuorexDlg : public QDialog {
   Q_OBJECT
 
@@ -42,7 +47,9 @@ class CQuorexDlg : public QDialog {
   // True while a transfer or a factory reset still holds the console.
   bool IsTransferRunning() const;
   // True from the press of "Lesen" (or a confirmed factory reset) until that read has ended:
-  // the registers are about to be replaced, so no page and no file may change them.
+  // the registers are about to be replaced, so no page and no file may change them. A read for
+  // a comparison or the check after writing counts too: it is compared with the registers as
+  // they are.
   bool IsReadPending() const;
 
   // The file commands of the "&Datei" menu. Each answers whether it went through.
@@ -77,6 +84,7 @@ class CQuorexDlg : public QDialog {
 
  private:
   void BuildMenu();
+  void BuildExtrasMenu();
   void BuildTree();
   void AddAboutToWindowMenu();
   void ListPortsOnce();
@@ -94,6 +102,11 @@ class CQuorexDlg : public QDialog {
   void OnSenden();
   void OnLesen();
   void OnWerkeinstellungen();
+  void SaveReport();
+  void PrintReport();
+  void CompareWithFile();
+  void CompareWithConsole();
+  void SetVerifyAfterWrite(bool verify);
 
   // What a failed read or factory reset gives back: "Lesen" and "Werkeinstellungen" always;
   // "Senden", "Version des Quorex" and the tree only if set here.
@@ -102,7 +115,8 @@ class CQuorexDlg : public QDialog {
     bool version = false;
     bool tree = false;
   };
-  enum class Pressed { None, Senden, Lesen, Werkeinstellungen };
+  // Vergleichen and Pruefen read the console into checkTexts_, never into the image.
+  enum class Pressed { None, Senden, Lesen, Werkeinstellungen, Vergleichen, Pruefen };
   ButtonStates CurrentButtons() const;
   void GiveBack(const ButtonStates &before);
   void ConnectSession();
@@ -116,6 +130,17 @@ class CQuorexDlg : public QDialog {
   bool SaveChangesFirst();
   bool SaveTo(const QString &path);
   void EndProgram();
+  QString ReportHtml() const;
+  bool StartCheckRead(Pressed purpose);
+  void ShowCheckResult(Pressed purpose, const QStringList &texts);
+  void ComplainCheckFailed(const QString &message, const QString &detail);
+  // "Keine Unterschiede." when the two sets are equal, else the compare dialog.
+  void ShowComparison(const QStringList &program, const QStringList &other, const QString &title,
+                      const QString &summary, const QString &programColumn,
+                      const QString &otherColumn);
+  void ShowDifferences(const std::vector<SettingsCatalog::Difference> &differences,
+                       const QString &title, const QString &summary,
+                       const QString &programColumn, const QString &otherColumn);
 
   Register register_;
   std::unique_ptr<Ui::CQuorexDlg> ui_;
@@ -131,4 +156,12 @@ class CQuorexDlg : public QDialog {
   Pressed pressed_ = Pressed::None;
   ButtonStates before_;
   QPointer<QPushButton> focusBeforeTransfer_;
+
+  // Read back what a write has sent, and compare.
+  bool verifyAfterWrite_ = false;
+  bool verifyThisWrite_ = false;
+  QStringList writtenTexts_;
+  // What a read for a comparison or a check brought; the image stays as it was.
+  QStringList checkTexts_;
+  QPointer<CompareDialog> compareDialog_;
 };

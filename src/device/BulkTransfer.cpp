@@ -135,9 +135,8 @@ void BulkTransfer::Abort() {
 }
 
 void BulkTransfer::Fail(const QString &reason) {
-  const QString message = DescribeFailure(reason);
   Abort();
-  emit Failed(message);
+  emit Failed(DescribeFailure(reason));
 }
 
 void BulkTransfer::Finish() {

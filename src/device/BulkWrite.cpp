@@ -1,5 +1,6 @@
 #include "BulkWrite.h"
 
+#include "ConsoleSession.h"
 #include "Protocol.h"
 #include "Register.h"
 
@@ -24,6 +25,9 @@ BulkWrite::BulkWrite(SerialPort &port, const QStringList &texts, const Timing &t
 }
 
 void BulkWrite::StopTimers() {
+  // Whatever ends the write, the count stops where the line stopped.
+  if (!stopped_) sentAtStop_ = RegistersSent();
+  stopped_ = true;
   wireTimer_.stop();
   progressTimer_.stop();
   releaseTimer_.stop();
@@ -113,6 +117,7 @@ void BulkWrite::Release() {
 }
 
 int BulkWrite::RegistersSent() const {
+  if (stopped_) return sentAtStop_;
   if (allOut_) return Register::kRegisterCount;
   if (!sending_) return 0;
   const double commandMs = Time().WireMs(kWriteCommandLength);
@@ -131,10 +136,5 @@ QString BulkWrite::DescribeFailure(const QString &reason) const {
         .arg(Register::kRegisterCount);
   const int sent = RegistersSent();
   if (sent == 0) return reason;
-  return reason + QStringLiteral("\n\n") +
-         tr("Die Übertragung zum Quorex wurde abgebrochen, nachdem %1 von %2 Registern "
-            "gesendet waren. Der Quorex enthält jetzt teils alte, teils neue Einstellungen. "
-            "Bitte senden Sie die Einstellungen erneut.")
-             .arg(sent)
-             .arg(Register::kRegisterCount);
+  return reason + QStringLiteral("\n\n") + ConsoleSession::BrokenOffText(sent);
 }

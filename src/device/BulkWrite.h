@@ -20,7 +20,7 @@ class BulkWrite : public BulkTransfer {
   // and whose line time has passed.
   int RegistersSent() const;
   // True from the first write command until every byte of the write has left the line.
-  bool IsOnTheLine() const { return sending_ && !allOut_; }
+  bool IsOnTheLine() const { return sending_ && !allOut_ && !stopped_; }
 
  signals:
   void Released();
@@ -49,6 +49,8 @@ class BulkWrite : public BulkTransfer {
   int stepped_ = 0;
   long long handed_ = 0;  // bytes the driver has taken
   bool sending_ = false;
+  bool stopped_ = false;
+  int sentAtStop_ = 0;
   bool allOut_ = false;
   bool endMarkSeen_ = false;
   bool sessionClosed_ = false;

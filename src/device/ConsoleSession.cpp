@@ -3,6 +3,7 @@
 #include "BulkRead.h"
 #include "BulkWrite.h"
 #include "Protocol.h"
+#include "Register.h"
 
 #include <QCoreApplication>
 #include <QSerialPort>
@@ -39,6 +40,16 @@ QString ConsoleSession::OpenFailedText() {
                                      "Bitte stellen Sie sicher dass das Gerät am gewählten Port\n"
                                      "angeschlossen ist und keine andere Anwendung den Port\n"
                                      "benutzt.");
+}
+
+QString ConsoleSession::BrokenOffText(int sent) {
+  return QCoreApplication::translate(
+             "ConsoleSession",
+             "Die Übertragung zum Quorex wurde abgebrochen, nachdem %1 von %2 Registern "
+             "gesendet waren. Der Quorex enthält jetzt teils alte, teils neue Einstellungen. "
+             "Bitte senden Sie die Einstellungen erneut.")
+      .arg(sent)
+      .arg(Register::kRegisterCount);
 }
 
 bool ConsoleSession::IsOnTheLine() const {

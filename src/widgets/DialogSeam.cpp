@@ -9,12 +9,16 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QSpacerItem>
 
 namespace {
 
 const char kFilter[] = QT_TRANSLATE_NOOP("DialogSeam", "Register Quorex (*.rquorex)");
 const char kSuffix[] = "rquorex";
+const char kPdfFilter[] = QT_TRANSLATE_NOOP("DialogSeam", "PDF-Dokument (*.pdf)");
+const char kHtmlFilter[] = QT_TRANSLATE_NOOP("DialogSeam", "HTML-Datei (*.html)");
 // Wider lines are wrapped after all, so a box never outgrows a small screen.
 constexpr int kMaxLineWidth = 900;
 
@@ -80,6 +84,24 @@ QString AskFileName(QWidget *owner, QFileDialog::AcceptMode mode) {
   return chosen;
 }
 
+QString AskReportName(QWidget *owner, QString *selectedFilter) {
+  QFileDialog dialog(owner);
+  dialog.setOptions(DialogOptions());
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setWindowTitle(Tr("Einstellungsbericht speichern"));
+  dialog.setNameFilters({Tr(kPdfFilter), Tr(kHtmlFilter)});
+  dialog.setDefaultSuffix(QStringLiteral("pdf"));
+  // A name typed without an ending gets the one of the file type shown.
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &filter) {
+    dialog.setDefaultSuffix(filter == Tr(kHtmlFilter) ? QStringLiteral("html")
+                                                      : QStringLiteral("pdf"));
+  });
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  if (selectedFilter) *selectedFilter = dialog.selectedNameFilter();
+  return dialog.selectedFiles().constFirst();
+}
+
 class RealDialogs final : public DialogSeam {
  public:
   QMessageBox::StandardButton ShowMessage(QWidget *owner, const QString &text,
@@ -96,6 +118,14 @@ class RealDialogs final : public DialogSeam {
   }
   QString AskSaveFileName(QWidget *owner) override {
     return AskFileName(owner, QFileDialog::AcceptSave);
+  }
+  QString AskReportFileName(QWidget *owner, QString *selectedFilter) override {
+    return AskReportName(owner, selectedFilter);
+  }
+  bool AskPrinter(QWidget *owner, QPrinter &printer) override {
+    QPrintDialog dialog(&printer, owner);
+    dialog.setWindowTitle(Tr("Einstellungsbericht drucken"));
+    return dialog.exec() == QDialog::Accepted;
   }
 };
 
@@ -128,6 +158,10 @@ std::unique_ptr<QMessageBox> BuildMessageBox(QWidget *owner, const QString &text
   if (defaultButton != QMessageBox::NoButton) box->setDefaultButton(defaultButton);
   return box;
 }
+
+QString DialogSeam::ReportPdfFilter() { return Tr(kPdfFilter); }
+
+QString DialogSeam::ReportHtmlFilter() { return Tr(kHtmlFilter); }
 
 QMessageBox::StandardButton ShowMessage(QWidget *owner, const QString &text,
                                         const QString &caption, QMessageBox::Icon icon,

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class QPrinter;
 class QWidget;
 
 // Every message box and file dialog of the program goes through here, so that tests can
@@ -25,6 +26,14 @@ class DialogSeam {
   // Full path of the chosen register file, or empty when the technician cancelled.
   virtual QString AskOpenFileName(QWidget *owner) = 0;
   virtual QString AskSaveFileName(QWidget *owner) = 0;
+  // Where to save the settings report: full path, or empty when cancelled. *selectedFilter
+  // is set to the file type chosen, ReportPdfFilter() or ReportHtmlFilter().
+  virtual QString AskReportFileName(QWidget *owner, QString *selectedFilter) = 0;
+  // The print dialog for `printer`; answers whether the technician chose to print.
+  virtual bool AskPrinter(QWidget *owner, QPrinter &printer) = 0;
+
+  static QString ReportPdfFilter();
+  static QString ReportHtmlFilter();
 
   static DialogSeam &Instance();
   // Installs a stand-in (not owned); nullptr brings back the real dialogs.

@@ -1,5 +1,7 @@
 #include "ScriptedDialogs.h"
 
+#include <QPrinter>
+
 QMessageBox::StandardButton ScriptedDialogs::ShowMessage(QWidget *, const QString &text,
                                                          const QString &caption,
                                                          QMessageBox::Icon icon,
@@ -22,4 +24,20 @@ QString ScriptedDialogs::AskOpenFileName(QWidget *) {
 QString ScriptedDialogs::AskSaveFileName(QWidget *) {
   ++saveDialogs;
   return saveNames.isEmpty() ? QString() : saveNames.takeFirst();
+}
+
+QString ScriptedDialogs::AskReportFileName(QWidget *, QString *selectedFilter) {
+  ++reportDialogs;
+  const QString filter = reportFilters.isEmpty() ? QString() : reportFilters.takeFirst();
+  if (selectedFilter) *selectedFilter = filter;
+  return reportNames.isEmpty() ? QString() : reportNames.takeFirst();
+}
+
+bool ScriptedDialogs::AskPrinter(QWidget *, QPrinter &printer) {
+  ++printDialogs;
+  const QString file = printFiles.isEmpty() ? QString() : printFiles.takeFirst();
+  if (file.isEmpty()) return false;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(file);
+  return true;
 }

@@ -29,6 +29,9 @@ class ScriptedDialogs : public DialogSeam {
                                           QMessageBox::StandardButton defaultButton) override;
   QString AskOpenFileName(QWidget *owner) override;
   QString AskSaveFileName(QWidget *owner) override;
+  QString AskReportFileName(QWidget *owner, QString *selectedFilter) override;
+  // Prints into the PDF file named next in printFiles, as "Drucken" to a file would.
+  bool AskPrinter(QWidget *owner, QPrinter &printer) override;
 
   // Answers for the next boxes, in order; when none is left a box answers as a technician
   // pressing Enter would: its default button, or else its first one (OK, Yes).
@@ -36,10 +39,17 @@ class ScriptedDialogs : public DialogSeam {
   // File names for the next file dialogs; an empty name (or none left) means cancelled.
   QStringList openNames;
   QStringList saveNames;
+  // The settings report: file names and, beside each, the file type chosen in the dialog.
+  QStringList reportNames;
+  QStringList reportFilters;
+  // PDF files the next print dialogs print into; an empty name (or none left) cancels.
+  QStringList printFiles;
 
   QList<Shown> shown;
   int openDialogs = 0;
   int saveDialogs = 0;
+  int reportDialogs = 0;
+  int printDialogs = 0;
 
   const Shown &Last() const { return shown.constLast(); }
 };

@@ -133,7 +133,7 @@ bool SimulatedConsole::Start() {
   const QByteArray path(name);
   // Our own slave descriptor keeps the line up between the program's opens; without it, the
   // master reads EIO (and polls as readable for ever) whenever the program has closed the port.
-  const int slave = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+  const int slave = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (slave < 0) {
     errorString_ = SystemError("open slave");
     ::close(master);
@@ -152,6 +152,9 @@ bool SimulatedConsole::Start() {
     ::tcsetattr(master, TCSANOW, &tio);
   }
   ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
+  // A program started from this process (a test runs quorex-cli as one) must not inherit
+  // either end of the line: its copy would keep a hung-up line alive.
+  ::fcntl(master, F_SETFD, ::fcntl(master, F_GETFD) | FD_CLOEXEC);
 
   masterFd_ = master;
   slaveFd_ = slave;

@@ -1,0 +1,258 @@
+#include "CliApp.h"
+
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <cstdio>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Command = Invocation::Command;
+using Format = Invocation::Format;
+
+// What each command takes. The options not listed for a command are refused with it, so a
+// mistyped line never does something other than what was meant.
+enum Takes : unsigned {
+  kNothing = 0,
+  kPort = 1,    // talks to a console: --port required, --quiet allowed
+  kOutput = 2,  // -o
+  kVerify = 4,  // --verify
+  kYes = 8,     // --yes
+};
+
+struct CommandSpec {
+  const char *name;
+  Command command;
+  const char *synopsis;
+  const char *description;
+  int files;
+  unsigned takes;
+  std::vector<Format> formats;  // --format values allowed, the first is the default
+};
+
+const std::vector<CommandSpec> &Specs() {
+  const std::vector<Format> noFormat;
+  const std::vector<Format> textJson = {Format::Text, Format::Json};
+  const std::vector<Format> anyFormat = {Format::Text, Format::Json, Format::Html, Format::Pdf};
+  static const std::vector<CommandSpec> specs = {
+      {"read", Command::Read, QT_TRANSLATE_NOOP("CliApp", "read --port PORT -o DATEI"),
+       QT_TRANSLATE_NOOP("CliApp", "Liest alle 200 Register in eine Registerdatei."), 0,
+       kPort | kOutput, noFormat},
+      {"write", Command::Write,
+       QT_TRANSLATE_NOOP("CliApp", "write --port PORT DATEI [--verify] [--format text|json]"),
+       QT_TRANSLATE_NOOP("CliApp",
+                         "Schreibt die Datei in den Quorex; --verify liest ihn danach zurück."),
+       1, kPort | kVerify, textJson},
+      {"verify", Command::Verify,
+       QT_TRANSLATE_NOOP("CliApp", "verify --port PORT DATEI [--format text|json]"),
+       QT_TRANSLATE_NOOP("CliApp",
+                         "Liest den Quorex und vergleicht ihn mit der Datei; schreibt nichts."),
+       1, kPort, textJson},
+      {"version", Command::Version, QT_TRANSLATE_NOOP("CliApp", "version --port PORT"),
+       QT_TRANSLATE_NOOP("CliApp", "Liest den Quorex und zeigt seine Version."), 0, kPort,
+       noFormat},
+      {"reset", Command::Reset, QT_TRANSLATE_NOOP("CliApp", "reset --port PORT --yes"),
+       QT_TRANSLATE_NOOP("CliApp",
+                         "Setzt den Quorex auf Werkeinstellungen zurück und liest ihn danach."),
+       0, kPort | kYes, noFormat},
+      {"report", Command::Report,
+       QT_TRANSLATE_NOOP("CliApp", "report DATEI [--format text|json|html|pdf] [-o AUSGABE]"),
+       QT_TRANSLATE_NOOP("CliApp", "Zeigt die Einstellungen der Datei in Worten (pdf nur mit -o)."),
+       1, kOutput, anyFormat},
+      {"diff", Command::Diff,
+       QT_TRANSLATE_NOOP("CliApp", "diff DATEI_A DATEI_B [--format text|json]"),
+       QT_TRANSLATE_NOOP("CliApp",
+                         "Zeigt die Einstellungen, in denen sich zwei Dateien unterscheiden."),
+       2, kNothing, textJson},
+      {"ports", Command::Ports, QT_TRANSLATE_NOOP("CliApp", "ports"),
+       QT_TRANSLATE_NOOP("CliApp", "Listet die seriellen Ports, die sich öffnen lassen."), 0,
+       kNothing, noFormat},
+  };
+  return specs;
+}
+
+const CommandSpec *FindSpec(const QString &name) {
+  for (const CommandSpec &spec : Specs())
+    if (name == QLatin1String(spec.name)) return &spec;
+  return nullptr;
+}
+
+QString FormatName(Format format) {
+  switch (format) {
+    case Format::Text:
+      return QStringLiteral("text");
+    case Format::Json:
+      return QStringLiteral("json");
+    case Format::Html:
+      return QStringLiteral("html");
+    case Format::Pdf:
+      return QStringLiteral("pdf");
+  }
+  return QString();
+}
+
+QString Translated(const char *text) { return QCoreApplication::translate("CliApp", text); }
+
+QString Description() {
+  QString text = CliApp::tr(
+      "Liest, schreibt und prüft eine Quorex-Funkbedienkonsole ohne Fenster und zeigt\n"
+      "Registerdateien in Worten, mit denselben Bezeichnungen wie die Konfigurationsseiten.\n"
+      "\nBefehle:\n");
+  for (const CommandSpec &spec : Specs())
+    text += QStringLiteral("  %1\n      %2\n")
+                .arg(Translated(spec.synopsis), Translated(spec.description));
+  text += CliApp::tr(
+      "\nExit-Status: 0 gelungen (keine Unterschiede), 1 Unterschiede gefunden,\n"
+      "2 falscher Aufruf, 3 Port oder Quorex gescheitert, 4 Datei nicht lesbar oder nicht\n"
+      "schreibbar, 130 mit Strg+C abgebrochen.");
+  return text;
+}
+
+}  // namespace
+
+CliApp::CliApp()
+    : helpOption_(parser_.addHelpOption()),
+      versionOption_(parser_.addVersionOption()),
+      portOption_(QStringList{QStringLiteral("p"), QStringLiteral("port")},
+                  tr("Serieller Port des Quorex, z. B. /dev/ttyUSB0 oder COM1."), tr("port")),
+      outputOption_(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                    tr("Datei, in die das Ergebnis geschrieben wird."), tr("datei")),
+      formatOption_(QStringLiteral("format"),
+                    tr("Ausgabeformat: text (Standard), json, html oder pdf."), tr("format")),
+      verifyOption_(QStringLiteral("verify"),
+                    tr("write: liest die Register danach zurück und vergleicht.")),
+      yesOption_(QStringLiteral("yes"), tr("reset: bestätigt das Zurücksetzen.")),
+      quietOption_(QStringList{QStringLiteral("q"), QStringLiteral("quiet")},
+                   tr("Keine Fortschrittsanzeige und keine Erfolgsmeldung.")) {
+  parser_.setApplicationDescription(Description());
+  parser_.addOptions(
+      {portOption_, outputOption_, formatOption_, verifyOption_, yesOption_, quietOption_});
+  parser_.addPositionalArgument(tr("befehl"),
+                                tr("read, write, verify, version, reset, report, "
+                                   "diff oder ports, siehe oben."),
+                                tr("befehl [dateien]"));
+}
+
+QString CliApp::UsageText() {
+  QString text;
+  for (const CommandSpec &spec : Specs()) {
+    text += text.isEmpty() ? tr("Aufruf: ") : QString(tr("Aufruf: ").size(), QLatin1Char(' '));
+    text += QStringLiteral("quorex-cli %1\n").arg(Translated(spec.synopsis));
+  }
+  return text + tr("Mehr dazu: quorex-cli --help") + QLatin1Char('\n');
+}
+
+void CliApp::InstallGermanTranslation(QCoreApplication &app) {
+  const QLocale german(QLocale::German, QLocale::Germany);
+  QLocale::setDefault(german);
+  auto *translator = new QTranslator(&app);
+  if (translator->load(german, QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(translator);
+  else
+    delete translator;
+}
+
+std::optional<int> CliApp::Parse(const QStringList &arguments, Invocation *invocation) {
+  errorText_.clear();
+  const bool parsed = parser_.parse(arguments);
+  // Asked for help or the version, the answer is that, whatever else is on the line.
+  if (parser_.isSet(helpOption_) || parser_.isSet(QStringLiteral("help-all"))) {
+    std::fputs(HelpText().toUtf8().constData(), stdout);
+    return 0;
+  }
+  if (parser_.isSet(versionOption_)) {
+    std::printf("%s %s\n", qUtf8Printable(QCoreApplication::applicationName()),
+                qUtf8Printable(QCoreApplication::applicationVersion()));
+    return 0;
+  }
+  if (!parsed) errorText_ = parser_.errorText();
+  if (!parsed || !Check(invocation)) {
+    std::fprintf(stderr, "quorex-cli: %s\n%s", qUtf8Printable(errorText_),
+                 qUtf8Printable(UsageText()));
+    return 2;
+  }
+  return std::nullopt;
+}
+
+bool CliApp::Fail(const QString &text) {
+  errorText_ = text;
+  return false;
+}
+
+bool CliApp::Check(Invocation *invocation) {
+  QStringList words = parser_.positionalArguments();
+  if (words.isEmpty()) return Fail(tr("Bitte geben Sie einen Befehl an."));
+  const QString name = words.takeFirst();
+  const CommandSpec *spec = FindSpec(name);
+  if (!spec) return Fail(tr("Unbekannter Befehl \"%1\".").arg(name));
+
+  const bool port = spec->takes & kPort;
+  const std::pair<const QCommandLineOption &, bool> allowed[] = {
+      {portOption_, port},
+      {quietOption_, port},
+      {outputOption_, (spec->takes & kOutput) != 0},
+      {verifyOption_, (spec->takes & kVerify) != 0},
+      {yesOption_, (spec->takes & kYes) != 0},
+      {formatOption_, !spec->formats.empty()}};
+  for (const auto &[option, allow] : allowed)
+    if (!allow && parser_.isSet(option))
+      return Fail(tr("Die Option --%1 gilt nicht für den Befehl %2.")
+                      .arg(option.names().constLast(), name));
+
+  Invocation checked;
+  checked.command = spec->command;
+  checked.port = parser_.value(portOption_);
+  checked.output = parser_.value(outputOption_);
+  checked.verify = parser_.isSet(verifyOption_);
+  checked.yes = parser_.isSet(yesOption_);
+  checked.quiet = parser_.isSet(quietOption_);
+
+  if (port && checked.port.isEmpty())
+    return Fail(parser_.isSet(portOption_) ? tr("Der Name des Ports ist leer.")
+                                           : tr("Der Befehl %1 braucht --port.").arg(name));
+  if (parser_.isSet(outputOption_) && checked.output.isEmpty())
+    return Fail(tr("Der Name der Ausgabedatei ist leer."));
+  if (checked.command == Command::Read && checked.output.isEmpty())
+    return Fail(tr("Der Befehl read braucht -o mit dem Namen der Registerdatei."));
+
+  if (words.size() < spec->files)
+    return Fail(spec->files == 1
+                    ? tr("Dem Befehl %1 fehlt der Name der Registerdatei.").arg(name)
+                    : tr("Dem Befehl %1 fehlen die Namen zweier Registerdateien.").arg(name));
+  if (words.size() > spec->files)
+    return Fail(tr("Zu viele Argumente für den Befehl %1: %2")
+                    .arg(name, words.mid(spec->files).join(QLatin1Char(' '))));
+  for (const QString &file : words)
+    if (file.isEmpty()) return Fail(tr("Der Name der Registerdatei ist leer."));
+  checked.files = words;
+
+  if (!spec->formats.empty()) {
+    checked.format = spec->formats.front();
+    if (parser_.isSet(formatOption_)) {
+      const QString value = parser_.value(formatOption_);
+      QStringList names;
+      bool known = false;
+      for (Format format : spec->formats) {
+        names << FormatName(format);
+        if (value == FormatName(format)) {
+          checked.format = format;
+          known = true;
+        }
+      }
+      if (!known)
+        return Fail(tr("Das Format \"%1\" gibt es für den Befehl %2 nicht; möglich: %3.")
+                        .arg(value, name, names.join(QStringLiteral(", "))));
+    }
+  }
+  if (checked.command == Command::Write && parser_.isSet(formatOption_) && !checked.verify)
+    return Fail(tr("Die Option --format gilt für write nur zusammen mit --verify."));
+  if (checked.format == Format::Pdf && checked.output.isEmpty())
+    return Fail(tr("Für --format pdf geben Sie bitte mit -o die Ausgabedatei an."));
+
+  *invocation = checked;
+  return true;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "Invocation.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// quorex-cli's command line: a command word, its register files and the options it takes.
+// Judging it needs no console and no window system, so help, version and usage errors are
+// answered before the application object a command needs is made.
+class CliApp {
+  Q_DECLARE_TR_FUNCTIONS(CliApp)
+
+ public:
+  CliApp();
+
+  // `arguments` as QCoreApplication::arguments() gives them, the program first. Answers the
+  // exit status when the program ends here: 0 after printing the help or the version, 2 after
+  // printing what is wrong and a short usage. Otherwise answers nothing and fills *invocation.
+  std::optional<int> Parse(const QStringList &arguments, Invocation *invocation);
+
+  QString HelpText() const { return parser_.helpText(); }
+  // One line per command, as in the manual page.
+  static QString UsageText();
+
+  // The window's language for Qt's own texts (the parser's complaints), as the window has it.
+  static void InstallGermanTranslation(QCoreApplication &app);
+
+ private:
+  // True when the words and options make a complete command; else errorText_ says why.
+  bool Check(Invocation *invocation);
+  // Keeps the reason and answers false.
+  bool Fail(const QString &text);
+
+  QCommandLineParser parser_;
+  QCommandLineOption helpOption_;
+  QCommandLineOption versionOption_;
+  QCommandLineOption portOption_;
+  QCommandLineOption outputOption_;
+  QCommandLineOption formatOption_;
+  QCommandLineOption verifyOption_;
+  QCommandLineOption yesOption_;
+  QCommandLineOption quietOption_;
+  QString errorText_;
+};

@@ -1,0 +1,263 @@
+#include "Commands.h"
+
+#include "DifferenceList.h"
+#include "Register.h"
+#include "RegisterFile.h"
+#include "ReportPdf.h"
+#include "SerialPort.h"
+#include "SettingsReport.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cstdio>
+
+using namespace ExitStatus;
+using Command = Invocation::Command;
+using Format = Invocation::Format;
+
+Commands::Commands(const Invocation &invocation)
+    : invocation_(invocation), progress_(!invocation.quiet && ProgressBar::StderrIsTerminal()) {
+  QObject::connect(&session_, &ConsoleSession::Progress, &session_,
+                   [this](int done) { progress_.Show(done); });
+  QObject::connect(&session_, &ConsoleSession::ResetSent, &session_, [this] {
+    resetSent_ = true;
+    progress_.Note(tr("Werkeinstellungen gesendet; der Quorex setzt sich zurück ..."));
+  });
+}
+
+int Commands::Run() {
+  switch (invocation_.command) {
+    case Command::Read:
+      return Read();
+    case Command::Write:
+      return Write();
+    case Command::Verify:
+      return Verify();
+    case Command::Version:
+      return Version();
+    case Command::Reset:
+      return Reset();
+    case Command::Report:
+      return Report();
+    case Command::Diff:
+      return Diff();
+    case Command::Ports:
+      return Ports();
+  }
+  return kUsage;
+}
+
+int Commands::Read() {
+  ConsoleRead read;
+  if (const int status = ReadConsole(&read)) return status;
+  // Only a complete read gets this far: a failed one leaves an existing file as it was.
+  QString error;
+  if (!WriteRegisterFile(invocation_.output, read.texts, &error)) {
+    Say(error);
+    return kFile;
+  }
+  Confirm(tr("gespeichert in: ") + QDir::toNativeSeparators(invocation_.output));
+  return kOk;
+}
+
+int Commands::Write() {
+  const QString file = invocation_.files.constFirst();
+  QStringList texts;
+  // A file that is not a register file never reaches the console.
+  if (!LoadFile(file, &texts)) return kFile;
+  if (!session_.StartWrite(invocation_.port, texts)) return PortFailed();
+  if (const int status = Await()) return status;
+  Confirm(tr("Die Einstellungen wurden zum Quorex gesendet."));
+  if (!invocation_.verify) return kOk;
+  ConsoleRead read;
+  if (const int status = ReadConsole(&read)) return status;
+  return ShowDifferences(texts, read.texts, QDir::toNativeSeparators(file), tr("Quorex"));
+}
+
+int Commands::Verify() {
+  const QString file = invocation_.files.constFirst();
+  QStringList texts;
+  if (!LoadFile(file, &texts)) return kFile;
+  ConsoleRead read;
+  if (const int status = ReadConsole(&read)) return status;
+  return ShowDifferences(texts, read.texts, QDir::toNativeSeparators(file), tr("Quorex"));
+}
+
+int Commands::Version() {
+  ConsoleRead read;
+  if (const int status = ReadConsole(&read)) return status;
+  return Emit(read.versionText.toUtf8() + '\n');
+}
+
+int Commands::Reset() {
+  if (!invocation_.yes) {
+    Say(tr("Gerät auf Werkeinstellungen zurücksetzen? Alle Einstellungen des Quorex gehen dabei "
+           "verloren.\nBitte bestätigen Sie das mit --yes: quorex-cli reset --port %1 --yes")
+            .arg(invocation_.port));
+    return kUsage;
+  }
+  resetSent_ = false;
+  if (!session_.StartReset(invocation_.port)) return PortFailed();
+  if (const int status = Await()) return status;
+  Confirm(tr("Der Quorex wurde auf Werkeinstellungen zurückgesetzt."));
+  return kOk;
+}
+
+int Commands::Report() {
+  const QString file = invocation_.files.constFirst();
+  QStringList texts;
+  if (!LoadFile(file, &texts)) return kFile;
+  // As the window names its register file: the whole path.
+  const SettingsReport report({texts, QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()),
+                               QString(), QDateTime::currentDateTime()});
+  switch (invocation_.format) {
+    case Format::Text:
+      return Emit(report.Text().toUtf8());
+    case Format::Json:
+      return Emit(report.Json());
+    case Format::Html:
+      return Emit(report.Html().toUtf8());
+    case Format::Pdf:
+      break;
+  }
+  QString error;
+  if (!ReportPdf::Write(report.Html(), invocation_.output, SettingsReport::Title(), &error)) {
+    Say(error);
+    return kFile;
+  }
+  Confirm(tr("gespeichert in: ") + QDir::toNativeSeparators(invocation_.output));
+  return kOk;
+}
+
+int Commands::Diff() {
+  const QString fileA = invocation_.files.at(0);
+  const QString fileB = invocation_.files.at(1);
+  QStringList a;
+  QStringList b;
+  if (!LoadFile(fileA, &a) || !LoadFile(fileB, &b)) return kFile;
+  return ShowDifferences(a, b, QDir::toNativeSeparators(fileA), QDir::toNativeSeparators(fileB));
+}
+
+int Commands::Ports() {
+  QByteArray lines;
+  for (const QString &name : SerialPort::ListPorts()) lines += name.toUtf8() + '\n';
+  return Emit(lines);
+}
+
+int Commands::ReadConsole(ConsoleRead *read) {
+  QObject receiver;
+  QObject::connect(&session_, &ConsoleSession::ReadCompleted, &receiver,
+                   [read](const ConsoleRead &answer) { *read = answer; });
+  if (!session_.StartRead(invocation_.port)) return PortFailed();
+  return Await();
+}
+
+int Commands::Await() {
+  interrupt_.Start();
+  QEventLoop loop;
+  int status = kOk;
+  QObject::connect(&session_, &ConsoleSession::Finished, &loop, &QEventLoop::quit);
+  QObject::connect(&session_, &ConsoleSession::Failed, &loop,
+                   [&](const QString &message, const QString &detail) {
+                     Say(detail.isEmpty()
+                             ? message
+                             : message + QLatin1Char('\n') + tr("Details: %1").arg(detail));
+                     status = kConsole;
+                     loop.quit();
+                   });
+  QObject::connect(&interrupt_, &InterruptWatch::Interrupted, &loop, [&] {
+    const ConsoleSession::Operation operation = session_.Current();
+    // Abort counts what had left the line of a write up to this moment.
+    session_.Abort();
+    Say(InterruptedText(operation, session_.RegistersSent()));
+    status = kInterrupted;
+    loop.quit();
+  });
+  loop.exec();
+  return status;
+}
+
+QString Commands::InterruptedText(ConsoleSession::Operation operation, int sent) const {
+  switch (operation) {
+    case ConsoleSession::Operation::Write:
+      // A command cut off in the middle lacks its "\r", and the console stores nothing of it.
+      if (sent == 0)
+        return tr(
+            "Die Übertragung zum Quorex wurde abgebrochen, bevor ein Register gesendet "
+            "war. Der Quorex enthält weiter seine bisherigen Einstellungen.");
+      if (sent < Register::kRegisterCount) return ConsoleSession::BrokenOffText(sent);
+      return tr("Die Übertragung zum Quorex wurde abgebrochen, nachdem alle %1 Register "
+                "gesendet waren; der Quorex hat den Empfang aber nicht mehr bestätigt.\nBitte "
+                "prüfen Sie die Einstellungen mit \"quorex-cli verify\".")
+          .arg(Register::kRegisterCount);
+    case ConsoleSession::Operation::Reset:
+      if (resetSent_)
+        return tr(
+            "Der Quorex wurde auf Werkeinstellungen zurückgesetzt; das Lesen danach "
+            "wurde abgebrochen.");
+      return tr(
+          "Das Zurücksetzen wurde abgebrochen, während der Befehl dazu gesendet wurde. "
+          "Ob der Quorex auf Werkeinstellungen steht, zeigt erst ein erneutes Lesen.");
+    case ConsoleSession::Operation::Read:
+    case ConsoleSession::Operation::None:
+      break;
+  }
+  return tr("Das Lesen des Quorex wurde abgebrochen.");
+}
+
+int Commands::PortFailed() {
+  Say(ConsoleSession::OpenFailedText() + QLatin1Char('\n') +
+      tr("Details: %1").arg(session_.PortError()));
+  return kConsole;
+}
+
+bool Commands::LoadFile(const QString &path, QStringList *texts) {
+  QString error;
+  if (ReadRegisterFile(path, texts, &error)) return true;
+  Say(error);
+  return false;
+}
+
+int Commands::ShowDifferences(const QStringList &a, const QStringList &b, const QString &nameA,
+                              const QString &nameB) {
+  const DifferenceList differences(a, b);
+  const int status =
+      Emit(invocation_.format == Format::Json ? differences.Json()
+                                              : differences.Text(nameA, nameB).toUtf8());
+  if (status != kOk) return status;
+  return differences.IsEqual() ? kOk : kDifferences;
+}
+
+int Commands::Emit(const QByteArray &bytes) {
+  if (invocation_.output.isEmpty()) {
+    // A full disk or a closed pipe behind stdout must not pass for success.
+    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()) ||
+        std::fflush(stdout) != 0) {
+      Say(tr("Die Ausgabe konnte nicht geschrieben werden."));
+      return kFile;
+    }
+    return kOk;
+  }
+  const QString shown = QDir::toNativeSeparators(invocation_.output);
+  QSaveFile file(invocation_.output);
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    Say(tr("Die Datei\n%1\nkonnte nicht gespeichert werden:\n%2").arg(shown, file.errorString()));
+    return kFile;
+  }
+  Confirm(tr("gespeichert in: ") + shown);
+  return kOk;
+}
+
+void Commands::Say(const QString &text) {
+  progress_.Break();
+  std::fprintf(stderr, "%s\n", qUtf8Printable(text));
+  std::fflush(stderr);
+}
+
+void Commands::Confirm(const QString &text) {
+  if (!invocation_.quiet) Say(text);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "ConsoleSession.h"
+#include "InterruptWatch.h"
+#include "Invocation.h"
+#include "ProgressBar.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+
+// The commands of quorex-cli, one function each, run on a checked command line. Each answers
+// the process's exit status (ExitStatus) and has said why on stderr where it is not 0; results
+// go to stdout or the output file.
+//
+// The console is reached only through a ConsoleSession, waited for in an event loop on its
+// signals, so the session runs exactly as it does under the window: same waits, same texts.
+class Commands {
+  Q_DECLARE_TR_FUNCTIONS(Commands)
+
+ public:
+  // Needs a QCoreApplication (a QGuiApplication for the PDF report).
+  explicit Commands(const Invocation &invocation);
+
+  int Run();
+
+  int Read();
+  int Write();
+  int Verify();
+  int Version();
+  int Reset();
+  int Report();
+  int Diff();
+  int Ports();
+
+ private:
+  // Reads the console into *read.
+  int ReadConsole(ConsoleRead *read);
+  // Waits until the running operation has ended: Finished, Failed (said) or Ctrl+C (the
+  // operation aborted, what the console now holds said).
+  int Await();
+  QString InterruptedText(ConsoleSession::Operation operation, int sent) const;
+  int PortFailed();
+  bool LoadFile(const QString &path, QStringList *texts);
+  int ShowDifferences(const QStringList &a, const QStringList &b, const QString &nameA,
+                      const QString &nameB);
+  // To stdout, or into the output file (-o) when one is named.
+  int Emit(const QByteArray &bytes);
+
+  // Messages on stderr; Confirm only without --quiet.
+  void Say(const QString &text);
+  void Confirm(const QString &text);
+
+  const Invocation invocation_;
+  ConsoleSession session_;
+  ProgressBar progress_;
+  InterruptWatch interrupt_;
+  bool resetSent_ = false;
+};

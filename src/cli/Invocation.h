@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What scripts see of quorex-cli's end.
+namespace ExitStatus {
+inline constexpr int kOk = 0;
+// verify, diff and write --verify found settings that differ.
+inline constexpr int kDifferences = 1;
+// The command line was wrong, or reset lacked --yes.
+inline constexpr int kUsage = 2;
+// The port could not be opened, or the console failed the operation.
+inline constexpr int kConsole = 3;
+// A register file could not be read, or an output file not written.
+inline constexpr int kFile = 4;
+// Ctrl+C, as a shell reports a process ended by SIGINT.
+inline constexpr int kInterrupted = 130;
+}  // namespace ExitStatus
+
+// A checked command line: the command has everything it needs and nothing it does not take.
+struct Invocation {
+  enum class Command { Read, Write, Verify, Version, Reset, Report, Diff, Ports };
+  enum class Format { Text, Json, Html, Pdf };
+
+  Command command = Command::Ports;
+  QString port;
+  QStringList files;  // the register files named on the line, in order
+  QString output;     // -o; empty for stdout
+  Format format = Format::Text;
+  bool verify = false;
+  bool yes = false;
+  bool quiet = false;
+
+  // Only the PDF report needs fonts, and with them a QGuiApplication.
+  bool NeedsGui() const { return format == Format::Pdf; }
+};

@@ -1,0 +1,814 @@
+#include "QuorexVersion.h"
+#include "SimulatedConsole.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QSocketNotifier>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <memory>
+
+// quorex-cli run as a process, as a workshop's script runs it, against a simulated console
+// in this process. The CLI runs while this test's event loop turns, so that the console can
+// answer: nothing here may block waiting for the process.
+
+using Fault = SimulatedConsole::Fault;
+Q_DECLARE_METATYPE(SimulatedConsole::Fault)
+
+namespace {
+
+const QString kNoSuchPort = QStringLiteral("/dev/quorex-no-such-port");
+
+// The window's texts, byte for byte.
+const QString kOpenFailed = QStringLiteral(
+    "Das Gerät konnte nicht initialisiert werden.\n"
+    "Bitte stellen Sie sicher dass das Gerät am gewählten Port\n"
+    "angeschlossen ist und keine andere Anwendung den Port\n"
+    "benutzt.\n");
+const QString kSilent = QStringLiteral(
+    "Der Quorex antwortet nicht.\nBitte prüfen Sie, ob das Gerät eingeschaltet und am "
+    "gewählten Port angeschlossen ist.\n");
+const QString kHungUp = QStringLiteral(
+    "Die Verbindung zum Quorex wurde unterbrochen.\nBitte prüfen Sie Kabel und Port.\n");
+
+QByteArray ReadSession() {
+  QByteArray bytes = "$PROGSTART\r";
+  for (int reg = 0; reg < 200; ++reg)
+    bytes += QStringLiteral("$R%1\r").arg(reg, 3, 10, QLatin1Char('0')).toLatin1();
+  return bytes + "$PROGENDE\r";
+}
+
+QByteArray WriteSession(const QStringList &texts) {
+  QByteArray bytes = "$PROGSTART\r";
+  for (int reg = 0; reg < 200; ++reg)
+    bytes +=
+        QStringLiteral("$P%1%2\r").arg(reg, 3, 10, QLatin1Char('0')).arg(texts.at(reg)).toLatin1();
+  return bytes + "$PROGENDE\r";
+}
+
+QStringList Pattern(const QString &prefix) {
+  QStringList texts;
+  for (int reg = 0; reg < 200; ++reg)
+    texts.append(prefix + QString::number(reg).rightJustified(8 - prefix.size(), QLatin1Char('0')));
+  return texts;
+}
+
+QStringList FactoryValues() { return SimulatedConsole().FactoryValues(); }
+
+// The factory values with Funkkreis 1 switched off: one setting differs, in words "ein"/"aus".
+QStringList FunkkreisOneOff() {
+  QStringList texts = FactoryValues();
+  texts[0][0] = QLatin1Char('0');
+  return texts;
+}
+
+QByteArray FileBytes(const QStringList &texts) {
+  QByteArray bytes;
+  for (const QString &text : texts) bytes += text.toLatin1() + "\r\n";
+  return bytes;
+}
+
+QByteArray Contents(const QString &path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void SetRegisters(SimulatedConsole &console, const QStringList &texts) {
+  for (int reg = 0; reg < 200; ++reg) console.SetRegisterText(reg, texts.at(reg));
+}
+
+QStringList Registers(const SimulatedConsole &console) {
+  QStringList texts;
+  for (int reg = 0; reg < 200; ++reg) texts << console.RegisterText(reg);
+  return texts;
+}
+
+// One run of quorex-cli; started at once, awaited with Finish().
+class CliRun {
+ public:
+  explicit CliRun(const QStringList &arguments, const QString &workingDirectory = QString(),
+                  const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
+                  const QString &stderrFile = QString()) {
+    process_.setProcessEnvironment(environment);
+    process_.setWorkingDirectory(workingDirectory);
+    if (!stderrFile.isEmpty()) process_.setStandardErrorFile(stderrFile);
+    process_.start(QStringLiteral(QUOREX_CLI_PROGRAM), arguments);
+  }
+  ~CliRun() {
+    if (process_.state() != QProcess::NotRunning) {
+      process_.kill();
+      process_.waitForFinished(1000);
+    }
+  }
+
+  // Turns the event loop until the program has ended; false if it did not end by itself in
+  // time or did not run at all.
+  bool Finish(int timeoutMs = 30000) {
+    if (finished_.isEmpty() && process_.error() != QProcess::FailedToStart)
+      finished_.wait(timeoutMs);
+    if (finished_.isEmpty()) return false;
+    out_ = QString::fromUtf8(process_.readAllStandardOutput());
+    err_ = QString::fromUtf8(process_.readAllStandardError());
+    return process_.exitStatus() == QProcess::NormalExit;
+  }
+  bool IsRunning() const { return finished_.isEmpty(); }
+  qint64 Pid() const { return process_.processId(); }
+  int ExitCode() const { return process_.exitCode(); }
+  const QString &Out() const { return out_; }
+  const QString &Err() const { return err_; }
+  // For QVERIFY2 after a surprise.
+  QByteArray Said() const {
+    return QStringLiteral("exit %1\nstdout: %2\nstderr: %3")
+        .arg(process_.exitCode())
+        .arg(out_, err_)
+        .toUtf8();
+  }
+
+ private:
+  QProcess process_;
+  QSignalSpy finished_{&process_, &QProcess::finished};
+  QString out_;
+  QString err_;
+};
+
+// A pseudo-terminal to give the program as its stderr, as a technician's terminal would be.
+class Terminal {
+ public:
+  Terminal() {
+    master_ = posix_openpt(O_RDWR | O_NOCTTY);
+    if (master_ >= 0) fcntl(master_, F_SETFD, FD_CLOEXEC);
+    if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) return;
+    path_ = QString::fromLocal8Bit(ptsname(master_));
+    fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
+    notifier_ = std::make_unique<QSocketNotifier>(master_, QSocketNotifier::Read);
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(), [this] {
+      char buffer[4096];
+      const ssize_t n = ::read(master_, buffer, sizeof buffer);
+      if (n > 0)
+        shown_.append(buffer, int(n));
+      else if (n == 0 || errno != EAGAIN)
+        notifier_->setEnabled(false);  // the program has closed its end
+    });
+  }
+  ~Terminal() {
+    notifier_.reset();
+    if (master_ >= 0) ::close(master_);
+  }
+  QString Path() const { return path_; }
+  // What the terminal shows, with the terminal's own "\r\n" for "\n" taken back.
+  QString Shown() const {
+    return QString::fromUtf8(shown_).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  }
+
+ private:
+  int master_ = -1;
+  QString path_;
+  QByteArray shown_;
+  std::unique_ptr<QSocketNotifier> notifier_;
+};
+
+}  // namespace
+
+class TestCli : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase();
+  void usage_data();
+  void usage();
+  void read();
+  void write_data();
+  void write();
+  void interrupted_data();
+  void interrupted();
+  void verify();
+  void terminal();
+  void reset_data();
+  void reset();
+  void consoleFailures_data();
+  void consoleFailures();
+  void fileFailures_data();
+  void fileFailures();
+  void reportText();
+  void reportJson();
+  void reportFiles_data();
+  void reportFiles();
+  void diff_data();
+  void diff();
+  void ports();
+
+ private:
+  QString Path(const QString &name) const { return dir_.filePath(name); }
+  QString WriteFile(const QString &name, const QByteArray &bytes) const;
+  QString WriteFile(const QString &name, const QStringList &texts) const {
+    return WriteFile(name, FileBytes(texts));
+  }
+
+  QTemporaryDir dir_;
+};
+
+void TestCli::initTestCase() {
+  QVERIFY(dir_.isValid());
+  QVERIFY(QFile::exists(QStringLiteral(QUOREX_CLI_PROGRAM)));
+}
+
+QString TestCli::WriteFile(const QString &name, const QByteArray &bytes) const {
+  QFile file(Path(name));
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+    qFatal("cannot write %s", qPrintable(file.fileName()));
+  return file.fileName();
+}
+
+void TestCli::usage_data() {
+  QTest::addColumn<QStringList>("arguments");
+  QTest::addColumn<int>("exitCode");
+  QTest::addColumn<QString>("out");  // a part of stdout; stdout is empty where this is
+  QTest::addColumn<QString>("err");  // a part of the reason; stderr is empty where this is
+
+  const QString port = kNoSuchPort;
+  QTest::newRow("--help") << QStringList{"--help"} << 0
+                          << QStringLiteral("diff DATEI_A DATEI_B [--format text|json]")
+                          << QString();
+  QTest::newRow("-h beside a command") << QStringList{"frobnicate", "-h"} << 0
+                                       << QStringLiteral("reset --port PORT --yes") << QString();
+  QTest::newRow("--version")
+      << QStringList{"--version"} << 0
+      << QStringLiteral("quorex-cli %1\n").arg(QString::fromLatin1(kQuorexVersion)) << QString();
+  QTest::newRow("no command") << QStringList{} << 2 << QString()
+                              << QStringLiteral("Bitte geben Sie einen Befehl an.");
+  QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2 << QString()
+                                   << QStringLiteral("Unbekannter Befehl \"frobnicate\".");
+  QTest::newRow("unknown option") << QStringList{"diff", "a", "b", "--bogus"} << 2 << QString()
+                                  << QStringLiteral("'bogus'");
+  QTest::newRow("--port without its value")
+      << QStringList{"version", "--port"} << 2 << QString() << QStringLiteral("'--port'");
+  QTest::newRow("no --port") << QStringList{"version"} << 2 << QString()
+                             << QStringLiteral("Der Befehl version braucht --port.");
+  QTest::newRow("empty --port") << QStringList{"version", "--port", ""} << 2 << QString()
+                                << QStringLiteral("Der Name des Ports ist leer.");
+  QTest::newRow("read without -o")
+      << QStringList{"read", "--port", port} << 2 << QString() << QStringLiteral("braucht -o");
+  QTest::newRow("read with a file but no -o")
+      << QStringList{"read", "--port", port, "a"} << 2 << QString() << QStringLiteral("braucht -o");
+  QTest::newRow("write without a file") << QStringList{"write", "--port", port} << 2 << QString()
+                                        << QStringLiteral("fehlt der Name der Registerdatei");
+  QTest::newRow("diff with one file")
+      << QStringList{"diff", "a"} << 2 << QString() << QStringLiteral("zweier Registerdateien");
+  QTest::newRow("diff with three files")
+      << QStringList{"diff", "a", "b", "c"} << 2 << QString()
+      << QStringLiteral("Zu viele Argumente für den Befehl diff: c");
+  QTest::newRow("empty file name") << QStringList{"report", ""} << 2 << QString()
+                                   << QStringLiteral("Der Name der Registerdatei ist leer.");
+  QTest::newRow("--verify with read")
+      << QStringList{"read", "--port", port, "-o", "a", "--verify"} << 2 << QString()
+      << QStringLiteral("Die Option --verify gilt nicht für den Befehl read.");
+  QTest::newRow("--yes with write")
+      << QStringList{"write", "--port", port, "a", "--yes"} << 2 << QString()
+      << QStringLiteral("Die Option --yes gilt nicht für den Befehl write.");
+  QTest::newRow("--port with diff")
+      << QStringList{"diff", "a", "b", "--port", port} << 2 << QString()
+      << QStringLiteral("Die Option --port gilt nicht für den Befehl diff.");
+  QTest::newRow("unknown format") << QStringList{"diff", "a", "b", "--format", "xml"} << 2
+                                  << QString() << QStringLiteral("\"xml\"");
+  QTest::newRow("html is no diff format") << QStringList{"diff", "a", "b", "--format", "html"} << 2
+                                          << QString() << QStringLiteral("text, json");
+  QTest::newRow("pdf without -o") << QStringList{"report", "a", "--format", "pdf"} << 2 << QString()
+                                  << QStringLiteral("mit -o die Ausgabedatei");
+  QTest::newRow("--format with a plain write")
+      << QStringList{"write", "--port", port, "a", "--format", "json"} << 2 << QString()
+      << QStringLiteral("nur zusammen mit --verify");
+  QTest::newRow("--format with version")
+      << QStringList{"version", "--port", port, "--format", "json"} << 2 << QString()
+      << QStringLiteral("Die Option --format gilt nicht für den Befehl version.");
+}
+
+// A wrong line is refused before anything else happens, with the reason and a short usage.
+void TestCli::usage() {
+  QFETCH(QStringList, arguments);
+  QFETCH(int, exitCode);
+  QFETCH(QString, out);
+  QFETCH(QString, err);
+  CliRun run(arguments, dir_.path());
+  QVERIFY(run.Finish());
+  QVERIFY2(run.ExitCode() == exitCode, run.Said());
+  if (out.isEmpty())
+    QVERIFY2(run.Out().isEmpty(), run.Said());
+  else
+    QVERIFY2(run.Out().contains(out), run.Said());
+  if (err.isEmpty()) {
+    QVERIFY2(run.Err().isEmpty(), run.Said());
+  } else {
+    // The reason first, then the short usage.
+    const QString reason = run.Err().section(QStringLiteral("\nAufruf: "), 0, 0);
+    QVERIFY2(reason.startsWith(QStringLiteral("quorex-cli: ")), run.Said());
+    QVERIFY2(reason.contains(err), run.Said());
+    QVERIFY2(run.Err().contains(QStringLiteral("\nAufruf: quorex-cli read --port PORT -o DATEI\n")),
+             run.Said());
+    QVERIFY2(run.Err().endsWith(QStringLiteral("quorex-cli --help\n")), run.Said());
+  }
+  // Nothing a wrong line names is created.
+  QVERIFY(!QFile::exists(Path(QStringLiteral("a"))));
+}
+
+// At the console's real pace; stderr is a pipe here, so it gets no progress bar.
+void TestCli::read() {
+  SimulatedConsole console;
+  QVERIFY(console.Start());
+  const QStringList values = Pattern(QStringLiteral("C3"));
+  SetRegisters(console, values);
+  const QString file = Path(QStringLiteral("read.rquorex"));
+  CliRun run({"read", "--port", console.DevicePath(), "-o", file});
+  QVERIFY(run.Finish());
+  QVERIFY2(run.ExitCode() == 0, run.Said());
+  const QByteArray bytes = Contents(file);
+  QCOMPARE(bytes.size(), 2000);
+  QCOMPARE(bytes, FileBytes(values));
+  QCOMPARE(console.Received(), ReadSession());
+  QCOMPARE(run.Out(), QString());
+  QCOMPARE(run.Err(), QStringLiteral("gespeichert in: %1\n").arg(file));
+}
+
+void TestCli::write_data() {
+  QTest::addColumn<bool>("verify");
+  QTest::addColumn<Fault>("fault");
+  QTest::addColumn<int>("exitCode");
+  QTest::newRow("write") << false << Fault::None << 0;
+  QTest::newRow("write --verify, console drops register 42") << true << Fault::DropWrite << 1;
+}
+
+void TestCli::write() {
+  QFETCH(bool, verify);
+  QFETCH(Fault, fault);
+  QFETCH(int, exitCode);
+  SimulatedConsole console;
+  QVERIFY(console.Start());
+  console.SetFault(fault);
+  // The console holds its factory values; the file switches Funkkreis 1 off and sets the tone
+  // call of Kreis 2 (register 42).
+  QStringList texts = FunkkreisOneOff();
+  texts[42] = QStringLiteral("36000000");
+  WriteFile(QStringLiteral("write.rquorex"), texts);
+  QStringList arguments{"write", "--port", console.DevicePath(), "write.rquorex"};
+  if (verify) arguments << QStringLiteral("--verify");
+  CliRun run(arguments, dir_.path());
+  QVERIFY(run.Finish());
+  QVERIFY2(run.ExitCode() == exitCode, run.Said());
+  QCOMPARE(run.Err(), QStringLiteral("Die Einstellungen wurden zum Quorex gesendet.\n"));
+  if (!verify) {
+    QCOMPARE(console.Received(), WriteSession(texts));
+    QCOMPARE(Registers(console), texts);
+    QCOMPARE(run.Out(), QString());
+    return;
+  }
+  // The whole write went out; the read-back finds the one register the console did not keep.
+  QCOMPARE(console.Received(), WriteSession(texts) + ReadSession());
+  QCOMPARE(console.RegisterText(0), texts.at(0));
+  QCOMPARE(console.RegisterText(42), QStringLiteral("00000000"));
+  QCOMPARE(run.Out(),
+           QStringLiteral("Tonrufauswertung / Kreis 2 / Auszuwertender Tonruf (Register 42)\n"
+                          "  write.rquorex: 1 und 2\n"
+                          "  Quorex:        Keiner\n"
+                          "\n"
+                          "Tonrufauswertung / Kreis 2 / Funkkreisaktivierung (Register 42)\n"
+                          "  write.rquorex: Nur wenn kein TX\n"
+                          "  Quorex:        Keine Aktivierung\n"
+                          "\n"
+                          "Tonrufauswertung / Kreis 2 (Register 42)\n"
+                          "  write.rquorex: Neuen Kreis zusätzlich an\n"
+                          "  Quorex:        Nur neuen Kreis an\n"
+                          "\n"
+                          "3 Unterschiede.\n"));
+}
+
+void TestCli::interrupted_data() {
+  QTest::addColumn<QString>("command");
+  QTest::addColumn<QByteArray>("reached");  // Ctrl+C once the console has received this
+  QTest::addColumn<QString>("err");         // (\\d+) stands for the registers sent
+  QTest::newRow("write")
+      << QStringLiteral("write") << QByteArray("$P050")
+      << QStringLiteral(
+             "Die Übertragung zum Quorex wurde abgebrochen, nachdem (\\d+) von 200 "
+             "Registern gesendet waren. Der Quorex enthält jetzt teils alte, teils "
+             "neue Einstellungen. Bitte senden Sie die Einstellungen erneut.");
+  QTest::newRow("read") << QStringLiteral("read") << QByteArray("$R050")
+                        << QStringLiteral("Das Lesen des Quorex wurde abgebrochen.");
+}
+
+// Ctrl+C part way through a transfer: the session is cut off, the technician told how far it
+// got, and a broken-off read writes no file.
+void TestCli::interrupted() {
+  QFETCH(QString, command);
+  QFETCH(QByteArray, reached);
+  QFETCH(QString, err);
+  SimulatedConsole console;
+  QVERIFY(console.Start());
+  console.SetWireTime(true);
+  const QString file = Path(QStringLiteral("interrupted.rquorex"));
+  QFile::remove(file);
+  QStringList arguments{command, "--port", console.DevicePath()};
+  if (command == QLatin1String("write"))
+    arguments << WriteFile(QStringLiteral("interrupted.rquorex"), Pattern(QStringLiteral("12")));
+  else
+    arguments << QStringLiteral("-o") << file;
+  CliRun run(arguments);
+  QTRY_VERIFY_WITH_TIMEOUT(console.Received().contains(reached), 10000);
+  QVERIFY(run.IsRunning());
+  QCOMPARE(::kill(pid_t(run.Pid()), SIGINT), 0);
+  QVERIFY(run.Finish());
+  QVERIFY2(run.ExitCode() == 130, run.Said());
+  QCOMPARE(run.Out(), QString());
+  const QRegularExpressionMatch match =
+      QRegularExpression(QLatin1Char('^') + err + QStringLiteral("\n$")).match(run.Err());
+  QVERIFY2(match.hasMatch(), run.Said());
+  if (command == QLatin1String("read")) {
+    QVERIFY(!QFile::exists(file));
+    return;
+  }
+  // 50 commands had arrived when Ctrl+C was pressed; one takes about 15 ms on the line.
+  const int sent = match.captured(1).toInt();
+  QVERIFY2(sent >= 48 && sent < 120, run.Said());
+}
+
+// Reads and compares, writes nothing. Two consoles at once, so that the two reads share the
+// wait.
+void TestCli::verify() {
+  const QString file = WriteFile(QStringLiteral("verify.rquorex"), FactoryValues());
+  SimulatedConsole same;
+  SimulatedConsole changed;
+  QVERIFY(same.Start());
+  QVERIFY(changed.Start());
+  SetRegisters(changed, FunkkreisOneOff());
+  CliRun sameRun({"verify", "--port", same.DevicePath(), file});
+  CliRun changedRun({"verify", "--port", changed.DevicePath(), file, "--format", "json"});
+  QVERIFY(sameRun.Finish());
+  QVERIFY(changedRun.Finish());
+
+  QVERIFY2(sameRun.ExitCode() == 0, sameRun.Said());
+  QCOMPARE(sameRun.Out(), QStringLiteral("Keine Unterschiede.\n"));
+  QCOMPARE(sameRun.Err(), QString());
+
+  QVERIFY2(changedRun.ExitCode() == 1, changedRun.Said());
+  QCOMPARE(changedRun.Err(), QString());
+  QJsonParseError error;
+  const QJsonDocument json = QJsonDocument::fromJson(changedRun.Out().toUtf8(), &error);
+  QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
+  const QJsonObject expected{
+      {"equal", false},
+      {"differences", QJsonArray{QJsonObject{{"page", "Funkkreiskonfiguration"},
+                                             {"setting", "Funkkreis 1 erlaubt"},
+                                             {"a", "ein"},
+                                             {"b", "aus"}}}}};
+  QCOMPARE(json.object(), expected);
+
+  for (const SimulatedConsole *console : {&same, &changed})
+    QCOMPARE(console->Received(), ReadSession());
+}
+
+// What a technician at a terminal sees: a bar redrawn in place, and a failure on a line of
+// its own after it; with --quiet only the failure. Three runs at once, so that their reads
+// share the wait.
+void TestCli::terminal() {
+  SimulatedConsole whole;
+  SimulatedConsole hangsUp;
+  SimulatedConsole hangsUpQuiet;
+  for (SimulatedConsole *console : {&whole, &hangsUp, &hangsUpQuiet}) QVERIFY(console->Start());
+  whole.SetIdentification("0123456789ABQuorex V 1.06");
+  hangsUp.SetFault(Fault::HangUp);
+  hangsUpQuiet.SetFault(Fault::HangUp);
+  Terminal wholeTerminal;
+  Terminal hangsUpTerminal;
+  Terminal quietTerminal;
+  for (const Terminal *terminal : {&wholeTerminal, &hangsUpTerminal, &quietTerminal})
+    QVERIFY(!terminal->Path().isEmpty());
+  const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  CliRun wholeRun({"version", "--port", whole.DevicePath()}, QString(), environment,
+                  wholeTerminal.Path());
+  CliRun hangsUpRun({"version", "--port", hangsUp.DevicePath()}, QString(), environment,
+                    hangsUpTerminal.Path());
+  CliRun quietRun({"version", "--port", hangsUpQuiet.DevicePath(), "--quiet"}, QString(),
+                  environment, quietTerminal.Path());
+  for (CliRun *run : {&wholeRun, &hangsUpRun, &quietRun}) QVERIFY(run->Finish());
+  // A terminal may hand over its last bytes after the process has ended.
+  for (const Terminal *terminal : {&wholeTerminal, &hangsUpTerminal, &quietTerminal})
+    QTRY_VERIFY(terminal->Shown().endsWith(QLatin1Char('\n')));
+
+  QVERIFY2(wholeRun.ExitCode() == 0, wholeRun.Said());
+  QCOMPARE(wholeRun.Out(), QStringLiteral("Quorex V 1.06\n"));
+  const QString bar = wholeTerminal.Shown();
+  QCOMPARE(bar.count(QStringLiteral("\r[")), 200);
+  QVERIFY2(bar.endsWith(
+               QStringLiteral("\r[########################################] Register 200/200\n")),
+           qPrintable(bar.right(200)));
+
+  QVERIFY2(hangsUpRun.ExitCode() == 3, hangsUpRun.Said());
+  QCOMPARE(hangsUpRun.Out(), QString());
+  const QString broken = hangsUpTerminal.Shown();
+  const QRegularExpressionMatch match =
+      QRegularExpression(QStringLiteral("\\] Register (\\d+)/200\n") +
+                         QRegularExpression::escape(kHungUp) + QLatin1Char('$'))
+          .match(broken);
+  QVERIFY2(match.hasMatch(), qPrintable(broken.right(300)));
+  QVERIFY(match.captured(1).toInt() > 90 && match.captured(1).toInt() < 200);
+
+  QVERIFY2(quietRun.ExitCode() == 3, quietRun.Said());
+  QCOMPARE(quietRun.Out(), QString());
+  QCOMPARE(quietTerminal.Shown(), kHungUp);
+}
+
+void TestCli::reset_data() {
+  QTest::addColumn<bool>("yes");
+  QTest::newRow("without --yes") << false;
+  QTest::newRow("with --yes") << true;
+}
+
+void TestCli::reset() {
+  QFETCH(bool, yes);
+  SimulatedConsole console;
+  QVERIFY(console.Start());
+  const QStringList before = Pattern(QStringLiteral("DE"));
+  SetRegisters(console, before);
+  QStringList arguments{"reset", "--port", console.DevicePath()};
+  if (yes) arguments << QStringLiteral("--yes");
+  CliRun run(arguments);
+  QVERIFY(run.Finish());
+  QCOMPARE(run.Out(), QString());
+  if (!yes) {
+    QVERIFY2(run.ExitCode() == 2, run.Said());
+    QVERIFY2(run.Err().startsWith(QStringLiteral("Gerät auf Werkeinstellungen zurücksetzen?")),
+             run.Said());
+    QVERIFY2(run.Err().contains(QStringLiteral("--yes")), run.Said());
+    QVERIFY(console.Received().isEmpty());
+    QCOMPARE(Registers(console), before);
+    return;
+  }
+  QVERIFY2(run.ExitCode() == 0, run.Said());
+  QCOMPARE(run.Err(), QStringLiteral("Der Quorex wurde auf Werkeinstellungen zurückgesetzt.\n"));
+  QCOMPARE(console.Received(), "$PROGSTART\r$P99900000000\r$PROGENDE\r" + ReadSession());
+  QCOMPARE(Registers(console), FactoryValues());
+}
+
+void TestCli::consoleFailures_data() {
+  QTest::addColumn<Fault>("fault");  // None: a port that does not exist
+  QTest::addColumn<bool>("fileBefore");
+  QTest::addColumn<QString>("err");
+  QTest::newRow("no such port") << Fault::None << false
+                                << kOpenFailed + QStringLiteral("Details: ");
+  QTest::newRow("silent console") << Fault::Silent << false << kSilent;
+  QTest::newRow("hang-up keeps the old file") << Fault::HangUp << true << kHungUp;
+}
+
+// A read that fails writes nothing: no new file, and an old one stays as it was.
+void TestCli::consoleFailures() {
+  QFETCH(Fault, fault);
+  QFETCH(bool, fileBefore);
+  QFETCH(QString, err);
+  SimulatedConsole console;
+  QVERIFY(console.Start());
+  console.SetFault(fault);
+  const QString file = Path(QStringLiteral("failed.rquorex"));
+  QFile::remove(file);
+  const QByteArray old = FileBytes(Pattern(QStringLiteral("0")));
+  if (fileBefore) WriteFile(QStringLiteral("failed.rquorex"), old);
+  const QString port = fault == Fault::None ? kNoSuchPort : console.DevicePath();
+  CliRun run({"read", "--port", port, "-o", file});
+  QVERIFY(run.Finish());
+  QVERIFY2(run.ExitCode() == 3, run.Said());
+  QCOMPARE(run.Out(), QString());
+  if (fault == Fault::None)
+    QVERIFY2(run.Err().startsWith(err) && run.Err().size() > err.size() + 1, run.Said());
+  else
+    QCOMPARE(run.Err(), err);
+  if (fileBefore)
+    QCOMPARE(Contents(file), old);
+  else
+    QVERIFY(!QFile::exists(file));
+  // Nothing else appeared beside it (no temporary file left behind).
+  QCOMPARE(QDir(dir_.path()).entryList({"failed*"}, QDir::Files).size(), fileBefore ? 1 : 0);
+}
+
+void TestCli::fileFailures_data() {
+  QTest::addColumn<QStringList>("arguments");  // PORT stands for the console
+  QTest::addColumn<QString>("err");
+  const QString bad = QStringLiteral("bad.rquorex");
+  const QString good = QStringLiteral("good.rquorex");
+  const QString missing = QStringLiteral("missing.rquorex");
+  QTest::newRow("write of a file that is no register file")
+      << QStringList{"write", "--port", "PORT", bad}
+      << QStringLiteral("Zeile 3 enthält nicht genau 8 Hexziffern.");
+  QTest::newRow("write --verify of a missing file")
+      << QStringList{"write", "--port", "PORT", missing, "--verify"}
+      << QStringLiteral("konnte nicht geöffnet werden");
+  QTest::newRow("verify against a missing file") << QStringList{"verify", "--port", "PORT", missing}
+                                                 << QStringLiteral("konnte nicht geöffnet werden");
+  QTest::newRow("report of a file that is no register file")
+      << QStringList{"report", bad} << QStringLiteral("Zeile 3 enthält nicht genau 8 Hexziffern.");
+  QTest::newRow("diff, second file missing")
+      << QStringList{"diff", good, missing} << QStringLiteral("konnte nicht geöffnet werden");
+  QTest::newRow("report into a missing folder")
+      << QStringList{"report", good, "-o", "no-such-folder/report.txt"}
+      << QStringLiteral("konnte nicht gespeichert werden");
+  QTest::newRow("pdf into a missing folder")
+      << QStringList{"report", good, "--format", "pdf", "-o", "no-such-folder/report.pdf"}
+      << QStringLiteral("no-such-folder");
+}
+
+// Exit 4, the register file's own message, and the console never hears of it.
+void TestCli::fileFailures() {
+  QFETCH(QStringList, arguments);
+  QFETCH(QString, err);
+  SimulatedConsole console;
+  QVERIFY(console.Start());
+  QStringList lines = FactoryValues();
+  WriteFile(QStringLiteral("good.rquorex"), lines);
+  lines[2] = QStringLiteral("1234567");
+  WriteFile(QStringLiteral("bad.rquorex"), lines);
+  arguments.replaceInStrings(QRegularExpression(QStringLiteral("^PORT$")), console.DevicePath());
+  CliRun run(arguments, dir_.path());
+  QVERIFY(run.Finish());
+  QVERIFY2(run.ExitCode() == 4, run.Said());
+  QCOMPARE(run.Out(), QString());
+  QVERIFY2(run.Err().contains(err), run.Said());
+  QVERIFY(console.Received().isEmpty());
+}
+
+void TestCli::reportText() {
+  const QString file = WriteFile(QStringLiteral("report.rquorex"), FunkkreisOneOff());
+  CliRun run({"report", file});
+  QVERIFY(run.Finish());
+  QVERIFY2(run.ExitCode() == 0, run.Said());
+  QCOMPARE(run.Err(), QString());
+  const QString &text = run.Out();
+  QVERIFY(text.startsWith(QStringLiteral("Einstellungsbericht\n===================\n")));
+  for (const QString &line :
+       {QStringLiteral("^Registerdatei: +%1$").arg(QRegularExpression::escape(file)),
+        QStringLiteral("^Funkkreis 1 erlaubt +aus$"), QStringLiteral("^Funkkreis 2 erlaubt +ein$"),
+        QStringLiteral("^Beim Einschalten aktive Kreise +Einschaltkreise$"),
+        QStringLiteral("^  0 01110010 10000000 00000000 11110000 ")})
+    QVERIFY2(text.contains(QRegularExpression(line, QRegularExpression::MultilineOption)),
+             qPrintable(line));
+  // No console was read, so there is no version to name.
+  QVERIFY(!text.contains(QStringLiteral("Version:")));
+}
+
+void TestCli::reportJson() {
+  const QStringList texts = FunkkreisOneOff();
+  WriteFile(QStringLiteral("report.rquorex"), texts);
+  // A relative name, as the file is named in the report: with its whole path.
+  CliRun run({"report", "report.rquorex", "--format", "json"}, dir_.path());
+  QVERIFY(run.Finish());
+  QVERIFY2(run.ExitCode() == 0, run.Said());
+  QJsonParseError error;
+  const QJsonObject root = QJsonDocument::fromJson(run.Out().toUtf8(), &error).object();
+  QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
+  QCOMPARE(root.value("file").toString(), Path(QStringLiteral("report.rquorex")));
+  QVERIFY(root.value("version").isNull());
+  QCOMPARE(root.value("registers").toVariant().toStringList(), texts);
+  const QJsonArray pages = root.value("pages").toArray();
+  QVERIFY(!pages.isEmpty());
+  const QJsonObject first = pages.first().toObject();
+  QCOMPARE(first.value("page").toString(), QStringLiteral("Funkkreiskonfiguration"));
+  const QJsonObject setting = first.value("settings").toArray().first().toObject();
+  QCOMPARE(setting, (QJsonObject{{"setting", "Funkkreis 1 erlaubt"},
+                                 {"value", "aus"},
+                                 {"register", 0},
+                                 {"positions", QJsonArray{0}}}));
+}
+
+void TestCli::reportFiles_data() {
+  QTest::addColumn<QString>("format");
+  QTest::addColumn<QByteArray>("start");
+  QTest::newRow("text") << QStringLiteral("text") << QByteArray("Einstellungsbericht\n");
+  QTest::newRow("json") << QStringLiteral("json") << QByteArray("{");
+  QTest::newRow("html") << QStringLiteral("html") << QByteArray("<!DOCTYPE html>");
+  QTest::newRow("pdf") << QStringLiteral("pdf") << QByteArray("%PDF-");
+}
+
+// Into a file with -o. No display is needed, not even for the PDF: the program picks the
+// offscreen platform itself when none is set.
+void TestCli::reportFiles() {
+  QFETCH(QString, format);
+  QFETCH(QByteArray, start);
+  const QString file = WriteFile(QStringLiteral("report.rquorex"), FunkkreisOneOff());
+  const QString output = Path(QStringLiteral("report.") + format);
+  QFile::remove(output);
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+  environment.remove(QStringLiteral("DISPLAY"));
+  environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+  CliRun run({"report", file, "--format", format, "-o", output}, QString(), environment);
+  QVERIFY(run.Finish());
+  QVERIFY2(run.ExitCode() == 0, run.Said());
+  QCOMPARE(run.Out(), QString());
+  // Qt may warn about the session it finds (no XDG_RUNTIME_DIR) before the confirmation.
+  QVERIFY2(run.Err().endsWith(QStringLiteral("gespeichert in: %1\n").arg(output)), run.Said());
+  const QByteArray bytes = Contents(output);
+  QVERIFY2(bytes.startsWith(start), bytes.left(40).constData());
+  if (format != QLatin1String("pdf"))
+    QVERIFY(QString::fromUtf8(bytes).contains(QStringLiteral("aus")));
+}
+
+void TestCli::diff_data() {
+  QTest::addColumn<int>("reg");       // the register changed in b; -1: none
+  QTest::addColumn<QString>("text");  // its new text
+  QTest::addColumn<QString>("format");
+  QTest::addColumn<int>("exitCode");
+  QTest::addColumn<QString>("out");
+
+  QTest::newRow("equal") << -1 << QString() << QStringLiteral("text") << 0
+                         << QStringLiteral("Keine Unterschiede.\n");
+  QTest::newRow("equal, json") << -1 << QString() << QStringLiteral("json") << 0
+                               << QStringLiteral(R"({"equal": true, "differences": []})");
+  QTest::newRow("one setting") << 0 << QStringLiteral("01110010") << QStringLiteral("text") << 1
+                               << QStringLiteral(
+                                      "Funkkreiskonfiguration / Funkkreis 1 erlaubt (Register 0)\n"
+                                      "  a.rquorex: ein\n"
+                                      "  b.rquorex: aus\n"
+                                      "\n"
+                                      "1 Unterschied.\n");
+  QTest::newRow("one setting, json")
+      << 0 << QStringLiteral("01110010") << QStringLiteral("json") << 1
+      << QStringLiteral(R"({"equal": false, "differences": [{"page": "Funkkreiskonfiguration",
+                           "setting": "Funkkreis 1 erlaubt", "a": "ein", "b": "aus"}]})");
+  QTest::newRow("two settings in one register")
+      << 0 << QStringLiteral("01010010") << QStringLiteral("text") << 1
+      << QStringLiteral(
+             "Funkkreiskonfiguration / Funkkreis 1 erlaubt (Register 0)\n"
+             "  a.rquorex: ein\n"
+             "  b.rquorex: aus\n"
+             "\n"
+             "Funkkreiskonfiguration / Funkkreis 3 erlaubt (Register 0)\n"
+             "  a.rquorex: ein\n"
+             "  b.rquorex: aus\n"
+             "\n"
+             "2 Unterschiede.\n");
+  QTest::newRow("register no page uses")
+      << 150 << QStringLiteral("FFFF0000") << QStringLiteral("text") << 1
+      << QStringLiteral(
+             "Übrige Register / Register 150\n"
+             "  a.rquorex: FFFFFFFF\n"
+             "  b.rquorex: FFFF0000\n"
+             "\n"
+             "1 Unterschied.\n");
+  QTest::newRow("unused position beside a setting, json")
+      << 0 << QStringLiteral("1111001F") << QStringLiteral("json") << 1
+      << QStringLiteral(R"({"equal": false, "differences": [{"page": "Übrige Register",
+                           "setting": "Register 0", "a": "11110010", "b": "1111001F"}]})");
+}
+
+void TestCli::diff() {
+  QFETCH(int, reg);
+  QFETCH(QString, text);
+  QFETCH(QString, format);
+  QFETCH(int, exitCode);
+  QFETCH(QString, out);
+  QStringList b = FactoryValues();
+  if (reg >= 0) b[reg] = text;
+  WriteFile(QStringLiteral("a.rquorex"), FactoryValues());
+  WriteFile(QStringLiteral("b.rquorex"), b);
+  CliRun run({"diff", "a.rquorex", "b.rquorex", "--format", format}, dir_.path());
+  QVERIFY(run.Finish());
+  QVERIFY2(run.ExitCode() == exitCode, run.Said());
+  QCOMPARE(run.Err(), QString());
+  if (format == QLatin1String("text")) {
+    QCOMPARE(run.Out(), out);
+    return;
+  }
+  QJsonParseError error;
+  const QJsonDocument json = QJsonDocument::fromJson(run.Out().toUtf8(), &error);
+  QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
+  QCOMPARE(json, QJsonDocument::fromJson(out.toUtf8()));
+}
+
+// The ports the window's list would offer, one per line, each a name the program can open.
+void TestCli::ports() {
+  CliRun run({"ports"});
+  QVERIFY(run.Finish());
+  QVERIFY2(run.ExitCode() == 0, run.Said());
+  QCOMPARE(run.Err(), QString());
+  const QStringList names = run.Out().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+  QVERIFY(run.Out().isEmpty() || run.Out().endsWith(QLatin1Char('\n')));
+  for (const QString &name : names) {
+    QVERIFY2(!name.contains(QRegularExpression(QStringLiteral("\\s"))), qPrintable(name));
+    QVERIFY2(
+        QFile::exists(name.startsWith(QLatin1Char('/')) ? name : QStringLiteral("/dev/") + name),
+        qPrintable(name));
+  }
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
