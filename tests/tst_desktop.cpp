@@ -240,6 +240,8 @@ void TestDesktop::portRememberedAfterTransfer_data() {
   QTest::newRow("read, too few answers") << "lesen" << Fault::TooFewLines << false;
   QTest::newRow("write, console silent") << "senden" << Fault::Silent << false;
   QTest::newRow("write, another device") << "senden" << Fault::OtherDevice << false;
+  QTest::newRow("comparison with the console") << "vergleichen" << Fault::None << true;
+  QTest::newRow("comparison, console silent") << "vergleichen" << Fault::Silent << false;
 }
 
 // Only a port that worked is worth offering next time; and what is stored is a name the port
@@ -251,13 +253,18 @@ void TestDesktop::portRememberedAfterTransfer() {
   Preferences().SetLastPort(QStringLiteral("ttyUSB7"));
   CQuorexDlg &window = ShowWindow();
   console_.SetFault(fault);
-  auto *port = window.findChild<QComboBox *>(QStringLiteral("portComboBox"));
-  auto *pressed = window.findChild<QPushButton *>(button + QStringLiteral("Button"));
-  port->setEditText(console_.DevicePath());
-  if (button == "senden") pressed->setEnabled(true);
-  if (button == "werkeinstellungen") dialogs_->answers << QMessageBox::Ok;
-  pressed->click();
-  QTRY_VERIFY_WITH_TIMEOUT(pressed->isEnabled(), 10000);
+  window.findChild<QComboBox *>(QStringLiteral("portComboBox"))->setEditText(console_.DevicePath());
+  // What a loaded register file gives: "Senden", and with it the comparison.
+  auto *senden = window.findChild<QPushButton *>(QStringLiteral("sendenButton"));
+  senden->setEnabled(true);
+  if (button == "vergleichen") {
+    window.findChild<QAction *>(QStringLiteral("quorexVergleichenAction"))->trigger();
+  } else {
+    if (button == "werkeinstellungen") dialogs_->answers << QMessageBox::Ok;
+    window.findChild<QPushButton *>(button + QStringLiteral("Button"))->click();
+  }
+  QVERIFY(window.IsTransferRunning());
+  QTRY_VERIFY_WITH_TIMEOUT(!window.IsTransferRunning(), 10000);
 
   const QString stored = Preferences().LastPort();
   if (remembered) {
