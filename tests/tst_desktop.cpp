@@ -434,7 +434,8 @@ void TestDesktop::recentEntryOpensLikeOpen() {
   QStringList shownCaptions;
   for (const auto &box : dialogs_->shown) shownCaptions << box.caption;
   QCOMPARE(shownCaptions, captions);
-  QCOMPARE(window.Image().Text(0), opened ? QStringLiteral("AAAAAAAA") : QStringLiteral("CAFEBABE"));
+  QCOMPARE(window.Image().Text(0),
+           opened ? QStringLiteral("AAAAAAAA") : QStringLiteral("CAFEBABE"));
   QCOMPARE(window.Image().FilePath() == path, opened);
   QCOMPARE(window.findChild<QPushButton *>(QStringLiteral("sendenButton"))->isEnabled(), opened);
   QCOMPARE(dialogs_->openDialogs, 0);
@@ -539,14 +540,16 @@ void TestDesktop::drop() {
 
   // The file opens once the drop has returned.
   if (opened || !captions.isEmpty()) {
-    QTRY_COMPARE(window.Image().Text(0), opened ? QStringLiteral("D0D0D0D0") : QStringLiteral("CAFEBABE"));
+    QTRY_COMPARE(window.Image().Text(0),
+                 opened ? QStringLiteral("D0D0D0D0") : QStringLiteral("CAFEBABE"));
     QTRY_COMPARE(dialogs_->shown.size(), captions.size());
   }
   QCoreApplication::processEvents();
   QStringList shownCaptions;
   for (const auto &box : dialogs_->shown) shownCaptions << box.caption;
   QCOMPARE(shownCaptions, captions);
-  QCOMPARE(window.Image().Text(0), opened ? QStringLiteral("D0D0D0D0") : QStringLiteral("CAFEBABE"));
+  QCOMPARE(window.Image().Text(0),
+           opened ? QStringLiteral("D0D0D0D0") : QStringLiteral("CAFEBABE"));
   if (opened) QCOMPARE(QFileInfo(window.Image().FilePath()).fileName(), urls.constFirst());
 }
 
