@@ -23,7 +23,7 @@ enum Takes : unsigned {
   kYes = 8,     // --yes
 };
 
-struct CommandSpec {
+struct CommandEntry {
   const char *name;
   Command command;
   const char *synopsis;
@@ -33,11 +33,11 @@ struct CommandSpec {
   std::vector<Format> formats;  // --format values allowed, the first is the default
 };
 
-const std::vector<CommandSpec> &Specs() {
+const std::vector<CommandEntry> &CommandTable() {
   const std::vector<Format> noFormat;
   const std::vector<Format> textJson = {Format::Text, Format::Json};
   const std::vector<Format> anyFormat = {Format::Text, Format::Json, Format::Html, Format::Pdf};
-  static const std::vector<CommandSpec> specs = {
+  static const std::vector<CommandEntry> table = {
       {"read", Command::Read, QT_TRANSLATE_NOOP("CliApp", "read --port PORT -o DATEI"),
        QT_TRANSLATE_NOOP("CliApp", "Liest alle 200 Register in eine Registerdatei."), 0,
        kPort | kOutput, noFormat},
@@ -71,12 +71,12 @@ const std::vector<CommandSpec> &Specs() {
        QT_TRANSLATE_NOOP("CliApp", "Listet die seriellen Ports, die sich öffnen lassen."), 0,
        kNothing, noFormat},
   };
-  return specs;
+  return table;
 }
 
-const CommandSpec *FindSpec(const QString &name) {
-  for (const CommandSpec &spec : Specs())
-    if (name == QLatin1String(spec.name)) return &spec;
+const CommandEntry *FindCommand(const QString &name) {
+  for (const CommandEntry &entry : CommandTable())
+    if (name == QLatin1String(entry.name)) return &entry;
   return nullptr;
 }
 
@@ -101,9 +101,9 @@ QString Description() {
       "Liest, schreibt und prüft eine Quorex-Funkbedienkonsole ohne Fenster und zeigt\n"
       "Registerdateien in Worten, mit denselben Bezeichnungen wie die Konfigurationsseiten.\n"
       "\nBefehle:\n");
-  for (const CommandSpec &spec : Specs())
+  for (const CommandEntry &entry : CommandTable())
     text += QStringLiteral("  %1\n      %2\n")
-                .arg(Translated(spec.synopsis), Translated(spec.description));
+                .arg(Translated(entry.synopsis), Translated(entry.description));
   text += CliApp::tr(
       "\nExit-Status: 0 gelungen (keine Unterschiede), 1 Unterschiede gefunden,\n"
       "2 falscher Aufruf, 3 Port oder Quorex gescheitert, 4 Datei nicht lesbar oder nicht\n"
@@ -138,9 +138,9 @@ CliApp::CliApp()
 
 QString CliApp::UsageText() {
   QString text;
-  for (const CommandSpec &spec : Specs()) {
+  for (const CommandEntry &entry : CommandTable()) {
     text += text.isEmpty() ? tr("Aufruf: ") : QString(tr("Aufruf: ").size(), QLatin1Char(' '));
-    text += QStringLiteral("quorex-cli %1\n").arg(Translated(spec.synopsis));
+    text += QStringLiteral("quorex-cli %1\n").arg(Translated(entry.synopsis));
   }
   return text + tr("Mehr dazu: quorex-cli --help") + QLatin1Char('\n');
 }
@@ -187,24 +187,24 @@ bool CliApp::Check(Invocation *invocation) {
   QStringList words = parser_.positionalArguments();
   if (words.isEmpty()) return Fail(tr("Bitte geben Sie einen Befehl an."));
   const QString name = words.takeFirst();
-  const CommandSpec *spec = FindSpec(name);
-  if (!spec) return Fail(tr("Unbekannter Befehl \"%1\".").arg(name));
+  const CommandEntry *entry = FindCommand(name);
+  if (!entry) return Fail(tr("Unbekannter Befehl \"%1\".").arg(name));
 
-  const bool port = spec->takes & kPort;
+  const bool port = entry->takes & kPort;
   const std::pair<const QCommandLineOption &, bool> allowed[] = {
       {portOption_, port},
       {quietOption_, port},
-      {outputOption_, (spec->takes & kOutput) != 0},
-      {verifyOption_, (spec->takes & kVerify) != 0},
-      {yesOption_, (spec->takes & kYes) != 0},
-      {formatOption_, !spec->formats.empty()}};
+      {outputOption_, (entry->takes & kOutput) != 0},
+      {verifyOption_, (entry->takes & kVerify) != 0},
+      {yesOption_, (entry->takes & kYes) != 0},
+      {formatOption_, !entry->formats.empty()}};
   for (const auto &[option, allow] : allowed)
     if (!allow && parser_.isSet(option))
       return Fail(tr("Die Option --%1 gilt nicht für den Befehl %2.")
                       .arg(option.names().constLast(), name));
 
   Invocation checked;
-  checked.command = spec->command;
+  checked.command = entry->command;
   checked.port = parser_.value(portOption_);
   checked.output = parser_.value(outputOption_);
   checked.verify = parser_.isSet(verifyOption_);
@@ -219,24 +219,24 @@ bool CliApp::Check(Invocation *invocation) {
   if (checked.command == Command::Read && checked.output.isEmpty())
     return Fail(tr("Der Befehl read braucht -o mit dem Namen der Registerdatei."));
 
-  if (words.size() < spec->files)
-    return Fail(spec->files == 1
+  if (words.size() < entry->files)
+    return Fail(entry->files == 1
                     ? tr("Dem Befehl %1 fehlt der Name der Registerdatei.").arg(name)
                     : tr("Dem Befehl %1 fehlen die Namen zweier Registerdateien.").arg(name));
-  if (words.size() > spec->files)
+  if (words.size() > entry->files)
     return Fail(tr("Zu viele Argumente für den Befehl %1: %2")
-                    .arg(name, words.mid(spec->files).join(QLatin1Char(' '))));
+                    .arg(name, words.mid(entry->files).join(QLatin1Char(' '))));
   for (const QString &file : words)
     if (file.isEmpty()) return Fail(tr("Der Name der Registerdatei ist leer."));
   checked.files = words;
 
-  if (!spec->formats.empty()) {
-    checked.format = spec->formats.front();
+  if (!entry->formats.empty()) {
+    checked.format = entry->formats.front();
     if (parser_.isSet(formatOption_)) {
       const QString value = parser_.value(formatOption_);
       QStringList names;
       bool known = false;
-      for (Format format : spec->formats) {
+      for (Format format : entry->formats) {
         names << FormatName(format);
         if (value == FormatName(format)) {
           checked.format = format;
