@@ -1,5 +1,6 @@
 #include "CQuorexApp.h"
 #include "CommandLine.h"
+#include "GermanTranslation.h"
 #include "QuorexVersion.h"
 
 #include <QCoreApplication>
@@ -17,7 +18,7 @@ int main(int argc, char *argv[]) {
     // without a display. Whatever else the line holds is judged below, once Qt has taken its
     // own options (-platform, -style, ...) out of it.
     QCoreApplication core(argc, argv);
-    CQuorexApp::InstallGermanTranslation(core);
+    InstallGermanTranslation(core);
     CommandLine commandLine;
     const CommandLine::Request request = commandLine.Parse(QCoreApplication::arguments());
     if (request == CommandLine::Request::Help) commandLine.ShowHelp();

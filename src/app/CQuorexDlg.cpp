@@ -3,6 +3,7 @@
 #include "AboutBox.h"
 #include "CAboutDlg.h"
 #include "CompareDialog.h"
+#include "ConsoleMessages.h"
 #include "ConfigPage.h"
 #include "ConfigTreeView.h"
 #include "DialogSeam.h"
@@ -418,7 +419,7 @@ void CQuorexDlg::RestoreFocus() {
 }
 
 void CQuorexDlg::ComplainPortFailed(const QString &detail) {
-  ShowMessage(this, ConsoleSession::OpenFailedText(), tr("Fehler"), QMessageBox::Critical,
+  ShowMessage(this, ConsoleMessages::OpenFailed(), tr("Fehler"), QMessageBox::Critical,
               QMessageBox::Ok, detail);
 }
 
@@ -518,7 +519,7 @@ void CQuorexDlg::OnSenden() {
   writtenTexts_ = register_.AllTexts();
   editsSent_ = edits_;
   if (!session_.StartWrite(portName_, register_.AllTexts())) {
-    StatusFailed(pressed_, ConsoleSession::OpenFailedText());
+    StatusFailed(pressed_, ConsoleMessages::OpenFailed());
     ComplainPortFailed(session_.PortError());
     SetTransferButtons(true);
     return;
@@ -543,7 +544,7 @@ void CQuorexDlg::OnLesen() {
   ui_->lesenButton->setEnabled(false);
   ui_->werkeinstellungenButton->setEnabled(false);
   if (!session_.StartRead(portName_)) {
-    StatusFailed(pressed_, ConsoleSession::OpenFailedText());
+    StatusFailed(pressed_, ConsoleMessages::OpenFailed());
     ComplainPortFailed(session_.PortError());
     GiveBack(before_);
     return;
@@ -576,7 +577,7 @@ void CQuorexDlg::OnWerkeinstellungen() {
   // every register.
   ui_->configTree->setEnabled(false);
   if (!session_.StartReset(portName_)) {
-    StatusFailed(pressed_, ConsoleSession::OpenFailedText());
+    StatusFailed(pressed_, ConsoleMessages::OpenFailed());
     ComplainPortFailed(session_.PortError());
     SetTransferButtons(true);
     ui_->configTree->setEnabled(before.tree);
@@ -830,9 +831,9 @@ bool CQuorexDlg::StartCheckRead(Pressed purpose) {
                                         : CurrentButtons();
   SetTransferButtons(false);
   if (!session_.StartRead(portName_)) {
-    StatusFailed(purpose, ConsoleSession::OpenFailedText());
+    StatusFailed(purpose, ConsoleMessages::OpenFailed());
     if (purpose == Pressed::Pruefen)
-      ComplainCheckFailed(ConsoleSession::OpenFailedText(), session_.PortError());
+      ComplainCheckFailed(ConsoleMessages::OpenFailed(), session_.PortError());
     else
       ComplainPortFailed(session_.PortError());
     GiveBack(before_);

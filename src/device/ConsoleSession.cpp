@@ -2,6 +2,7 @@
 
 #include "BulkRead.h"
 #include "BulkWrite.h"
+#include "ConsoleMessages.h"
 #include "Protocol.h"
 #include "Register.h"
 
@@ -33,24 +34,6 @@ ConsoleSession::ConsoleSession(QObject *parent) : QObject(parent) {
 }
 
 ConsoleSession::~ConsoleSession() { Abort(); }
-
-QString ConsoleSession::OpenFailedText() {
-  return QCoreApplication::translate("ConsoleSession",
-                                     "Das Gerät konnte nicht initialisiert werden.\n"
-                                     "Bitte stellen Sie sicher dass das Gerät am gewählten Port\n"
-                                     "angeschlossen ist und keine andere Anwendung den Port\n"
-                                     "benutzt.");
-}
-
-QString ConsoleSession::BrokenOffText(int sent) {
-  return QCoreApplication::translate(
-             "ConsoleSession",
-             "Die Übertragung zum Quorex wurde abgebrochen, nachdem %1 von %2 Registern "
-             "gesendet waren. Der Quorex enthält jetzt teils alte, teils neue Einstellungen. "
-             "Bitte senden Sie die Einstellungen erneut.")
-      .arg(sent)
-      .arg(Register::kRegisterCount);
-}
 
 bool ConsoleSession::IsOnTheLine() const {
   return resetOnTheLine_ || (write_ && write_->IsOnTheLine());
@@ -168,7 +151,7 @@ void ConsoleSession::CheckResetOut() {
 void ConsoleSession::StartResetRead() {
   if (port_.OpenPort(portName_) != 1) {
     operation_ = Operation::None;
-    emit Failed(OpenFailedText(), port_.ErrorString());
+    emit Failed(ConsoleMessages::OpenFailed(), port_.ErrorString());
     return;
   }
   RunRead();

@@ -54,12 +54,6 @@ class ConsoleSession : public QObject {
   // Write commands that have wholly left the line in the current (or last) write.
   int RegistersSent() const { return registersSent_; }
 
-  // The German text for a port that cannot be opened, and the operating system's reason.
-  static QString OpenFailedText();
-  // The German text for a write that broke off after `sent` of the 200 registers had left the
-  // line: the console now holds old and new settings mixed. The window adds it to the reason
-  // of a failed write; the command line says it when Ctrl+C cuts a write off.
-  static QString BrokenOffText(int sent);
   QString PortError() const { return port_.ErrorString(); }
   bool IsPortOpen() const { return port_.IsOpen(); }
 
