@@ -48,6 +48,8 @@ void TestTransferStates::jobs_data() {
   // Start: only "Lesen" and "Werkeinstellungen".
   row("read pressed at start", J::Read, S::Started, "01010", "01010", "00000");
   row("read pressed, sensible settings", J::Read, S::Started, "11111", "11111", "00000");
+  row("read pressed, Version without Senden stays", J::Read, S::Started, "01110", "01110",
+      "00100");
   row("read, port fails at start", J::Read, S::PortFailed, "01010", "01010", "01010");
   row("read, port fails after a file: Version comes with Senden", J::Read, S::PortFailed,
       "11011", "11011", "11111");

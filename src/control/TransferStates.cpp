@@ -4,15 +4,16 @@
 
 namespace {
 
-// Keep: as it stands. Restore: as it stood when the job began. AsSenden: whatever "Senden"
-// gets in the same step ("Version des Quorex" only means something beside "Senden").
-enum class Change : unsigned char { Keep, On, Off, Restore, AsSenden };
+// Keep: as it stands. Restore: as it stood when the job began. WithSenden: where "Senden" was
+// usable when the job began, whatever "Senden" gets in the same step, else as it stands
+// ("Version des Quorex" is taken and given back together with "Senden").
+enum class Change : unsigned char { Keep, On, Off, Restore, WithSenden };
 
 constexpr Change K = Change::Keep;
 constexpr Change I = Change::On;
 constexpr Change O = Change::Off;
 constexpr Change R = Change::Restore;
-constexpr Change S = Change::AsSenden;
+constexpr Change S = Change::WithSenden;
 
 // "Senden", "Lesen", "Version des Quorex", "Werkeinstellungen", tree.
 using Changes = std::array<Change, 5>;
@@ -54,7 +55,7 @@ bool Applied(Change change, bool now, bool before) {
     case Change::Off: return false;
     case Change::Restore: return before;
     case Change::Keep:
-    case Change::AsSenden: break;
+    case Change::WithSenden: break;
   }
   return now;
 }
@@ -69,7 +70,9 @@ ControlStates TransferStates::After(ConsoleJob job, JobStep step, const ControlS
     ControlStates next;
     next.senden = Applied(c[0], now.senden, before.senden);
     next.lesen = Applied(c[1], now.lesen, before.lesen);
-    next.version = c[2] == Change::AsSenden ? next.senden : Applied(c[2], now.version, before.version);
+    next.version = c[2] == Change::WithSenden && before.senden
+                       ? next.senden
+                       : Applied(c[2], now.version, before.version);
     next.werkeinstellungen = Applied(c[3], now.werkeinstellungen, before.werkeinstellungen);
     next.tree = Applied(c[4], now.tree, before.tree);
     return next;

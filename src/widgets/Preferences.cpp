@@ -6,6 +6,7 @@ const QString kLastPort = QStringLiteral("port/last");
 const QString kLastFolder = QStringLiteral("files/lastFolder");
 const QString kRecentFiles = QStringLiteral("files/recent");
 const QString kWindowGeometry = QStringLiteral("window/geometry");
+const QString kVerifyAfterWrite = QStringLiteral("verifyAfterWrite");
 
 }  // namespace
 
@@ -33,4 +34,12 @@ QByteArray Preferences::WindowGeometry() const {
 
 void Preferences::SetWindowGeometry(const QByteArray &geometry) {
   settings_.setValue(kWindowGeometry, geometry);
+}
+
+bool Preferences::VerifyAfterWrite() const {
+  return settings_.value(kVerifyAfterWrite, false).toBool();
+}
+
+void Preferences::SetVerifyAfterWrite(bool verify) {
+  settings_.setValue(kVerifyAfterWrite, verify);
 }

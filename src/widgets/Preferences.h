@@ -7,7 +7,8 @@
 
 // What the program remembers between runs, in the user's QSettings (on Linux
 // ~/.config/quorex/quorex.conf): the port of the last good transfer, the folder of the file
-// dialogs, the register files used last and where the window stood. Nothing stored means
+// dialogs, the register files used last, where the window stood and whether a write is
+// checked. Nothing stored means
 // every getter answers empty, and the program starts as it always has.
 class Preferences {
  public:
@@ -26,6 +27,10 @@ class Preferences {
 
   QByteArray WindowGeometry() const;
   void SetWindowGeometry(const QByteArray &geometry);
+
+  // "Nach dem Senden prüfen"; off when nothing is stored.
+  bool VerifyAfterWrite() const;
+  void SetVerifyAfterWrite(bool verify);
 
  private:
   QSettings settings_;
