@@ -143,8 +143,10 @@ void TestCommandLine::programs_data() {
                                         << QString();
   QTest::newRow("quorex-sim --help") << sim << QStringList{"--help"} << QString() << 0
                                      << QStringLiteral("~--wire-time") << QString();
-  QTest::newRow("quorex unknown option")
-      << quorex << QStringList{"--bogus"} << QStringLiteral("offscreen") << 2 << QString()
+  QTest::newRow("quorex unknown option") << quorex << QStringList{"--bogus"} << QString() << 2
+                                         << QString() << QStringLiteral("bogus");
+  QTest::newRow("quorex unknown option beside Qt's")
+      << quorex << QStringList{"-style", "fusion", "--bogus"} << QString() << 2 << QString()
       << QStringLiteral("bogus");
   QTest::newRow("quorex two files")
       << quorex << QStringList{"a.rquorex", "b.rquorex"} << QStringLiteral("offscreen") << 2
