@@ -1,9 +1,10 @@
 #include "Commands.h"
 
 #include "DifferenceList.h"
+#include "OutputFile.h"
 #include "Register.h"
 #include "RegisterFile.h"
-#include "ReportPdf.h"
+#include "ReportFile.h"
 #include "SerialPort.h"
 #include "SettingsReport.h"
 
@@ -11,7 +12,6 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -30,6 +30,14 @@ Commands::Commands(const Invocation &invocation)
 }
 
 int Commands::Run() {
+  // A target that is no regular file is refused before the console or any file is touched.
+  if (!invocation_.output.isEmpty()) {
+    const QString refused = OutputFile::Refusal(invocation_.output);
+    if (!refused.isEmpty()) {
+      Say(NotSavedText(refused));
+      return kFile;
+    }
+  }
   switch (invocation_.command) {
     case Command::Read:
       return Read();
@@ -125,7 +133,8 @@ int Commands::Report() {
       break;
   }
   QString error;
-  if (!ReportPdf::Write(report.Html(), invocation_.output, SettingsReport::Title(), &error)) {
+  if (!ReportFile::Save(report.Html(), invocation_.output, ReportFile::Kind::Pdf,
+                        SettingsReport::Title(), &error)) {
     Say(error);
     return kFile;
   }
@@ -169,21 +178,27 @@ int Commands::Await() {
                      status = kConsole;
                      loop.quit();
                    });
-  QObject::connect(&interrupt_, &InterruptWatch::Interrupted, &loop, [&] {
+  QObject::connect(&interrupt_, &InterruptWatch::Interrupted, &loop, [&](int signalNumber) {
     const ConsoleSession::Operation operation = session_.Current();
+    const bool confirmed = session_.IsWriteConfirmed();
     // Abort counts what had left the line of a write up to this moment.
     session_.Abort();
-    Say(InterruptedText(operation, session_.RegistersSent()));
-    status = kInterrupted;
+    Say(InterruptedText(operation, session_.RegistersSent(), confirmed));
+    status = kSignalBase + signalNumber;
     loop.quit();
   });
   loop.exec();
   return status;
 }
 
-QString Commands::InterruptedText(ConsoleSession::Operation operation, int sent) const {
+QString Commands::InterruptedText(ConsoleSession::Operation operation, int sent,
+                                  bool confirmed) const {
   switch (operation) {
     case ConsoleSession::Operation::Write:
+      if (confirmed)
+        return tr("Der Quorex hat den Empfang aller %1 Register bestätigt; die Übertragung ist "
+                  "vollständig.")
+            .arg(Register::kRegisterCount);
       // A command cut off in the middle lacks its "\r", and the console stores nothing of it.
       if (sent == 0)
         return tr(
@@ -242,14 +257,18 @@ int Commands::Emit(const QByteArray &bytes) {
     }
     return kOk;
   }
-  const QString shown = QDir::toNativeSeparators(invocation_.output);
-  QSaveFile file(invocation_.output);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-    Say(tr("Die Datei\n%1\nkonnte nicht gespeichert werden:\n%2").arg(shown, file.errorString()));
+  QString reason;
+  if (!OutputFile::Save(invocation_.output, bytes, &reason)) {
+    Say(NotSavedText(reason));
     return kFile;
   }
-  Confirm(tr("gespeichert in: ") + shown);
+  Confirm(tr("gespeichert in: ") + QDir::toNativeSeparators(invocation_.output));
   return kOk;
+}
+
+QString Commands::NotSavedText(const QString &reason) const {
+  return tr("Die Datei\n%1\nkonnte nicht gespeichert werden:\n%2")
+      .arg(QDir::toNativeSeparators(invocation_.output), reason);
 }
 
 void Commands::Say(const QString &text) {
