@@ -6,8 +6,9 @@
 namespace {
 // "$R" + 3 digits + "\r"
 constexpr int kReadRequestLength = 6;
-// How late a timer may fire, in milliseconds, before the schedule gives way to it.
-constexpr double kTimerLatenessMs = 1.0;
+// How late a timer may fire, in milliseconds, before the schedule gives way to it: up to one
+// for arming in whole milliseconds, up to one more for the event loop's whole-millisecond wait.
+constexpr double kTimerLatenessMs = 2.0;
 }  // namespace
 
 BulkRead::BulkRead(SerialPort &port, const Timing &timing, QObject *parent)
@@ -27,10 +28,10 @@ void BulkRead::StopTimers() {
 
 // Request n is due when request n-1 has left the port plus the console's pause, reckoned on the
 // transfer's monotonic clock from the time n-1 was due, not from the moment its timer happened
-// to fire: a timer's lateness, well under a millisecond each time, then shifts one request but
-// is never added up over all 200. Only a request sent later than a timer's usual lateness (the
-// event loop was held up) moves the schedule, so a held-up read never sends requests closer
-// together than the pause less that lateness.
+// to fire: a timer's lateness (a millisecond or two) then delays one request but is not added
+// up over all 200. A request sent later than that (the event loop was held up) moves the
+// schedule with it, so that no request ever follows the one before it by less than the pause
+// less that lateness, and a held-up read never sends requests in a burst to catch up.
 double BulkRead::NextDueMs(double dueMs, double sentMs) const {
   return qMax(dueMs, sentMs - kTimerLatenessMs) + Time().WireMs(kReadRequestLength) +
          Time().beforeRequestMs;
