@@ -149,6 +149,7 @@ void PortChooser::Apply(const PortListing &listing) {
   QList<PortEntry> openable;
   for (const PortEntry &port : listing.ports)
     if (port.canOpen) openable.append(port);
+  PortNames::Sort(openable);
   if (SameList(openable, listed_)) return;
   listed_ = openable;
   Fill(listed_);
