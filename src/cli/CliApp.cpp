@@ -67,9 +67,10 @@ const std::vector<CommandEntry> &CommandTable() {
        QT_TRANSLATE_NOOP("CliApp",
                          "Zeigt die Einstellungen, in denen sich zwei Dateien unterscheiden."),
        2, kNothing, textJson},
-      {"ports", Command::Ports, QT_TRANSLATE_NOOP("CliApp", "ports"),
-       QT_TRANSLATE_NOOP("CliApp", "Listet die seriellen Ports, die sich öffnen lassen."), 0,
-       kNothing, noFormat},
+      {"ports", Command::Ports, QT_TRANSLATE_NOOP("CliApp", "ports [--format text|json]"),
+       QT_TRANSLATE_NOOP("CliApp",
+                         "Listet die seriellen Ports mit Adapter und ob sie sich öffnen lassen."),
+       0, kNothing, textJson},
   };
   return table;
 }
