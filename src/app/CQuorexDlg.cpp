@@ -8,8 +8,9 @@
 #include "ConsoleMessages.h"
 #include "DialogHelpers.h"
 #include "DialogSeam.h"
-#include "PortAccess.h"
+#include "PortChooser.h"
 #include "Preferences.h"
+#include "SerialPort.h"
 #include "StatusLine.h"
 #include "ui_CQuorexDlg.h"
 
@@ -48,6 +49,8 @@ CQuorexDlg::CQuorexDlg(QWidget *parent)
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   register_.SetVersion107(true);
   setAcceptDrops(true);
+  ui_->portChooser->SetPortSource([] { return SerialPort::ListPorts(); });
+  ui_->portChooser->SetTransferCheck([this] { return IsTransferRunning(); });
   const QByteArray geometry = Preferences().WindowGeometry();
   if (!geometry.isEmpty()) restoreGeometry(geometry);
   KeepOnScreen(*this);
@@ -102,7 +105,7 @@ void CQuorexDlg::ConnectController() {
   connect(&controller_, &ConsoleController::ProgressStarted, this, &CQuorexDlg::StartProgress);
   connect(&controller_, &ConsoleController::Progress, this, &CQuorexDlg::StepProgress);
   connect(&controller_, &ConsoleController::PortWorked, this,
-          [](const QString &port) { Preferences().SetLastPort(port); });
+          [this](const QString &port) { ui_->portChooser->RememberPort(port); });
   connect(&controller_, &ConsoleController::ReadCompleted, this, [this](const ConsoleRead &read) {
     if (!ConsoleController::TakeRead(read, register_)) return;
     files_.EditsKept();
@@ -155,26 +158,13 @@ void CQuorexDlg::showEvent(QShowEvent *event) {
 void CQuorexDlg::ListPortsOnce() {
   if (portsListed_) return;
   portsListed_ = true;
-  const QStringList ports = SerialPort::ListPorts();
-  ui_->portComboBox->addItems(ports);
-  portName_ = SerialPort::StartPort(ports, Preferences().LastPort());
-  // Ports this user may not open are left out of the list; the label says why.
-  const QString denied = PortAccess::DeniedPortsHint();
-  ui_->portLabel->setToolTip(denied);
-  ui_->portComboBox->setToolTip(denied);
+  portName_ = ui_->portChooser->Start();
 }
 
-void CQuorexDlg::PushPortName() {
-  QComboBox *combo = ui_->portComboBox;
-  const int index = portName_.isEmpty() ? -1 : combo->findText(portName_, Qt::MatchStartsWith);
-  if (index >= 0)
-    combo->setCurrentIndex(index);
-  else
-    combo->setEditText(portName_);
-}
+void CQuorexDlg::PushPortName() { ui_->portChooser->SetPortName(portName_); }
 
 QString CQuorexDlg::PullPortName() {
-  portName_ = ui_->portComboBox->currentText().trimmed();
+  portName_ = ui_->portChooser->PortName();
   return portName_;
 }
 

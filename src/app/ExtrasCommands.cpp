@@ -7,7 +7,7 @@
 #include "DialogSeam.h"
 #include "Preferences.h"
 #include "Register.h"
-#include "ReportPdf.h"
+#include "ReportFile.h"
 #include "SettingsReport.h"
 
 #include <QAction>
@@ -17,7 +17,6 @@
 #include <QMenu>
 #include <QPageLayout>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTextDocument>
 #include <QTime>
 
@@ -102,16 +101,8 @@ void ExtrasCommands::SaveReport() {
   const bool html = suffix == QLatin1String("html") || suffix == QLatin1String("htm") ||
                     (suffix != QLatin1String("pdf") && filter == DialogSeam::ReportHtmlFilter());
   QString error;
-  if (html) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(ReportHtml().toUtf8()) < 0 ||
-        !file.commit())
-      error = tr("Der Bericht konnte nicht in \"%1\" gespeichert werden:\n%2")
-                  .arg(QDir::toNativeSeparators(path), file.errorString());
-  } else {
-    ReportPdf::Write(ReportHtml(), path, SettingsReport::Title(), &error);
-  }
-  if (!error.isEmpty()) {
+  if (!ReportFile::Save(ReportHtml(), path, html ? ReportFile::Kind::Html : ReportFile::Kind::Pdf,
+                        SettingsReport::Title(), &error)) {
     emit Status(tr("Fehler beim Speichern des Berichts: ") + error);
     ShowMessage(owner_, error, tr("Fehler"), QMessageBox::Critical, QMessageBox::Ok);
     return;

@@ -2,9 +2,10 @@
 
 #include "ConsoleMessages.h"
 #include "DifferenceList.h"
+#include "OutputFile.h"
 #include "Register.h"
 #include "RegisterFile.h"
-#include "ReportPdf.h"
+#include "ReportFile.h"
 #include "SerialPort.h"
 #include "SettingsReport.h"
 
@@ -12,8 +13,11 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace ExitStatus;
@@ -31,6 +35,14 @@ Commands::Commands(const Invocation &invocation)
 }
 
 int Commands::Run() {
+  // A target that is no regular file is refused before the console or any file is touched.
+  if (!invocation_.output.isEmpty()) {
+    const QString refused = OutputFile::Refusal(invocation_.output);
+    if (!refused.isEmpty()) {
+      Say(NotSavedText(refused));
+      return kFile;
+    }
+  }
   switch (invocation_.command) {
     case Command::Read:
       return Read();
@@ -126,7 +138,8 @@ int Commands::Report() {
       break;
   }
   QString error;
-  if (!ReportPdf::Write(report.Html(), invocation_.output, SettingsReport::Title(), &error)) {
+  if (!ReportFile::Save(report.Html(), invocation_.output, ReportFile::Kind::Pdf,
+                        SettingsReport::Title(), &error)) {
     Say(error);
     return kFile;
   }
@@ -144,9 +157,68 @@ int Commands::Diff() {
 }
 
 int Commands::Ports() {
-  QByteArray lines;
-  for (const QString &name : SerialPort::ListPorts()) lines += name.toUtf8() + '\n';
-  return Emit(lines);
+  // Asked once, so each port may be tried: that also finds one held by another program.
+  const PortListing listing = SerialPort::ListPorts(true);
+  const bool anyOpens = std::any_of(listing.ports.begin(), listing.ports.end(),
+                                    [](const PortEntry &port) { return port.canOpen; });
+  const int status =
+      Emit(invocation_.format == Format::Json ? PortsJson(listing) : PortsText(listing));
+  if (status != kOk || anyOpens) return status;
+  // A list without a usable port is an answer too, but the user needs to know what next.
+  if (!listing.deniedHint.isEmpty())
+    Say(listing.deniedHint);
+  else if (listing.ports.isEmpty())
+    Say(tr("Es wurde kein serieller Port gefunden. Bitte prüfen Sie, ob der Adapter "
+           "eingesteckt ist."));
+  else
+    Say(tr("Keiner der Ports lässt sich öffnen; sie sind wohl von einem anderen Programm "
+           "belegt."));
+  return kOk;
+}
+
+// One port per line under a header, in columns; "-" where the system knows nothing.
+QByteArray Commands::PortsText(const PortListing &listing) {
+  if (listing.ports.isEmpty()) return QByteArray();
+  QList<QStringList> rows{{tr("Port"), tr("Beschreibung"), tr("Hersteller"), tr("Seriennummer"),
+                           tr("Öffnen")}};
+  for (const PortEntry &port : listing.ports) {
+    QStringList row{port.name, port.description, port.manufacturer, port.serialNumber,
+                    port.canOpen ? tr("ja") : tr("nein")};
+    for (QString &cell : row)
+      if (cell.trimmed().isEmpty()) cell = QStringLiteral("-");
+    rows.append(row);
+  }
+  QList<int> widths(rows.constFirst().size(), 0);
+  for (const QStringList &row : rows)
+    for (int column = 0; column < row.size(); ++column)
+      widths[column] = qMax(widths.at(column), int(row.at(column).size()));
+  QString text;
+  for (const QStringList &row : rows) {
+    QString line;
+    for (int column = 0; column < row.size(); ++column)
+      line += column + 1 < row.size() ? row.at(column).leftJustified(widths.at(column) + 2)
+                                      : row.at(column);
+    text += line + QLatin1Char('\n');
+  }
+  return text.toUtf8();
+}
+
+QByteArray Commands::PortsJson(const PortListing &listing) {
+  QJsonArray ports;
+  for (const PortEntry &port : listing.ports) {
+    const auto id = [](int value) { return value < 0 ? QJsonValue() : QJsonValue(value); };
+    ports.append(QJsonObject{{QStringLiteral("name"), port.name},
+                             {QStringLiteral("description"), port.description},
+                             {QStringLiteral("manufacturer"), port.manufacturer},
+                             {QStringLiteral("serialNumber"), port.serialNumber},
+                             {QStringLiteral("vendorId"), id(port.vendorId)},
+                             {QStringLiteral("productId"), id(port.productId)},
+                             {QStringLiteral("canOpen"), port.canOpen}});
+  }
+  const QJsonObject root{{QStringLiteral("format"), QStringLiteral("quorex-ports/1")},
+                         {QStringLiteral("ports"), ports},
+                         {QStringLiteral("deniedHint"), listing.deniedHint}};
+  return QJsonDocument(root).toJson();
 }
 
 int Commands::ReadConsole(ConsoleRead *read) {
@@ -170,21 +242,27 @@ int Commands::Await() {
                      status = kConsole;
                      loop.quit();
                    });
-  QObject::connect(&interrupt_, &InterruptWatch::Interrupted, &loop, [&] {
+  QObject::connect(&interrupt_, &InterruptWatch::Interrupted, &loop, [&](int signalNumber) {
     const ConsoleSession::Operation operation = session_.Current();
+    const bool confirmed = session_.IsWriteConfirmed();
     // Abort counts what had left the line of a write up to this moment.
     session_.Abort();
-    Say(InterruptedText(operation, session_.RegistersSent()));
-    status = kInterrupted;
+    Say(InterruptedText(operation, session_.RegistersSent(), confirmed));
+    status = kSignalBase + signalNumber;
     loop.quit();
   });
   loop.exec();
   return status;
 }
 
-QString Commands::InterruptedText(ConsoleSession::Operation operation, int sent) const {
+QString Commands::InterruptedText(ConsoleSession::Operation operation, int sent,
+                                  bool confirmed) const {
   switch (operation) {
     case ConsoleSession::Operation::Write:
+      if (confirmed)
+        return tr("Der Quorex hat den Empfang aller %1 Register bestätigt; die Übertragung ist "
+                  "vollständig.")
+            .arg(Register::kRegisterCount);
       // A command cut off in the middle lacks its "\r", and the console stores nothing of it.
       if (sent == 0)
         return tr(
@@ -243,14 +321,18 @@ int Commands::Emit(const QByteArray &bytes) {
     }
     return kOk;
   }
-  const QString shown = QDir::toNativeSeparators(invocation_.output);
-  QSaveFile file(invocation_.output);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-    Say(tr("Die Datei\n%1\nkonnte nicht gespeichert werden:\n%2").arg(shown, file.errorString()));
+  QString reason;
+  if (!OutputFile::Save(invocation_.output, bytes, &reason)) {
+    Say(NotSavedText(reason));
     return kFile;
   }
-  Confirm(tr("gespeichert in: ") + shown);
+  Confirm(tr("gespeichert in: ") + QDir::toNativeSeparators(invocation_.output));
   return kOk;
+}
+
+QString Commands::NotSavedText(const QString &reason) const {
+  return tr("Die Datei\n%1\nkonnte nicht gespeichert werden:\n%2")
+      .arg(QDir::toNativeSeparators(invocation_.output), reason);
 }
 
 void Commands::Say(const QString &text) {

@@ -17,6 +17,13 @@ QString ConsoleMessages::BrokenOff(int sent) {
       .arg(Register::kRegisterCount);
 }
 
+QString ConsoleMessages::ResetReadFailed(const QString &reason) {
+  return tr("Der Quorex wurde auf Werkeinstellungen zurückgesetzt; nur das Lesen der "
+            "Werkeinstellungen danach ist fehlgeschlagen:\n%1\nBitte lesen Sie den Quorex "
+            "erneut.")
+      .arg(reason);
+}
+
 QString ConsoleMessages::WrongDevice() { return tr("Falsches Gerät!"); }
 
 QString ConsoleMessages::PortNotOpen() { return tr("Der Port ist nicht geöffnet."); }

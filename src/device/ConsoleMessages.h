@@ -14,6 +14,8 @@ class ConsoleMessages {
   // A write broke off after `sent` registers had left the line: the console now holds old
   // and new settings mixed.
   static QString BrokenOff(int sent);
+  // The factory reset went out, but the read of the console's new values failed for `reason`.
+  static QString ResetReadFailed(const QString &reason);
   static QString WrongDevice();
   static QString PortNotOpen();
   static QString NoAnswer();

@@ -35,6 +35,8 @@ ConsoleSession::ConsoleSession(QObject *parent) : QObject(parent) {
 
 ConsoleSession::~ConsoleSession() { Abort(); }
 
+bool ConsoleSession::IsWriteConfirmed() const { return write_ && write_->IsConfirmed(); }
+
 bool ConsoleSession::IsOnTheLine() const {
   return resetOnTheLine_ || (write_ && write_->IsOnTheLine());
 }
@@ -76,8 +78,9 @@ void ConsoleSession::Run(BulkTransfer *transfer) {
   connect(transfer, &BulkTransfer::Failed, this, [this, transfer](const QString &message) {
     if (transfer != transfer_) return;
     if (write_) registersSent_ = write_->RegistersSent();
+    const bool afterReset = operation_ == Operation::Reset;
     End();
-    emit Failed(message, QString());
+    emit Failed(afterReset ? ConsoleMessages::ResetReadFailed(message) : message, QString());
   });
   transfer->Start();
 }
@@ -151,7 +154,7 @@ void ConsoleSession::CheckResetOut() {
 void ConsoleSession::StartResetRead() {
   if (port_.OpenPort(portName_) != 1) {
     operation_ = Operation::None;
-    emit Failed(ConsoleMessages::OpenFailed(), port_.ErrorString());
+    emit Failed(ConsoleMessages::ResetReadFailed(ConsoleMessages::OpenFailed()), port_.ErrorString());
     return;
   }
   RunRead();

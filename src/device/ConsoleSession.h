@@ -53,6 +53,8 @@ class ConsoleSession : public QObject {
   bool IsReleased() const { return released_; }
   // Write commands that have wholly left the line in the current (or last) write.
   int RegistersSent() const { return registersSent_; }
+  // True once the console has confirmed the whole of the running write with its end mark.
+  bool IsWriteConfirmed() const;
 
   QString PortError() const { return port_.ErrorString(); }
   bool IsPortOpen() const { return port_.IsOpen(); }

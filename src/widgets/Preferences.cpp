@@ -1,8 +1,16 @@
 #include "Preferences.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
 namespace {
 
 const QString kLastPort = QStringLiteral("port/last");
+const QString kLastPortSerial = QStringLiteral("port/serialNumber");
+const QString kLastPortVendor = QStringLiteral("port/vendorId");
+const QString kLastPortProduct = QStringLiteral("port/productId");
 const QString kLastFolder = QStringLiteral("files/lastFolder");
 const QString kRecentFiles = QStringLiteral("files/recent");
 const QString kWindowGeometry = QStringLiteral("window/geometry");
@@ -12,7 +20,42 @@ const QString kVerifyAfterWrite = QStringLiteral("verifyAfterWrite");
 
 QString Preferences::LastPort() const { return settings_.value(kLastPort).toString(); }
 
-void Preferences::SetLastPort(const QString &port) { settings_.setValue(kLastPort, port); }
+void Preferences::SetLastPort(const QString &port) {
+  PortEntry entry;
+  entry.name = port;
+  SetLastPortEntry(entry);
+}
+
+PortEntry Preferences::LastPortEntry() const {
+  PortEntry port;
+  port.name = LastPort();
+  port.serialNumber = settings_.value(kLastPortSerial).toString();
+  bool ok = false;
+  const int vendor = settings_.value(kLastPortVendor).toInt(&ok);
+  const bool vendorOk = ok && vendor >= 0 && vendor <= 0xFFFF;
+  const int product = settings_.value(kLastPortProduct).toInt(&ok);
+  // A hand-edited file with half an id pair or nonsense in it knows no ids.
+  if (vendorOk && ok && product >= 0 && product <= 0xFFFF) {
+    port.vendorId = vendor;
+    port.productId = product;
+  }
+  return port;
+}
+
+void Preferences::SetLastPortEntry(const PortEntry &port) {
+  settings_.setValue(kLastPort, port.name);
+  if (port.serialNumber.trimmed().isEmpty())
+    settings_.remove(kLastPortSerial);
+  else
+    settings_.setValue(kLastPortSerial, port.serialNumber.trimmed());
+  if (port.HasUsbIds()) {
+    settings_.setValue(kLastPortVendor, port.vendorId);
+    settings_.setValue(kLastPortProduct, port.productId);
+  } else {
+    settings_.remove(kLastPortVendor);
+    settings_.remove(kLastPortProduct);
+  }
+}
 
 QString Preferences::LastFolder() const { return settings_.value(kLastFolder).toString(); }
 
@@ -42,4 +85,28 @@ bool Preferences::VerifyAfterWrite() const {
 
 void Preferences::SetVerifyAfterWrite(bool verify) {
   settings_.setValue(kVerifyAfterWrite, verify);
+}
+
+QString Preferences::OddSettingsFile() {
+  // Where QSettings looks on this system: the program's own file and the organisation's
+  // fallback, in the user's configuration folder and in the system's.
+  const QString organization = QCoreApplication::organizationName();
+  const QStringList names{organization + QLatin1Char('/') +
+                              QCoreApplication::applicationName() + QStringLiteral(".conf"),
+                          organization + QStringLiteral(".conf")};
+  for (const QString &folder :
+       QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation)) {
+    for (const QString &name : names) {
+      const QFileInfo info(QDir(folder).filePath(name));
+      if (info.exists() && !info.isFile()) return info.filePath();
+    }
+  }
+  return QString();
+}
+
+void Preferences::KeepSettingsIn(const QString &folder) {
+  for (const QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope}) {
+    QSettings::setPath(QSettings::NativeFormat, scope, folder);
+    QSettings::setPath(QSettings::IniFormat, scope, folder);
+  }
 }

@@ -1,21 +1,28 @@
 #pragma once
 
+#include "PortEntry.h"
+
 #include <QByteArray>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
 
 // What the program remembers between runs, in the user's QSettings (on Linux
-// ~/.config/quorex/quorex.conf): the port of the last good transfer, the folder of the file
-// dialogs, the register files used last, where the window stood and whether a write is
-// checked. Nothing stored means
+// ~/.config/quorex/quorex.conf): the port of the last good transfer and its adapter, the
+// folder of the file dialogs, the register files used last, where the window stood and whether
+// a write is checked. Nothing stored means
 // every getter answers empty, and the program starts as it always has.
 class Preferences {
  public:
   Preferences() = default;
 
   QString LastPort() const;
+  // The name alone: whatever was known of the adapter before is forgotten.
   void SetLastPort(const QString &port);
+  // The port with its adapter's serial number and USB ids, where they were known, so the same
+  // adapter is found again under another name. Only name and identity are kept.
+  PortEntry LastPortEntry() const;
+  void SetLastPortEntry(const PortEntry &port);
 
   // The folder the file dialogs open in; empty when none is stored.
   QString LastFolder() const;
@@ -31,6 +38,14 @@ class Preferences {
   // "Nach dem Senden prüfen"; off when nothing is stored.
   bool VerifyAfterWrite() const;
   void SetVerifyAfterWrite(bool verify);
+
+  // QSettings reads its file whole when first asked: a settings file that is a named pipe
+  // would hold the start up for ever, a device might never end. The first such file where
+  // QSettings would look, or nothing when all are fine.
+  static QString OddSettingsFile();
+  // From now on QSettings keeps everything in `folder`, which must outlive every QSettings of
+  // the run: the run starts with nothing remembered and leaves an odd file alone.
+  static void KeepSettingsIn(const QString &folder);
 
  private:
   QSettings settings_;
