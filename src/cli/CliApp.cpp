@@ -21,6 +21,7 @@ enum Takes : unsigned {
   kOutput = 2,  // -o
   kVerify = 4,  // --verify
   kYes = 8,     // --yes
+  kWords = 16,  // further words after its files
 };
 
 struct CommandEntry {
@@ -70,6 +71,21 @@ const std::vector<CommandEntry> &CommandTable() {
       {"ports", Command::Ports, QT_TRANSLATE_NOOP("CliApp", "ports"),
        QT_TRANSLATE_NOOP("CliApp", "Listet die seriellen Ports, die sich öffnen lassen."), 0,
        kNothing, noFormat},
+      {"get", Command::Get,
+       QT_TRANSLATE_NOOP("CliApp", "get DATEI [ID|MUSTER ...] [--format text|json]"),
+       QT_TRANSLATE_NOOP("CliApp",
+                         "Zeigt Einstellungen der Datei nach ID in Worten (Muster: *, ?)."),
+       1, kWords, textJson},
+      {"set", Command::Set, QT_TRANSLATE_NOOP("CliApp", "set DATEI ID=WERT ... [-o NEU]"),
+       QT_TRANSLATE_NOOP("CliApp",
+                         "Ändert Einstellungen nach ID; ohne -o wird die Datei ersetzt."),
+       1, kWords | kOutput, noFormat},
+      {"export", Command::Export, QT_TRANSLATE_NOOP("CliApp", "export DATEI [-o TEXT]"),
+       QT_TRANSLATE_NOOP("CliApp", "Schreibt alle Einstellungen als bearbeitbaren Text."), 1,
+       kOutput, noFormat},
+      {"import", Command::Import, QT_TRANSLATE_NOOP("CliApp", "import TEXT -o DATEI"),
+       QT_TRANSLATE_NOOP("CliApp", "Macht aus einem solchen Text wieder eine Registerdatei."), 1,
+       kOutput, noFormat},
   };
   return table;
 }
@@ -131,8 +147,8 @@ CliApp::CliApp()
   parser_.addOptions(
       {portOption_, outputOption_, formatOption_, verifyOption_, yesOption_, quietOption_});
   parser_.addPositionalArgument(tr("befehl"),
-                                tr("read, write, verify, version, reset, report, "
-                                   "diff oder ports, siehe oben."),
+                                tr("read, write, verify, version, reset, report, diff, ports, "
+                                   "get, set, export oder import, siehe oben."),
                                 tr("befehl [dateien]"));
 }
 
@@ -218,11 +234,20 @@ bool CliApp::Check(Invocation *invocation) {
     return Fail(tr("Der Name der Ausgabedatei ist leer."));
   if (checked.command == Command::Read && checked.output.isEmpty())
     return Fail(tr("Der Befehl read braucht -o mit dem Namen der Registerdatei."));
+  if (checked.command == Command::Import && checked.output.isEmpty())
+    return Fail(tr("Der Befehl import braucht -o mit dem Namen der neuen Registerdatei."));
 
   if (words.size() < entry->files)
     return Fail(entry->files == 1
                     ? tr("Dem Befehl %1 fehlt der Name der Registerdatei.").arg(name)
                     : tr("Dem Befehl %1 fehlen die Namen zweier Registerdateien.").arg(name));
+  if (entry->takes & kWords) {
+    checked.words = words.mid(entry->files);
+    words = words.mid(0, entry->files);
+  }
+  if (checked.command == Command::Set && checked.words.isEmpty())
+    return Fail(
+        tr("Dem Befehl set fehlt eine Einstellung wie squelch.kreis1.sql=\"SQL aktiv high\"."));
   if (words.size() > entry->files)
     return Fail(tr("Zu viele Argumente für den Befehl %1: %2")
                     .arg(name, words.mid(entry->files).join(QLatin1Char(' '))));

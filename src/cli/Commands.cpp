@@ -5,6 +5,7 @@
 #include "RegisterFile.h"
 #include "ReportPdf.h"
 #include "SerialPort.h"
+#include "SettingsCommands.h"
 #include "SettingsReport.h"
 
 #include <QDateTime>
@@ -47,6 +48,11 @@ int Commands::Run() {
       return Diff();
     case Command::Ports:
       return Ports();
+    case Command::Get:
+    case Command::Set:
+    case Command::Export:
+    case Command::Import:
+      return RunSettings();
   }
   return kUsage;
 }
@@ -146,6 +152,23 @@ int Commands::Ports() {
   QByteArray lines;
   for (const QString &name : SerialPort::ListPorts()) lines += name.toUtf8() + '\n';
   return Emit(lines);
+}
+
+int Commands::RunSettings() {
+  SettingsCommands settings(invocation_,
+                            {[this](const QByteArray &bytes) { return Emit(bytes); },
+                             [this](const QString &text) { Say(text); },
+                             [this](const QString &text) { Confirm(text); }});
+  switch (invocation_.command) {
+    case Command::Get:
+      return settings.Get();
+    case Command::Set:
+      return settings.Set();
+    case Command::Export:
+      return settings.Export();
+    default:
+      return settings.Import();
+  }
 }
 
 int Commands::ReadConsole(ConsoleRead *read) {

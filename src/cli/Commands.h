@@ -33,6 +33,8 @@ class Commands {
   int Report();
   int Diff();
   int Ports();
+  // get, set, export, import: register files by setting ids (SettingsCommands).
+  int RunSettings();
 
  private:
   // Reads the console into *read.
