@@ -588,6 +588,10 @@ void TestCatalog::compare_data() {
   QTest::newRow("unused position between settings")
       << QStringList{"19=00000000"} << QStringList{"19=00010000"}
       << QStringList{"Übrige Register|Register 19|00000000|00010000"};
+  QTest::newRow("two characters the page shows alike")
+      << QStringList{"16=10000000"} << QStringList{"16=20000000"}
+      << QStringList{"Hörer- und Lautsprecherkonfiguration|Hörer|Hörer immer an (gespeichert: "
+                     "1)|Hörer immer an (gespeichert: 2)"};
   QTest::newRow("both ways") << QStringList{"16=01000000", "150=00000000"}
                              << QStringList{"16=11000000"}
                              << QStringList{"Hörer- und Lautsprecherkonfiguration|Hörer|"

@@ -2,6 +2,9 @@
 // characters no page uses.
 #include "SettingsCatalog.h"
 
+#include <algorithm>
+#include <set>
+
 namespace {
 
 QChar CharAt(const QStringList &texts, RegisterSpot spot) {
@@ -11,15 +14,33 @@ QChar CharAt(const QStringList &texts, RegisterSpot spot) {
 
 }  // namespace
 
+// A setting differs when its value in words differs. A page may show two stored characters
+// alike ("Hörer immer an" for "1" and for "2"); such a change still counts, shown with the
+// stored characters, unless a setting sharing the character already shows it in words (the
+// two settings of one packed digit).
 std::vector<SettingsCatalog::Difference> SettingsCatalog::Compare(const QStringList &a,
                                                                   const QStringList &b) const {
+  std::set<RegisterSpot> shown;
+  for (const Page &page : pages_)
+    for (const Setting &setting : page.settings)
+      if (setting.Value(a) != setting.Value(b))
+        shown.insert(setting.spots.begin(), setting.spots.end());
+
   std::vector<Difference> differences;
   for (const Page &page : pages_) {
     for (const Setting &setting : page.settings) {
-      const QString valueA = setting.Value(a);
-      const QString valueB = setting.Value(b);
-      if (valueA != valueB)
-        differences.push_back({page.title, setting.label, valueA, valueB, setting.spots});
+      QString valueA = setting.Value(a);
+      QString valueB = setting.Value(b);
+      if (valueA == valueB) {
+        const bool unseen = std::any_of(
+            setting.spots.begin(), setting.spots.end(), [&](RegisterSpot spot) {
+              return CharAt(a, spot) != CharAt(b, spot) && !shown.count(spot);
+            });
+        if (!unseen) continue;
+        valueA = tr("%1 (gespeichert: %2)").arg(valueA, setting.Chars(a));
+        valueB = tr("%1 (gespeichert: %2)").arg(valueB, setting.Chars(b));
+      }
+      differences.push_back({page.title, setting.label, valueA, valueB, setting.spots});
     }
   }
   for (const UncoveredRegister &entry : Uncovered()) {
