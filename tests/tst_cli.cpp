@@ -468,9 +468,12 @@ void TestCli::verify() {
   const QJsonDocument json = QJsonDocument::fromJson(changedRun.Out().toUtf8(), &error);
   QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
   const QJsonObject expected{
+      {"format", "quorex-diff/1"},
       {"equal", false},
-      {"differences", QJsonArray{QJsonObject{{"page", "Funkkreiskonfiguration"},
+      {"differences", QJsonArray{QJsonObject{{"id", "funkkreis.kreis1.erlaubt"},
+                                             {"page", "Funkkreiskonfiguration"},
                                              {"setting", "Funkkreis 1 erlaubt"},
+                                             {"registers", QJsonArray{0}},
                                              {"a", "ein"},
                                              {"b", "aus"}}}}};
   QCOMPARE(json.object(), expected);
@@ -683,7 +686,9 @@ void TestCli::reportJson() {
   const QJsonObject first = pages.first().toObject();
   QCOMPARE(first.value("page").toString(), QStringLiteral("Funkkreiskonfiguration"));
   const QJsonObject setting = first.value("settings").toArray().first().toObject();
-  QCOMPARE(setting, (QJsonObject{{"setting", "Funkkreis 1 erlaubt"},
+  QCOMPARE(root.value("format").toString(), QStringLiteral("quorex-report/1"));
+  QCOMPARE(setting, (QJsonObject{{"id", "funkkreis.kreis1.erlaubt"},
+                                 {"setting", "Funkkreis 1 erlaubt"},
                                  {"value", "aus"},
                                  {"register", 0},
                                  {"positions", QJsonArray{0}}}));
@@ -732,7 +737,7 @@ void TestCli::diff_data() {
   QTest::newRow("equal") << -1 << QString() << QStringLiteral("text") << 0
                          << QStringLiteral("Keine Unterschiede.\n");
   QTest::newRow("equal, json") << -1 << QString() << QStringLiteral("json") << 0
-                               << QStringLiteral(R"({"equal": true, "differences": []})");
+                               << QStringLiteral(R"({"format": "quorex-diff/1", "equal": true, "differences": []})");
   QTest::newRow("one setting") << 0 << QStringLiteral("01110010") << QStringLiteral("text") << 1
                                << QStringLiteral(
                                       "Funkkreiskonfiguration / Funkkreis 1 erlaubt (Register 0)\n"
@@ -742,8 +747,10 @@ void TestCli::diff_data() {
                                       "1 Unterschied.\n");
   QTest::newRow("one setting, json")
       << 0 << QStringLiteral("01110010") << QStringLiteral("json") << 1
-      << QStringLiteral(R"({"equal": false, "differences": [{"page": "Funkkreiskonfiguration",
-                           "setting": "Funkkreis 1 erlaubt", "a": "ein", "b": "aus"}]})");
+      << QStringLiteral(R"({"format": "quorex-diff/1", "equal": false, "differences": [
+                           {"id": "funkkreis.kreis1.erlaubt", "page": "Funkkreiskonfiguration",
+                           "setting": "Funkkreis 1 erlaubt", "registers": [0], "a": "ein",
+                           "b": "aus"}]})");
   QTest::newRow("two settings in one register")
       << 0 << QStringLiteral("01010010") << QStringLiteral("text") << 1
       << QStringLiteral(
@@ -766,8 +773,10 @@ void TestCli::diff_data() {
              "1 Unterschied.\n");
   QTest::newRow("unused position beside a setting, json")
       << 0 << QStringLiteral("1111001F") << QStringLiteral("json") << 1
-      << QStringLiteral(R"({"equal": false, "differences": [{"page": "Übrige Register",
-                           "setting": "Register 0", "a": "11110010", "b": "1111001F"}]})");
+      << QStringLiteral(R"({"format": "quorex-diff/1", "equal": false, "differences": [
+                           {"id": "register.000", "page": "Übrige Register",
+                           "setting": "Register 0", "registers": [0], "a": "11110010",
+                           "b": "1111001F"}]})");
 }
 
 void TestCli::diff() {

@@ -6,8 +6,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-// quorex-cli's settings by name (get, set, export, import) run as processes on register files,
-// as a workshop's script runs them. No console is involved, so each run is simply awaited.
+// quorex-cli run as processes on register files, as a workshop's script runs it: settings by
+// name (get, set, export, import) and the command line's conventions. No console is involved,
+// so each run is simply awaited.
 
 namespace {
 
@@ -17,8 +18,10 @@ struct Result {
   QString err;
 };
 
-Result Run(const QStringList &arguments) {
+Result Run(const QStringList &arguments,
+           const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment()) {
   QProcess process;
+  process.setProcessEnvironment(environment);
   process.start(QStringLiteral(QUOREX_CLI_PROGRAM), arguments);
   Result result;
   if (!process.waitForFinished(30000)) return result;
@@ -70,6 +73,8 @@ class TestCliSettings : public QObject {
   void exportThenImportGivesBackTheFile();
   void editedExportChangesOneSetting();
   void refusedImportWritesNothing();
+  void reportsOfOneFileAreAlike_data();
+  void reportsOfOneFileAreAlike();
 
  private:
   QString Path(const char *name) const { return dir_->filePath(QString::fromLatin1(name)); }
@@ -245,6 +250,29 @@ void TestCliSettings::refusedImportWritesNothing() {
                    .arg(time)),
            qPrintable(result.err));
   QVERIFY(!QFile::exists(Path("new.rquorex")));
+}
+
+void TestCliSettings::reportsOfOneFileAreAlike_data() {
+  QTest::addColumn<QString>("format");
+  QTest::addColumn<QString>("created");
+
+  QTest::newRow("text") << "text" << "09.12.2026 um 20:00 Uhr\n";
+  QTest::newRow("json") << "json" << "\"created\": \"2026-12-09T20:00:00Z\"";
+  QTest::newRow("html") << "html" << "09.12.2026 um 20:00 Uhr<";
+}
+
+// SOURCE_DATE_EPOCH fixes the creation time, so two reports of one file are byte for byte
+// the same.
+void TestCliSettings::reportsOfOneFileAreAlike() {
+  QFETCH(QString, format);
+  QFETCH(QString, created);
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("SOURCE_DATE_EPOCH"), QStringLiteral("1796846400"));
+  const Result first = Run({"report", file_, "--format", format}, environment);
+  const Result second = Run({"report", file_, "--format", format}, environment);
+  QCOMPARE(first.exit, 0);
+  QVERIFY2(first.out.contains(created), qPrintable(first.out.left(400)));
+  QCOMPARE(second.out, first.out);
 }
 
 QTEST_GUILESS_MAIN(TestCliSettings)

@@ -20,6 +20,19 @@ using namespace ExitStatus;
 using Command = Invocation::Command;
 using Format = Invocation::Format;
 
+namespace {
+
+// Reproducible builds and archives set SOURCE_DATE_EPOCH (seconds since 1970, UTC); a report
+// then carries that moment, so a report of the same file comes out byte for byte the same.
+QDateTime ReportTime() {
+  bool number = false;
+  const qint64 epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&number);
+  if (number && epoch >= 0) return QDateTime::fromSecsSinceEpoch(epoch, Qt::UTC);
+  return QDateTime::currentDateTime();
+}
+
+}  // namespace
+
 Commands::Commands(const Invocation &invocation)
     : invocation_(invocation), progress_(!invocation.quiet && ProgressBar::StderrIsTerminal()) {
   QObject::connect(&session_, &ConsoleSession::Progress, &session_,
@@ -119,7 +132,7 @@ int Commands::Report() {
   if (!LoadFile(file, &texts)) return kFile;
   // As the window names its register file: the whole path.
   const SettingsReport report({texts, QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()),
-                               QString(), QDateTime::currentDateTime()});
+                               QString(), ReportTime()});
   switch (invocation_.format) {
     case Format::Text:
       return Emit(report.Text().toUtf8());

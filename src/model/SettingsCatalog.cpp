@@ -84,4 +84,8 @@ const SettingsCatalog::Setting *SettingsCatalog::FindId(const QString &id) const
 
 QString SettingsCatalog::RegisterLabel(int reg) { return tr("Register %1").arg(reg); }
 
+QString SettingsCatalog::RegisterId(int reg) {
+  return QStringLiteral("register.%1").arg(reg, 3, 10, QLatin1Char('0'));
+}
+
 QString SettingsCatalog::UncoveredTitle() { return tr("Übrige Register"); }

@@ -80,6 +80,7 @@ class SettingsCatalog {
     QString valueA;   // value in words, or the whole hex text of an uncovered register
     QString valueB;
     std::vector<RegisterSpot> spots;  // the setting's spots, or the register's unused ones
+    QString id;                       // the setting's id, or RegisterId()
   };
 
   SettingsCatalog();
@@ -103,6 +104,8 @@ class SettingsCatalog {
 
   // "Register 17".
   static QString RegisterLabel(int reg);
+  // "register.017": the id of a register's characters that no page uses.
+  static QString RegisterId(int reg);
   // The heading of registers and positions no page uses: "Übrige Register".
   static QString UncoveredTitle();
 

@@ -40,7 +40,8 @@ std::vector<SettingsCatalog::Difference> SettingsCatalog::Compare(const QStringL
         valueA = tr("%1 (gespeichert: %2)").arg(valueA, setting.Chars(a));
         valueB = tr("%1 (gespeichert: %2)").arg(valueB, setting.Chars(b));
       }
-      differences.push_back({page.title, setting.label, valueA, valueB, setting.spots});
+      differences.push_back(
+          {page.title, setting.label, valueA, valueB, setting.spots, setting.id});
     }
   }
   for (const UncoveredRegister &entry : Uncovered()) {
@@ -52,7 +53,7 @@ std::vector<SettingsCatalog::Difference> SettingsCatalog::Compare(const QStringL
     }
     if (differs)
       differences.push_back({UncoveredTitle(), entry.Label(), a.value(entry.reg),
-                             b.value(entry.reg), std::move(spots)});
+                             b.value(entry.reg), std::move(spots), RegisterId(entry.reg)});
   }
   return differences;
 }

@@ -9,13 +9,10 @@ namespace {
 
 const QChar kCovered = QLatin1Char('.');
 
+// Every register line's id begins so (SettingsCatalog::RegisterId).
 QString RegisterPrefix() { return QStringLiteral("register."); }
 
 }  // namespace
-
-QString SettingsText::RegisterId(int reg) {
-  return RegisterPrefix() + QStringLiteral("%1").arg(reg, 3, 10, QLatin1Char('0'));
-}
 
 QString SettingsText::Export(const QStringList &texts, const QString &source) const {
   QString text =
@@ -44,7 +41,7 @@ QString SettingsText::Export(const QStringList &texts, const QString &source) co
     const QString stored = texts.value(entry.reg);
     for (int pos : entry.positions)
       line[pos] = pos < stored.size() ? stored.at(pos) : QLatin1Char('0');
-    text += QStringLiteral("%1 = %2\n").arg(RegisterId(entry.reg), line);
+    text += QStringLiteral("%1 = %2\n").arg(SettingsCatalog::RegisterId(entry.reg), line);
   }
   return text;
 }
@@ -135,7 +132,7 @@ bool SettingsText::Import(const QString &text, QStringList *texts, QStringList *
   for (const auto &[reg, positions] : uncovered)
     for (int pos : positions)
       if (!given.count({reg, pos})) {
-        missing << RegisterId(reg);
+        missing << SettingsCatalog::RegisterId(reg);
         break;
       }
   if (!missing.isEmpty()) found << tr("Es fehlen: %1.").arg(missing.join(QStringLiteral(", ")));

@@ -34,8 +34,6 @@ class SettingsText {
   // untouched.
   bool Import(const QString &text, QStringList *texts, QStringList *errors) const;
 
-  // "register.017": the id of a register's line.
-  static QString RegisterId(int reg);
 
  private:
   const SettingsCatalog &catalog_;
