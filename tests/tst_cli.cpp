@@ -34,17 +34,19 @@ namespace {
 
 const QString kNoSuchPort = QStringLiteral("/dev/quorex-no-such-port");
 
-// The window's texts, byte for byte.
+// The window's texts word for word, after the program's name on one line: an error message
+// on a terminal stands on one line, details follow on lines of their own.
 const QString kOpenFailed = QStringLiteral(
-    "Das Gerät konnte nicht initialisiert werden.\n"
-    "Bitte stellen Sie sicher dass das Gerät am gewählten Port\n"
-    "angeschlossen ist und keine andere Anwendung den Port\n"
+    "quorex-cli: Das Gerät konnte nicht initialisiert werden. "
+    "Bitte stellen Sie sicher dass das Gerät am gewählten Port "
+    "angeschlossen ist und keine andere Anwendung den Port "
     "benutzt.\n");
 const QString kSilent = QStringLiteral(
-    "Der Quorex antwortet nicht.\nBitte prüfen Sie, ob das Gerät eingeschaltet und am "
+    "quorex-cli: Der Quorex antwortet nicht. Bitte prüfen Sie, ob das Gerät eingeschaltet und am "
     "gewählten Port angeschlossen ist.\n");
 const QString kHungUp = QStringLiteral(
-    "Die Verbindung zum Quorex wurde unterbrochen.\nBitte prüfen Sie Kabel und Port.\n");
+    "quorex-cli: Die Verbindung zum Quorex wurde unterbrochen. Bitte prüfen Sie Kabel und "
+    "Port.\n");
 
 QByteArray ReadSession() {
   QByteArray bytes = "$PROGSTART\r";
@@ -290,10 +292,11 @@ void TestCli::usage_data() {
   QTest::newRow("pdf without -o") << QStringList{"report", "a", "--format", "pdf"} << 2 << QString()
                                   << QStringLiteral("mit -o die Ausgabedatei");
   QTest::newRow("--format with a plain write")
-      << QStringList{"write", "--port", port, "a", "--format", "json"} << 2 << QString()
-      << QStringLiteral("nur zusammen mit --verify");
+      << QStringList{"write", "--port", port, "a", "--format", "json"} << 2
+      << QStringLiteral(R"("exit":2})") << QStringLiteral("nur zusammen mit --verify");
   QTest::newRow("--format with version")
-      << QStringList{"version", "--port", port, "--format", "json"} << 2 << QString()
+      << QStringList{"version", "--port", port, "--format", "json"} << 2
+      << QStringLiteral(R"({"error":"Die Option --format gilt nicht für den Befehl version.")")
       << QStringLiteral("Die Option --format gilt nicht für den Befehl version.");
 }
 
@@ -433,7 +436,8 @@ void TestCli::interrupted() {
   QVERIFY2(run.ExitCode() == 130, run.Said());
   QCOMPARE(run.Out(), QString());
   const QRegularExpressionMatch match =
-      QRegularExpression(QLatin1Char('^') + err + QStringLiteral("\n$")).match(run.Err());
+      QRegularExpression(QStringLiteral("^quorex-cli: ") + err + QStringLiteral("\n$"))
+          .match(run.Err());
   QVERIFY2(match.hasMatch(), run.Said());
   if (command == QLatin1String("read")) {
     QVERIFY(!QFile::exists(file));
@@ -552,7 +556,8 @@ void TestCli::reset() {
   QCOMPARE(run.Out(), QString());
   if (!yes) {
     QVERIFY2(run.ExitCode() == 2, run.Said());
-    QVERIFY2(run.Err().startsWith(QStringLiteral("Gerät auf Werkeinstellungen zurücksetzen?")),
+    QVERIFY2(run.Err().startsWith(
+                 QStringLiteral("quorex-cli: Gerät auf Werkeinstellungen zurücksetzen?")),
              run.Said());
     QVERIFY2(run.Err().contains(QStringLiteral("--yes")), run.Said());
     QVERIFY(console.Received().isEmpty());
@@ -624,7 +629,7 @@ void TestCli::fileFailures_data() {
       << QStringList{"diff", good, missing} << QStringLiteral("konnte nicht geöffnet werden");
   QTest::newRow("report into a missing folder")
       << QStringList{"report", good, "-o", "no-such-folder/report.txt"}
-      << QStringLiteral("konnte nicht gespeichert werden");
+      << QStringLiteral("kann nicht geschrieben werden: den Ordner");
   QTest::newRow("pdf into a missing folder")
       << QStringList{"report", good, "--format", "pdf", "-o", "no-such-folder/report.pdf"}
       << QStringLiteral("no-such-folder");

@@ -75,6 +75,12 @@ class TestCliSettings : public QObject {
   void refusedImportWritesNothing();
   void reportsOfOneFileAreAlike_data();
   void reportsOfOneFileAreAlike();
+  void help_data();
+  void help();
+  void errorsStandOnOneLine_data();
+  void errorsStandOnOneLine();
+  void reportFormatFollowsTheEnding_data();
+  void reportFormatFollowsTheEnding();
 
  private:
   QString Path(const char *name) const { return dir_->filePath(QString::fromLatin1(name)); }
@@ -273,6 +279,101 @@ void TestCliSettings::reportsOfOneFileAreAlike() {
   QCOMPARE(first.exit, 0);
   QVERIFY2(first.out.contains(created), qPrintable(first.out.left(400)));
   QCOMPARE(second.out, first.out);
+}
+
+void TestCliSettings::help_data() {
+  QTest::addColumn<QStringList>("arguments");
+  QTest::addColumn<int>("exit");
+  QTest::addColumn<QString>("out");  // the beginning of stdout
+  QTest::addColumn<QString>("err");  // the beginning of stderr
+
+  QTest::newRow("help") << QStringList{"help"} << 0 << "Aufruf: " << "";
+  QTest::newRow("help of a command") << QStringList{"help", "set"} << 0
+                                     << "Aufruf: quorex-cli set DATEI ID=WERT ... [-o NEU]\n\n"
+                                        "Ändert Einstellungen nach ID"
+                                     << "";
+  QTest::newRow("--help of a command") << QStringList{"import", "--help"} << 0
+                                       << "Aufruf: quorex-cli import TEXT -o DATEI\n" << "";
+  QTest::newRow("help of no command") << QStringList{"help", "frobnicate"} << 2 << ""
+                                      << "quorex-cli: Unbekannter Befehl \"frobnicate\".\n";
+  QTest::newRow("-v is no version") << QStringList{"-v"} << 2 << ""
+                                    << "quorex-cli: Bitte geben Sie einen Befehl an.\n";
+  QTest::newRow("--version") << QStringList{"--version"} << 0 << "quorex-cli " << "";
+}
+
+void TestCliSettings::help() {
+  QFETCH(QStringList, arguments);
+  QFETCH(int, exit);
+  QFETCH(QString, out);
+  QFETCH(QString, err);
+  const Result result = Run(arguments);
+  QCOMPARE(result.exit, exit);
+  // An empty expectation: nothing at all.
+  QVERIFY2(out.isEmpty() ? result.out.isEmpty() : result.out.startsWith(out),
+           qPrintable(result.out.left(200)));
+  QVERIFY2(err.isEmpty() ? result.err.isEmpty() : result.err.startsWith(err),
+           qPrintable(result.err));
+}
+
+void TestCliSettings::errorsStandOnOneLine_data() {
+  QTest::addColumn<QStringList>("arguments");  // FILE: the master file, DIR: the folder
+  QTest::addColumn<int>("exit");
+  QTest::addColumn<QString>("line");  // stderr's first line after "quorex-cli: "
+
+  QTest::newRow("no id matches") << QStringList{"get", "FILE", "nix", "--format", "json"} << 2
+                                 << "Keine Einstellung passt zu \"nix\"; die IDs zeigt "
+                                    "\"quorex-cli get DATEI\".";
+  // Found before the console is asked: no such port is ever opened.
+  QTest::newRow("read into a missing folder")
+      << QStringList{"read", "--port", "/dev/quorex-no-such-port", "-o", "DIR/nix/x.rquorex"} << 4
+      << "Die Datei DIR/nix/x.rquorex kann nicht geschrieben werden: den Ordner DIR/nix gibt es "
+         "nicht";
+  QTest::newRow("output is a folder") << QStringList{"export", "FILE", "-o", "DIR"} << 4
+                                      << "Die Datei DIR kann nicht geschrieben werden: das ist "
+                                         "keine gewöhnliche Datei";
+}
+
+// An error is "quorex-cli: " and one line; with --format json stdout says it as JSON too.
+void TestCliSettings::errorsStandOnOneLine() {
+  QFETCH(QStringList, arguments);
+  QFETCH(int, exit);
+  QFETCH(QString, line);
+  const QString folder = dir_->path();
+  arguments.replaceInStrings(QStringLiteral("FILE"), file_);
+  arguments.replaceInStrings(QStringLiteral("DIR"), folder);
+  line.replace(QStringLiteral("DIR"), folder);
+  const Result result = Run(arguments);
+  QCOMPARE(result.exit, exit);
+  QCOMPARE(result.err.section('\n', 0, 0), QStringLiteral("quorex-cli: ") + line);
+  if (arguments.contains(QStringLiteral("json")))
+    QCOMPARE(QJsonDocument::fromJson(result.out.toUtf8()).object(),
+             (QJsonObject{{"error", line}, {"exit", exit}}));
+  else
+    QCOMPARE(result.out, QString());
+}
+
+void TestCliSettings::reportFormatFollowsTheEnding_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QStringList>("format");
+  QTest::addColumn<QByteArray>("start");
+
+  QTest::newRow("pdf") << "bericht.pdf" << QStringList() << QByteArray("%PDF-");
+  QTest::newRow("PDF") << "BERICHT.PDF" << QStringList() << QByteArray("%PDF-");
+  QTest::newRow("json") << "bericht.json" << QStringList() << QByteArray("{");
+  QTest::newRow("html") << "bericht.html" << QStringList() << QByteArray("<!DOCTYPE html>");
+  QTest::newRow("other ending") << "bericht.txt" << QStringList() << QByteArray("Einstellungs");
+  QTest::newRow("--format wins") << "bericht.pdf" << QStringList{"--format", "text"}
+                                 << QByteArray("Einstellungs");
+}
+
+void TestCliSettings::reportFormatFollowsTheEnding() {
+  QFETCH(QString, name);
+  QFETCH(QStringList, format);
+  QFETCH(QByteArray, start);
+  const Result result = Run(QStringList{"report", file_, "-o", dir_->filePath(name)} + format);
+  QVERIFY2(result.exit == 0, qPrintable(result.err));
+  const QByteArray written = Contents(dir_->filePath(name));
+  QVERIFY2(written.startsWith(start), written.left(40).constData());
 }
 
 QTEST_GUILESS_MAIN(TestCliSettings)

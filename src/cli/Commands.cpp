@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSaveFile>
 
 #include <cstdio>
@@ -44,6 +46,28 @@ Commands::Commands(const Invocation &invocation)
 }
 
 int Commands::Run() {
+  const int status = Dispatch();
+  // A script asking for JSON gets its failure as JSON too, beside the message on stderr.
+  if (status != kOk && status != kDifferences && invocation_.format == Format::Json) {
+    const QJsonObject error{{QStringLiteral("error"), lastError_},
+                            {QStringLiteral("exit"), status}};
+    std::fputs(QJsonDocument(error).toJson(QJsonDocument::Compact).append('\n').constData(),
+               stdout);
+    std::fflush(stdout);
+  }
+  return status;
+}
+
+int Commands::Dispatch() {
+  // A result that could not be saved is known before the console is asked for it.
+  if (!invocation_.output.isEmpty()) {
+    QString why;
+    if (!IsWritable(invocation_.output, &why)) {
+      Error(tr("Die Datei %1 kann nicht geschrieben werden: %2")
+                .arg(QDir::toNativeSeparators(invocation_.output), why));
+      return kFile;
+    }
+  }
   switch (invocation_.command) {
     case Command::Read:
       return Read();
@@ -76,7 +100,7 @@ int Commands::Read() {
   // Only a complete read gets this far: a failed one leaves an existing file as it was.
   QString error;
   if (!WriteRegisterFile(invocation_.output, read.texts, &error)) {
-    Say(error);
+    Error(error);
     return kFile;
   }
   Confirm(tr("gespeichert in: ") + QDir::toNativeSeparators(invocation_.output));
@@ -114,9 +138,10 @@ int Commands::Version() {
 
 int Commands::Reset() {
   if (!invocation_.yes) {
-    Say(tr("Gerät auf Werkeinstellungen zurücksetzen? Alle Einstellungen des Quorex gehen dabei "
-           "verloren.\nBitte bestätigen Sie das mit --yes: quorex-cli reset --port %1 --yes")
-            .arg(invocation_.port));
+    Error(tr("Gerät auf Werkeinstellungen zurücksetzen? Alle Einstellungen des Quorex gehen dabei "
+             "verloren."),
+          tr("Bitte bestätigen Sie das mit --yes: quorex-cli reset --port %1 --yes")
+              .arg(invocation_.port));
     return kUsage;
   }
   resetSent_ = false;
@@ -145,7 +170,7 @@ int Commands::Report() {
   }
   QString error;
   if (!ReportPdf::Write(report.Html(), invocation_.output, SettingsReport::Title(), &error)) {
-    Say(error);
+    Error(error);
     return kFile;
   }
   Confirm(tr("gespeichert in: ") + QDir::toNativeSeparators(invocation_.output));
@@ -170,7 +195,12 @@ int Commands::Ports() {
 int Commands::RunSettings() {
   SettingsCommands settings(invocation_,
                             {[this](const QByteArray &bytes) { return Emit(bytes); },
-                             [this](const QString &text) { Say(text); },
+                             [this](const QString &message, const QString &details) {
+                               Error(message, details);
+                             },
+                             [this](const QString &text) {
+                               if (invocation_.verbose) Say(text);
+                             },
                              [this](const QString &text) { Confirm(text); }});
   switch (invocation_.command) {
     case Command::Get:
@@ -189,7 +219,10 @@ int Commands::ReadConsole(ConsoleRead *read) {
   QObject::connect(&session_, &ConsoleSession::ReadCompleted, &receiver,
                    [read](const ConsoleRead &answer) { *read = answer; });
   if (!session_.StartRead(invocation_.port)) return PortFailed();
-  return Await();
+  const int status = Await();
+  if (status == kOk && invocation_.verbose)
+    Say(tr("Gelesen von %1: %2").arg(invocation_.port, read->versionText));
+  return status;
 }
 
 int Commands::Await() {
@@ -199,9 +232,7 @@ int Commands::Await() {
   QObject::connect(&session_, &ConsoleSession::Finished, &loop, &QEventLoop::quit);
   QObject::connect(&session_, &ConsoleSession::Failed, &loop,
                    [&](const QString &message, const QString &detail) {
-                     Say(detail.isEmpty()
-                             ? message
-                             : message + QLatin1Char('\n') + tr("Details: %1").arg(detail));
+                     Error(message, detail.isEmpty() ? QString() : tr("Details: %1").arg(detail));
                      status = kConsole;
                      loop.quit();
                    });
@@ -209,7 +240,7 @@ int Commands::Await() {
     const ConsoleSession::Operation operation = session_.Current();
     // Abort counts what had left the line of a write up to this moment.
     session_.Abort();
-    Say(InterruptedText(operation, session_.RegistersSent()));
+    Error(InterruptedText(operation, session_.RegistersSent()));
     status = kInterrupted;
     loop.quit();
   });
@@ -246,15 +277,14 @@ QString Commands::InterruptedText(ConsoleSession::Operation operation, int sent)
 }
 
 int Commands::PortFailed() {
-  Say(ConsoleSession::OpenFailedText() + QLatin1Char('\n') +
-      tr("Details: %1").arg(session_.PortError()));
+  Error(ConsoleSession::OpenFailedText(), tr("Details: %1").arg(session_.PortError()));
   return kConsole;
 }
 
 bool Commands::LoadFile(const QString &path, QStringList *texts) {
   QString error;
   if (ReadRegisterFile(path, texts, &error)) return true;
-  Say(error);
+  Error(error);
   return false;
 }
 
@@ -273,7 +303,7 @@ int Commands::Emit(const QByteArray &bytes) {
     // A full disk or a closed pipe behind stdout must not pass for success.
     if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()) ||
         std::fflush(stdout) != 0) {
-      Say(tr("Die Ausgabe konnte nicht geschrieben werden."));
+      Error(tr("Die Ausgabe konnte nicht geschrieben werden."));
       return kFile;
     }
     return kOk;
@@ -281,11 +311,42 @@ int Commands::Emit(const QByteArray &bytes) {
   const QString shown = QDir::toNativeSeparators(invocation_.output);
   QSaveFile file(invocation_.output);
   if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-    Say(tr("Die Datei\n%1\nkonnte nicht gespeichert werden:\n%2").arg(shown, file.errorString()));
+    Error(tr("Die Datei %1 konnte nicht gespeichert werden: %2").arg(shown, file.errorString()));
     return kFile;
   }
   Confirm(tr("gespeichert in: ") + shown);
   return kOk;
+}
+
+bool Commands::IsWritable(const QString &path, QString *why) {
+  const QFileInfo file(path);
+  const QFileInfo folder(file.absolutePath());
+  if (file.exists() && !file.isFile())
+    *why = tr("das ist keine gewöhnliche Datei");
+  else if (file.exists() && !file.isWritable())
+    *why = tr("sie ist schreibgeschützt");
+  else if (!folder.exists())
+    *why = tr("den Ordner %1 gibt es nicht").arg(QDir::toNativeSeparators(folder.filePath()));
+  else if (!folder.isDir())
+    *why = tr("%1 ist kein Ordner").arg(QDir::toNativeSeparators(folder.filePath()));
+  // A save writes a new file beside the old one and then renames it.
+  else if (!folder.isWritable())
+    *why = tr("in den Ordner %1 darf nicht geschrieben werden")
+               .arg(QDir::toNativeSeparators(folder.filePath()));
+  else
+    return true;
+  return false;
+}
+
+void Commands::Error(const QString &message, const QString &details) {
+  // The window's texts break lines to fit a message box; a terminal gets the message on one
+  // line, so a script's grep and a log show it whole.
+  QStringList parts;
+  for (const QString &line : message.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+    parts << line.trimmed();
+  lastError_ = parts.join(QLatin1Char(' '));
+  Say(QStringLiteral("quorex-cli: ") + lastError_ +
+      (details.isEmpty() ? QString() : QLatin1Char('\n') + details));
 }
 
 void Commands::Say(const QString &text) {

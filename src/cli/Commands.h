@@ -23,6 +23,7 @@ class Commands {
   // Needs a QCoreApplication (a QGuiApplication for the PDF report).
   explicit Commands(const Invocation &invocation);
 
+  // Runs the command; a failure with --format json is also given as {"error", "exit"}.
   int Run();
 
   int Read();
@@ -50,6 +51,11 @@ class Commands {
   // To stdout, or into the output file (-o) when one is named.
   int Emit(const QByteArray &bytes);
 
+  int Dispatch();
+  // False with the reason when a file there could not be saved.
+  static bool IsWritable(const QString &path, QString *why);
+  // "quorex-cli: " and the message on one line, then the details on lines of their own.
+  void Error(const QString &message, const QString &details = QString());
   // Messages on stderr; Confirm only without --quiet.
   void Say(const QString &text);
   void Confirm(const QString &text);
@@ -59,4 +65,5 @@ class Commands {
   ProgressBar progress_;
   InterruptWatch interrupt_;
   bool resetSent_ = false;
+  QString lastError_;
 };

@@ -33,6 +33,7 @@ struct Invocation {
   bool verify = false;
   bool yes = false;
   bool quiet = false;
+  bool verbose = false;  // -v: say more about what happens
 
   // Only the PDF report needs fonts, and with them a QGuiApplication.
   bool NeedsGui() const { return format == Format::Pdf; }

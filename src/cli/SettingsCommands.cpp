@@ -71,24 +71,28 @@ int SettingsCommands::Set() {
     const int equals = assignment.indexOf(QLatin1Char('='));
     const QString id = assignment.left(equals).trimmed();
     if (equals < 0) {
-      output_.say(tr("\"%1\" ist keine Zuweisung; erwartet wird ID=WERT.").arg(assignment));
+      output_.error(tr("\"%1\" ist keine Zuweisung; erwartet wird ID=WERT.").arg(assignment),
+                    QString());
       return kUsage;
     }
     const SettingsCatalog::Setting *setting = catalog_.FindId(id);
     if (!setting) {
-      output_.say(tr("Unbekannte Einstellung \"%1\"; die IDs zeigt "
-                     "\"quorex-cli get DATEI\".")
-                      .arg(id));
+      output_.error(tr("Unbekannte Einstellung \"%1\"; die IDs zeigt \"quorex-cli get DATEI\".")
+                        .arg(id),
+                    QString());
       return kUsage;
     }
     QString chars = setting->Chars(texts);
     QString error;
     if (!setting->codec->Set(assignment.mid(equals + 1), &chars, &error)) {
-      output_.say(tr("%1 (%2 / %3): %4").arg(id, setting->page, setting->label, error));
+      output_.error(tr("%1 (%2 / %3): %4").arg(id, setting->page, setting->label, error),
+                    QString());
       return kUsage;
     }
+    const QString before = setting->Value(texts);
     for (std::size_t i = 0; i < setting->spots.size(); ++i)
       texts[setting->spots[i].reg][setting->spots[i].pos] = chars.at(int(i));
+    output_.note(QStringLiteral("%1: %2 -> %3").arg(id, before, setting->Value(texts)));
   }
   return Save(invocation_.output.isEmpty() ? file : invocation_.output, texts);
 }
@@ -108,19 +112,20 @@ int SettingsCommands::Import() {
   QFile file(path);
   const QFileInfo info(path);
   if (!info.isFile() || info.size() > kMaxTextSize || !file.open(QIODevice::ReadOnly)) {
-    output_.say(tr("Die Datei\n%1\nkann nicht gelesen werden%2.")
+    output_.error(tr("Die Datei %1 kann nicht gelesen werden%2.")
                     .arg(shown, info.isFile() && info.size() > kMaxTextSize
                                     ? tr(": sie ist größer als 1 MB")
                                 : file.errorString().isEmpty()
                                     ? QString()
-                                    : QStringLiteral(": ") + file.errorString()));
+                                    : QStringLiteral(": ") + file.errorString()),
+                  QString());
     return kFile;
   }
   QStringList texts;
   QStringList errors;
   if (!SettingsText(catalog_).Import(QString::fromUtf8(file.readAll()), &texts, &errors)) {
-    output_.say(tr("%1 enthält Fehler; es wurde nichts geschrieben.").arg(shown) +
-                QLatin1Char('\n') + errors.join(QLatin1Char('\n')));
+    output_.error(tr("%1 enthält Fehler; es wurde nichts geschrieben.").arg(shown),
+                  errors.join(QLatin1Char('\n')));
     return kUsage;
   }
   return Save(invocation_.output, texts);
@@ -129,7 +134,7 @@ int SettingsCommands::Import() {
 bool SettingsCommands::LoadFile(const QString &path, QStringList *texts) {
   QString error;
   if (ReadRegisterFile(path, texts, &error)) return true;
-  output_.say(error);
+  output_.error(error, QString());
   return false;
 }
 
@@ -148,16 +153,17 @@ bool SettingsCommands::Select(const QStringList &patterns,
     }
   }
   if (unused.empty()) return true;
-  output_.say(tr("Keine Einstellung passt zu \"%1\"; die IDs zeigt "
-                 "\"quorex-cli get DATEI\".")
-                  .arg(*unused.begin()));
+  output_.error(
+      tr("Keine Einstellung passt zu \"%1\"; die IDs zeigt \"quorex-cli get DATEI\".")
+          .arg(*unused.begin()),
+      QString());
   return false;
 }
 
 int SettingsCommands::Save(const QString &path, const QStringList &texts) {
   QString error;
   if (!WriteRegisterFile(path, texts, &error)) {
-    output_.say(error);
+    output_.error(error, QString());
     return kFile;
   }
   output_.confirm(tr("gespeichert in: ") + QDir::toNativeSeparators(path));

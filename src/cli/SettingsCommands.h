@@ -15,12 +15,13 @@ class SettingsCommands {
   Q_DECLARE_TR_FUNCTIONS(SettingsCommands)
 
  public:
-  // Where results and messages go, as the other commands send theirs: `write` to stdout
-  // or the output file and answers an exit status; `say` writes a message to stderr;
-  // `confirm` a success message (quiet with --quiet).
+  // Where results and messages go, as the other commands send theirs: `write` to stdout or
+  // the output file, answering an exit status; `error` a failure with its details; `note` what
+  // --verbose tells; `confirm` a success message.
   struct Output {
     std::function<int(const QByteArray &)> write;
-    std::function<void(const QString &)> say;
+    std::function<void(const QString &message, const QString &details)> error;
+    std::function<void(const QString &)> note;
     std::function<void(const QString &)> confirm;
   };
 
