@@ -329,8 +329,8 @@ void TestCliSettings::errorsStandOnOneLine_data() {
       << "Die Datei DIR/nix/x.rquorex kann nicht geschrieben werden: den Ordner DIR/nix gibt es "
          "nicht";
   QTest::newRow("output is a folder") << QStringList{"export", "FILE", "-o", "DIR"} << 4
-                                      << "Die Datei DIR kann nicht geschrieben werden: das ist "
-                                         "keine gewöhnliche Datei";
+                                      << "Die Datei DIR konnte nicht gespeichert werden: Es ist "
+                                         "ein Ordner, keine Datei.";
 }
 
 // An error is "quorex-cli: " and one line; with --format json stdout says it as JSON too.

@@ -1,9 +1,10 @@
 #include "Commands.h"
 
 #include "DifferenceList.h"
+#include "OutputFile.h"
 #include "Register.h"
 #include "RegisterFile.h"
-#include "ReportPdf.h"
+#include "ReportFile.h"
 #include "SerialPort.h"
 #include "SettingsCommands.h"
 #include "SettingsReport.h"
@@ -14,7 +15,6 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -59,9 +59,15 @@ int Commands::Run() {
 }
 
 int Commands::Dispatch() {
-  // A result that could not be saved is known before the console is asked for it.
+  // A result that could not be saved is known before the console or any file is touched: a
+  // target that is no regular file, a folder that is missing or may not be written.
   if (!invocation_.output.isEmpty()) {
+    const QString refused = OutputFile::Refusal(invocation_.output);
     QString why;
+    if (!refused.isEmpty()) {
+      Error(NotSavedText(refused));
+      return kFile;
+    }
     if (!IsWritable(invocation_.output, &why)) {
       Error(tr("Die Datei %1 kann nicht geschrieben werden: %2")
                 .arg(QDir::toNativeSeparators(invocation_.output), why));
@@ -169,7 +175,8 @@ int Commands::Report() {
       break;
   }
   QString error;
-  if (!ReportPdf::Write(report.Html(), invocation_.output, SettingsReport::Title(), &error)) {
+  if (!ReportFile::Save(report.Html(), invocation_.output, ReportFile::Kind::Pdf,
+                        SettingsReport::Title(), &error)) {
     Error(error);
     return kFile;
   }
@@ -236,21 +243,27 @@ int Commands::Await() {
                      status = kConsole;
                      loop.quit();
                    });
-  QObject::connect(&interrupt_, &InterruptWatch::Interrupted, &loop, [&] {
+  QObject::connect(&interrupt_, &InterruptWatch::Interrupted, &loop, [&](int signalNumber) {
     const ConsoleSession::Operation operation = session_.Current();
+    const bool confirmed = session_.IsWriteConfirmed();
     // Abort counts what had left the line of a write up to this moment.
     session_.Abort();
-    Error(InterruptedText(operation, session_.RegistersSent()));
-    status = kInterrupted;
+    Error(InterruptedText(operation, session_.RegistersSent(), confirmed));
+    status = kSignalBase + signalNumber;
     loop.quit();
   });
   loop.exec();
   return status;
 }
 
-QString Commands::InterruptedText(ConsoleSession::Operation operation, int sent) const {
+QString Commands::InterruptedText(ConsoleSession::Operation operation, int sent,
+                                  bool confirmed) const {
   switch (operation) {
     case ConsoleSession::Operation::Write:
+      if (confirmed)
+        return tr("Der Quorex hat den Empfang aller %1 Register bestätigt; die Übertragung ist "
+                  "vollständig.")
+            .arg(Register::kRegisterCount);
       // A command cut off in the middle lacks its "\r", and the console stores nothing of it.
       if (sent == 0)
         return tr(
@@ -308,22 +321,19 @@ int Commands::Emit(const QByteArray &bytes) {
     }
     return kOk;
   }
-  const QString shown = QDir::toNativeSeparators(invocation_.output);
-  QSaveFile file(invocation_.output);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-    Error(tr("Die Datei %1 konnte nicht gespeichert werden: %2").arg(shown, file.errorString()));
+  QString reason;
+  if (!OutputFile::Save(invocation_.output, bytes, &reason)) {
+    Error(NotSavedText(reason));
     return kFile;
   }
-  Confirm(tr("gespeichert in: ") + shown);
+  Confirm(tr("gespeichert in: ") + QDir::toNativeSeparators(invocation_.output));
   return kOk;
 }
 
 bool Commands::IsWritable(const QString &path, QString *why) {
   const QFileInfo file(path);
   const QFileInfo folder(file.absolutePath());
-  if (file.exists() && !file.isFile())
-    *why = tr("das ist keine gewöhnliche Datei");
-  else if (file.exists() && !file.isWritable())
+  if (file.exists() && !file.isWritable())
     *why = tr("sie ist schreibgeschützt");
   else if (!folder.exists())
     *why = tr("den Ordner %1 gibt es nicht").arg(QDir::toNativeSeparators(folder.filePath()));
@@ -347,6 +357,11 @@ void Commands::Error(const QString &message, const QString &details) {
   lastError_ = parts.join(QLatin1Char(' '));
   Say(QStringLiteral("quorex-cli: ") + lastError_ +
       (details.isEmpty() ? QString() : QLatin1Char('\n') + details));
+}
+
+QString Commands::NotSavedText(const QString &reason) const {
+  return tr("Die Datei\n%1\nkonnte nicht gespeichert werden:\n%2")
+      .arg(QDir::toNativeSeparators(invocation_.output), reason);
 }
 
 void Commands::Say(const QString &text) {

@@ -40,16 +40,18 @@ class Commands {
  private:
   // Reads the console into *read.
   int ReadConsole(ConsoleRead *read);
-  // Waits until the running operation has ended: Finished, Failed (said) or Ctrl+C (the
-  // operation aborted, what the console now holds said).
+  // Waits until the running operation has ended: Finished, Failed (said) or Ctrl+C, SIGTERM
+  // or SIGHUP (the operation aborted, what the console now holds said).
   int Await();
-  QString InterruptedText(ConsoleSession::Operation operation, int sent) const;
+  QString InterruptedText(ConsoleSession::Operation operation, int sent, bool confirmed) const;
   int PortFailed();
   bool LoadFile(const QString &path, QStringList *texts);
   int ShowDifferences(const QStringList &a, const QStringList &b, const QString &nameA,
                       const QString &nameB);
   // To stdout, or into the output file (-o) when one is named.
   int Emit(const QByteArray &bytes);
+  // The German message for the output file not saved.
+  QString NotSavedText(const QString &reason) const;
 
   int Dispatch();
   // False with the reason when a file there could not be saved.
