@@ -299,6 +299,10 @@ void TestCliSettings::help_data() {
   QTest::newRow("-v is no version") << QStringList{"-v"} << 2 << ""
                                     << "quorex-cli: Bitte geben Sie einen Befehl an.\n";
   QTest::newRow("--version") << QStringList{"--version"} << 0 << "quorex-cli " << "";
+  QTest::newRow("set into stdout") << QStringList{"set", "FILE", "tonband.rel_mit_tx=an", "-o", "-"}
+                                   << 2 << ""
+                                   << "quorex-cli: Der Befehl set schreibt eine Registerdatei; "
+                                      "bitte geben Sie mit -o ihren Namen an.\n";
 }
 
 void TestCliSettings::help() {
@@ -306,8 +310,9 @@ void TestCliSettings::help() {
   QFETCH(int, exit);
   QFETCH(QString, out);
   QFETCH(QString, err);
-  const Result result = Run(arguments);
+  const Result result = Run(arguments.replaceInStrings(QStringLiteral("FILE"), file_));
   QCOMPARE(result.exit, exit);
+  QCOMPARE(Contents(file_), Bytes(Image()));
   // An empty expectation: nothing at all.
   QVERIFY2(out.isEmpty() ? result.out.isEmpty() : result.out.startsWith(out),
            qPrintable(result.out.left(200)));

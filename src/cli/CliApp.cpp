@@ -293,6 +293,12 @@ bool CliApp::Check(Invocation *invocation) {
     return Fail(tr("Der Befehl read braucht -o mit dem Namen der Registerdatei."));
   if (checked.command == Command::Import && checked.output.isEmpty())
     return Fail(tr("Der Befehl import braucht -o mit dem Namen der neuen Registerdatei."));
+  // Without -o, set replaces its file: "-o -" must not quietly come to mean that.
+  if ((checked.command == Command::Set || checked.command == Command::Import) &&
+      checked.output == QLatin1String("-"))
+    return Fail(tr("Der Befehl %1 schreibt eine Registerdatei; bitte geben Sie mit -o ihren "
+                   "Namen an.")
+                    .arg(name));
 
   if (words.size() < entry->files)
     return Fail(entry->files == 1
