@@ -45,6 +45,8 @@ class Commands {
   int Await();
   QString InterruptedText(ConsoleSession::Operation operation, int sent, bool confirmed) const;
   int PortFailed();
+  static QByteArray PortsText(const PortListing &listing);
+  static QByteArray PortsJson(const PortListing &listing);
   bool LoadFile(const QString &path, QStringList *texts);
   int ShowDifferences(const QStringList &a, const QStringList &b, const QString &nameA,
                       const QString &nameB);
