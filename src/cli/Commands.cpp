@@ -7,6 +7,7 @@
 #include "RegisterFile.h"
 #include "ReportFile.h"
 #include "SerialPort.h"
+#include "SettingsCommands.h"
 #include "SettingsReport.h"
 
 #include <QDateTime>
@@ -24,6 +25,19 @@ using namespace ExitStatus;
 using Command = Invocation::Command;
 using Format = Invocation::Format;
 
+namespace {
+
+// Reproducible builds and archives set SOURCE_DATE_EPOCH (seconds since 1970, UTC); a report
+// then carries that moment, so a report of the same file comes out byte for byte the same.
+QDateTime ReportTime() {
+  bool number = false;
+  const qint64 epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&number);
+  if (number && epoch >= 0) return QDateTime::fromSecsSinceEpoch(epoch, Qt::UTC);
+  return QDateTime::currentDateTime();
+}
+
+}  // namespace
+
 Commands::Commands(const Invocation &invocation)
     : invocation_(invocation), progress_(!invocation.quiet && ProgressBar::StderrIsTerminal()) {
   QObject::connect(&session_, &ConsoleSession::Progress, &session_,
@@ -35,11 +49,31 @@ Commands::Commands(const Invocation &invocation)
 }
 
 int Commands::Run() {
-  // A target that is no regular file is refused before the console or any file is touched.
+  const int status = Dispatch();
+  // A script asking for JSON gets its failure as JSON too, beside the message on stderr.
+  if (status != kOk && status != kDifferences && invocation_.format == Format::Json) {
+    const QJsonObject error{{QStringLiteral("error"), lastError_},
+                            {QStringLiteral("exit"), status}};
+    std::fputs(QJsonDocument(error).toJson(QJsonDocument::Compact).append('\n').constData(),
+               stdout);
+    std::fflush(stdout);
+  }
+  return status;
+}
+
+int Commands::Dispatch() {
+  // A result that could not be saved is known before the console or any file is touched: a
+  // target that is no regular file, a folder that is missing or may not be written.
   if (!invocation_.output.isEmpty()) {
     const QString refused = OutputFile::Refusal(invocation_.output);
+    QString why;
     if (!refused.isEmpty()) {
-      Say(NotSavedText(refused));
+      Error(NotSavedText(refused));
+      return kFile;
+    }
+    if (!IsWritable(invocation_.output, &why)) {
+      Error(tr("Die Datei %1 kann nicht geschrieben werden: %2")
+                .arg(QDir::toNativeSeparators(invocation_.output), why));
       return kFile;
     }
   }
@@ -60,6 +94,11 @@ int Commands::Run() {
       return Diff();
     case Command::Ports:
       return Ports();
+    case Command::Get:
+    case Command::Set:
+    case Command::Export:
+    case Command::Import:
+      return RunSettings();
   }
   return kUsage;
 }
@@ -70,7 +109,7 @@ int Commands::Read() {
   // Only a complete read gets this far: a failed one leaves an existing file as it was.
   QString error;
   if (!WriteRegisterFile(invocation_.output, read.texts, &error)) {
-    Say(error);
+    Error(error);
     return kFile;
   }
   Confirm(tr("gespeichert in: ") + QDir::toNativeSeparators(invocation_.output));
@@ -108,9 +147,10 @@ int Commands::Version() {
 
 int Commands::Reset() {
   if (!invocation_.yes) {
-    Say(tr("Gerät auf Werkeinstellungen zurücksetzen? Alle Einstellungen des Quorex gehen dabei "
-           "verloren.\nBitte bestätigen Sie das mit --yes: quorex-cli reset --port %1 --yes")
-            .arg(invocation_.port));
+    Error(tr("Gerät auf Werkeinstellungen zurücksetzen? Alle Einstellungen des Quorex gehen dabei "
+             "verloren."),
+          tr("Bitte bestätigen Sie das mit --yes: quorex-cli reset --port %1 --yes")
+              .arg(invocation_.port));
     return kUsage;
   }
   resetSent_ = false;
@@ -126,7 +166,7 @@ int Commands::Report() {
   if (!LoadFile(file, &texts)) return kFile;
   // As the window names its register file: the whole path.
   const SettingsReport report({texts, QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()),
-                               QString(), QDateTime::currentDateTime()});
+                               QString(), ReportTime()});
   switch (invocation_.format) {
     case Format::Text:
       return Emit(report.Text().toUtf8());
@@ -140,7 +180,7 @@ int Commands::Report() {
   QString error;
   if (!ReportFile::Save(report.Html(), invocation_.output, ReportFile::Kind::Pdf,
                         SettingsReport::Title(), &error)) {
-    Say(error);
+    Error(error);
     return kFile;
   }
   Confirm(tr("gespeichert in: ") + QDir::toNativeSeparators(invocation_.output));
@@ -221,12 +261,37 @@ QByteArray Commands::PortsJson(const PortListing &listing) {
   return QJsonDocument(root).toJson();
 }
 
+int Commands::RunSettings() {
+  SettingsCommands settings(invocation_,
+                            {[this](const QByteArray &bytes) { return Emit(bytes); },
+                             [this](const QString &message, const QString &details) {
+                               Error(message, details);
+                             },
+                             [this](const QString &text) {
+                               if (invocation_.verbose) Say(text);
+                             },
+                             [this](const QString &text) { Confirm(text); }});
+  switch (invocation_.command) {
+    case Command::Get:
+      return settings.Get();
+    case Command::Set:
+      return settings.Set();
+    case Command::Export:
+      return settings.Export();
+    default:
+      return settings.Import();
+  }
+}
+
 int Commands::ReadConsole(ConsoleRead *read) {
   QObject receiver;
   QObject::connect(&session_, &ConsoleSession::ReadCompleted, &receiver,
                    [read](const ConsoleRead &answer) { *read = answer; });
   if (!session_.StartRead(invocation_.port)) return PortFailed();
-  return Await();
+  const int status = Await();
+  if (status == kOk && invocation_.verbose)
+    Say(tr("Gelesen von %1: %2").arg(invocation_.port, read->versionText));
+  return status;
 }
 
 int Commands::Await() {
@@ -236,9 +301,7 @@ int Commands::Await() {
   QObject::connect(&session_, &ConsoleSession::Finished, &loop, &QEventLoop::quit);
   QObject::connect(&session_, &ConsoleSession::Failed, &loop,
                    [&](const QString &message, const QString &detail) {
-                     Say(detail.isEmpty()
-                             ? message
-                             : message + QLatin1Char('\n') + tr("Details: %1").arg(detail));
+                     Error(message, detail.isEmpty() ? QString() : tr("Details: %1").arg(detail));
                      status = kConsole;
                      loop.quit();
                    });
@@ -247,7 +310,7 @@ int Commands::Await() {
     const bool confirmed = session_.IsWriteConfirmed();
     // Abort counts what had left the line of a write up to this moment.
     session_.Abort();
-    Say(InterruptedText(operation, session_.RegistersSent(), confirmed));
+    Error(InterruptedText(operation, session_.RegistersSent(), confirmed));
     status = kSignalBase + signalNumber;
     loop.quit();
   });
@@ -289,15 +352,14 @@ QString Commands::InterruptedText(ConsoleSession::Operation operation, int sent,
 }
 
 int Commands::PortFailed() {
-  Say(ConsoleMessages::OpenFailed() + QLatin1Char('\n') +
-      tr("Details: %1").arg(session_.PortError()));
+  Error(ConsoleMessages::OpenFailed(), tr("Details: %1").arg(session_.PortError()));
   return kConsole;
 }
 
 bool Commands::LoadFile(const QString &path, QStringList *texts) {
   QString error;
   if (ReadRegisterFile(path, texts, &error)) return true;
-  Say(error);
+  Error(error);
   return false;
 }
 
@@ -316,18 +378,47 @@ int Commands::Emit(const QByteArray &bytes) {
     // A full disk or a closed pipe behind stdout must not pass for success.
     if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()) ||
         std::fflush(stdout) != 0) {
-      Say(tr("Die Ausgabe konnte nicht geschrieben werden."));
+      Error(tr("Die Ausgabe konnte nicht geschrieben werden."));
       return kFile;
     }
     return kOk;
   }
   QString reason;
   if (!OutputFile::Save(invocation_.output, bytes, &reason)) {
-    Say(NotSavedText(reason));
+    Error(NotSavedText(reason));
     return kFile;
   }
   Confirm(tr("gespeichert in: ") + QDir::toNativeSeparators(invocation_.output));
   return kOk;
+}
+
+bool Commands::IsWritable(const QString &path, QString *why) {
+  const QFileInfo file(path);
+  const QFileInfo folder(file.absolutePath());
+  if (file.exists() && !file.isWritable())
+    *why = tr("sie ist schreibgeschützt");
+  else if (!folder.exists())
+    *why = tr("den Ordner %1 gibt es nicht").arg(QDir::toNativeSeparators(folder.filePath()));
+  else if (!folder.isDir())
+    *why = tr("%1 ist kein Ordner").arg(QDir::toNativeSeparators(folder.filePath()));
+  // A save writes a new file beside the old one and then renames it.
+  else if (!folder.isWritable())
+    *why = tr("in den Ordner %1 darf nicht geschrieben werden")
+               .arg(QDir::toNativeSeparators(folder.filePath()));
+  else
+    return true;
+  return false;
+}
+
+void Commands::Error(const QString &message, const QString &details) {
+  // The window's texts break lines to fit a message box; a terminal gets the message on one
+  // line, so a script's grep and a log show it whole.
+  QStringList parts;
+  for (const QString &line : message.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+    parts << line.trimmed();
+  lastError_ = parts.join(QLatin1Char(' '));
+  Say(QStringLiteral("quorex-cli: ") + lastError_ +
+      (details.isEmpty() ? QString() : QLatin1Char('\n') + details));
 }
 
 QString Commands::NotSavedText(const QString &reason) const {

@@ -21,17 +21,20 @@ inline constexpr int kSignalBase = 128;
 
 // A checked command line: the command has everything it needs and nothing it does not take.
 struct Invocation {
-  enum class Command { Read, Write, Verify, Version, Reset, Report, Diff, Ports };
+  enum class Command { Read, Write, Verify, Version, Reset, Report, Diff, Ports, Get, Set, Export,
+                       Import };
   enum class Format { Text, Json, Html, Pdf };
 
   Command command = Command::Ports;
   QString port;
   QStringList files;  // the register files named on the line, in order
+  QStringList words;  // get: ids or patterns; set: ID=VALUE assignments
   QString output;     // -o; empty for stdout
   Format format = Format::Text;
   bool verify = false;
   bool yes = false;
   bool quiet = false;
+  bool verbose = false;  // -v: say more about what happens
 
   // Only the PDF report needs fonts, and with them a QGuiApplication.
   bool NeedsGui() const { return format == Format::Pdf; }
