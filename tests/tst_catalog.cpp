@@ -114,6 +114,7 @@ class TestCatalog : public QObject {
   void coveredAndUncoveredShareNoPosition();
   void compare_data();
   void compare();
+  void everyChangedCharacterShows();
 };
 
 // The catalog names exactly the characters each page's OK may write, no more, no fewer.
@@ -615,6 +616,34 @@ void TestCatalog::compare() {
     QVERIFY(!difference.spots.empty());
   }
   QCOMPARE(found, differences);
+}
+
+// The check after writing lists what differs by setting; a character the comparison does not
+// see would leave that list empty. Every character changed to every other digit must show, in
+// a difference that names its spot. Changes at one position of all registers at once: a
+// difference never hides another's spot, and 128 comparisons do what 24 000 single ones did.
+void TestCatalog::everyChangedCharacterShows() {
+  const SettingsCatalog catalog;
+  const QStringList factory = FactoryValues();
+  const QString digits = QStringLiteral("0123456789ABCDEF");
+  for (int pos = 0; pos < Register::kRegisterLength; ++pos) {
+    for (QChar digit : digits) {
+      QStringList changed = factory;
+      std::set<RegisterSpot> unseen;
+      for (int reg = 0; reg < Register::kRegisterCount; ++reg) {
+        if (factory.at(reg).at(pos) == digit) continue;
+        changed[reg][pos] = digit;
+        unseen.insert({reg, pos});
+      }
+      for (const auto &difference : catalog.Compare(factory, changed))
+        for (RegisterSpot spot : difference.spots) unseen.erase(spot);
+      QVERIFY2(unseen.empty(),
+               qPrintable(QStringLiteral("%1=%2: %3")
+                              .arg(pos)
+                              .arg(digit)
+                              .arg(SpotTexts({unseen.begin(), unseen.end()}).join(QLatin1Char(' ')))));
+    }
+  }
 }
 
 QTEST_MAIN(TestCatalog)
