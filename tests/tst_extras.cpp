@@ -1,14 +1,11 @@
-#include "CQuorexDlg.h"
 #include "CompareDialog.h"
-#include "ConsoleScripts.h"
-#include "ScriptedDialogs.h"
-#include "SimulatedConsole.h"
 #include "SmallDisk.h"
+#include "TemporarySettings.h"
+#include "WindowBench.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
 #include <QMenu>
@@ -17,10 +14,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTableWidget>
-#include <QTemporaryDir>
-#include <QTreeWidget>
 #include <QXmlStreamReader>
 #include <QtTest>
 
@@ -47,12 +41,6 @@ QStringList Factory(const QStringList &changes = {}) {
   return texts;
 }
 
-bool WriteRegisterFile(const QString &path, const QStringList &texts) {
-  Register file;
-  file.SetFilePath(path);
-  return file.SetAllTexts(texts) && file.SaveToFile();
-}
-
 // "page|setting|program|other", one per row of the table.
 QStringList Rows(const QTableWidget *table) {
   QStringList rows;
@@ -72,57 +60,9 @@ QStringList Headers(const QTableWidget *table) {
   return headers;
 }
 
-// The main window against a simulated console, its dialogs scripted.
-struct Bench {
-  QTemporaryDir dir;
-  ScriptedDialogs dialogs;
-  SimulatedConsole console;
-  CQuorexDlg window;
-  QPushButton *senden = nullptr;
-  QPushButton *lesen = nullptr;
-  QPushButton *version = nullptr;
-  QPushButton *werkeinstellungen = nullptr;
-  QTreeWidget *tree = nullptr;
-  QComboBox *port = nullptr;
-
-  bool Setup(const Timing &timing = Fast()) {
-    senden = window.findChild<QPushButton *>(QStringLiteral("sendenButton"));
-    lesen = window.findChild<QPushButton *>(QStringLiteral("lesenButton"));
-    version = window.findChild<QPushButton *>(QStringLiteral("versionButton"));
-    werkeinstellungen = window.findChild<QPushButton *>(QStringLiteral("werkeinstellungenButton"));
-    tree = window.findChild<QTreeWidget *>(QStringLiteral("configTree"));
-    port = window.findChild<QComboBox *>(QStringLiteral("portComboBox"));
-    if (!senden || !lesen || !version || !werkeinstellungen || !tree || !port) return false;
-    if (!dir.isValid() || !console.Start()) return false;
-    window.SetTiming(timing);
-    window.show();
-    port->setEditText(console.DevicePath());
-    return true;
-  }
-
-  QString Path(const QString &name) const { return dir.filePath(name); }
-
-  // Loads texts as "Datei" -> "Öffnen ..." does: "Senden" and the tree become usable.
-  bool Load(const QStringList &texts) {
-    const QString path = Path(QStringLiteral("programm.rquorex"));
-    if (!WriteRegisterFile(path, texts)) return false;
-    dialogs.openNames << path;
-    return window.Open();
-  }
-
-  // Senden, Lesen, Version, Werkeinstellungen, tree: 1 enabled, 0 disabled.
-  QString States() const {
-    QString states;
-    for (const QWidget *w : std::initializer_list<const QWidget *>{senden, lesen, version,
-                                                                  werkeinstellungen, tree})
-      states += w->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
-    return states;
-  }
-
+// The shared bench with the Extras menu and the comparison's dialog.
+struct Bench : WindowBench {
   QMenu *Extras() const { return window.findChild<QMenu *>(QStringLiteral("extrasMenu")); }
-  QAction *Action(const char *name) const {
-    return window.findChild<QAction *>(QString::fromLatin1(name));
-  }
   // The Extras entries in menu order as the menu shows them when opened: 1 usable, 0 greyed.
   QString Greying() const {
     emit Extras()->aboutToShow();
@@ -144,7 +84,6 @@ class TestExtras : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase();
   void init();
   void menuOrderAndMnemonics();
   void greying_data();
@@ -162,17 +101,14 @@ class TestExtras : public QObject {
   void verifyAfterWrite();
   void verifyChoiceRemembered();
   void copiesTabSeparatedRows();
+
+ private:
+  // The check-after-writing choice is remembered; kept away from the user's own settings.
+  TemporarySettings settings_;
 };
 
-void TestExtras::initTestCase() {
-  // The choices a window remembers go to a folder of the test's own.
-  QStandardPaths::setTestModeEnabled(true);
-  QCoreApplication::setOrganizationName(QStringLiteral("quorex-test"));
-  QCoreApplication::setApplicationName(QStringLiteral("tst_extras"));
-}
-
 void TestExtras::init() {
-  QSettings().clear();
+  settings_.Clear();
   QTest::qWait(20);
 }
 

@@ -8,6 +8,7 @@
 #include "SmallDisk.h"
 #include "StatusLine.h"
 #include "TemporarySettings.h"
+#include "WindowBench.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -17,7 +18,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -88,7 +88,7 @@ class TestMainWindow : public QObject {
   void closing();
 
  private:
-  QString Path(const QString &name) const { return dir_.filePath(name); }
+  QString Path(const QString &name) const { return bench_->Path(name); }
   void WriteFile(const QString &path, const QByteArray &data);
   template <class T>
   T *Child(const char *name) {
@@ -101,22 +101,23 @@ class TestMainWindow : public QObject {
 
   // Saving and closing are remembered; kept away from the user's own settings.
   TemporarySettings settings_;
-  QTemporaryDir dir_;
-  std::unique_ptr<ScriptedDialogs> dialogs_;
-  std::unique_ptr<CQuorexDlg> window_;
+  // The window on its own: the console is never started here.
+  std::unique_ptr<WindowBench> bench_;
+  CQuorexDlg *window_ = nullptr;
+  ScriptedDialogs *dialogs_ = nullptr;
 };
 
 void TestMainWindow::init() {
-  dialogs_ = std::make_unique<ScriptedDialogs>();
-  window_ = std::make_unique<CQuorexDlg>();
+  bench_ = std::make_unique<WindowBench>();
+  window_ = &bench_->window;
+  dialogs_ = &bench_->dialogs;
   window_->show();
-  QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  QVERIFY(QTest::qWaitForWindowExposed(window_));
 }
 
 void TestMainWindow::cleanup() {
   window_->Image().SetModified(false);
-  window_.reset();
-  dialogs_.reset();
+  bench_.reset();
 }
 
 void TestMainWindow::WriteFile(const QString &path, const QByteArray &data) {
@@ -257,7 +258,7 @@ void TestMainWindow::groupEntryOpensNothing() {
 
 QTreeWidget *TestMainWindow::TreeAt(int row) {
   window_->activateWindow();
-  if (!QTest::qWaitForWindowActive(window_.get())) qWarning("window not active");
+  if (!QTest::qWaitForWindowActive(window_)) qWarning("window not active");
   QTreeWidget *tree = Child<QTreeWidget>("configTree");
   tree->setEnabled(true);
   tree->setFocus();
@@ -277,7 +278,7 @@ void TestMainWindow::EditOnPage() {
 // moves, Enter opens the current entry's page once, Escape closes it, and the keys go on from
 // the same entry.
 void TestMainWindow::keyboardWalkThroughTree() {
-  PageWatch pages(window_.get());
+  PageWatch pages(window_);
   QTreeWidget *tree = TreeAt(0);
   QTest::keyClick(tree, Qt::Key_Return);  // a group has no page: Enter unfolds it
   QVERIFY(tree->topLevelItem(0)->isExpanded());
@@ -319,7 +320,7 @@ void TestMainWindow::movingKeysOpenNothing() {
   QFETCH(QList<int>, keys);
   QVERIFY(window_->Image().SetText(4, QStringLiteral("1020A000")));
   const QStringList before = window_->Image().AllTexts();
-  PageWatch pages(window_.get());
+  PageWatch pages(window_);
   QTreeWidget *tree = TreeAt(3);
   for (int key : keys) {
     QTest::keyClick(tree, Qt::Key(key));
@@ -332,7 +333,7 @@ void TestMainWindow::movingKeysOpenNothing() {
 }
 
 void TestMainWindow::enterInTreeKeepsWindow() {
-  PageWatch pages(window_.get());
+  PageWatch pages(window_);
   QTreeWidget *tree = TreeAt(0);
   QTest::keyClick(tree, Qt::Key_Return);
   QTest::keyClick(tree, Qt::Key_Enter, Qt::KeypadModifier);
@@ -354,7 +355,7 @@ void TestMainWindow::enterInTreeKeepsWindow() {
 
 // A screen reader's activation of an entry opens its page, once, as Enter does.
 void TestMainWindow::accessibleActivationOpensPage() {
-  PageWatch pages(window_.get());
+  PageWatch pages(window_);
   QTreeWidget *tree = TreeAt(0);
   QAccessibleInterface *treeAccess = QAccessible::queryAccessibleInterface(tree);
   QVERIFY(treeAccess);
@@ -558,7 +559,7 @@ void TestMainWindow::escapeAtClosingQuestionKeepsEverything() {
   window_->Image().SetModified(true);
   dialogs_->answers << QMessageBox::Cancel;
   if (how == "escape")
-    QTest::keyClick(window_.get(), Qt::Key_Escape);
+    QTest::keyClick(window_, Qt::Key_Escape);
   else if (how == "close")
     window_->close();
   else
@@ -618,14 +619,14 @@ void TestMainWindow::saveAsNeverTellsWhere() {
 }
 
 void TestMainWindow::cancelledSaveKeepsChanges() {
-  const QStringList before = QDir(dir_.path()).entryList(QDir::Files);
+  const QStringList before = QDir(bench_->dir.path()).entryList(QDir::Files);
   window_->Image().SetModified(true);
   QVERIFY(!window_->Save());
   QVERIFY(!window_->SaveAs());
   QCOMPARE(dialogs_->saveDialogs, 2);
   QVERIFY(window_->Image().IsModified());
   QVERIFY(window_->Image().FilePath().isEmpty());
-  QCOMPARE(QDir(dir_.path()).entryList(QDir::Files), before);
+  QCOMPARE(QDir(bench_->dir.path()).entryList(QDir::Files), before);
 }
 
 void TestMainWindow::failedSaveIsReported() {
@@ -780,11 +781,11 @@ void TestMainWindow::closing() {
   if (saveName) dialogs_->saveNames << path;
 
   if (how == "escape") {
-    QTest::keyClick(window_.get(), Qt::Key_Escape);
+    QTest::keyClick(window_, Qt::Key_Escape);
   } else if (how == "enter") {
     // Where no push button and not the tree has the keyboard.
     Child<QComboBox>("portComboBox")->setFocus();
-    QTest::keyClick(window_.get(), Qt::Key_Return);
+    QTest::keyClick(window_, Qt::Key_Return);
   } else if (how == "close") {
     window_->close();
   } else {

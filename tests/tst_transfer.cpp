@@ -1,14 +1,9 @@
-#include "CQuorexDlg.h"
-#include "ConsoleScripts.h"
 #include "ModalHelper.h"
 #include "Protocol.h"
-#include "ScriptedDialogs.h"
 #include "SerialPort.h"
-#include "SimulatedConsole.h"
-#include "StatusLine.h"
 #include "TemporarySettings.h"
+#include "WindowBench.h"
 
-#include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -17,8 +12,6 @@
 #include <QPushButton>
 #include <QSerialPort>
 #include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTreeWidget>
 #include <QtTest>
 
 #include <memory>
@@ -34,68 +27,7 @@ const QString kOpenFailure = QStringLiteral(
     "angeschlossen ist und keine andere Anwendung den Port\n"
     "benutzt.");
 
-// The main window against a simulated console, its message boxes scripted.
-struct Bench {
-  ScriptedDialogs dialogs;
-  SimulatedConsole console;
-  CQuorexDlg window;
-  QPushButton *senden = nullptr;
-  QPushButton *lesen = nullptr;
-  QPushButton *version = nullptr;
-  QPushButton *werkeinstellungen = nullptr;
-  QTreeWidget *tree = nullptr;
-  QComboBox *port = nullptr;
-  QProgressBar *progress = nullptr;
-
-  bool Setup(const Timing &timing = Fast()) {
-    senden = window.findChild<QPushButton *>(QStringLiteral("sendenButton"));
-    lesen = window.findChild<QPushButton *>(QStringLiteral("lesenButton"));
-    version = window.findChild<QPushButton *>(QStringLiteral("versionButton"));
-    werkeinstellungen = window.findChild<QPushButton *>(QStringLiteral("werkeinstellungenButton"));
-    tree = window.findChild<QTreeWidget *>(QStringLiteral("configTree"));
-    port = window.findChild<QComboBox *>(QStringLiteral("portComboBox"));
-    progress = window.findChild<QProgressBar *>(QStringLiteral("progressBar"));
-    if (!senden || !lesen || !version || !werkeinstellungen || !tree || !port || !progress)
-      return false;
-    if (!console.Start()) return false;
-    // What the bar showed at its fullest since the last look; it is emptied at the end.
-    QObject::connect(progress, &QProgressBar::valueChanged, progress, [this](int value) {
-      if (value == 57) textAt57 = progress->text();
-      peak = qMax(peak, value);
-    });
-    window.SetTiming(timing);
-    window.show();
-    port->setEditText(console.DevicePath());
-    return true;
-  }
-
-  // Senden, Lesen, Version, Werkeinstellungen, tree: 1 enabled, 0 disabled.
-  QString States() const {
-    QString states;
-    for (const QWidget *w : {static_cast<const QWidget *>(senden), static_cast<const QWidget *>(lesen),
-                             static_cast<const QWidget *>(version),
-                             static_cast<const QWidget *>(werkeinstellungen),
-                             static_cast<const QWidget *>(tree)})
-      states += w->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
-    return states;
-  }
-
-  bool PortOpen() { return window.Session().IsPortOpen(); }
-
-  // The highest the bar went since the last call; the bar is empty again.
-  int Filled() {
-    const int filled = peak;
-    peak = 0;
-    return progress->value() == progress->minimum() && !progress->isTextVisible() ? filled : -1;
-  }
-
-  QString Status() const {
-    return window.findChild<StatusLine *>(QStringLiteral("statusLine"))->Status();
-  }
-
-  int peak = 0;
-  QString textAt57;
-};
+using Bench = WindowBench;
 
 }  // namespace
 
@@ -183,17 +115,8 @@ void TestTransfer::writeWithRealPacing() {
   Bench b;
   QVERIFY(b.Setup(Timing()));
   // A register file makes "Senden" usable, as it does for a technician.
-  QTemporaryDir dir;
-  const QString path = dir.filePath(QStringLiteral("set.rquorex"));
   const QStringList values = Pattern(QStringLiteral("5E"));
-  {
-    Register source;
-    QVERIFY(source.SetAllTexts(values));
-    source.SetFilePath(path);
-    QVERIFY(source.SaveToFile());
-  }
-  b.dialogs.openNames << path;
-  QVERIFY(b.window.Open());
+  QVERIFY(b.Load(values));
   QCOMPARE(b.States(), QStringLiteral("11011"));
 
   QElapsedTimer clock;

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "CQuorexDlg.h"
+#include "ConsoleScripts.h"
+#include "Register.h"
+#include "ScriptedDialogs.h"
+#include "SimulatedConsole.h"
+#include "StatusLine.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+#include <initializer_list>
+
+// The main window against a simulated console, its dialogs scripted, with a folder of its own
+// for files. Shared by the window, transfer and Extras tests; the settings a window remembers
+// are the test's to keep away (TemporarySettings), since some tests need them across windows.
+struct WindowBench {
+  QTemporaryDir dir;
+  ScriptedDialogs dialogs;
+  SimulatedConsole console;
+  CQuorexDlg window;
+  QPushButton *senden = nullptr;
+  QPushButton *lesen = nullptr;
+  QPushButton *version = nullptr;
+  QPushButton *werkeinstellungen = nullptr;
+  QTreeWidget *tree = nullptr;
+  QComboBox *port = nullptr;
+  QProgressBar *progress = nullptr;
+  // The highest the bar went since the last Filled(), and its text when it stood at 57.
+  int peak = 0;
+  QString textAt57;
+
+  // Starts the console, shows the window and points its port at the console.
+  bool Setup(const Timing &timing = Fast()) {
+    senden = window.findChild<QPushButton *>(QStringLiteral("sendenButton"));
+    lesen = window.findChild<QPushButton *>(QStringLiteral("lesenButton"));
+    version = window.findChild<QPushButton *>(QStringLiteral("versionButton"));
+    werkeinstellungen = window.findChild<QPushButton *>(QStringLiteral("werkeinstellungenButton"));
+    tree = window.findChild<QTreeWidget *>(QStringLiteral("configTree"));
+    port = window.findChild<QComboBox *>(QStringLiteral("portComboBox"));
+    progress = window.findChild<QProgressBar *>(QStringLiteral("progressBar"));
+    if (!senden || !lesen || !version || !werkeinstellungen || !tree || !port || !progress)
+      return false;
+    if (!dir.isValid() || !console.Start()) return false;
+    QObject::connect(progress, &QProgressBar::valueChanged, progress, [this](int value) {
+      if (value == 57) textAt57 = progress->text();
+      peak = qMax(peak, value);
+    });
+    window.SetTiming(timing);
+    window.show();
+    port->setEditText(console.DevicePath());
+    return true;
+  }
+
+  QString Path(const QString &name) const { return dir.filePath(name); }
+
+  // Loads texts as "Datei" -> "Öffnen ..." does: "Senden" and the tree become usable.
+  bool Load(const QStringList &texts) {
+    const QString path = Path(QStringLiteral("programm.rquorex"));
+    Register file;
+    file.SetFilePath(path);
+    if (!file.SetAllTexts(texts) || !file.SaveToFile()) return false;
+    dialogs.openNames << path;
+    return window.Open();
+  }
+
+  // Senden, Lesen, Version, Werkeinstellungen, tree: 1 enabled, 0 disabled.
+  QString States() const {
+    QString states;
+    for (const QWidget *w : std::initializer_list<const QWidget *>{senden, lesen, version,
+                                                                  werkeinstellungen, tree})
+      states += w->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+    return states;
+  }
+
+  bool PortOpen() const { return window.Session().IsPortOpen(); }
+
+  // The highest the bar went since the last call, or -1 unless the bar is empty again.
+  int Filled() {
+    const int filled = peak;
+    peak = 0;
+    return progress->value() == progress->minimum() && !progress->isTextVisible() ? filled : -1;
+  }
+
+  QString Status() const {
+    return window.findChild<StatusLine *>(QStringLiteral("statusLine"))->Status();
+  }
+
+  QAction *Action(const char *name) const {
+    return window.findChild<QAction *>(QString::fromLatin1(name));
+  }
+};
