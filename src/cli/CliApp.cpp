@@ -21,6 +21,8 @@ enum Takes : unsigned {
   kOutput = 2,  // -o
   kVerify = 4,  // --verify
   kYes = 8,     // --yes
+  kBackup = 16,  // --backup
+  kSince = 32,   // --since
 };
 
 struct CommandEntry {
@@ -42,10 +44,12 @@ const std::vector<CommandEntry> &CommandTable() {
        QT_TRANSLATE_NOOP("CliApp", "Liest alle 200 Register in eine Registerdatei."), 0,
        kPort | kOutput, noFormat},
       {"write", Command::Write,
-       QT_TRANSLATE_NOOP("CliApp", "write --port PORT DATEI [--verify] [--format text|json]"),
        QT_TRANSLATE_NOOP("CliApp",
-                         "Schreibt die Datei in den Quorex; --verify liest ihn danach zurück."),
-       1, kPort | kVerify, textJson},
+                         "write --port PORT DATEI [--backup] [--verify] [--format text|json]"),
+       QT_TRANSLATE_NOOP("CliApp",
+                         "Schreibt die Datei in den Quorex; --backup sichert ihn vorher, --verify "
+                         "liest ihn danach zurück."),
+       1, kPort | kVerify | kBackup, textJson},
       {"verify", Command::Verify,
        QT_TRANSLATE_NOOP("CliApp", "verify --port PORT DATEI [--format text|json]"),
        QT_TRANSLATE_NOOP("CliApp",
@@ -70,6 +74,11 @@ const std::vector<CommandEntry> &CommandTable() {
       {"ports", Command::Ports, QT_TRANSLATE_NOOP("CliApp", "ports"),
        QT_TRANSLATE_NOOP("CliApp", "Listet die seriellen Ports, die sich öffnen lassen."), 0,
        kNothing, noFormat},
+      {"log", Command::Log,
+       QT_TRANSLATE_NOOP("CliApp", "log [--format text|json|csv] [--since JJJJ-MM-TT]"),
+       QT_TRANSLATE_NOOP("CliApp",
+                         "Zeigt das Programmierprotokoll: was mit welchem Quorex geschah."),
+       0, kSince, {Format::Text, Format::Json, Format::Csv}},
   };
   return table;
 }
@@ -90,6 +99,8 @@ QString FormatName(Format format) {
       return QStringLiteral("html");
     case Format::Pdf:
       return QStringLiteral("pdf");
+    case Format::Csv:
+      return QStringLiteral("csv");
   }
   return QString();
 }
@@ -124,15 +135,19 @@ CliApp::CliApp()
                     tr("Ausgabeformat: text (Standard), json, html oder pdf."), tr("format")),
       verifyOption_(QStringLiteral("verify"),
                     tr("write: liest die Register danach zurück und vergleicht.")),
+      backupOption_(QStringLiteral("backup"),
+                    tr("write: liest und sichert den Quorex, bevor gesendet wird.")),
+      sinceOption_(QStringLiteral("since"), tr("log: nur Einträge ab diesem Tag."),
+                   tr("JJJJ-MM-TT")),
       yesOption_(QStringLiteral("yes"), tr("reset: bestätigt das Zurücksetzen.")),
       quietOption_(QStringList{QStringLiteral("q"), QStringLiteral("quiet")},
                    tr("Keine Fortschrittsanzeige und keine Erfolgsmeldung.")) {
   parser_.setApplicationDescription(Description());
-  parser_.addOptions(
-      {portOption_, outputOption_, formatOption_, verifyOption_, yesOption_, quietOption_});
+  parser_.addOptions({portOption_, outputOption_, formatOption_, verifyOption_, backupOption_,
+                      sinceOption_, yesOption_, quietOption_});
   parser_.addPositionalArgument(tr("befehl"),
                                 tr("read, write, verify, version, reset, report, "
-                                   "diff oder ports, siehe oben."),
+                                   "diff, ports oder log, siehe oben."),
                                 tr("befehl [dateien]"));
 }
 
@@ -197,6 +212,8 @@ bool CliApp::Check(Invocation *invocation) {
       {outputOption_, (entry->takes & kOutput) != 0},
       {verifyOption_, (entry->takes & kVerify) != 0},
       {yesOption_, (entry->takes & kYes) != 0},
+      {backupOption_, (entry->takes & kBackup) != 0},
+      {sinceOption_, (entry->takes & kSince) != 0},
       {formatOption_, !entry->formats.empty()}};
   for (const auto &[option, allow] : allowed)
     if (!allow && parser_.isSet(option))
@@ -209,6 +226,14 @@ bool CliApp::Check(Invocation *invocation) {
   checked.output = parser_.value(outputOption_);
   checked.verify = parser_.isSet(verifyOption_);
   checked.yes = parser_.isSet(yesOption_);
+  checked.backup = parser_.isSet(backupOption_);
+  if (parser_.isSet(sinceOption_)) {
+    const QString since = parser_.value(sinceOption_);
+    checked.since = QDate::fromString(since, QStringLiteral("yyyy-MM-dd"));
+    if (!checked.since.isValid())
+      return Fail(tr("\"%1\" ist kein Datum; bitte JJJJ-MM-TT angeben, z. B. 2026-12-01.")
+                      .arg(since));
+  }
   checked.quiet = parser_.isSet(quietOption_);
 
   if (port && checked.port.isEmpty())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -20,8 +21,8 @@ inline constexpr int kInterrupted = 130;
 
 // A checked command line: the command has everything it needs and nothing it does not take.
 struct Invocation {
-  enum class Command { Read, Write, Verify, Version, Reset, Report, Diff, Ports };
-  enum class Format { Text, Json, Html, Pdf };
+  enum class Command { Read, Write, Verify, Version, Reset, Report, Diff, Ports, Log };
+  enum class Format { Text, Json, Html, Pdf, Csv };
 
   Command command = Command::Ports;
   QString port;
@@ -29,6 +30,8 @@ struct Invocation {
   QString output;     // -o; empty for stdout
   Format format = Format::Text;
   bool verify = false;
+  bool backup = false;  // write: read and back up the console first
+  QDate since;          // log: entries from this day on; invalid for all
   bool yes = false;
   bool quiet = false;
 
