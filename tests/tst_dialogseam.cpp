@@ -1,7 +1,11 @@
+#include "DialogHelpers.h"
 #include "DialogSeam.h"
 
+#include <QAbstractButton>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTextEdit>
+#include <QTreeView>
 #include <QtTest>
 
 class TestDialogSeam : public QObject {
@@ -10,6 +14,10 @@ class TestDialogSeam : public QObject {
  private slots:
   void showsTextAsWritten_data();
   void showsTextAsWritten();
+  void questionButtonsHaveMnemonics();
+  void fittedFrame_data();
+  void fittedFrame();
+  void fileListInProgramLocale();
 };
 
 void TestDialogSeam::showsTextAsWritten_data() {
@@ -35,6 +43,67 @@ void TestDialogSeam::showsTextAsWritten() {
   auto *details = box->findChild<QTextEdit *>();
   QVERIFY(details);
   QCOMPARE(details->toPlainText(), text);
+}
+
+void TestDialogSeam::questionButtonsHaveMnemonics() {
+  const auto box = BuildMessageBox(nullptr, QStringLiteral("?"), QString(), QMessageBox::Question,
+                                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  QCOMPARE(box->button(QMessageBox::Yes)->text(), QStringLiteral("&Ja"));
+  QCOMPARE(box->button(QMessageBox::No)->text(), QStringLiteral("&Nein"));
+  QCOMPARE(box->button(QMessageBox::Cancel)->text(), QStringLiteral("&Abbrechen"));
+}
+
+void TestDialogSeam::fittedFrame_data() {
+  QTest::addColumn<QRect>("frame");
+  QTest::addColumn<QSize>("minimum");
+  QTest::addColumn<QRect>("fitted");
+  const QSize none(0, 0);
+  QTest::newRow("fits") << QRect(100, 100, 400, 300) << none << QRect(100, 100, 400, 300);
+  QTest::newRow("larger") << QRect(-50, -50, 3000, 2000) << none << QRect(0, 0, 1366, 728);
+  QTest::newRow("title above") << QRect(10, -30, 400, 300) << none << QRect(10, 0, 400, 300);
+  QTest::newRow("off right") << QRect(1300, 600, 400, 300) << none << QRect(966, 428, 400, 300);
+  QTest::newRow("other screen left") << QRect(-2000, 10, 400, 300) << none
+                                     << QRect(0, 10, 400, 300);
+  QTest::newRow("minimum too tall: top wins")
+      << QRect(0, 500, 400, 300) << QSize(400, 900) << QRect(0, 0, 400, 900);
+}
+
+void TestDialogSeam::fittedFrame() {
+  QFETCH(QRect, frame);
+  QFETCH(QSize, minimum);
+  QFETCH(QRect, fitted);
+  QCOMPARE(FittedFrame(frame, QRect(0, 0, 1366, 728), minimum), fitted);
+}
+
+// Sizes and dates in the file list as the program writes them, whatever the system's locale.
+void TestDialogSeam::fileListInProgramLocale() {
+  const QLocale before;
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  QTemporaryDir dir;
+  QFile file(dir.filePath(QStringLiteral("werkstatt.rquorex")));
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(QByteArray(2000, '0'));
+  file.close();
+  const auto dialog = BuildFileDialog(nullptr, QFileDialog::AcceptOpen);
+  dialog->setDirectory(dir.path());
+  auto *list = dialog->findChild<QTreeView *>(QStringLiteral("treeView"));
+  QVERIFY(list);
+  QAbstractItemModel *model = list->model();
+  const auto row = [&] {
+    const QModelIndex root = list->rootIndex();
+    for (int r = 0; r < model->rowCount(root); ++r)
+      if (model->index(r, 0, root).data().toString() == QStringLiteral("werkstatt.rquorex"))
+        return r;
+    return -1;
+  };
+  QTRY_VERIFY(row() >= 0);
+  const QModelIndex root = list->rootIndex();
+  const QFileInfo info(file.fileName());
+  const QLocale german(QLocale::German, QLocale::Germany);
+  QCOMPARE(model->index(row(), 3, root).data().toString(),
+           german.toString(info.lastModified(), QLocale::ShortFormat));
+  QCOMPARE(model->index(row(), 1, root).data().toString(), german.formattedDataSize(2000));
+  QLocale::setDefault(before);
 }
 
 QTEST_MAIN(TestDialogSeam)

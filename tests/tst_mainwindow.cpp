@@ -1,16 +1,22 @@
 #include "CQuorexDlg.h"
+#include "DialogHelpers.h"
 #include "ModalHelper.h"
+#include "PageWatch.h"
+#include "Preferences.h"
 #include "QuorexVersion.h"
 #include "ScriptedDialogs.h"
 #include "SmallDisk.h"
+#include "StatusLine.h"
 #include "TemporarySettings.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
@@ -52,6 +58,18 @@ class TestMainWindow : public QObject {
   void treeOpensPageAndClearsSelection();
   void groupEntryOpensNothing();
   void keyboardWalkThroughTree();
+  void movingKeysOpenNothing_data();
+  void movingKeysOpenNothing();
+  void enterInTreeKeepsWindow();
+  void accessibleActivationOpensPage();
+  void readAndResetAskAboutEdits_data();
+  void readAndResetAskAboutEdits();
+  void statusAfterFileCommands();
+  void statusLineIsPlainAndWhole();
+  void helpKey();
+  void mnemonicsUnique();
+  void rememberedGeometryFitsScreen();
+  void minimumSizeFitsSmallScreen();
   void windowIconIsThere();
   void escapeAtClosingQuestionKeepsEverything_data();
   void escapeAtClosingQuestionKeepsEverything();
@@ -76,6 +94,10 @@ class TestMainWindow : public QObject {
   T *Child(const char *name) {
     return window_->findChild<T *>(QString::fromLatin1(name));
   }
+  // The tree, usable and holding the keyboard, with `row` (of the top level) current.
+  QTreeWidget *TreeAt(int row);
+  // Opens "Funkkreiskonfiguration" with Enter and closes it with OK: an edit.
+  void EditOnPage();
 
   // Saving and closing are remembered; kept away from the user's own settings.
   TemporarySettings settings_;
@@ -233,45 +255,291 @@ void TestMainWindow::groupEntryOpensNothing() {
   QVERIFY(tree->selectedItems().isEmpty());
 }
 
-// Keys alone reach every page, the two below "BUSY-Konfiguration" included; each key opens at
-// most one page, the first Escape closes it, and the entry stays where the keys left it.
-void TestMainWindow::keyboardWalkThroughTree() {
+QTreeWidget *TestMainWindow::TreeAt(int row) {
+  window_->activateWindow();
+  if (!QTest::qWaitForWindowActive(window_.get())) qWarning("window not active");
   QTreeWidget *tree = Child<QTreeWidget>("configTree");
   tree->setEnabled(true);
   tree->setFocus();
-  QStringList opened;
-  const auto press = [&](Qt::Key key, const QString &expectPage) {
-    std::shared_ptr<bool> seen;
-    if (!expectPage.isEmpty())
-      seen = OnNextModal([&opened](QDialog *page) {
-        opened << page->windowTitle();
-        QTest::keyClick(page, Qt::Key_Escape);
-      });
-    QTest::keyClick(tree, key);
-    if (seen) QTRY_VERIFY(*seen);
-    QCoreApplication::processEvents();
-    QVERIFY(!QApplication::activeModalWidget());
-    QVERIFY(tree->selectedItems().isEmpty());
-  };
-  press(Qt::Key_Home, QString());  // "BUSY-Konfiguration" opens nothing
-  QCOMPARE(tree->currentItem()->text(0), QStringLiteral("BUSY-Konfiguration"));
-  press(Qt::Key_Right, QString());
+  tree->setCurrentItem(tree->topLevelItem(row));
+  return tree;
+}
+
+void TestMainWindow::EditOnPage() {
+  QTreeWidget *tree = TreeAt(2);
+  auto seen = OnNextModal([](QDialog *page) { page->accept(); });
+  QTest::keyClick(tree, Qt::Key_Return);
+  QTRY_VERIFY(*seen);
+  QTRY_VERIFY(!QApplication::activeModalWidget());
+}
+
+// Keys alone reach all 14 pages, the two below "BUSY-Konfiguration" included: Down only
+// moves, Enter opens the current entry's page once, Escape closes it, and the keys go on from
+// the same entry.
+void TestMainWindow::keyboardWalkThroughTree() {
+  PageWatch pages(window_.get());
+  QTreeWidget *tree = TreeAt(0);
+  QTest::keyClick(tree, Qt::Key_Return);  // a group has no page: Enter unfolds it
   QVERIFY(tree->topLevelItem(0)->isExpanded());
-  press(Qt::Key_Down, QStringLiteral("BUSY Ausgang Konfiguration"));
-  QCOMPARE(tree->currentItem()->text(0), QStringLiteral("BUSY Ausgang Konfiguration"));
-  press(Qt::Key_Down, QStringLiteral("BUSY Eingang Konfiguration"));
-  press(Qt::Key_Space, QStringLiteral("BUSY Eingang Konfiguration"));
-  QCOMPARE(tree->currentItem()->text(0), QStringLiteral("BUSY Eingang Konfiguration"));
-  press(Qt::Key_Down, QStringLiteral("Squelchkonfiguration"));
-  press(Qt::Key_Up, QStringLiteral("BUSY Eingang Konfiguration"));
-  press(Qt::Key_Up, QStringLiteral("BUSY Ausgang Konfiguration"));
-  press(Qt::Key_Up, QString());
-  press(Qt::Key_Left, QString());
-  QVERIFY(!tree->topLevelItem(0)->isExpanded());
-  QCOMPARE(opened, QStringList({"BUSY Ausgang Konfiguration", "BUSY Eingang Konfiguration",
-                                "BUSY Eingang Konfiguration", "Squelchkonfiguration",
-                                "BUSY Eingang Konfiguration", "BUSY Ausgang Konfiguration"}));
+  for (int entry = 1; entry <= 14; ++entry) {
+    const QTreeWidgetItem *before = tree->currentItem();
+    QTest::keyClick(tree, Qt::Key_Down);
+    QCoreApplication::processEvents();
+    QTreeWidgetItem *current = tree->currentItem();
+    QVERIFY(current != before);
+    QCOMPARE(pages.opened.size(), entry - 1);
+    QTest::keyClick(tree, Qt::Key_Return);
+    QTRY_COMPARE(pages.opened.size(), entry);
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    QTRY_COMPARE(QApplication::focusWidget(), tree);
+    QCOMPARE(tree->currentItem(), current);
+    QVERIFY(tree->selectedItems().isEmpty());
+  }
+  QCOMPARE(QSet<QString>(pages.opened.begin(), pages.opened.end()).size(), 14);
+  QCOMPARE(pages.opened.constFirst(), QStringLiteral("BUSYOutKonfig"));
+  QCOMPARE(pages.opened.constLast(), QStringLiteral("EinzelnesRegister"));
   QVERIFY(window_->isVisible());
+  QVERIFY(dialogs_->shown.isEmpty());
+  QVERIFY(!window_->Image().IsModified());
+}
+
+void TestMainWindow::movingKeysOpenNothing_data() {
+  QTest::addColumn<QList<int>>("keys");
+  QTest::newRow("Down") << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down};
+  QTest::newRow("Up") << QList<int>{Qt::Key_Up, Qt::Key_Up};
+  QTest::newRow("Home, End") << QList<int>{Qt::Key_End, Qt::Key_Home, Qt::Key_End};
+  QTest::newRow("page keys") << QList<int>{Qt::Key_PageDown, Qt::Key_PageUp};
+  QTest::newRow("unfold, fold")
+      << QList<int>{Qt::Key_Home, Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Left};
+}
+
+// What a page's first control would have taken for itself, had a key opened the page: no key
+// that moves opens anything, so no register changes.
+void TestMainWindow::movingKeysOpenNothing() {
+  QFETCH(QList<int>, keys);
+  QVERIFY(window_->Image().SetText(4, QStringLiteral("1020A000")));
+  const QStringList before = window_->Image().AllTexts();
+  PageWatch pages(window_.get());
+  QTreeWidget *tree = TreeAt(3);
+  for (int key : keys) {
+    QTest::keyClick(tree, Qt::Key(key));
+    QCoreApplication::processEvents();
+  }
+  QVERIFY2(pages.opened.isEmpty(), qPrintable(pages.opened.join(QLatin1Char(' '))));
+  QCOMPARE(window_->Image().AllTexts(), before);
+  QVERIFY(!window_->Image().IsModified());
+  QCOMPARE(QApplication::focusWidget(), tree);
+}
+
+void TestMainWindow::enterInTreeKeepsWindow() {
+  PageWatch pages(window_.get());
+  QTreeWidget *tree = TreeAt(0);
+  QTest::keyClick(tree, Qt::Key_Return);
+  QTest::keyClick(tree, Qt::Key_Enter, Qt::KeypadModifier);
+  QCoreApplication::processEvents();
+  QVERIFY(window_->isVisible());
+  QVERIFY(dialogs_->shown.isEmpty());
+  QVERIFY(pages.opened.isEmpty());
+  // Space opens the page just as Enter does, and a click opens the entry already current.
+  tree->setCurrentItem(tree->topLevelItem(1));
+  QTest::keyClick(tree, Qt::Key_Space);
+  QTRY_COMPARE(pages.opened, QStringList{"Squelchkonfiguration"});
+  QTRY_VERIFY(!QApplication::activeModalWidget());
+  const QRect entry = tree->visualItemRect(tree->topLevelItem(1));
+  QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, entry.center());
+  QTRY_COMPARE(pages.opened.size(), 2);
+  QTRY_VERIFY(!QApplication::activeModalWidget());
+  QVERIFY(window_->isVisible());
+}
+
+// A screen reader's activation of an entry opens its page, once, as Enter does.
+void TestMainWindow::accessibleActivationOpensPage() {
+  PageWatch pages(window_.get());
+  QTreeWidget *tree = TreeAt(0);
+  QAccessibleInterface *treeAccess = QAccessible::queryAccessibleInterface(tree);
+  QVERIFY(treeAccess);
+  QAccessibleInterface *entry = nullptr;
+  for (int i = 0; i < treeAccess->childCount() && !entry; ++i) {
+    QAccessibleInterface *child = treeAccess->child(i);
+    if (child && child->text(QAccessible::Name) == QStringLiteral("Squelchkonfiguration"))
+      entry = child;
+  }
+  QVERIFY(entry);
+  QVERIFY(entry->actionInterface());
+  const QStringList actions = entry->actionInterface()->actionNames();
+  QVERIFY2(!actions.isEmpty(), "no action");
+  entry->actionInterface()->doAction(actions.constFirst());
+  QTRY_COMPARE(pages.opened, QStringList{"Squelchkonfiguration"});
+  QTRY_VERIFY(!QApplication::activeModalWidget());
+  QVERIFY(tree->selectedItems().isEmpty());
+  QCOMPARE(tree->currentItem(), tree->topLevelItem(1));
+}
+
+void TestMainWindow::readAndResetAskAboutEdits_data() {
+  QTest::addColumn<bool>("reset");
+  QTest::addColumn<bool>("edited");
+  QTest::addColumn<int>("answer");
+  QTest::addColumn<bool>("saveName");
+  QTest::addColumn<QStringList>("boxes");
+  for (const bool reset : {false, true}) {
+    const QString goesOn = reset ? "reset question" : "port failure";
+    const QByteArray name = reset ? "Werkeinstellungen" : "Lesen";
+    QTest::newRow(name + ", nothing edited") << reset << false << 0 << false << QStringList{goesOn};
+    QTest::newRow(name + ", Nein") << reset << true << int(QMessageBox::No) << false
+                                   << QStringList{"save first", goesOn};
+    QTest::newRow(name + ", Abbrechen") << reset << true << int(QMessageBox::Cancel) << false
+                                        << QStringList{"save first"};
+    QTest::newRow(name + ", Ja, saved") << reset << true << int(QMessageBox::Yes) << true
+                                        << QStringList{"save first", "saved", goesOn};
+    QTest::newRow(name + ", Ja, save cancelled")
+        << reset << true << int(QMessageBox::Yes) << false << QStringList{"save first"};
+  }
+}
+
+// Edits made on a page since the registers last matched a file or the console are offered
+// for saving before a read could replace them; without such edits nothing is asked.
+void TestMainWindow::readAndResetAskAboutEdits() {
+  QFETCH(bool, reset);
+  QFETCH(bool, edited);
+  QFETCH(int, answer);
+  QFETCH(bool, saveName);
+  QFETCH(QStringList, boxes);
+  const QString path = Path(QStringLiteral("edits.rquorex"));
+  QFile::remove(path);
+  if (edited) EditOnPage();
+  // Whatever the image's modified flag says: a read sets it too.
+  window_->Image().SetModified(true);
+  Child<QComboBox>("portComboBox")->setEditText(QStringLiteral("/dev/no-such-port"));
+  if (answer) dialogs_->answers << QMessageBox::StandardButton(answer);
+  if (saveName) dialogs_->saveNames << path;
+  Child<QPushButton>(reset ? "werkeinstellungenButton" : "lesenButton")->click();
+
+  QStringList seen;
+  for (const ScriptedDialogs::Shown &box : dialogs_->shown) {
+    if (box.text == QStringLiteral("Die Einstellungen wurden geändert.\nWollen Sie die "
+                                   "Änderungen vorher speichern?")) {
+      QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      seen << QStringLiteral("save first");
+    } else if (box.text.startsWith(QStringLiteral("gespeichert in: "))) {
+      seen << QStringLiteral("saved");
+    } else if (box.text == QStringLiteral("Gerät auf Werkeinstellungen zurücksetzen?")) {
+      seen << QStringLiteral("reset question");
+    } else if (box.text.startsWith(QStringLiteral("Das Gerät konnte nicht initialisiert"))) {
+      seen << QStringLiteral("port failure");
+    } else {
+      seen << box.text;
+    }
+  }
+  QCOMPARE(seen, boxes);
+  QCOMPARE(QFile::exists(path), saveName);
+  QVERIFY(Child<QPushButton>("lesenButton")->isEnabled());
+  QVERIFY(Child<QPushButton>("werkeinstellungenButton")->isEnabled());
+}
+
+void TestMainWindow::statusAfterFileCommands() {
+  auto *status = Child<StatusLine>("statusLine");
+  QVERIFY(status->Status().isEmpty());
+  const QString path = Path(QStringLiteral("werkstatt.rquorex"));
+  WriteFile(path, ValidFile());
+  dialogs_->openNames << path;
+  QVERIFY(window_->Open());
+  QCOMPARE(status->Status(), QStringLiteral("Geöffnet: werkstatt.rquorex"));
+  dialogs_->saveNames << Path(QStringLiteral("kopie.rquorex"));
+  QVERIFY(window_->SaveAs());
+  QCOMPARE(status->Status(), QStringLiteral("Gespeichert: kopie.rquorex"));
+  const QString bad = Path(QStringLiteral("kaputt.rquorex"));
+  WriteFile(bad, ValidFile("1234567"));
+  dialogs_->openNames << bad;
+  QVERIFY(!window_->Open());
+  QVERIFY2(status->Status().startsWith(QStringLiteral("Fehler beim Öffnen: ")),
+           qPrintable(status->Status()));
+  QCOMPARE(status->toolTip(), status->Status());
+  QCOMPARE(status->accessibleName(), status->Status());
+}
+
+// A console's text is shown as it is, on one line; too long, it is cut in the middle, and
+// the tooltip and the accessible name keep the whole of it.
+void TestMainWindow::statusLineIsPlainAndWhole() {
+  auto *status = Child<StatusLine>("statusLine");
+  const QString text = QStringLiteral("Gelesen: <b>Quorex</b> V 1.07 SN 4711 an /dev/serial/by-id/"
+                                      "usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0, 14:03:12");
+  status->SetStatus(QStringLiteral("Gelesen: <b>Quorex</b> V 1.07\nSN 4711 an /dev/serial/by-id/"
+                                   "usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0, 14:03:12"));
+  status->resize(200, status->height());
+  QCOMPARE(status->textFormat(), Qt::PlainText);
+  QCOMPARE(status->Status(), text);
+  QCOMPARE(status->toolTip(), text);
+  QCOMPARE(status->accessibleName(), text);
+  QVERIFY2(status->text().contains(QChar(0x2026)), qPrintable(status->text()));
+  QVERIFY(status->text().endsWith(QStringLiteral("14:03:12")));
+}
+
+// F1 shows the help of the window that has the keyboard: the page's own over a page.
+void TestMainWindow::helpKey() {
+  QTreeWidget *tree = TreeAt(2);
+  QTest::keyClick(tree, Qt::Key_F1);
+  QCOMPARE(dialogs_->shown.size(), 1);
+  QCOMPARE(dialogs_->Last().text, kHelp);
+  auto seen = OnNextModal([](QDialog *page) {
+    if (!QTest::qWaitForWindowActive(page)) qWarning("page not active");
+    QTest::keyClick(page, Qt::Key_F1);
+    page->reject();
+  });
+  QTest::keyClick(tree, Qt::Key_Return);
+  QTRY_VERIFY(*seen);
+  QCOMPARE(dialogs_->shown.size(), 2);
+  QVERIFY(dialogs_->Last().text != kHelp);
+  QVERIFY2(dialogs_->Last().caption.startsWith(QStringLiteral("Hilfe")),
+           qPrintable(dialogs_->Last().caption));
+}
+
+// Alt and one letter reach each button and menu of the window, no letter twice; a screen
+// reader still names each button by the text it shows.
+void TestMainWindow::mnemonicsUnique() {
+  QStringList texts;
+  for (const QAbstractButton *button : window_->findChildren<QAbstractButton *>())
+    texts << button->text();
+  for (const QAction *menu : window_->MenuBar()->actions()) texts << menu->text();
+  QString letters;
+  for (const QString &text : texts) {
+    const int amp = QString(text).replace(QLatin1String("&&"), QLatin1String("xx")).indexOf('&');
+    if (amp >= 0) letters += text.at(amp + 1).toLower();
+  }
+  for (const QChar letter : letters)
+    QVERIFY2(letters.count(letter) == 1, qPrintable(texts.join(QLatin1Char('|'))));
+  const struct {
+    const char *button;
+    const char *name;
+  } named[] = {{"sendenButton", "Senden"}, {"lesenButton", "Lesen"},
+               {"versionButton", "Version des Quorex"},
+               {"werkeinstellungenButton", "Werkeinstellungen"},
+               {"hilfeButton", "Hilfe..."}, {"infoButton", "Info..."}};
+  for (const auto &entry : named) {
+    auto *button = Child<QPushButton>(entry.button);
+    QVERIFY2(button->text().contains(QLatin1Char('&')), entry.button);
+    QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name),
+             QString::fromUtf8(entry.name));
+  }
+}
+
+// A place remembered on a larger screen, or at another scale, is moved and shrunk to fit.
+void TestMainWindow::rememberedGeometryFitsScreen() {
+  {
+    QDialog before;
+    before.setGeometry(-400, -300, 5000, 4000);
+    Preferences().SetWindowGeometry(before.saveGeometry());
+  }
+  CQuorexDlg window;
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  QTRY_VERIFY(window.screen()->availableGeometry().contains(window.frameGeometry()));
+}
+
+// A laptop's 1366 x 768, less a task bar and the title bar.
+void TestMainWindow::minimumSizeFitsSmallScreen() {
+  const QSize minimum = window_->minimumSize().expandedTo(window_->minimumSizeHint());
+  QVERIFY2(minimum.width() <= 1366 && minimum.height() <= 768 - 48 - 32,
+           qPrintable(QStringLiteral("%1x%2").arg(minimum.width()).arg(minimum.height())));
 }
 
 void TestMainWindow::windowIconIsThere() {
@@ -514,8 +782,8 @@ void TestMainWindow::closing() {
   if (how == "escape") {
     QTest::keyClick(window_.get(), Qt::Key_Escape);
   } else if (how == "enter") {
-    Child<QTreeWidget>("configTree")->setEnabled(true);
-    Child<QTreeWidget>("configTree")->setFocus();
+    // Where no push button and not the tree has the keyboard.
+    Child<QComboBox>("portComboBox")->setFocus();
     QTest::keyClick(window_.get(), Qt::Key_Return);
   } else if (how == "close") {
     window_->close();

@@ -524,6 +524,7 @@ void TestTastenfunktionen::treeEntryOpensPage() {
     page->reject();
   });
   tree->setCurrentItem(found.first());
+  QTest::keyClick(tree, Qt::Key_Return);
   QTRY_VERIFY(*done);
   QCOMPARE(title, QStringLiteral("Tastenfunktionen"));
 }

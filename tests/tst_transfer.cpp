@@ -1,9 +1,11 @@
 #include "CQuorexDlg.h"
 #include "ConsoleScripts.h"
+#include "ModalHelper.h"
 #include "Protocol.h"
 #include "ScriptedDialogs.h"
 #include "SerialPort.h"
 #include "SimulatedConsole.h"
+#include "StatusLine.h"
 #include "TemporarySettings.h"
 
 #include <QComboBox>
@@ -56,6 +58,11 @@ struct Bench {
     if (!senden || !lesen || !version || !werkeinstellungen || !tree || !port || !progress)
       return false;
     if (!console.Start()) return false;
+    // What the bar showed at its fullest since the last look; it is emptied at the end.
+    QObject::connect(progress, &QProgressBar::valueChanged, progress, [this](int value) {
+      if (value == 57) textAt57 = progress->text();
+      peak = qMax(peak, value);
+    });
     window.SetTiming(timing);
     window.show();
     port->setEditText(console.DevicePath());
@@ -74,6 +81,20 @@ struct Bench {
   }
 
   bool PortOpen() { return window.Session().IsPortOpen(); }
+
+  // The highest the bar went since the last call; the bar is empty again.
+  int Filled() {
+    const int filled = peak;
+    peak = 0;
+    return progress->value() == progress->minimum() && !progress->isTextVisible() ? filled : -1;
+  }
+
+  QString Status() const {
+    return window.findChild<StatusLine *>(QStringLiteral("statusLine"))->Status();
+  }
+
+  int peak = 0;
+  QString textAt57;
 };
 
 }  // namespace
@@ -108,6 +129,8 @@ class TestTransfer : public QObject {
   void talkativeConsoleDoesNotEndWrite();
   void brokenOffWriteSaysHowFar();
   void frozenConsoleNoticedDuringRead();
+  void statusLineSaysWhatHappened();
+  void secondReadAsksNothing();
 
  private:
   // Transfers remember their port; kept away from the user's own settings.
@@ -149,7 +172,8 @@ void TestTransfer::readWithRealPacing() {
   QVERIFY(b.window.Image().IsModified());
   QCOMPARE(b.States(), QStringLiteral("11111"));
   QVERIFY(!b.PortOpen());
-  QCOMPARE(b.progress->value(), 200);
+  QCOMPARE(b.Filled(), 200);
+  QCOMPARE(b.textAt57, QStringLiteral("Lesen 57 von 200"));
   // 100 ms, 200 pauses of 20 ms, 1000 ms after the answer.
   QVERIFY2(elapsedMs >= 5100, qPrintable(QString::number(elapsedMs)));
 
@@ -196,7 +220,8 @@ void TestTransfer::writeWithRealPacing() {
   for (int reg = 0; reg < 200; ++reg) QCOMPARE(b.console.RegisterText(reg), values.at(reg));
   QVERIFY(b.dialogs.shown.isEmpty());
   QVERIFY(!b.window.Image().IsModified());
-  QCOMPARE(b.progress->value(), 200);
+  QCOMPARE(b.Filled(), 200);
+  QCOMPARE(b.textAt57, QStringLiteral("Senden 57 von 200"));
   QTRY_VERIFY(!b.PortOpen());
   // 100 ms, 2810 bytes on a 9600-baud line, then 1000 ms.
   QVERIFY2(elapsedMs >= 100 + 2927 + 1000, qPrintable(QString::number(elapsedMs)));
@@ -281,6 +306,8 @@ void TestTransfer::readFaults() {
   QVERIFY2(b.dialogs.Last().text.contains(message), qPrintable(b.dialogs.Last().text));
   QCOMPARE(b.States(), QStringLiteral("01010"));
   QVERIFY(!b.PortOpen());
+  QVERIFY(b.Filled() >= 0);
+  QVERIFY2(b.Status().startsWith(QStringLiteral("Fehler beim Lesen: ")), qPrintable(b.Status()));
   const Register &image = b.window.Image();
   QCOMPARE(image.AllTexts(), QStringList(200, QStringLiteral("00000000")));
   QCOMPARE(image.VersionText(), Register::kVersionHint);
@@ -304,8 +331,8 @@ void TestTransfer::readFaults() {
   QCOMPARE(b.dialogs.shown.size(), 1);
   QCOMPARE(image.Text(3), QStringLiteral("0000ABCD"));
   QCOMPARE(b.States(), QStringLiteral("11111"));
-  // However far the broken read got, the complete one ends with a full bar.
-  QCOMPARE(b.progress->value(), 200);
+  // However far the broken read got, the complete one fills the bar, which is empty at its end.
+  QCOMPARE(b.Filled(), 200);
 }
 
 void TestTransfer::writeFaults_data() {
@@ -340,6 +367,8 @@ void TestTransfer::writeFaults() {
   QVERIFY2(b.dialogs.Last().text.contains(message), qPrintable(b.dialogs.Last().text));
   QCOMPARE(b.States(), QStringLiteral("11110"));
   QVERIFY(!b.PortOpen());
+  QVERIFY(b.Filled() >= 0);
+  QVERIFY2(b.Status().startsWith(QStringLiteral("Fehler beim Senden: ")), qPrintable(b.Status()));
   QCOMPARE(b.window.Image().Text(0), QStringLiteral("12345678"));
   QVERIFY(!b.window.Image().IsModified());
   if (commandsSent)
@@ -364,14 +393,15 @@ void TestTransfer::zeroBytesAreDropped() {
 
   b.console.ClearReceived();
   b.window.Image().SetText(199, QStringLiteral("FEDCBA98"));
-  // The full bar starts over from the left with the next transfer.
-  QCOMPARE(b.progress->value(), 200);
+  // The bar, emptied at the end of the read, fills again with the write.
+  QCOMPARE(b.Filled(), 200);
   QSignalSpy steps(b.progress, &QProgressBar::valueChanged);
   b.senden->click();
   QTRY_VERIFY(b.senden->isEnabled());
-  QCOMPARE(steps.size(), 200);
+  QCOMPARE(steps.size(), 201);
   QCOMPARE(steps.constFirst().constFirst().toInt(), 1);
-  QCOMPARE(b.progress->value(), 200);
+  QCOMPARE(steps.at(199).constFirst().toInt(), 200);
+  QCOMPARE(b.Filled(), 200);
   QTRY_VERIFY(!b.PortOpen());
   QVERIFY(b.dialogs.shown.isEmpty());
   QCOMPARE(b.console.RegisterText(199), QStringLiteral("FEDCBA98"));
@@ -735,6 +765,70 @@ void TestTransfer::frozenConsoleNoticedDuringRead() {
   QVERIFY(b.dialogs.Last().text.contains(QStringLiteral("antwortet nicht")));
   QVERIFY2(!b.console.Received().contains("$R180\r"), b.console.Received().right(40).constData());
   QCOMPARE(b.window.Image().AllTexts(), QStringList(200, QStringLiteral("00000000")));
+}
+
+// Each outcome in one line, with the console's version, the port and the time.
+void TestTransfer::statusLineSaysWhatHappened() {
+  Bench b;
+  QVERIFY(b.Setup());
+  const QString at = QStringLiteral(" an ") + b.console.DevicePath() + QStringLiteral(", ");
+  const QString time = QStringLiteral("\\d\\d:\\d\\d:\\d\\d$");
+  const auto expect = [&](const QString &start) {
+    const QRegularExpression pattern(QLatin1Char('^') + QRegularExpression::escape(start) + time);
+    QVERIFY2(pattern.match(b.Status()).hasMatch(), qPrintable(b.Status()));
+  };
+  b.lesen->click();
+  QTRY_VERIFY(b.lesen->isEnabled());
+  expect(QStringLiteral("Gelesen: Quorex V 1.07") + at);
+  b.senden->click();
+  QTRY_VERIFY(b.senden->isEnabled());
+  QTRY_VERIFY(!b.window.Session().IsBusy());
+  expect(QStringLiteral("Gesendet: 200 Register") + at);
+  QAction *pruefen = b.window.findChild<QAction *>(QStringLiteral("pruefenAction"));
+  QVERIFY(pruefen);
+  pruefen->setChecked(true);
+  b.senden->click();
+  QTRY_VERIFY_WITH_TIMEOUT(b.Status().startsWith(QStringLiteral("Geprüft")), 10000);
+  expect(QStringLiteral("Geprüft: alle 200 Register gleich, "));
+  pruefen->setChecked(false);
+  b.dialogs.shown.clear();
+  b.console.SetFault(Fault::Silent);
+  b.lesen->click();
+  QTRY_VERIFY_WITH_TIMEOUT(b.lesen->isEnabled(), 10000);
+  QVERIFY2(b.Status().startsWith(QStringLiteral("Fehler beim Lesen: Der Quorex antwortet nicht")),
+           qPrintable(b.Status()));
+  QVERIFY(!b.Status().contains(QLatin1Char('\n')));
+  QVERIFY(b.Filled() >= 0);
+}
+
+// A read or a write leaves nothing unsaved to ask about; an edit on a page after them does.
+void TestTransfer::secondReadAsksNothing() {
+  Bench b;
+  QVERIFY(b.Setup());
+  const auto edit = [&b] {
+    b.tree->setCurrentItem(b.tree->topLevelItem(1));
+    auto seen = OnNextModal([](QDialog *page) { page->accept(); });
+    QTest::keyClick(b.tree, Qt::Key_Return);
+    QTRY_VERIFY(*seen);
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+  };
+  const auto read = [&b] {
+    b.lesen->click();
+    QTRY_VERIFY(b.lesen->isEnabled());
+  };
+  read();
+  read();
+  QVERIFY(b.dialogs.shown.isEmpty());
+  edit();
+  b.senden->click();
+  QTRY_VERIFY(!b.window.Session().IsBusy());
+  read();
+  QVERIFY(b.dialogs.shown.isEmpty());
+  edit();
+  b.dialogs.answers << QMessageBox::No;
+  read();
+  QCOMPARE(b.dialogs.shown.size(), 1);
+  QCOMPARE(b.dialogs.Last().caption, QStringLiteral("Änderungen Speichern"));
 }
 
 QTEST_MAIN(TestTransfer)

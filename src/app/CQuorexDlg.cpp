@@ -4,6 +4,7 @@
 #include "CAboutDlg.h"
 #include "CompareDialog.h"
 #include "ConfigPage.h"
+#include "ConfigTreeView.h"
 #include "DialogSeam.h"
 #include "DialogHelpers.h"
 #include "PageCatalog.h"
@@ -12,6 +13,7 @@
 #include "RecentFiles.h"
 #include "ReportPdf.h"
 #include "SettingsReport.h"
+#include "StatusLine.h"
 #include "ui_CQuorexDlg.h"
 
 #include <QCloseEvent>
@@ -31,6 +33,7 @@
 #include <QSettings>
 #include <QShowEvent>
 #include <QTextDocument>
+#include <QTime>
 #include <QTimer>
 
 #include <utility>
@@ -102,13 +105,14 @@ CQuorexDlg::CQuorexDlg(QWidget *parent)
   setAcceptDrops(true);
   const QByteArray geometry = Preferences().WindowGeometry();
   if (!geometry.isEmpty()) restoreGeometry(geometry);
+  KeepOnScreen(*this);
   BuildMenu();
   BuildExtrasMenu();
   BuildTree();
   AddAboutToWindowMenu();
 
-  connect(ui_->configTree, &QTreeWidget::itemSelectionChanged, this,
-          &CQuorexDlg::OnTreeSelectionChanged);
+  connect(ui_->configTree, &ConfigTreeView::EntryChosen, this, &CQuorexDlg::OnEntryChosen);
+  AddHelpKey(*this, ui_->hilfeButton);
   connect(ui_->hilfeButton, &QPushButton::clicked, this, &CQuorexDlg::OnHilfe);
   connect(ui_->infoButton, &QPushButton::clicked, this, &CQuorexDlg::OnInfo);
   connect(ui_->versionButton, &QPushButton::clicked, this, &CQuorexDlg::OnVersion);
@@ -286,45 +290,70 @@ void CQuorexDlg::StepProgress() {
   bar->setValue(value);
 }
 
-// A transfer that broke off left the bar part-filled; the next one starts from the left, so
-// that each complete transfer still ends with a full bar.
-void CQuorexDlg::StartProgress() {
+// Each transfer fills the bar once from the left; its text names the step and the count.
+void CQuorexDlg::StartProgress(const QString &phase) {
   QProgressBar *bar = ui_->progressBar;
-  if (bar->value() != bar->maximum()) bar->setValue(bar->minimum());
+  bar->setValue(bar->minimum());
+  bar->setFormat(tr("%1 %v von %m").arg(phase));
+  bar->setTextVisible(true);
 }
 
-void CQuorexDlg::OnTreeSelectionChanged() {
-  const QList<QTreeWidgetItem *> selected = ui_->configTree->selectedItems();
-  if (selected.isEmpty()) return;
-  const QString entry = selected.constFirst()->text(0);
-  {
-    // Cleared at once, so the same entry can be chosen again. The entry stays the current
-    // item: the arrow keys go on from there.
-    const QSignalBlocker blocker(ui_->configTree);
-    ui_->configTree->selectionModel()->clearSelection();
+// Once the buttons are back the bar says nothing, whether the transfer ended well or not;
+// the status line says how it ended.
+void CQuorexDlg::EmptyProgress() {
+  QProgressBar *bar = ui_->progressBar;
+  bar->setValue(bar->minimum());
+  bar->setTextVisible(false);
+}
+
+void CQuorexDlg::SetStatus(const QString &text) { ui_->statusLine->SetStatus(text); }
+
+void CQuorexDlg::StatusFailed(Pressed pressed, const QString &message) {
+  QString doing;
+  switch (pressed) {
+    case Pressed::Senden: doing = tr("Fehler beim Senden: "); break;
+    case Pressed::Werkeinstellungen: doing = tr("Fehler beim Zurücksetzen: "); break;
+    case Pressed::Vergleichen: doing = tr("Fehler beim Vergleichen: "); break;
+    case Pressed::Pruefen: doing = tr("Fehler beim Prüfen: "); break;
+    case Pressed::Lesen:
+    case Pressed::None: doing = tr("Fehler beim Lesen: "); break;
   }
-  ui_->configTree->viewport()->update();
-  // The page runs its own event loop; running it from inside the selection signal would keep
-  // the tree, the key that chose the entry and any screen reader waiting until it closes.
-  const bool queued = !pendingPage_.isEmpty();
-  pendingPage_ = entry;
+  SetStatus(doing + message);
+}
+
+void CQuorexDlg::OnEntryChosen(QTreeWidgetItem *item) {
+  // The page runs its own event loop; running it from inside the tree's signal would keep the
+  // tree, the key that chose the entry and any screen reader waiting until it closes. A second
+  // choice before it opens replaces the first: one page at a time.
+  const bool queued = pendingPage_ != nullptr;
+  pendingPage_ = item;
   if (!queued)
     QMetaObject::invokeMethod(this, &CQuorexDlg::OpenPendingPage, Qt::QueuedConnection);
 }
 
 void CQuorexDlg::OpenPendingPage() {
-  const QString entry = std::exchange(pendingPage_, QString());
+  QTreeWidgetItem *item = std::exchange(pendingPage_, nullptr);
   // A read that started meanwhile is about to replace the registers.
-  if (entry.isEmpty() || !ui_->configTree->isEnabled() || IsReadPending()) return;
-  OpenPage(entry);
+  if (!item || !ui_->configTree->isEnabled() || IsReadPending()) return;
+  OpenPage(item);
 }
 
-void CQuorexDlg::OpenPage(const QString &entry) {
-  std::unique_ptr<QDialog> page = CreatePage(entry, register_, this);
+void CQuorexDlg::OpenPage(QTreeWidgetItem *item) {
+  std::unique_ptr<QDialog> page = CreatePage(item->text(0), register_, this);
   if (!page) return;
   if (auto *configPage = qobject_cast<ConfigPage *>(page.get()))
     if (!configPage->CheckRegisters()) return;
-  page->exec();
+  const QStringList before = register_.AllTexts();
+  // OK counts as an edit even where it changed nothing; "Schreiben" of the single register
+  // dialog changes a register without OK.
+  if (page->exec() == QDialog::Accepted || register_.AllTexts() != before) ++edits_;
+  page.reset();
+  // Back where the technician left off, even where the window system hands the keyboard
+  // elsewhere when the page goes.
+  if (!ui_->configTree->isEnabled()) return;
+  ui_->configTree->setCurrentItem(item);
+  ui_->configTree->setFocus(Qt::OtherFocusReason);
+  if (!isActiveWindow()) activateWindow();
 }
 
 void CQuorexDlg::OnHilfe() {
@@ -371,7 +400,9 @@ void CQuorexDlg::SetTransferButtons(bool enabled) {
   ui_->lesenButton->setEnabled(enabled);
   ui_->versionButton->setEnabled(enabled);
   ui_->werkeinstellungenButton->setEnabled(enabled);
-  if (enabled) RestoreFocus();
+  if (!enabled) return;
+  EmptyProgress();
+  RestoreFocus();
 }
 
 // Disabling the pressed button pushes the focus on to "Hilfe...", where a later Enter would
@@ -404,6 +435,7 @@ void CQuorexDlg::GiveBack(const ButtonStates &before) {
   if (before.senden) ui_->sendenButton->setEnabled(true);
   if (before.version) ui_->versionButton->setEnabled(true);
   ui_->configTree->setEnabled(before.tree);
+  EmptyProgress();
   RestoreFocus();
 }
 
@@ -420,8 +452,15 @@ void CQuorexDlg::ConnectSession() {
     register_.SetVersionText(read.versionText);
     register_.SetModified(true);
     register_.SetVersion107(read.version107);
+    EditsKept(edits_);
+    const QString done = pressed_ == Pressed::Werkeinstellungen
+                             ? tr("Zurückgesetzt und gelesen: %1 an %2, %3")
+                             : tr("Gelesen: %1 an %2, %3");
+    SetStatus(done.arg(read.versionText, portName_, QTime::currentTime().toString(
+                                                        QStringLiteral("HH:mm:ss"))));
   });
-  connect(&session_, &ConsoleSession::ResetSent, this, &CQuorexDlg::StartProgress);
+  connect(&session_, &ConsoleSession::ResetSent, this,
+          [this] { StartProgress(tr("Lesen")); });
   connect(&session_, &ConsoleSession::Released, this, [this] {
     if (session_.Current() == ConsoleSession::Operation::Write)
       Preferences().SetLastPort(portName_);
@@ -436,6 +475,7 @@ void CQuorexDlg::ConnectSession() {
   });
   connect(&session_, &ConsoleSession::Failed, this,
           [this](const QString &message, const QString &detail) {
+            StatusFailed(pressed_, message);
             if (pressed_ == Pressed::Pruefen)
               ComplainCheckFailed(message, detail);
             else
@@ -449,6 +489,12 @@ void CQuorexDlg::ConnectSession() {
   // Results are shown once the session has wholly ended, from a queued call, so no message
   // box runs inside the session's signal; they take what they show with them.
   connect(&session_, &ConsoleSession::Finished, this, [this] {
+    if (pressed_ == Pressed::Senden) {
+      EditsKept(editsSent_);
+      SetStatus(tr("Gesendet: %1 Register an %2, %3")
+                    .arg(writtenTexts_.size())
+                    .arg(portName_, QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))));
+    }
     if (pressed_ == Pressed::Senden && verifyThisWrite_) {
       QMetaObject::invokeMethod(
           this, [this] { StartCheckRead(Pressed::Pruefen); }, Qt::QueuedConnection);
@@ -470,15 +516,18 @@ void CQuorexDlg::OnSenden() {
   // The check compares with what went out, whatever the program holds by then.
   verifyThisWrite_ = verifyAfterWrite_;
   writtenTexts_ = register_.AllTexts();
+  editsSent_ = edits_;
   if (!session_.StartWrite(portName_, register_.AllTexts())) {
+    StatusFailed(pressed_, ConsoleSession::OpenFailedText());
     ComplainPortFailed(session_.PortError());
     SetTransferButtons(true);
     return;
   }
-  StartProgress();
+  StartProgress(tr("Senden"));
 }
 
 void CQuorexDlg::OnLesen() {
+  if (!SaveEditsFirst()) return;
   RememberFocus();
   PullPortName();
   session_.Abort();
@@ -494,16 +543,18 @@ void CQuorexDlg::OnLesen() {
   ui_->lesenButton->setEnabled(false);
   ui_->werkeinstellungenButton->setEnabled(false);
   if (!session_.StartRead(portName_)) {
+    StatusFailed(pressed_, ConsoleSession::OpenFailedText());
     ComplainPortFailed(session_.PortError());
     GiveBack(before_);
     return;
   }
   // No page may be open while the answer replaces the registers.
   ui_->configTree->setEnabled(false);
-  StartProgress();
+  StartProgress(tr("Lesen"));
 }
 
 void CQuorexDlg::OnWerkeinstellungen() {
+  if (!SaveEditsFirst()) return;
   RememberFocus();
   PullPortName();
   session_.Abort();
@@ -525,14 +576,18 @@ void CQuorexDlg::OnWerkeinstellungen() {
   // every register.
   ui_->configTree->setEnabled(false);
   if (!session_.StartReset(portName_)) {
+    StatusFailed(pressed_, ConsoleSession::OpenFailedText());
     ComplainPortFailed(session_.PortError());
     SetTransferButtons(true);
     ui_->configTree->setEnabled(before.tree);
   }
 }
 
-bool CQuorexDlg::SaveChangesFirst() {
-  if (!register_.IsModified()) return true;
+bool CQuorexDlg::SaveChangesFirst() { return !register_.IsModified() || AskSaveFirst(); }
+
+bool CQuorexDlg::SaveEditsFirst() { return !HasUnsavedEdits() || AskSaveFirst(); }
+
+bool CQuorexDlg::AskSaveFirst() {
   const auto answer = ShowMessage(
       this, tr("Die Einstellungen wurden geändert.\nWollen Sie die Änderungen vorher speichern?"),
       tr("Änderungen Speichern"), QMessageBox::Question,
@@ -544,6 +599,9 @@ bool CQuorexDlg::SaveChangesFirst() {
 void CQuorexDlg::New() {
   if (IsFileCommandBlocked() || !SaveChangesFirst()) return;
   register_.Reset();
+  // Whatever was edited is gone for good now.
+  EditsKept(edits_);
+  SetStatus(tr("Neu: alle Register 00000000"));
 }
 
 bool CQuorexDlg::Open() {
@@ -556,11 +614,14 @@ bool CQuorexDlg::Open() {
 bool CQuorexDlg::OpenFile(const QString &path) {
   QString error;
   if (!register_.LoadFromFile(path, &error)) {
+    SetStatus(tr("Fehler beim Öffnen: ") + error);
     ShowMessage(this, error, tr("Fehler"), QMessageBox::Critical, QMessageBox::Ok);
     return false;
   }
   // The image now equals the file.
   register_.SetModified(false);
+  EditsKept(edits_);
+  SetStatus(tr("Geöffnet: ") + QFileInfo(path).fileName());
   ui_->sendenButton->setEnabled(true);
   ui_->configTree->setEnabled(true);
   RememberFile(path);
@@ -578,10 +639,13 @@ bool CQuorexDlg::SaveTo(const QString &path) {
   QString error;
   if (!register_.SaveToFile(&error)) {
     register_.SetFilePath(previous);
+    SetStatus(tr("Fehler beim Speichern: ") + error);
     ShowMessage(this, error, tr("Fehler"), QMessageBox::Critical, QMessageBox::Ok);
     return false;
   }
   register_.SetModified(false);
+  EditsKept(edits_);
+  SetStatus(tr("Gespeichert: ") + QFileInfo(path).fileName());
   RememberFile(path);
   return true;
 }
@@ -706,8 +770,12 @@ void CQuorexDlg::SaveReport() {
   } else {
     ReportPdf::Write(ReportHtml(), path, SettingsReport::Title(), &error);
   }
-  if (!error.isEmpty())
+  if (!error.isEmpty()) {
+    SetStatus(tr("Fehler beim Speichern des Berichts: ") + error);
     ShowMessage(this, error, tr("Fehler"), QMessageBox::Critical, QMessageBox::Ok);
+    return;
+  }
+  SetStatus(tr("Bericht gespeichert: ") + QFileInfo(path).fileName());
 }
 
 void CQuorexDlg::PrintReport() {
@@ -720,9 +788,13 @@ void CQuorexDlg::PrintReport() {
   QTextDocument document;
   document.setHtml(ReportHtml());
   document.print(&printer);
-  if (printer.printerState() == QPrinter::Error)
+  if (printer.printerState() == QPrinter::Error) {
+    SetStatus(tr("Der Bericht konnte nicht gedruckt werden."));
     ShowMessage(this, tr("Der Bericht konnte nicht gedruckt werden."), tr("Fehler"),
                 QMessageBox::Critical, QMessageBox::Ok);
+    return;
+  }
+  SetStatus(tr("Bericht gedruckt"));
 }
 
 void CQuorexDlg::CompareWithFile() {
@@ -758,6 +830,7 @@ bool CQuorexDlg::StartCheckRead(Pressed purpose) {
                                         : CurrentButtons();
   SetTransferButtons(false);
   if (!session_.StartRead(portName_)) {
+    StatusFailed(purpose, ConsoleSession::OpenFailedText());
     if (purpose == Pressed::Pruefen)
       ComplainCheckFailed(ConsoleSession::OpenFailedText(), session_.PortError());
     else
@@ -766,7 +839,7 @@ bool CQuorexDlg::StartCheckRead(Pressed purpose) {
     return false;
   }
   ui_->configTree->setEnabled(false);
-  StartProgress();
+  StartProgress(purpose == Pressed::Pruefen ? tr("Prüfen") : tr("Lesen"));
   return true;
 }
 
@@ -789,11 +862,20 @@ void CQuorexDlg::ShowCheckResult(Pressed purpose, const QStringList &texts) {
     return;
   }
   // Passed only when every character came back as sent; the list names the settings.
-  if (texts == writtenTexts_) {
+  const QString now = QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
+  int differing = 0;
+  for (int reg = 0; reg < writtenTexts_.size(); ++reg)
+    if (reg >= texts.size() || texts.at(reg) != writtenTexts_.at(reg)) ++differing;
+  if (differing == 0) {
+    SetStatus(tr("Geprüft: alle %1 Register gleich, %2").arg(writtenTexts_.size()).arg(now));
     ShowMessage(this, tr("Alle 200 Register wurden geschrieben und geprüft."),
                 tr("Prüfung nach dem Senden"), QMessageBox::Information, QMessageBox::Ok);
     return;
   }
+  SetStatus(tr("Geprüft: %1 von %2 Registern abweichend, %3")
+                .arg(differing)
+                .arg(writtenTexts_.size())
+                .arg(now));
   ShowDifferences(SettingsCatalog().Compare(writtenTexts_, texts),
                   tr("Prüfung nach dem Senden fehlgeschlagen"),
                   tr("Der Quorex am Port %1 hat nach dem Senden nicht alle Einstellungen "
@@ -806,6 +888,12 @@ void CQuorexDlg::ShowComparison(const QStringList &program, const QStringList &o
                                 const QString &title, const QString &summary,
                                 const QString &programColumn, const QString &otherColumn) {
   const auto differences = SettingsCatalog().Compare(program, other);
+  const int count = int(differences.size());
+  const QString found = count == 0   ? tr("keine Unterschiede")
+                        : count == 1 ? tr("1 Einstellung verschieden")
+                                     : tr("%1 Einstellungen verschieden").arg(count);
+  SetStatus(tr("%1: %2, %3").arg(title, found,
+                                 QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))));
   if (differences.empty()) {
     ShowMessage(this, tr("Keine Unterschiede."), title, QMessageBox::Information,
                 QMessageBox::Ok);

@@ -93,9 +93,9 @@ class CQuorexDlg : public QDialog {
   void RememberFile(const QString &path);
   void PushPortName();
   void PullPortName();
-  void OnTreeSelectionChanged();
+  void OnEntryChosen(QTreeWidgetItem *item);
   void OpenPendingPage();
-  void OpenPage(const QString &entry);
+  void OpenPage(QTreeWidgetItem *item);
   void OnHilfe();
   void OnInfo();
   void OnVersion();
@@ -121,7 +121,17 @@ class CQuorexDlg : public QDialog {
   void GiveBack(const ButtonStates &before);
   void ConnectSession();
   void SetTransferButtons(bool enabled);
-  void StartProgress();
+  // `phase` names the step in the bar: "Lesen", "Senden", "Prüfen".
+  void StartProgress(const QString &phase);
+  void EmptyProgress();
+  void SetStatus(const QString &text);
+  void StatusFailed(Pressed pressed, const QString &message);
+  bool HasUnsavedEdits() const { return edits_ != editsKept_; }
+  // The registers match a file or the console again, up to the edit numbered `edits`.
+  void EditsKept(int edits) { editsKept_ = qMax(editsKept_, edits); }
+  // Before a read replaces edits that are in no file and were not sent.
+  bool SaveEditsFirst();
+  bool AskSaveFirst();
   void RememberFocus();
   void RestoreFocus();
   void ComplainPortFailed(const QString &detail);
@@ -149,8 +159,15 @@ class CQuorexDlg : public QDialog {
   bool portsListed_ = false;
   QString portName_;
   bool closing_ = false;
-  // The tree entry whose page opens once the selection signal has returned.
-  QString pendingPage_;
+  // The tree entry whose page opens once the tree's signal has returned. The tree keeps its
+  // entries for the window's whole life.
+  QTreeWidgetItem *pendingPage_ = nullptr;
+  // Counts the pages closed with OK (or that changed a register); editsKept_ is the count at
+  // which the registers last matched a file or the console, editsSent_ the count a running
+  // write took with it.
+  int edits_ = 0;
+  int editsKept_ = 0;
+  int editsSent_ = 0;
 
   ConsoleSession session_;
   Pressed pressed_ = Pressed::None;

@@ -64,6 +64,7 @@ void ConfigPage::SetButtons(QPushButton *ok, QPushButton *cancel, QPushButton *h
   connect(ok, &QPushButton::clicked, this, &ConfigPage::accept);
   connect(cancel, &QPushButton::clicked, this, &ConfigPage::reject);
   connect(help, &QPushButton::clicked, this, &ConfigPage::ShowHelp);
+  AddHelpKey(*this, help);
 }
 
 void ConfigPage::BindCheckBox(QCheckBox *box, RegisterSpot spot) {

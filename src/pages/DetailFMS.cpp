@@ -34,6 +34,7 @@ DetailFMS::DetailFMS(QString &text, QWidget *parent)
   connect(ui_->okButton, &QPushButton::clicked, this, &DetailFMS::accept);
   connect(ui_->abbrechenButton, &QPushButton::clicked, this, &DetailFMS::reject);
   connect(ui_->hilfeButton, &QPushButton::clicked, this, &DetailFMS::ShowHelp);
+  AddHelpKey(*this, ui_->hilfeButton);
 }
 
 DetailFMS::~DetailFMS() = default;

@@ -32,6 +32,7 @@ EinzelnesRegister::EinzelnesRegister(Register &image, QWidget *parent)
   connect(ui_->lesenButton, &QPushButton::clicked, this, &EinzelnesRegister::OnLesen);
   connect(ui_->schreibenButton, &QPushButton::clicked, this, &EinzelnesRegister::OnSchreiben);
   connect(ui_->hilfeButton, &QPushButton::clicked, this, &EinzelnesRegister::OnHilfe);
+  AddHelpKey(*this, ui_->hilfeButton);
   connect(ui_->zurueckButton, &QPushButton::clicked, this, &QDialog::reject);
   PutValues();
 }

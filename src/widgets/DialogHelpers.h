@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QRect>
+
+class QAbstractButton;
 class QDialog;
 class QKeyEvent;
+class QWidget;
 
 // Enter as a dialog without a visible default button takes it: on a focused push button it
 // presses that button, anywhere else it accepts the dialog. Answers whether the key was Enter
@@ -15,3 +19,15 @@ void KeepTitleVisible(QDialog &dialog);
 // The width a window needs to show `title` whole in its title bar, with room for the title
 // bar's buttons.
 int TitleWidth(const QDialog &dialog);
+
+// F1 (and the platform's own help key) presses `help` while `dialog` is the active window.
+void AddHelpKey(QDialog &dialog, QAbstractButton *help);
+
+// A window's frame moved and, where it must be, shrunk so that it lies within `available`;
+// never below `minimum` (the frame's smallest size), where the top left corner wins so that
+// the title bar stays reachable.
+QRect FittedFrame(const QRect &frame, const QRect &available, const QSize &minimum = QSize());
+
+// Keeps the window within the screen it stands on: now, and whenever it moves to another
+// screen or its screen changes size or scale.
+void KeepOnScreen(QWidget &window);

@@ -7,7 +7,9 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QGridLayout>
+#include <QIdentityProxyModel>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -32,9 +34,9 @@ void NameButtons(QMessageBox &box) {
     const char *text;
   } names[] = {
       {QMessageBox::Ok, QT_TRANSLATE_NOOP("DialogSeam", "OK")},
-      {QMessageBox::Cancel, QT_TRANSLATE_NOOP("DialogSeam", "Abbrechen")},
-      {QMessageBox::Yes, QT_TRANSLATE_NOOP("DialogSeam", "Ja")},
-      {QMessageBox::No, QT_TRANSLATE_NOOP("DialogSeam", "Nein")},
+      {QMessageBox::Cancel, QT_TRANSLATE_NOOP("DialogSeam", "&Abbrechen")},
+      {QMessageBox::Yes, QT_TRANSLATE_NOOP("DialogSeam", "&Ja")},
+      {QMessageBox::No, QT_TRANSLATE_NOOP("DialogSeam", "&Nein")},
   };
   for (const auto &name : names)
     if (QAbstractButton *button = box.button(name.button)) button->setText(Tr(name.text));
@@ -66,20 +68,37 @@ QFileDialog::Options DialogOptions() {
 #endif
 }
 
+// Qt's own file list writes sizes and dates in the system's locale, whatever the program's;
+// this one writes them as the rest of the program does.
+class LocalFileList final : public QIdentityProxyModel {
+ public:
+  using QIdentityProxyModel::QIdentityProxyModel;
+
+  QVariant data(const QModelIndex &index, int role) const override {
+    enum { kSizeColumn = 1, kDateColumn = 3 };
+    const auto *files = qobject_cast<const QFileSystemModel *>(sourceModel());
+    if (role != Qt::DisplayRole || !files ||
+        (index.column() != kSizeColumn && index.column() != kDateColumn))
+      return QIdentityProxyModel::data(index, role);
+    const QFileInfo info = files->fileInfo(mapToSource(index));
+    if (index.column() == kDateColumn)
+      return QLocale().toString(info.lastModified(), QLocale::ShortFormat);
+    if (info.isDir()) return QIdentityProxyModel::data(index, role);
+    return QLocale().formattedDataSize(info.size());
+  }
+};
+
+// The program's locale, not the system's: German dates and numbers in a German program.
+void UseProgramLocale(QFileDialog &dialog) {
+  dialog.setLocale(QLocale());
+  if (dialog.testOption(QFileDialog::DontUseNativeDialog))
+    dialog.setProxyModel(new LocalFileList(&dialog));
+}
+
 QString AskFileName(QWidget *owner, QFileDialog::AcceptMode mode) {
-  QFileDialog dialog(owner);
-  dialog.setOptions(DialogOptions());
-  dialog.setAcceptMode(mode);
-  dialog.setWindowTitle(mode == QFileDialog::AcceptOpen ? Tr("Öffnen") : Tr("Speichern unter"));
-  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                     : QFileDialog::AnyFile);
-  dialog.setNameFilter(Tr(kFilter));
-  dialog.setDefaultSuffix(QString::fromLatin1(kSuffix));
-  // Register files tend to live together; a folder since removed leaves Qt's own choice.
-  const QString folder = Preferences().LastFolder();
-  if (!folder.isEmpty() && QFileInfo(folder).isDir()) dialog.setDirectory(folder);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
-  const QString chosen = dialog.selectedFiles().constFirst();
+  const std::unique_ptr<QFileDialog> dialog = BuildFileDialog(owner, mode);
+  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return QString();
+  const QString chosen = dialog->selectedFiles().constFirst();
   // Even a file that turns out not to load was looked for in this folder.
   Preferences().SetLastFolder(QFileInfo(chosen).absolutePath());
   return chosen;
@@ -93,6 +112,7 @@ QString AskReportName(QWidget *owner, QString *selectedFilter) {
   dialog.setWindowTitle(Tr("Einstellungsbericht speichern"));
   dialog.setNameFilters({Tr(kPdfFilter), Tr(kHtmlFilter)});
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
+  UseProgramLocale(dialog);
   // A name typed without an ending gets the one of the file type shown.
   QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &filter) {
     dialog.setDefaultSuffix(filter == Tr(kHtmlFilter) ? QStringLiteral("html")
@@ -139,6 +159,7 @@ class RealDialogs final : public DialogSeam {
   QString AskCsvFileName(QWidget *owner) override { return AskCsvName(owner); }
   bool AskPrinter(QWidget *owner, QPrinter &printer) override {
     QPrintDialog dialog(&printer, owner);
+    dialog.setLocale(QLocale());
     dialog.setWindowTitle(Tr("Einstellungsbericht drucken"));
     return dialog.exec() == QDialog::Accepted;
   }
@@ -172,6 +193,22 @@ std::unique_ptr<QMessageBox> BuildMessageBox(QWidget *owner, const QString &text
   if (!detailedText.isEmpty()) box->setDetailedText(detailedText);
   if (defaultButton != QMessageBox::NoButton) box->setDefaultButton(defaultButton);
   return box;
+}
+
+std::unique_ptr<QFileDialog> BuildFileDialog(QWidget *owner, QFileDialog::AcceptMode mode) {
+  auto dialog = std::make_unique<QFileDialog>(owner);
+  dialog->setOptions(DialogOptions());
+  dialog->setAcceptMode(mode);
+  dialog->setWindowTitle(mode == QFileDialog::AcceptOpen ? Tr("Öffnen") : Tr("Speichern unter"));
+  dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                      : QFileDialog::AnyFile);
+  dialog->setNameFilter(Tr(kFilter));
+  dialog->setDefaultSuffix(QString::fromLatin1(kSuffix));
+  UseProgramLocale(*dialog);
+  // Register files tend to live together; a folder since removed leaves Qt's own choice.
+  const QString folder = Preferences().LastFolder();
+  if (!folder.isEmpty() && QFileInfo(folder).isDir()) dialog->setDirectory(folder);
+  return dialog;
 }
 
 QString DialogSeam::ReportPdfFilter() { return Tr(kPdfFilter); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QString>
 
@@ -57,3 +58,6 @@ std::unique_ptr<QMessageBox> BuildMessageBox(
     QWidget *owner, const QString &text, const QString &caption, QMessageBox::Icon icon,
     QMessageBox::StandardButtons buttons, const QString &detailedText = QString(),
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+
+// The register file dialog the real seam shows (open or save), built and not yet shown.
+std::unique_ptr<QFileDialog> BuildFileDialog(QWidget *owner, QFileDialog::AcceptMode mode);
