@@ -5,6 +5,28 @@
 set(QUOREX_MAINTAINER "Quorex-Entwicklung <quorex@example.org>"
   CACHE STRING "Maintainer field of the package: name and e-mail address")
 
+# Debian wants both in /usr/share/doc/quorex of every package: the copyright, and the changelog
+# compressed (gzip -9n, so the same sources give the same bytes). Installed by `cmake --install`
+# as well, so the package is exactly what an install holds.
+if(UNIX AND NOT APPLE)
+  # The release date at noon UTC, in the form dpkg-parsechangelog reads.
+  execute_process(COMMAND date -u -R -d "${QUOREX_RELEASE_DATE} 12:00"
+    OUTPUT_VARIABLE QUOREX_CHANGELOG_DATE OUTPUT_STRIP_TRAILING_WHITESPACE)
+  set(quorex_changelog ${CMAKE_BINARY_DIR}/debian/changelog)
+  configure_file(resources/debian/changelog.in ${quorex_changelog} @ONLY)
+  if(QUOREX_GZIP)
+    add_custom_command(OUTPUT ${quorex_changelog}.gz
+      COMMAND ${QUOREX_GZIP} -9nkf ${quorex_changelog}
+      DEPENDS ${quorex_changelog}
+      COMMENT "Compressing the Debian changelog"
+      VERBATIM)
+    set(quorex_changelog ${quorex_changelog}.gz)
+  endif()
+  add_custom_target(quorex_debian_changelog ALL DEPENDS ${quorex_changelog})
+  install(FILES resources/debian/copyright ${quorex_changelog}
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quorex)
+endif()
+
 set(CPACK_PACKAGE_NAME quorex)
 set(CPACK_PACKAGE_VENDOR "Quorex-Entwicklung")
 set(CPACK_PACKAGE_CONTACT "${QUOREX_MAINTAINER}")

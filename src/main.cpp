@@ -1,10 +1,20 @@
 #include "CQuorexApp.h"
 #include "CommandLine.h"
+#include "Preferences.h"
 #include "QuorexVersion.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
 
 #include <cstdio>
+#include <memory>
+
+static int UsageError(const CommandLine &commandLine) {
+  std::fprintf(stderr, "quorex: %s\n%s\n", qPrintable(commandLine.ErrorText()),
+               qPrintable(CommandLine::tr("Aufrufhilfe: quorex --help")));
+  return 2;
+}
 
 int main(int argc, char *argv[]) {
   QCoreApplication::setApplicationName(QStringLiteral("quorex"));
@@ -13,23 +23,34 @@ int main(int argc, char *argv[]) {
   QCoreApplication::setApplicationVersion(QString::fromLatin1(kQuorexVersion));
 
   {
-    // --help and --version are answered before any window system is asked for, so they work
-    // without a display. Whatever else the line holds is judged below, once Qt has taken its
-    // own options (-platform, -style, ...) out of it.
+    // --help, --version and an unknown option are answered before any window system is asked
+    // for, so they work without a display. Whatever else the line holds is judged below, once
+    // Qt has taken its own options (-platform, -style, ...) out of it.
     QCoreApplication core(argc, argv);
     CQuorexApp::InstallGermanTranslation(core);
     CommandLine commandLine;
     const CommandLine::Request request = commandLine.Parse(QCoreApplication::arguments());
     if (request == CommandLine::Request::Help) commandLine.ShowHelp();
     if (request == CommandLine::Request::Version) commandLine.ShowVersion();
+    if (request == CommandLine::Request::Error && !commandLine.MayBeQtOption())
+      return UsageError(commandLine);
+  }
+
+  // Nothing the program remembers is worth a start that never ends.
+  std::unique_ptr<QTemporaryDir> spareSettings;
+  const QString oddSettings = Preferences::OddSettingsFile();
+  if (!oddSettings.isEmpty()) {
+    spareSettings = std::make_unique<QTemporaryDir>();
+    Preferences::KeepSettingsIn(spareSettings->path());
+    std::fprintf(stderr, "quorex: %s\n",
+                 qPrintable(CommandLine::tr("Die Einstellungsdatei %1 ist keine gewöhnliche "
+                                            "Datei und wird nicht gelesen.")
+                                .arg(QDir::toNativeSeparators(oddSettings))));
   }
 
   CQuorexApp app(argc, argv);
   CommandLine commandLine;
-  if (commandLine.Parse(QCoreApplication::arguments()) == CommandLine::Request::Error) {
-    std::fprintf(stderr, "quorex: %s\n%s\n", qPrintable(commandLine.ErrorText()),
-                 qPrintable(CommandLine::tr("Aufrufhilfe: quorex --help")));
-    return 2;
-  }
+  if (commandLine.Parse(QCoreApplication::arguments()) == CommandLine::Request::Error)
+    return UsageError(commandLine);
   return app.Run(commandLine.FilePath());
 }

@@ -27,6 +27,9 @@ endforeach()
 foreach(program IN LISTS programs)
   list(APPEND expected bin/${program} share/man/man1/${program}${MAN_SUFFIX})
 endforeach()
+# The changelog is compressed where the manual pages are.
+string(REPLACE ".1" "" doc_suffix "${MAN_SUFFIX}")
+list(APPEND expected share/doc/quorex/copyright share/doc/quorex/changelog${doc_suffix})
 
 file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE "${PREFIX}" "${PREFIX}/*")
 list(SORT expected)

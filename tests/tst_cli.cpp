@@ -1,5 +1,6 @@
 #include "QuorexVersion.h"
 #include "SimulatedConsole.h"
+#include "SmallDisk.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,6 +20,8 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <stdlib.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <memory>
@@ -230,6 +233,10 @@ class TestCli : public QObject {
   void reportJson();
   void reportFiles_data();
   void reportFiles();
+  void outputIsARegularFileOrNothing_data();
+  void outputIsARegularFileOrNothing();
+  void savesOnAFullDisk_data();
+  void savesOnAFullDisk();
   void diff_data();
   void diff();
   void ports();
@@ -289,6 +296,15 @@ void TestCli::usage_data() {
                              << QStringLiteral("Der Befehl version braucht --port.");
   QTest::newRow("empty --port") << QStringList{"version", "--port", ""} << 2 << QString()
                                 << QStringLiteral("Der Name des Ports ist leer.");
+  QTest::newRow("blank --port") << QStringList{"version", "--port", "  "} << 2 << QString()
+                                << QStringLiteral("Der Name des Ports ist leer.");
+  QTest::newRow("--port twice") << QStringList{"version", "--port", port, "-p", port} << 2
+                                << QString() << QStringLiteral("--port ist mehrfach angegeben");
+  QTest::newRow("-o twice") << QStringList{"report", "a", "-o", "x", "--output", "y"} << 2
+                            << QString() << QStringLiteral("--output ist mehrfach angegeben");
+  QTest::newRow("read to stdout")
+      << QStringList{"read", "--port", port, "-o", "-"} << 2 << QString()
+      << QStringLiteral("braucht -o");
   QTest::newRow("read without -o")
       << QStringList{"read", "--port", port} << 2 << QString() << QStringLiteral("braucht -o");
   QTest::newRow("read with a file but no -o")
@@ -433,15 +449,25 @@ void TestCli::write() {
 
 void TestCli::interrupted_data() {
   QTest::addColumn<QString>("command");
-  QTest::addColumn<QByteArray>("reached");  // Ctrl+C once the console has received this
+  QTest::addColumn<int>("signalNumber");
+  QTest::addColumn<QByteArray>("reached");  // the signal once the console has received this
   QTest::addColumn<QString>("err");         // (\\d+) stands for the registers sent
-  QTest::newRow("write")
-      << QStringLiteral("write") << QByteArray("$P050")
-      << QStringLiteral(
-             "Die Übertragung zum Quorex wurde abgebrochen, nachdem (\\d+) von 200 "
-             "Registern gesendet waren. Der Quorex enthält jetzt teils alte, teils "
-             "neue Einstellungen. Bitte senden Sie die Einstellungen erneut.");
-  QTest::newRow("read") << QStringLiteral("read") << QByteArray("$R050")
+  const QString brokenOff = QStringLiteral(
+      "Die Übertragung zum Quorex wurde abgebrochen, nachdem (\\d+) von 200 "
+      "Registern gesendet waren. Der Quorex enthält jetzt teils alte, teils "
+      "neue Einstellungen. Bitte senden Sie die Einstellungen erneut.");
+  QTest::newRow("write, Ctrl+C") << QStringLiteral("write") << SIGINT << QByteArray("$P050")
+                                 << brokenOff;
+  QTest::newRow("write, SIGTERM") << QStringLiteral("write") << SIGTERM << QByteArray("$P050")
+                                  << brokenOff;
+  QTest::newRow("write, SIGHUP") << QStringLiteral("write") << SIGHUP << QByteArray("$P050")
+                                 << brokenOff;
+  // The console has said "ENDE": only the wait for the buttons was left.
+  QTest::newRow("write confirmed")
+      << QStringLiteral("write") << SIGINT << QByteArray("$PROGENDE\r")
+      << QStringLiteral("Der Quorex hat den Empfang aller 200 Register bestätigt; die "
+                        "Übertragung ist vollständig.");
+  QTest::newRow("read") << QStringLiteral("read") << SIGTERM << QByteArray("$R050")
                         << QStringLiteral("Das Lesen des Quorex wurde abgebrochen.");
 }
 
@@ -449,6 +475,7 @@ void TestCli::interrupted_data() {
 // got, and a broken-off read writes no file.
 void TestCli::interrupted() {
   QFETCH(QString, command);
+  QFETCH(int, signalNumber);
   QFETCH(QByteArray, reached);
   QFETCH(QString, err);
   SimulatedConsole console;
@@ -463,10 +490,12 @@ void TestCli::interrupted() {
     arguments << QStringLiteral("-o") << file;
   CliRun run(arguments);
   QTRY_VERIFY_WITH_TIMEOUT(console.Received().contains(reached), 10000);
+  // The port closes once "ENDE" is in; the write then only waits for the console's pause.
+  if (reached == "$PROGENDE\r") QTRY_VERIFY(!console.IsProgramConnected());
   QVERIFY(run.IsRunning());
-  QCOMPARE(::kill(pid_t(run.Pid()), SIGINT), 0);
+  QCOMPARE(::kill(pid_t(run.Pid()), signalNumber), 0);
   QVERIFY(run.Finish());
-  QVERIFY2(run.ExitCode() == 130, run.Said());
+  QVERIFY2(run.ExitCode() == 128 + signalNumber, run.Said());
   QCOMPARE(run.Out(), QString());
   const QRegularExpressionMatch match =
       QRegularExpression(QLatin1Char('^') + err + QStringLiteral("\n$")).match(run.Err());
@@ -475,6 +504,7 @@ void TestCli::interrupted() {
     QVERIFY(!QFile::exists(file));
     return;
   }
+  if (match.lastCapturedIndex() < 1) return;
   // 50 commands had arrived when Ctrl+C was pressed; one takes about 15 ms on the line.
   const int sent = match.captured(1).toInt();
   QVERIFY2(sent >= 48 && sent < 120, run.Said());
@@ -734,8 +764,8 @@ void TestCli::reportFiles_data() {
   QTest::newRow("pdf") << QStringLiteral("pdf") << QByteArray("%PDF-");
 }
 
-// Into a file with -o. No display is needed, not even for the PDF: the program picks the
-// offscreen platform itself when none is set.
+// Into a file with -o. No display is needed, not even for the PDF, whatever platform the
+// environment names.
 void TestCli::reportFiles() {
   QFETCH(QString, format);
   QFETCH(QByteArray, start);
@@ -743,7 +773,7 @@ void TestCli::reportFiles() {
   const QString output = Path(QStringLiteral("report.") + format);
   QFile::remove(output);
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
   environment.remove(QStringLiteral("DISPLAY"));
   environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
   CliRun run({"report", file, "--format", format, "-o", output}, QString(), environment);
@@ -756,6 +786,82 @@ void TestCli::reportFiles() {
   QVERIFY2(bytes.startsWith(start), bytes.left(40).constData());
   if (format != QLatin1String("pdf"))
     QVERIFY(QString::fromUtf8(bytes).contains(QStringLiteral("aus")));
+}
+
+void TestCli::outputIsARegularFileOrNothing_data() {
+  QTest::addColumn<QString>("kind");
+  QTest::addColumn<QStringList>("arguments");  // PORT: the console, OUT: the target
+  const QStringList report{"report", "good.rquorex", "-o", "OUT"};
+  const QStringList pdf{"report", "good.rquorex", "--format", "pdf", "-o", "OUT"};
+  const QStringList read{"read", "--port", "PORT", "-o", "OUT"};
+  for (const char *kind : {"pipe", "device", "folder"}) {
+    QTest::addRow("report into a %s", kind) << QString::fromLatin1(kind) << report;
+    QTest::addRow("pdf into a %s", kind) << QString::fromLatin1(kind) << pdf;
+    QTest::addRow("read into a %s", kind) << QString::fromLatin1(kind) << read;
+  }
+}
+
+// A save puts a new file in place of the target: a pipe or a device node (even /dev/null, for
+// root) would be gone. Refused before the console hears anything.
+void TestCli::outputIsARegularFileOrNothing() {
+  QFETCH(QString, kind);
+  QFETCH(QStringList, arguments);
+  WriteFile(QStringLiteral("good.rquorex"), FactoryValues());
+  const QString target = Path(QStringLiteral("target"));
+  QDir(target).removeRecursively();
+  QFile::remove(target);
+  const QByteArray name = QFile::encodeName(target);
+  if (kind == QLatin1String("pipe")) {
+    QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+  } else if (kind == QLatin1String("device")) {
+    // A copy of /dev/null in our own folder.
+    if (::mknod(name.constData(), S_IFCHR | 0600, makedev(1, 3)) != 0)
+      QSKIP("making a device node needs root");
+  } else {
+    QVERIFY(QDir().mkpath(target));
+  }
+  SimulatedConsole console;
+  QVERIFY(console.Start());
+  arguments.replaceInStrings(QRegularExpression(QStringLiteral("^PORT$")), console.DevicePath());
+  arguments.replaceInStrings(QRegularExpression(QStringLiteral("^OUT$")), target);
+  CliRun run(arguments, dir_.path());
+  QVERIFY(run.Finish());
+  QVERIFY2(run.ExitCode() == 4, run.Said());
+  QVERIFY2(run.Err().contains(kind == QLatin1String("folder") ? QStringLiteral("Ordner")
+                                                              : QStringLiteral("keine gewöhnliche Datei")),
+           run.Said());
+  QVERIFY(console.Received().isEmpty());
+  const QFileInfo info(target);
+  QVERIFY(info.exists() && !info.isFile());
+  QCOMPARE(info.isDir(), kind == QLatin1String("folder"));
+  QVERIFY(QDir(target).removeRecursively() || QFile::remove(target));
+}
+
+void TestCli::savesOnAFullDisk_data() {
+  QTest::addColumn<QString>("format");
+  QTest::newRow("text") << QStringLiteral("text");
+  QTest::newRow("html") << QStringLiteral("html");
+  QTest::newRow("pdf") << QStringLiteral("pdf");
+}
+
+// Whole or not at all: on a disk without room, the old report stays as it was.
+void TestCli::savesOnAFullDisk() {
+  QFETCH(QString, format);
+  SmallDisk disk;
+  if (!disk.IsMounted()) QSKIP(qPrintable(disk.Why()));
+  const QString output = disk.FilePath(QStringLiteral("report.") + format);
+  {
+    QFile old(output);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old report\n") == 11);
+  }
+  QVERIFY(disk.Fill());
+  const QString file = WriteFile(QStringLiteral("report.rquorex"), FactoryValues());
+  CliRun run({"report", file, "--format", format, "-o", output});
+  QVERIFY(run.Finish());
+  QVERIFY2(run.ExitCode() == 4, run.Said());
+  QVERIFY2(run.Err().contains(QStringLiteral("gespeichert werden")), run.Said());
+  QCOMPARE(Contents(output), QByteArray("old report\n"));
+  QCOMPARE(QDir(disk.FilePath(QString())).entryList(QDir::Files).size(), 2);
 }
 
 void TestCli::diff_data() {

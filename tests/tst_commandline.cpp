@@ -1,6 +1,7 @@
 #include "CQuorexApp.h"
 #include "CQuorexDlg.h"
 #include "CommandLine.h"
+#include "Preferences.h"
 #include "QuorexVersion.h"
 #include "ScriptedDialogs.h"
 
@@ -9,9 +10,12 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 Q_DECLARE_METATYPE(CommandLine::Request)
 
@@ -55,6 +59,7 @@ class TestCommandLine : public QObject {
   void startupFileOpens();
   void startupFileRefused_data();
   void startupFileRefused();
+  void settingsFileThatIsAPipe();
 
  private:
   QTemporaryDir dir_;
@@ -143,8 +148,10 @@ void TestCommandLine::programs_data() {
                                         << QString();
   QTest::newRow("quorex-sim --help") << sim << QStringList{"--help"} << QString() << 0
                                      << QStringLiteral("~--wire-time") << QString();
-  QTest::newRow("quorex unknown option")
-      << quorex << QStringList{"--bogus"} << QStringLiteral("offscreen") << 2 << QString()
+  QTest::newRow("quorex unknown option") << quorex << QStringList{"--bogus"} << QString() << 2
+                                         << QString() << QStringLiteral("bogus");
+  QTest::newRow("quorex unknown option beside Qt's")
+      << quorex << QStringList{"-style", "fusion", "--bogus"} << QString() << 2 << QString()
       << QStringLiteral("bogus");
   QTest::newRow("quorex two files")
       << quorex << QStringList{"a.rquorex", "b.rquorex"} << QStringLiteral("offscreen") << 2
@@ -245,6 +252,34 @@ void TestCommandLine::startupFileRefused() {
   QVERIFY(window.Image().FilePath().isEmpty());
   QVERIFY(!window.findChild<QPushButton *>(QStringLiteral("sendenButton"))->isEnabled());
   QVERIFY(!window.findChild<QTreeWidget *>(QStringLiteral("configTree"))->isEnabled());
+}
+
+// QSettings would wait for a writer on the pipe for ever, before the window ever showed.
+void TestCommandLine::settingsFileThatIsAPipe() {
+  QTemporaryDir config;
+  QTemporaryDir spare;
+  const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+  const QString oldOrganization = QCoreApplication::organizationName();
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+  QCoreApplication::setOrganizationName(QStringLiteral("quorex"));
+  const QString pipe = config.filePath(QStringLiteral("quorex/%1.conf")
+                                           .arg(QCoreApplication::applicationName()));
+  QVERIFY(QDir().mkpath(QFileInfo(pipe).path()));
+  QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+
+  QCOMPARE(Preferences::OddSettingsFile(), pipe);
+  Preferences::KeepSettingsIn(spare.path());
+  QVERIFY(QSettings().fileName().startsWith(spare.path()));
+  {
+    ScriptedDialogs dialogs;
+    CQuorexDlg window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(dialogs.shown.isEmpty());
+  }
+  QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
+  QCoreApplication::setOrganizationName(oldOrganization);
+  qputenv("XDG_CONFIG_HOME", oldConfig);
 }
 
 QTEST_MAIN(TestCommandLine)

@@ -26,6 +26,7 @@
 #include <memory>
 
 #ifdef Q_OS_UNIX
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -95,6 +96,7 @@ class TestDesktop : public QObject {
   void recentFilesList_data();
   void recentFilesList();
   void recentMenuNewestFirstMissingGreyed();
+  void recentMenuGreysOddEntriesElidesLongOnes();
   void freshStartRemembersNothing();
   void recentEntryOpensLikeOpen_data();
   void recentEntryOpensLikeOpen();
@@ -379,6 +381,30 @@ void TestDesktop::recentMenuNewestFirstMissingGreyed() {
   QVERIFY(window.OpenFile(sub));
   QCOMPARE(Preferences().LastFolder(), Path(QStringLiteral("Wache")));
   QVERIFY(dialogs_->shown.isEmpty());
+}
+
+// A list edited by hand, or a file replaced since: only regular files can be chosen, and a
+// path of hundreds of characters does not stretch the menu.
+void TestDesktop::recentMenuGreysOddEntriesElidesLongOnes() {
+  const QString folder = Path(QStringLiteral("Ordner.rquorex"));
+  QVERIFY(QDir().mkpath(folder));
+  const QString pipe = Path(QStringLiteral("pipe.rquorex"));
+  QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+  const QString longName =
+      WriteFile(QString(20, QLatin1Char('x')) + QStringLiteral("/") + QString(200, QLatin1Char('y')) +
+                    QStringLiteral(".rquorex"),
+                ValidFile("11111111"));
+  Preferences().SetRecentFiles({folder, pipe, longName});
+  CQuorexDlg &window = ShowWindow();
+  const QStringList entries = RecentEntries(window);
+  QCOMPARE(entries.size(), 3);
+  QCOMPARE(entries.at(0), "-&1 " + QDir::toNativeSeparators(folder));
+  QCOMPARE(entries.at(1), "-&2 " + QDir::toNativeSeparators(pipe));
+  QVERIFY2(entries.at(2).startsWith(QStringLiteral("+&3 ")) &&
+               entries.at(2).endsWith(QStringLiteral("yy.rquorex")) &&
+               entries.at(2).contains(QChar(0x2026)) && entries.at(2).size() < longName.size(),
+           qPrintable(entries.at(2)));
+  QCOMPARE(RecentMenu(window)->actions().at(2)->toolTip(), QDir::toNativeSeparators(longName));
 }
 
 // Nothing stored: an empty, greyed "Zuletzt geöffnet", nothing remembered until a file or a

@@ -3,6 +3,7 @@
 #include "ConsoleScripts.h"
 #include "ScriptedDialogs.h"
 #include "SimulatedConsole.h"
+#include "SmallDisk.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,6 +25,8 @@
 #include <QtTest>
 
 #include <memory>
+
+#include <sys/stat.h>
 
 using Fault = SimulatedConsole::Fault;
 Q_DECLARE_METATYPE(SimulatedConsole::Fault)
@@ -148,6 +151,8 @@ class TestExtras : public QObject {
   void greying();
   void reportSaved_data();
   void reportSaved();
+  void reportSaveKeepsWhatWasThere_data();
+  void reportSaveKeepsWhatWasThere();
   void reportPrinted();
   void compareWithFile_data();
   void compareWithFile();
@@ -310,6 +315,50 @@ void TestExtras::reportSaved() {
   QCOMPARE(text.contains(QStringLiteral("Quorex V 1.07")), read);
   QVERIFY(!text.contains(Register::kVersionHint));
   QCOMPARE(text.contains(QStringLiteral("programm.rquorex")), !read);
+}
+
+void TestExtras::reportSaveKeepsWhatWasThere_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<bool>("pipe");  // else an old report on a full disk
+  QTest::newRow("HTML, disk full") << "bericht.html" << false;
+  QTest::newRow("PDF, disk full") << "bericht.pdf" << false;
+  QTest::newRow("HTML over a pipe") << "bericht.html" << true;
+  QTest::newRow("PDF over a pipe") << "bericht.pdf" << true;
+}
+
+// A report that cannot be saved whole is not saved at all, and the technician hears of it.
+void TestExtras::reportSaveKeepsWhatWasThere() {
+  QFETCH(QString, name);
+  QFETCH(bool, pipe);
+  Bench b;
+  QVERIFY(b.Setup());
+  QVERIFY(b.Load(Factory()));
+  SmallDisk disk;
+  QString path = b.Path(name);
+  if (pipe) {
+    QFile::remove(path);
+    QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+  } else {
+    if (!disk.IsMounted()) QSKIP(qPrintable(disk.Why()));
+    path = disk.FilePath(name);
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("alt") == 3);
+    old.close();
+    QVERIFY(disk.Fill());
+  }
+  b.dialogs.reportNames << path;
+  b.Action("berichtSpeichernAction")->trigger();
+  QCOMPARE(b.dialogs.shown.size(), 1);
+  QVERIFY2(b.dialogs.Last().text.startsWith(QStringLiteral("Der Bericht konnte nicht in ")),
+           qPrintable(b.dialogs.Last().text));
+  QCOMPARE(b.dialogs.Last().caption, QStringLiteral("Fehler"));
+  const QFileInfo info(path);
+  QCOMPARE(info.isFile(), !pipe);
+  if (!pipe) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("alt"));
+  }
 }
 
 void TestExtras::reportPrinted() {

@@ -287,8 +287,9 @@ void TestJournal::twoProcessesAppend() {
   QSignalSpy finished0(&children[0], &QProcess::finished);
   QSignalSpy finished1(&children[1], &QProcess::finished);
   for (int i = 0; i < 2; ++i)
-    children[i].start(QCoreApplication::applicationFilePath(),
-                      {QString::fromLatin1(kChildArgument), path, QStringLiteral("child%1").arg(i)});
+    children[i].start(
+        QCoreApplication::applicationFilePath(),
+        {QString::fromLatin1(kChildArgument), path, QStringLiteral("child%1").arg(i)});
   QTRY_COMPARE_WITH_TIMEOUT(finished0.count() + finished1.count(), 2, 30000);
   for (QProcess &child : children) QCOMPARE(child.exitCode(), 0);
   std::vector<LogEntry> read;
@@ -356,8 +357,8 @@ void TestJournal::csv() {
                "09.12.2026 14:03:12;quorex;Senden;/dev/ttyUSB0;Quorex V 1.07 SN 4711;"
                "\"/home/technik/a;b.rquorex\";;erfolgreich;\"Er sagte \"\"nein\"\"; dann\nEnde\";"
                "200;2\r\n"
-               "09.12.2026 14:03:12;quorex;Lesen;/dev/ttyUSB0;\"'=HYPERLINK(\"\"x\"\")\";;;abgebrochen;;"
-               "200;\r\n"));
+               "09.12.2026 14:03:12;quorex;Lesen;/dev/ttyUSB0;\"'=HYPERLINK(\"\"x\"\")\";;;"
+               "abgebrochen;;200;\r\n"));
 }
 
 int main(int argc, char *argv[]) {

@@ -11,7 +11,7 @@
 #include "PortAccess.h"
 #include "Preferences.h"
 #include "RecentFiles.h"
-#include "ReportPdf.h"
+#include "ReportFile.h"
 #include "SettingsReport.h"
 #include "StatusLine.h"
 #include "ui_CQuorexDlg.h"
@@ -29,7 +29,6 @@
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSettings>
 #include <QShowEvent>
 #include <QTextDocument>
@@ -761,16 +760,8 @@ void CQuorexDlg::SaveReport() {
   const bool html = suffix == QLatin1String("html") || suffix == QLatin1String("htm") ||
                     (suffix != QLatin1String("pdf") && filter == DialogSeam::ReportHtmlFilter());
   QString error;
-  if (html) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(ReportHtml().toUtf8()) < 0 ||
-        !file.commit())
-      error = tr("Der Bericht konnte nicht in \"%1\" gespeichert werden:\n%2")
-                  .arg(QDir::toNativeSeparators(path), file.errorString());
-  } else {
-    ReportPdf::Write(ReportHtml(), path, SettingsReport::Title(), &error);
-  }
-  if (!error.isEmpty()) {
+  if (!ReportFile::Save(ReportHtml(), path, html ? ReportFile::Kind::Html : ReportFile::Kind::Pdf,
+                        SettingsReport::Title(), &error)) {
     SetStatus(tr("Fehler beim Speichern des Berichts: ") + error);
     ShowMessage(this, error, tr("Fehler"), QMessageBox::Critical, QMessageBox::Ok);
     return;

@@ -41,6 +41,22 @@ CommandLine::Request CommandLine::Parse(const QStringList &arguments) {
   return Request::Run;
 }
 
+bool CommandLine::MayBeQtOption() const {
+  // The options QGuiApplication and QApplication take from the line, and those of the X11
+  // platform; each may also be written with two dashes.
+  static const QStringList kQtOptions{
+      "platform", "platformpluginpath", "platformtheme", "plugin",   "qmljsdebugger",
+      "qwindowgeometry", "geometry", "qwindowtitle", "title",        "qwindowicon",
+      "icon",     "reverse",  "session",  "style",       "stylesheet", "widgetcount",
+      "display",  "name",     "visual",   "ncols",       "cmap",       "nograb",
+      "dograb",   "sync",     "testability"};
+  // Without an unknown option the error may still be a Qt option's value taken for a file.
+  const QStringList unknown = parser_.unknownOptionNames();
+  for (const QString &name : unknown)
+    if (!kQtOptions.contains(name)) return false;
+  return true;
+}
+
 void CommandLine::ShowHelp() { parser_.showHelp(0); }
 
 void CommandLine::ShowVersion() { parser_.showVersion(); }

@@ -23,6 +23,9 @@ class CommandLine {
   QString FilePath() const { return filePath_; }
   // Why Parse answered Error, in German, one line.
   QString ErrorText() const { return errorText_; }
+  // Whether the Error may only be an option of Qt's own (-platform, -style, ...), which the
+  // window system takes out of the line once it is there; any other error is final without one.
+  bool MayBeQtOption() const;
   QString HelpText() const { return parser_.helpText(); }
 
   // Qt's own way of showing help and version (the application's name and version): stdout, or a

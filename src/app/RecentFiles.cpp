@@ -47,15 +47,20 @@ void RecentFiles::Fill(QMenu &menu, const QStringList &files,
   const QStringList list = Tidied(files);
   for (int i = 0; i < list.size(); ++i) {
     const QString path = list.at(i);
+    // A path of hundreds of characters would stretch the menu across the screen: the middle
+    // goes, the folder's start and the file's name stay. The whole path is the tool tip.
+    QString shown = menu.fontMetrics().elidedText(QDir::toNativeSeparators(path),
+                                                  Qt::ElideMiddle, kShownWidthPixels);
     // A file name may hold "&", which a menu would take for a mnemonic.
-    QString shown = QDir::toNativeSeparators(path);
     shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
     QAction *action =
         menu.addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown), &menu, [open, path] {
           open(path);
         });
     action->setData(path);
-    action->setEnabled(QFileInfo::exists(path));
+    action->setToolTip(QDir::toNativeSeparators(path));
+    // Gone, or no register file at all (a folder, a pipe, a device): nothing to open.
+    action->setEnabled(QFileInfo(path).isFile());
   }
   menu.menuAction()->setEnabled(!list.isEmpty());
 }

@@ -11,6 +11,8 @@ class QMenu;
 class RecentFiles {
  public:
   static constexpr int kLimit = 5;
+  // How wide an entry's path may be shown before its middle is elided.
+  static constexpr int kShownWidthPixels = 480;
 
   // `files` with `path` in front: an earlier entry for the same file goes, so does whatever
   // falls beyond kLimit. A list edited by hand is brought back within those rules as well.
@@ -19,7 +21,7 @@ class RecentFiles {
   static QStringList Tidied(const QStringList &files);
 
   // Fills `menu` anew: one entry per file, numbered for the keyboard, a file that is no
-  // longer there greyed. Choosing an entry calls `open` with its path. The menu itself is
+  // longer there or is no regular file greyed, a very long path elided in the middle. Choosing an entry calls `open` with its path. The menu itself is
   // greyed while the list is empty.
   static void Fill(QMenu &menu, const QStringList &files,
                    const std::function<void(const QString &)> &open);

@@ -118,7 +118,7 @@ QString Description() {
   text += CliApp::tr(
       "\nExit-Status: 0 gelungen (keine Unterschiede), 1 Unterschiede gefunden,\n"
       "2 falscher Aufruf, 3 Port oder Quorex gescheitert, 4 Datei nicht lesbar oder nicht\n"
-      "schreibbar, 130 mit Strg+C abgebrochen.");
+      "schreibbar, 128 + Signalnummer abgebrochen (130 mit Strg+C, 143 SIGTERM, 129 SIGHUP).");
   return text;
 }
 
@@ -220,6 +220,12 @@ bool CliApp::Check(Invocation *invocation) {
       return Fail(tr("Die Option --%1 gilt nicht für den Befehl %2.")
                       .arg(option.names().constLast(), name));
 
+  // Last-one-wins would quietly talk to another port or write another file than the one
+  // the technician sees first on the line.
+  for (const QCommandLineOption *option : {&portOption_, &outputOption_})
+    if (parser_.values(*option).size() > 1)
+      return Fail(tr("Die Option --%1 ist mehrfach angegeben.").arg(option->names().constLast()));
+
   Invocation checked;
   checked.command = entry->command;
   checked.port = parser_.value(portOption_);
@@ -236,12 +242,13 @@ bool CliApp::Check(Invocation *invocation) {
   }
   checked.quiet = parser_.isSet(quietOption_);
 
-  if (port && checked.port.isEmpty())
+  if (port && checked.port.trimmed().isEmpty())
     return Fail(parser_.isSet(portOption_) ? tr("Der Name des Ports ist leer.")
                                            : tr("Der Befehl %1 braucht --port.").arg(name));
   if (parser_.isSet(outputOption_) && checked.output.isEmpty())
     return Fail(tr("Der Name der Ausgabedatei ist leer."));
-  if (checked.command == Command::Read && checked.output.isEmpty())
+  if (checked.command == Command::Read &&
+      (checked.output.isEmpty() || checked.output == QLatin1String("-")))
     return Fail(tr("Der Befehl read braucht -o mit dem Namen der Registerdatei."));
 
   if (words.size() < entry->files)
@@ -275,8 +282,11 @@ bool CliApp::Check(Invocation *invocation) {
   }
   if (checked.command == Command::Write && parser_.isSet(formatOption_) && !checked.verify)
     return Fail(tr("Die Option --format gilt für write nur zusammen mit --verify."));
-  if (checked.format == Format::Pdf && checked.output.isEmpty())
+  if (checked.format == Format::Pdf &&
+      (checked.output.isEmpty() || checked.output == QLatin1String("-")))
     return Fail(tr("Für --format pdf geben Sie bitte mit -o die Ausgabedatei an."));
+  // "-o -" is standard output, as with most shell tools.
+  if (checked.output == QLatin1String("-")) checked.output.clear();
 
   *invocation = checked;
   return true;

@@ -2,9 +2,10 @@
 
 #include "DifferenceList.h"
 #include "LogListing.h"
+#include "OutputFile.h"
 #include "Register.h"
 #include "RegisterFile.h"
-#include "ReportPdf.h"
+#include "ReportFile.h"
 #include "SerialPort.h"
 #include "SettingsReport.h"
 
@@ -12,7 +13,6 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -45,6 +45,14 @@ Commands::Commands(const Invocation &invocation)
 }
 
 int Commands::Run() {
+  // A target that is no regular file is refused before the console or any file is touched.
+  if (!invocation_.output.isEmpty()) {
+    const QString refused = OutputFile::Refusal(invocation_.output);
+    if (!refused.isEmpty()) {
+      Say(NotSavedText(refused));
+      return kFile;
+    }
+  }
   switch (invocation_.command) {
     case Command::Read:
       return Read();
@@ -196,7 +204,8 @@ int Commands::Report() {
       break;
   }
   QString error;
-  if (!ReportPdf::Write(report.Html(), invocation_.output, SettingsReport::Title(), &error)) {
+  if (!ReportFile::Save(report.Html(), invocation_.output, ReportFile::Kind::Pdf,
+                        SettingsReport::Title(), &error)) {
     Say(error);
     return kFile;
   }
@@ -228,8 +237,9 @@ int Commands::Log() {
     return kFile;
   }
   if (damaged > 0)
-    Say(damaged == 1 ? tr("1 beschädigte Zeile im Protokoll wurde übersprungen.")
-                     : tr("%1 beschädigte Zeilen im Protokoll wurden übersprungen.").arg(damaged));
+    Say(damaged == 1
+            ? tr("1 beschädigte Zeile im Protokoll wurde übersprungen.")
+            : tr("%1 beschädigte Zeilen im Protokoll wurden übersprungen.").arg(damaged));
   entries = ProgrammingLog::Since(entries, invocation_.since);
   switch (invocation_.format) {
     case Format::Json:
@@ -266,22 +276,28 @@ int Commands::Await() {
                      status = kConsole;
                      loop.quit();
                    });
-  QObject::connect(&interrupt_, &InterruptWatch::Interrupted, &loop, [&] {
+  QObject::connect(&interrupt_, &InterruptWatch::Interrupted, &loop, [&](int signalNumber) {
     const ConsoleSession::Operation operation = session_.Current();
+    const bool confirmed = session_.IsWriteConfirmed();
     // Abort counts what had left the line of a write up to this moment.
     session_.Abort();
-    failure_ = InterruptedText(operation, session_.RegistersSent());
+    failure_ = InterruptedText(operation, session_.RegistersSent(), confirmed);
     Say(failurePrefix_ + failure_);
-    status = kInterrupted;
+    status = kSignalBase + signalNumber;
     loop.quit();
   });
   loop.exec();
   return status;
 }
 
-QString Commands::InterruptedText(ConsoleSession::Operation operation, int sent) const {
+QString Commands::InterruptedText(ConsoleSession::Operation operation, int sent,
+                                  bool confirmed) const {
   switch (operation) {
     case ConsoleSession::Operation::Write:
+      if (confirmed)
+        return tr("Der Quorex hat den Empfang aller %1 Register bestätigt; die Übertragung ist "
+                  "vollständig.")
+            .arg(Register::kRegisterCount);
       // A command cut off in the middle lacks its "\r", and the console stores nothing of it.
       if (sent == 0)
         return tr(
@@ -308,8 +324,8 @@ QString Commands::InterruptedText(ConsoleSession::Operation operation, int sent)
 }
 
 int Commands::PortFailed() {
-  failure_ =
-      ConsoleSession::OpenFailedText() + QLatin1Char('\n') + tr("Details: %1").arg(session_.PortError());
+  failure_ = ConsoleSession::OpenFailedText() + QLatin1Char('\n') +
+             tr("Details: %1").arg(session_.PortError());
   Say(failurePrefix_ + failure_);
   return kConsole;
 }
@@ -336,10 +352,11 @@ LogEntry Commands::Entry(const QString &operation, const ConsoleRead *read) {
 void Commands::Record(LogEntry entry, int status) {
   if (entry.result.isEmpty())
     entry.result = status == kOk || status == kDifferences ? QStringLiteral("ok")
-                   : status == kInterrupted                ? QStringLiteral("cancelled")
+                   : status > kSignalBase                  ? QStringLiteral("cancelled")
                                                            : QStringLiteral("failed");
   if (entry.message.isEmpty())
-    entry.message = entry.result == QLatin1String("ok") ? backupFailure_ : failurePrefix_ + failure_;
+    entry.message =
+        entry.result == QLatin1String("ok") ? backupFailure_ : failurePrefix_ + failure_;
   backupFailure_.clear();
   const QString failed = journal_.Record(entry);
   if (!failed.isEmpty()) Say(failed);
@@ -372,14 +389,18 @@ int Commands::Emit(const QByteArray &bytes) {
     }
     return kOk;
   }
-  const QString shown = QDir::toNativeSeparators(invocation_.output);
-  QSaveFile file(invocation_.output);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-    Say(tr("Die Datei\n%1\nkonnte nicht gespeichert werden:\n%2").arg(shown, file.errorString()));
+  QString reason;
+  if (!OutputFile::Save(invocation_.output, bytes, &reason)) {
+    Say(NotSavedText(reason));
     return kFile;
   }
-  Confirm(tr("gespeichert in: ") + shown);
+  Confirm(tr("gespeichert in: ") + QDir::toNativeSeparators(invocation_.output));
   return kOk;
+}
+
+QString Commands::NotSavedText(const QString &reason) const {
+  return tr("Die Datei\n%1\nkonnte nicht gespeichert werden:\n%2")
+      .arg(QDir::toNativeSeparators(invocation_.output), reason);
 }
 
 void Commands::Say(const QString &text) {

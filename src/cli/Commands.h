@@ -41,10 +41,10 @@ class Commands {
  private:
   // Reads the console into *read.
   int ReadConsole(ConsoleRead *read);
-  // Waits until the running operation has ended: Finished, Failed (said) or Ctrl+C (the
-  // operation aborted, what the console now holds said).
+  // Waits until the running operation has ended: Finished, Failed (said) or Ctrl+C, SIGTERM
+  // or SIGHUP (the operation aborted, what the console now holds said).
   int Await();
-  QString InterruptedText(ConsoleSession::Operation operation, int sent) const;
+  QString InterruptedText(ConsoleSession::Operation operation, int sent, bool confirmed) const;
   int PortFailed();
   // The backup of a complete read: its file name, or empty when it could not be stored (said).
   QString BackUp(const ConsoleRead &read);
@@ -60,6 +60,8 @@ class Commands {
                       const QString &nameB);
   // To stdout, or into the output file (-o) when one is named.
   int Emit(const QByteArray &bytes);
+  // The German message for the output file not saved.
+  QString NotSavedText(const QString &reason) const;
 
   // Messages on stderr; Confirm only without --quiet.
   void Say(const QString &text);

@@ -4,12 +4,24 @@
 
 namespace {
 
-volatile std::sig_atomic_t gInterrupted = 0;
+volatile std::sig_atomic_t gSignal = 0;
 
-extern "C" void OnInterrupt(int) { gInterrupted = 1; }
+extern "C" void OnSignal(int number) { gSignal = number; }
+
+// Ctrl+C, the end of a terminal session and a plain kill: each must leave the console in a
+// state the technician is told about.
+#ifdef SIGHUP
+constexpr int kWatched[] = {SIGINT, SIGTERM, SIGHUP};
+#else
+constexpr int kWatched[] = {SIGINT, SIGTERM};
+#endif
 
 // Short enough that Ctrl+C feels immediate; the console's own waits are 20 ms and up.
 constexpr int kCheckIntervalMs = 50;
+
+void Handle(void (*handler)(int)) {
+  for (const int number : kWatched) std::signal(number, handler);
+}
 
 }  // namespace
 
@@ -19,22 +31,22 @@ InterruptWatch::InterruptWatch(QObject *parent) : QObject(parent) {
 }
 
 InterruptWatch::~InterruptWatch() {
-  if (started_) std::signal(SIGINT, SIG_DFL);
+  if (started_) Handle(SIG_DFL);
 }
 
 void InterruptWatch::Start() {
   // Once for the whole run: a Ctrl+C between two waits (a write and its read-back) must not
   // be forgotten when the second begins.
   if (started_) return;
-  gInterrupted = 0;
-  std::signal(SIGINT, OnInterrupt);
+  gSignal = 0;
+  Handle(OnSignal);
   started_ = true;
   timer_.start();
 }
 
 void InterruptWatch::Check() {
-  if (!gInterrupted) return;
+  if (!gSignal) return;
   timer_.stop();
-  std::signal(SIGINT, SIG_DFL);
-  emit Interrupted();
+  Handle(SIG_DFL);
+  emit Interrupted(int(gSignal));
 }

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QTimer>
 
-// Ctrl+C (SIGINT) as a Qt signal, so that a transfer can be broken off cleanly: the session
+// Ctrl+C (SIGINT), SIGTERM and SIGHUP as a Qt signal, so that a transfer can be broken off cleanly: the session
 // aborted, the port closed, the technician told what the console now holds. The handler only
 // sets a flag, which is all a signal handler may safely do; a timer looks at the flag.
 class InterruptWatch : public QObject {
@@ -14,13 +14,13 @@ class InterruptWatch : public QObject {
   // Puts the default handling back.
   ~InterruptWatch() override;
 
-  // From now on Ctrl+C ends in Interrupted instead of ending the process. Calling it again
-  // changes nothing.
+  // From now on these signals end in Interrupted instead of ending the process. Calling it
+  // again changes nothing.
   void Start();
 
  signals:
-  // Once; a second Ctrl+C after it ends the process the usual way.
-  void Interrupted();
+  // Once, with the signal's number; a second signal after it ends the process the usual way.
+  void Interrupted(int signalNumber);
 
  private:
   void Check();

@@ -15,8 +15,9 @@ inline constexpr int kUsage = 2;
 inline constexpr int kConsole = 3;
 // A register file could not be read, or an output file not written.
 inline constexpr int kFile = 4;
-// Ctrl+C, as a shell reports a process ended by SIGINT.
-inline constexpr int kInterrupted = 130;
+// Ctrl+C, SIGTERM or SIGHUP: 128 + the signal's number, as a shell reports a process ended by
+// it (130 for Ctrl+C).
+inline constexpr int kSignalBase = 128;
 }  // namespace ExitStatus
 
 // A checked command line: the command has everything it needs and nothing it does not take.

@@ -14,7 +14,8 @@ QString LogListing::Text(const std::vector<LogEntry> &entries) {
     text += columns.join(QStringLiteral("  ")) + QLatin1Char('\n');
     if (!entry.file.isEmpty())
       text += tr("  Datei: %1").arg(QDir::toNativeSeparators(entry.file)) + QLatin1Char('\n');
-    if (!entry.backup.isEmpty()) text += tr("  Sicherung: %1").arg(entry.backup) + QLatin1Char('\n');
+    if (!entry.backup.isEmpty())
+      text += tr("  Sicherung: %1").arg(entry.backup) + QLatin1Char('\n');
     if (entry.differences)
       text += tr("  Unterschiede: %1").arg(*entry.differences) + QLatin1Char('\n');
     // A message of several lines stays indented as a whole.

@@ -25,8 +25,10 @@ int main(int argc, char *argv[]) {
     CliApp::InstallGermanTranslation(app);
     return Commands(invocation).Run();
   }
-  // The PDF report lays out text and so needs a QGuiApplication; no display is needed for it.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The PDF report lays out text and so needs a QGuiApplication, but never a display: a
+  // platform named in the environment (xcb in a desktop session, say) would abort the run
+  // where there is none.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   CliApp::InstallGermanTranslation(app);
   return Commands(invocation).Run();

@@ -26,7 +26,8 @@ QString ConsoleJournal::LogPath() const {
 ConsoleJournal::Backup ConsoleJournal::BackUp(const QStringList &texts,
                                               const QString &versionText) const {
   const QString failed = tr("Sicherung fehlgeschlagen: ");
-  if (dataFolder_.isEmpty()) return {QString(), failed + tr("Es gibt keinen Ordner für Programmdaten.")};
+  if (dataFolder_.isEmpty())
+    return {QString(), failed + tr("Es gibt keinen Ordner für Programmdaten.")};
   QString error;
   const QString path =
       Backups().Store(texts, versionText, QDateTime::currentDateTime(), &error);

@@ -31,14 +31,24 @@ void BulkTransfer::Start() {
     return;
   }
   active_ = true;
+  progStartSent_ = false;
   received_.clear();
+  port->clear(QSerialPort::Input);
   clock_.start();
   connect(port, &QSerialPort::readyRead, this, &BulkTransfer::OnReadyRead);
   connect(port, &QSerialPort::errorOccurred, this, &BulkTransfer::OnPortError);
   startTimer_.start(timing_.beforeProgStartMs);
 }
 
+// Whatever waits on the line now was meant for an earlier session (a greeting of a session
+// cut off, the answers to a reset): taken for this session's greeting, it would let 200
+// commands go out before the console has even heard "$PROGSTART\r".
 void BulkTransfer::SendProgStart() {
+  if (QSerialPort *port = Port()) {
+    port->clear(QSerialPort::Input);
+    port->readAll();
+  }
+  progStartSent_ = true;
   Send(Protocol::ProgStart());
   WatchSilence();
 }
@@ -49,6 +59,7 @@ void BulkTransfer::OnReadyRead() {
   QSerialPort *port = Port();
   if (!active_ || !port) return;
   QByteArray chunk = port->readAll();
+  if (!progStartSent_) return;
   // A zero byte is line noise, never part of an answer.
   chunk.replace(QByteArray(1, '\0'), QByteArray());
   if (chunk.isEmpty()) return;

@@ -11,10 +11,11 @@
 
 class SerialPort;
 
-// What a bulk read and a bulk write have in common: on an already opened port, wait, send
-// "$PROGSTART\r", collect the console's bytes (NUL bytes dropped) until more than 30 have
-// arrived, hand over to the subclass, and end at the console's end mark. Everything runs on
-// the thread that owns the port, driven by the port's signals and timers.
+// What a bulk read and a bulk write have in common: on an already opened port, wait, drop
+// whatever has come in so far, send "$PROGSTART\r", collect the console's bytes (NUL bytes
+// dropped) until more than 30 have arrived, hand over to the subclass, and end at the
+// console's end mark. Everything runs on the thread that owns the port, driven by the port's
+// signals and timers.
 //
 // A transfer that goes wrong (console silent for too long, port lost, unusable answer)
 // closes the port and reports Failed. A transfer never touches the register image: it works on
@@ -84,6 +85,7 @@ class BulkTransfer : public QObject {
   QTimer startTimer_;
   QTimer silenceTimer_;
   bool active_ = false;
+  bool progStartSent_ = false;
   bool greeted_ = false;
   bool awaitingEndMark_ = false;
   bool watchingSilence_ = false;

@@ -21,6 +21,9 @@ class BulkWrite : public BulkTransfer {
   int RegistersSent() const;
   // True from the first write command until every byte of the write has left the line.
   bool IsOnTheLine() const { return sending_ && !allOut_ && !stopped_; }
+  // True once every byte has left the line and the console has answered with its end mark:
+  // it holds the whole new set, whatever happens to the session from now on.
+  bool IsConfirmed() const { return allOut_ && endMarkSeen_; }
 
  signals:
   void Released();

@@ -52,6 +52,17 @@ QString ConsoleSession::BrokenOffText(int sent) {
       .arg(Register::kRegisterCount);
 }
 
+QString ConsoleSession::ResetReadFailedText(const QString &reason) {
+  return QCoreApplication::translate(
+             "ConsoleSession",
+             "Der Quorex wurde auf Werkeinstellungen zurückgesetzt; nur das Lesen der "
+             "Werkeinstellungen danach ist fehlgeschlagen:\n%1\nBitte lesen Sie den Quorex "
+             "erneut.")
+      .arg(reason);
+}
+
+bool ConsoleSession::IsWriteConfirmed() const { return write_ && write_->IsConfirmed(); }
+
 bool ConsoleSession::IsOnTheLine() const {
   return resetOnTheLine_ || (write_ && write_->IsOnTheLine());
 }
@@ -93,8 +104,9 @@ void ConsoleSession::Run(BulkTransfer *transfer) {
   connect(transfer, &BulkTransfer::Failed, this, [this, transfer](const QString &message) {
     if (transfer != transfer_) return;
     if (write_) registersSent_ = write_->RegistersSent();
+    const bool afterReset = operation_ == Operation::Reset;
     End();
-    emit Failed(message, QString());
+    emit Failed(afterReset ? ResetReadFailedText(message) : message, QString());
   });
   transfer->Start();
 }
@@ -168,7 +180,7 @@ void ConsoleSession::CheckResetOut() {
 void ConsoleSession::StartResetRead() {
   if (port_.OpenPort(portName_) != 1) {
     operation_ = Operation::None;
-    emit Failed(OpenFailedText(), port_.ErrorString());
+    emit Failed(ResetReadFailedText(OpenFailedText()), port_.ErrorString());
     return;
   }
   RunRead();

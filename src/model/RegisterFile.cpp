@@ -1,12 +1,12 @@
 #include "RegisterFile.h"
 
+#include "OutputFile.h"
 #include "Register.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -51,23 +51,15 @@ QString RefusedUnopened(const QFileInfo &info, const QString &shown) {
 }  // namespace
 
 bool WriteRegisterFile(const QString &path, const QStringList &texts, QString *error) {
-  const QString shown = QDir::toNativeSeparators(path);
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    SetError(error, NotSaved(shown, file.errorString()));
-    return false;
-  }
   QByteArray data;
   data.reserve(texts.size() * (Register::kRegisterLength + 2));
   for (const QString &text : texts) {
     data += text.toLatin1();
     data += "\r\n";
   }
-  // write() only fills Qt's buffer; a full disk shows in flush(). commit() would not notice
-  // that failure and put the short file in place of the old one.
-  if (file.write(data) != data.size() || !file.flush() || !file.commit()) {
-    SetError(error, NotSaved(shown, file.errorString()));
-    file.cancelWriting();
+  QString reason;
+  if (!OutputFile::Save(path, data, &reason)) {
+    SetError(error, NotSaved(QDir::toNativeSeparators(path), reason));
     return false;
   }
   return true;

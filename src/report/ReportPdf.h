@@ -16,4 +16,7 @@ class ReportPdf {
   // `title` goes into the PDF's document properties.
   static bool Write(const QString &html, const QString &path, const QString &title,
                     QString *error = nullptr);
+  // The German message for a report not saved at `path`.
+  static QString NotSavedText(const QString &path, const QString &reason);
 };
+

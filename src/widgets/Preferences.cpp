@@ -1,5 +1,10 @@
 #include "Preferences.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
 namespace {
 
 const QString kLastPort = QStringLiteral("port/last");
@@ -33,4 +38,28 @@ QByteArray Preferences::WindowGeometry() const {
 
 void Preferences::SetWindowGeometry(const QByteArray &geometry) {
   settings_.setValue(kWindowGeometry, geometry);
+}
+
+QString Preferences::OddSettingsFile() {
+  // Where QSettings looks on this system: the program's own file and the organisation's
+  // fallback, in the user's configuration folder and in the system's.
+  const QString organization = QCoreApplication::organizationName();
+  const QStringList names{organization + QLatin1Char('/') +
+                              QCoreApplication::applicationName() + QStringLiteral(".conf"),
+                          organization + QStringLiteral(".conf")};
+  for (const QString &folder :
+       QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation)) {
+    for (const QString &name : names) {
+      const QFileInfo info(QDir(folder).filePath(name));
+      if (info.exists() && !info.isFile()) return info.filePath();
+    }
+  }
+  return QString();
+}
+
+void Preferences::KeepSettingsIn(const QString &folder) {
+  for (const QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope}) {
+    QSettings::setPath(QSettings::NativeFormat, scope, folder);
+    QSettings::setPath(QSettings::IniFormat, scope, folder);
+  }
 }

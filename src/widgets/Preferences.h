@@ -27,6 +27,14 @@ class Preferences {
   QByteArray WindowGeometry() const;
   void SetWindowGeometry(const QByteArray &geometry);
 
+  // QSettings reads its file whole when first asked: a settings file that is a named pipe
+  // would hold the start up for ever, a device might never end. The first such file where
+  // QSettings would look, or nothing when all are fine.
+  static QString OddSettingsFile();
+  // From now on QSettings keeps everything in `folder`, which must outlive every QSettings of
+  // the run: the run starts with nothing remembered and leaves an odd file alone.
+  static void KeepSettingsIn(const QString &folder);
+
  private:
   QSettings settings_;
 };

@@ -319,12 +319,17 @@ void SimulatedConsole::OnWatchEvents() {
       if (event->mask & IN_OPEN) {
         if (++programOpens_ == 1) emit ProgramConnectionChanged(true);
       } else if ((event->mask & IN_CLOSE) && programOpens_ > 0 && --programOpens_ == 0) {
-        // Whatever was on its way to the closed port, or waits unread in its input queue, is
-        // gone, even when the port is opened again at once.
-        outQueue_.clear();
-        outTimer_->stop();
-        if (writeNotifier_) writeNotifier_->setEnabled(false);
-        if (slaveFd_ >= 0) ::tcflush(slaveFd_, TCIFLUSH);
+        // Without wire time, whatever was on its way to the closed port, or waits unread in
+        // its input queue, is gone, even when the port is opened again at once. With wire
+        // time the console behaves like one behind a real adapter: it goes on talking at line
+        // speed, and what reaches the adapter while the port is closed waits there for the
+        // next open.
+        if (!wireTime_) {
+          outQueue_.clear();
+          outTimer_->stop();
+          if (writeNotifier_) writeNotifier_->setEnabled(false);
+          if (slaveFd_ >= 0) ::tcflush(slaveFd_, TCIFLUSH);
+        }
         emit ProgramConnectionChanged(false);
         // A real port drains its output before it closes: what the program wrote has arrived.
         if (!inQueue_.isEmpty()) {
@@ -481,7 +486,7 @@ void SimulatedConsole::AnswerRead(int reg) {
 }
 
 void SimulatedConsole::Send(QByteArray bytes) {
-  if (!IsRunning() || !IsProgramConnected()) return;
+  if (!IsRunning() || (!wireTime_ && !IsProgramConnected())) return;
   if (fault_ == Fault::ZeroBytes) {
     // One in front, then one after every fifth character.
     QByteArray sprinkled(1, '\0');

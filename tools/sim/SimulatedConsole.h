@@ -39,7 +39,9 @@ class QTimer;
 // program has the port closed is dropped, as bytes sent into an unplugged cable are, so a new
 // open never finds stale answers of an earlier session. What the program wrote before closing
 // still counts (a real port drains its output on close): with wire time, it is taken in at
-// once when the port closes, its answers dropped.
+// once when the port closes. With wire time the console's answers are not dropped: like a
+// console behind a USB adapter, it answers at line speed whether the port is open or not, and
+// what it sent meanwhile waits for the program's next open.
 class SimulatedConsole : public QObject {
   Q_OBJECT
 
@@ -110,7 +112,8 @@ class SimulatedConsole : public QObject {
   void SetGreeting(const QByteArray &greeting);
   void SetFault(Fault fault);
   // Sends at the pace of a 9600-baud line (about 1.04 ms per byte) instead of at once, and
-  // takes in what the program writes no faster than such a line would deliver it.
+  // takes in what the program writes no faster than such a line would deliver it. Answers
+  // still on their way when the program closes the port wait for its next open.
   void SetWireTime(bool emulate);
   // Keeps the registers in a register file, so written values survive a restart: an existing
   // file is loaded, a missing one is created, and every change is written at once. False (and
