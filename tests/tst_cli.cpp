@@ -239,6 +239,7 @@ class TestCli : public QObject {
   void savesOnAFullDisk();
   void diff_data();
   void diff();
+  void ports_data();
   void ports();
   void journal_data();
   void journal();
@@ -936,20 +937,54 @@ void TestCli::diff() {
   QCOMPARE(json, QJsonDocument::fromJson(out.toUtf8()));
 }
 
-// The ports the window's list would offer, one per line, each a name the program can open.
+void TestCli::ports_data() {
+  QTest::addColumn<QString>("format");
+  QTest::newRow("text") << "text";
+  QTest::newRow("json") << "json";
+}
+
+// Every port the system reports, each a device that exists, with what is known of its adapter
+// and whether it can be opened; when none can, stderr says what to do and nothing else does.
 void TestCli::ports() {
-  CliRun run({"ports"});
+  QFETCH(QString, format);
+  CliRun run({"ports", "--format", format});
   QVERIFY(run.Finish());
   QVERIFY2(run.ExitCode() == 0, run.Said());
-  QCOMPARE(run.Err(), QString());
-  const QStringList names = run.Out().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-  QVERIFY(run.Out().isEmpty() || run.Out().endsWith(QLatin1Char('\n')));
-  for (const QString &name : names) {
-    QVERIFY2(!name.contains(QRegularExpression(QStringLiteral("\\s"))), qPrintable(name));
+  QStringList names;
+  QList<bool> opens;
+  if (format == QLatin1String("text")) {
+    QStringList lines = run.Out().split(QLatin1Char('\n'));
+    QCOMPARE(lines.takeLast(), QString());
+    if (!lines.isEmpty())
+      QVERIFY2(lines.takeFirst().startsWith(QStringLiteral("Port ")), qPrintable(run.Out()));
+    for (const QString &line : std::as_const(lines)) {
+      const QStringList columns = line.split(QRegularExpression(QStringLiteral("\\s{2,}")));
+      QCOMPARE(columns.size(), 5);
+      names.append(columns.constFirst());
+      opens.append(columns.constLast() == QLatin1String("ja"));
+      QVERIFY2(opens.constLast() || columns.constLast() == QLatin1String("nein"), qPrintable(line));
+    }
+  } else {
+    QJsonParseError error;
+    const QJsonObject json = QJsonDocument::fromJson(run.Out().toUtf8(), &error).object();
+    QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
+    QCOMPARE(json.value(QStringLiteral("format")).toString(), QStringLiteral("quorex-ports/1"));
+    for (const QJsonValue &value : json.value(QStringLiteral("ports")).toArray()) {
+      const QJsonObject port = value.toObject();
+      for (const char *key : {"description", "manufacturer", "serialNumber"})
+        QVERIFY2(port.value(QLatin1String(key)).isString(), key);
+      for (const char *key : {"vendorId", "productId"})
+        QVERIFY2(port.value(QLatin1String(key)).isNull() || port.value(QLatin1String(key)).isDouble(), key);
+      QVERIFY(port.value(QStringLiteral("canOpen")).isBool());
+      names.append(port.value(QStringLiteral("name")).toString());
+      opens.append(port.value(QStringLiteral("canOpen")).toBool());
+    }
+  }
+  for (const QString &name : std::as_const(names))
     QVERIFY2(
         QFile::exists(name.startsWith(QLatin1Char('/')) ? name : QStringLiteral("/dev/") + name),
         qPrintable(name));
-  }
+  QCOMPARE(run.Err().isEmpty(), opens.contains(true));
 }
 
 void TestCli::journal_data() {

@@ -2,10 +2,10 @@
 #include "ConsoleScripts.h"
 #include "ModalHelper.h"
 #include "PortAccess.h"
+#include "PortNames.h"
 #include "Preferences.h"
 #include "RecentFiles.h"
 #include "ScriptedDialogs.h"
-#include "SerialPort.h"
 #include "SimulatedConsole.h"
 #include "TemporarySettings.h"
 
@@ -39,6 +39,18 @@ QByteArray ValidFile(const QByteArray &first) {
   QByteArray data = first + "\r\n";
   for (int i = 1; i < 200; ++i) data += "00000000\r\n";
   return data;
+}
+
+PortEntry Port(const QString &name) {
+  PortEntry port;
+  port.name = name;
+  return port;
+}
+
+QList<PortEntry> Ports(const QStringList &names) {
+  QList<PortEntry> ports;
+  for (const QString &name : names) ports.append(Port(name));
+  return ports;
 }
 
 QMenu *DateiMenu(CQuorexDlg &window) {
@@ -227,7 +239,7 @@ void TestDesktop::startPort() {
   QFETCH(QStringList, listed);
   QFETCH(QString, remembered);
   QFETCH(QString, expected);
-  QCOMPARE(SerialPort::StartPort(listed, remembered), expected);
+  QCOMPARE(PortNames::StartPort(Ports(listed), Port(remembered)), expected);
 }
 
 void TestDesktop::portRememberedAfterTransfer_data() {
@@ -271,7 +283,8 @@ void TestDesktop::portRememberedAfterTransfer() {
   const QString stored = Preferences().LastPort();
   if (remembered) {
     QCOMPARE(stored, console_.DevicePath());
-    QCOMPARE(SerialPort::StartPort({QStringLiteral("ttyS0"), console_.DevicePath()}, stored),
+    QCOMPARE(PortNames::StartPort(Ports({QStringLiteral("ttyS0"), console_.DevicePath()}),
+                                  Preferences().LastPortEntry()),
              console_.DevicePath());
   } else {
     QVERIFY(!dialogs_->shown.isEmpty());

@@ -8,7 +8,6 @@
 #include "DialogSeam.h"
 #include "DialogHelpers.h"
 #include "PageCatalog.h"
-#include "PortAccess.h"
 #include "Preferences.h"
 #include "RecentFiles.h"
 #include "ReportFile.h"
@@ -102,6 +101,8 @@ CQuorexDlg::CQuorexDlg(QWidget *parent)
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   register_.SetVersion107(true);
   setAcceptDrops(true);
+  ui_->portChooser->SetPortSource([] { return SerialPort::ListPorts(); });
+  ui_->portChooser->SetTransferCheck([this] { return IsTransferRunning(); });
   const QByteArray geometry = Preferences().WindowGeometry();
   if (!geometry.isEmpty()) restoreGeometry(geometry);
   KeepOnScreen(*this);
@@ -260,25 +261,12 @@ void CQuorexDlg::showEvent(QShowEvent *event) {
 void CQuorexDlg::ListPortsOnce() {
   if (portsListed_) return;
   portsListed_ = true;
-  const QStringList ports = SerialPort::ListPorts();
-  ui_->portComboBox->addItems(ports);
-  portName_ = SerialPort::StartPort(ports, Preferences().LastPort());
-  // Ports this user may not open are left out of the list; the label says why.
-  const QString denied = PortAccess::DeniedPortsHint();
-  ui_->portLabel->setToolTip(denied);
-  ui_->portComboBox->setToolTip(denied);
+  portName_ = ui_->portChooser->Start();
 }
 
-void CQuorexDlg::PushPortName() {
-  QComboBox *combo = ui_->portComboBox;
-  const int index = portName_.isEmpty() ? -1 : combo->findText(portName_, Qt::MatchStartsWith);
-  if (index >= 0)
-    combo->setCurrentIndex(index);
-  else
-    combo->setEditText(portName_);
-}
+void CQuorexDlg::PushPortName() { ui_->portChooser->SetPortName(portName_); }
 
-void CQuorexDlg::PullPortName() { portName_ = ui_->portComboBox->currentText().trimmed(); }
+void CQuorexDlg::PullPortName() { portName_ = ui_->portChooser->PortName(); }
 
 void CQuorexDlg::StepProgress() {
   QProgressBar *bar = ui_->progressBar;
@@ -442,7 +430,7 @@ void CQuorexDlg::ConnectSession() {
   connect(&session_, &ConsoleSession::Progress, this, &CQuorexDlg::StepProgress);
   connect(&session_, &ConsoleSession::ReadCompleted, this, [this](const ConsoleRead &read) {
     // Any whole read, a comparison's too, shows the port works.
-    Preferences().SetLastPort(portName_);
+    ui_->portChooser->RememberPort(portName_);
     if (pressed_ == Pressed::Vergleichen || pressed_ == Pressed::Pruefen) {
       checkTexts_ = read.texts;
       return;
@@ -462,7 +450,7 @@ void CQuorexDlg::ConnectSession() {
           [this] { StartProgress(tr("Lesen")); });
   connect(&session_, &ConsoleSession::Released, this, [this] {
     if (session_.Current() == ConsoleSession::Operation::Write)
-      Preferences().SetLastPort(portName_);
+      ui_->portChooser->RememberPort(portName_);
     if (pressed_ == Pressed::Vergleichen || pressed_ == Pressed::Pruefen) {
       GiveBack(before_);
       return;

@@ -13,7 +13,11 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace ExitStatus;
@@ -223,9 +227,68 @@ int Commands::Diff() {
 }
 
 int Commands::Ports() {
-  QByteArray lines;
-  for (const QString &name : SerialPort::ListPorts()) lines += name.toUtf8() + '\n';
-  return Emit(lines);
+  // Asked once, so each port may be tried: that also finds one held by another program.
+  const PortListing listing = SerialPort::ListPorts(true);
+  const bool anyOpens = std::any_of(listing.ports.begin(), listing.ports.end(),
+                                    [](const PortEntry &port) { return port.canOpen; });
+  const int status =
+      Emit(invocation_.format == Format::Json ? PortsJson(listing) : PortsText(listing));
+  if (status != kOk || anyOpens) return status;
+  // A list without a usable port is an answer too, but the user needs to know what next.
+  if (!listing.deniedHint.isEmpty())
+    Say(listing.deniedHint);
+  else if (listing.ports.isEmpty())
+    Say(tr("Es wurde kein serieller Port gefunden. Bitte prüfen Sie, ob der Adapter "
+           "eingesteckt ist."));
+  else
+    Say(tr("Keiner der Ports lässt sich öffnen; sie sind wohl von einem anderen Programm "
+           "belegt."));
+  return kOk;
+}
+
+// One port per line under a header, in columns; "-" where the system knows nothing.
+QByteArray Commands::PortsText(const PortListing &listing) {
+  if (listing.ports.isEmpty()) return QByteArray();
+  QList<QStringList> rows{{tr("Port"), tr("Beschreibung"), tr("Hersteller"), tr("Seriennummer"),
+                           tr("Öffnen")}};
+  for (const PortEntry &port : listing.ports) {
+    QStringList row{port.name, port.description, port.manufacturer, port.serialNumber,
+                    port.canOpen ? tr("ja") : tr("nein")};
+    for (QString &cell : row)
+      if (cell.trimmed().isEmpty()) cell = QStringLiteral("-");
+    rows.append(row);
+  }
+  QList<int> widths(rows.constFirst().size(), 0);
+  for (const QStringList &row : rows)
+    for (int column = 0; column < row.size(); ++column)
+      widths[column] = qMax(widths.at(column), int(row.at(column).size()));
+  QString text;
+  for (const QStringList &row : rows) {
+    QString line;
+    for (int column = 0; column < row.size(); ++column)
+      line += column + 1 < row.size() ? row.at(column).leftJustified(widths.at(column) + 2)
+                                      : row.at(column);
+    text += line + QLatin1Char('\n');
+  }
+  return text.toUtf8();
+}
+
+QByteArray Commands::PortsJson(const PortListing &listing) {
+  QJsonArray ports;
+  for (const PortEntry &port : listing.ports) {
+    const auto id = [](int value) { return value < 0 ? QJsonValue() : QJsonValue(value); };
+    ports.append(QJsonObject{{QStringLiteral("name"), port.name},
+                             {QStringLiteral("description"), port.description},
+                             {QStringLiteral("manufacturer"), port.manufacturer},
+                             {QStringLiteral("serialNumber"), port.serialNumber},
+                             {QStringLiteral("vendorId"), id(port.vendorId)},
+                             {QStringLiteral("productId"), id(port.productId)},
+                             {QStringLiteral("canOpen"), port.canOpen}});
+  }
+  const QJsonObject root{{QStringLiteral("format"), QStringLiteral("quorex-ports/1")},
+                         {QStringLiteral("ports"), ports},
+                         {QStringLiteral("deniedHint"), listing.deniedHint}};
+  return QJsonDocument(root).toJson();
 }
 
 int Commands::Log() {

@@ -53,6 +53,8 @@ class Commands {
   LogEntry Entry(const QString &operation, const ConsoleRead *read = nullptr);
   // Appends the line, its result (where not set) taken from the exit status.
   void Record(LogEntry entry, int status);
+  static QByteArray PortsText(const PortListing &listing);
+  static QByteArray PortsJson(const PortListing &listing);
   bool LoadFile(const QString &path, QStringList *texts);
   // Reads the console, backs it up and compares it with the file's texts.
   int Check(const QString &file, const QStringList &texts);

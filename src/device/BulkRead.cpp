@@ -6,6 +6,9 @@
 namespace {
 // "$R" + 3 digits + "\r"
 constexpr int kReadRequestLength = 6;
+// How late a timer may fire, in milliseconds, before the schedule gives way to it: up to one
+// for arming in whole milliseconds, up to one more for the event loop's whole-millisecond wait.
+constexpr double kTimerLatenessMs = 2.0;
 }  // namespace
 
 BulkRead::BulkRead(SerialPort &port, const Timing &timing, QObject *parent)
@@ -23,37 +26,36 @@ void BulkRead::StopTimers() {
   finishTimer_.stop();
 }
 
-// The console needs the pause after the previous request has left the line, so a late
-// timer delays the next request rather than shortening its pause.
-double BulkRead::RequestDueMs() const {
-  const double lineFreeMs =
-      nextRequest_ == 0 ? greetedAtMs_ : lastRequestMs_ + Time().WireMs(kReadRequestLength);
-  return lineFreeMs + Time().beforeRequestMs;
+// Request n is due when request n-1 has left the port plus the console's pause, reckoned on the
+// transfer's monotonic clock from the time n-1 was due, not from the moment its timer happened
+// to fire: a timer's lateness (a millisecond or two) then delays one request but is not added
+// up over all 200. A request sent later than that (the event loop was held up) moves the
+// schedule with it, so that no request ever follows the one before it by less than the pause
+// less that lateness, and a held-up read never sends requests in a burst to catch up.
+double BulkRead::NextDueMs(double dueMs, double sentMs) const {
+  return qMax(dueMs, sentMs - kTimerLatenessMs) + Time().WireMs(kReadRequestLength) +
+         Time().beforeRequestMs;
 }
 
-// Timers count whole milliseconds and wake up late rather than early. Arming for the
-// nearest millisecond instead of the next one keeps that lateness from adding up to several
-// percent over 200 requests; a request is sent when it is due to within one bit time, the
-// finest step in which anything can happen on the line.
-void BulkRead::ArmRequestTimer() {
-  requestTimer_.start(qMax(0, qRound(RequestDueMs() - Now())));
-}
+// Armed for the first whole millisecond at or after the due time: a timer never fires early
+// by more than its clock's rounding, so a request is not sent before its pause is over.
+void BulkRead::ArmRequestTimer() { requestTimer_.start(MsUntil(dueMs_)); }
 
 void BulkRead::OnGreeting() {
-  greetedAtMs_ = Now();
   nextRequest_ = 0;
+  dueMs_ = Now() + Time().beforeRequestMs;
   ArmRequestTimer();
 }
 
 void BulkRead::SendDueRequest() {
-  const double early = RequestDueMs() - Now();
-  if (early > Time().WireMs(1) / 10) {
-    requestTimer_.start(qMax(1, qRound(early)));
+  const double now = Now();
+  if (dueMs_ - now > Time().WireMs(1) / 10) {
+    ArmRequestTimer();
     return;
   }
-  lastRequestMs_ = Now();
   Send(Protocol::ReadRequest(nextRequest_));
   ++nextRequest_;
+  dueMs_ = NextDueMs(dueMs_, now);
   emit Progress(nextRequest_);
   WatchSilence();
   if (nextRequest_ < Register::kRegisterCount) {

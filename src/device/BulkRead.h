@@ -4,7 +4,8 @@
 #include "ConsoleRead.h"
 
 // Reads all 200 registers from the console: after the greeting, one read request every
-// 20 ms (counted from the moment the previous one has left the port), then "$PROGENDE\r".
+// 20 ms (counted from the moment the previous one has left the port, on a fixed schedule),
+// then "$PROGENDE\r".
 // At the end mark the answer is checked as a whole; only a complete, well-formed answer is
 // handed on (Answered), for the caller to take into its register image in one step.
 // Finished follows 1000 ms after the port has been closed.
@@ -23,13 +24,13 @@ class BulkRead : public BulkTransfer {
   void StopTimers() override;
 
  private:
-  double RequestDueMs() const;
+  // When the next request is due, after one due at `dueMs` was sent at `sentMs`.
+  double NextDueMs(double dueMs, double sentMs) const;
   void ArmRequestTimer();
   void SendDueRequest();
 
   QTimer requestTimer_;
   QTimer finishTimer_;
-  double greetedAtMs_ = 0;
-  double lastRequestMs_ = 0;
+  double dueMs_ = 0;
   int nextRequest_ = 0;
 };

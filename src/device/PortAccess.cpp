@@ -1,10 +1,10 @@
 #include "PortAccess.h"
 
-#include <QCollator>
+#include "PortNames.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSerialPortInfo>
 
 #include <algorithm>
 
@@ -61,6 +61,23 @@ QString PortAccess::PermissionHint(const QString &device, const QString &group, 
       .arg(device, join);
 }
 
+QString PortAccess::PermissionHint(const QStringList &devices, const QString &group,
+                                   bool isMember) {
+  if (devices.size() == 1) return PermissionHint(devices.constFirst(), group, isMember);
+  const QString join = GroupToJoin(group);
+  const QString named = devices.join(QStringLiteral(", "));
+  if (isMember)
+    return Tr("Für die Ports %1 fehlt Ihnen die Berechtigung,\n"
+              "obwohl Sie der Gruppe \"%2\" angehören.\n"
+              "Bitte lassen Sie die Zugriffsrechte der Geräte prüfen.")
+        .arg(named, join);
+  return Tr("Für die Ports %1 fehlt Ihnen die Berechtigung.\n"
+            "Bitte treten Sie der Gruppe \"%2\" bei:\n"
+            "    sudo usermod -aG %2 $USER\n"
+            "und melden Sie sich danach neu an.")
+      .arg(named, join);
+}
+
 QString PortAccess::DevicePath(const QString &portName) {
   const QString name = portName.trimmed();
   if (name.isEmpty() || name.startsWith(QLatin1Char('/'))) return name;
@@ -81,21 +98,33 @@ QString PortAccess::HintFor(const QString &device) {
 #endif
 }
 
-QString PortAccess::DeniedPortsHint() {
-  QStringList devices;
-#ifdef Q_OS_LINUX
+bool PortAccess::IsSerialDevice(const QString &device) {
   static const QRegularExpression serialDevice(QStringLiteral("^/dev/tty(S|USB|ACM)[0-9]+$"));
-  for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts()) {
-    const QString device = info.systemLocation();
-    if (serialDevice.match(device).hasMatch() && !devices.contains(device) && IsDenied(device))
-      devices.append(device);
-  }
-  // In the order the port list would show them: ttyS2 before ttyS10.
-  QCollator order;
-  order.setNumericMode(true);
-  std::sort(devices.begin(), devices.end(), order);
-#endif
+  return serialDevice.match(device).hasMatch();
+}
+
+QString PortAccess::DeniedPortsHint(const QStringList &devices) {
   QStringList hints;
-  for (const QString &device : devices) hints.append(HintFor(device));
+#ifdef Q_OS_LINUX
+  QStringList sorted;
+  for (const QString &device : devices)
+    if (!sorted.contains(device)) sorted.append(device);
+  // In the order the port list shows them: ttyS2 before ttyS10.
+  std::sort(sorted.begin(), sorted.end(), PortNames::NaturalLess);
+  // A PC with four built-in ports and an adapter, all of group "dialout", gets one advice.
+  QStringList groups;
+  for (const QString &device : sorted) {
+    const QString group = GroupToJoin(QFileInfo(device).group());
+    if (!groups.contains(group)) groups.append(group);
+  }
+  for (const QString &group : groups) {
+    QStringList ofGroup;
+    for (const QString &device : sorted)
+      if (GroupToJoin(QFileInfo(device).group()) == group) ofGroup.append(device);
+    hints.append(PermissionHint(ofGroup, group, IsMemberOf(group)));
+  }
+#else
+  Q_UNUSED(devices);
+#endif
   return hints.join(QStringLiteral("\n\n"));
 }

@@ -1,15 +1,14 @@
 #include "SerialPort.h"
 
 #include "PortAccess.h"
+#include "PortNames.h"
 #include "Protocol.h"
 
-#include <QCollator>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QSerialPort>
 #include <QSerialPortInfo>
 
-#include <algorithm>
 
 namespace {
 
@@ -108,34 +107,28 @@ bool SerialPort::IsOpen() const { return port_ != nullptr; }
 
 QSerialPort *SerialPort::Device() const { return port_.get(); }
 
-QStringList SerialPort::ListPorts() {
-  QStringList names;
-#ifdef Q_OS_WIN
-  for (int n = 1; n <= 9; ++n) names.append(QStringLiteral("COM%1").arg(n));
-#else
-  for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
-    names.append(info.portName());
-  // ttyS2 before ttyS10, ttyUSB0 before ttyUSB1.
-  QCollator order;
-  order.setNumericMode(true);
-  std::sort(names.begin(), names.end(), order);
-#endif
-  QStringList openable;
-  for (const QString &name : names) {
-    QSerialPort probe(name);
-    if (probe.open(QIODevice::ReadWrite)) {
-      probe.close();
-      openable.append(name);
+PortListing SerialPort::ListPorts(bool tryOpen) {
+  PortListing listing;
+  QStringList denied;
+  for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts()) {
+    PortEntry port;
+    port.name = info.portName();
+    port.description = info.description();
+    port.manufacturer = info.manufacturer();
+    port.serialNumber = info.serialNumber();
+    if (info.hasVendorIdentifier()) port.vendorId = info.vendorIdentifier();
+    if (info.hasProductIdentifier()) port.productId = info.productIdentifier();
+    if (PortAccess::IsDenied(info.systemLocation())) {
+      port.canOpen = false;
+      if (PortAccess::IsSerialDevice(info.systemLocation())) denied.append(info.systemLocation());
+    } else if (tryOpen) {
+      QSerialPort probe(info);
+      port.canOpen = probe.open(QIODevice::ReadWrite);
+      if (port.canOpen) probe.close();
     }
+    listing.ports.append(port);
   }
-  return openable;
-}
-
-QString SerialPort::StartPort(const QStringList &listed, const QString &remembered) {
-  const QString wanted = remembered.trimmed();
-  if (!wanted.isEmpty()) {
-    for (const QString &port : listed)
-      if (port == wanted || PortAccess::DevicePath(port) == wanted) return port;
-  }
-  return listed.isEmpty() ? QString() : listed.constFirst();
+  PortNames::Sort(listing.ports);
+  listing.deniedHint = PortAccess::DeniedPortsHint(denied);
+  return listing;
 }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "PortEntry.h"
+
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 #include <memory>
 
@@ -38,12 +39,12 @@ class SerialPort {
   // The open port, or nullptr when it is closed.
   QSerialPort *Device() const;
 
-  // Ports that can be opened right now, in the order the port combo box lists them. On
-  // Windows the names COM1 to COM9 are probed; elsewhere the ports the system reports.
-  static QStringList ListPorts();
-  // The port the combo box starts with: `remembered` when the list holds it (by name, or as
-  // "/dev/" + name), else the first listed port, else none.
-  static QString StartPort(const QStringList &listed, const QString &remembered);
+  // Every serial port the system reports, in natural order (COM2 before COM10), each with what
+  // the system knows of its adapter, and the hint for those this user may not open. Only the
+  // device's rights are looked at, so listing again and again disturbs no port; with `tryOpen`
+  // each port that may be opened is also opened and closed at once, which tells a port held
+  // by another program too.
+  static PortListing ListPorts(bool tryOpen = false);
 
  private:
   std::unique_ptr<QSerialPort> port_;

@@ -8,6 +8,9 @@
 namespace {
 
 const QString kLastPort = QStringLiteral("port/last");
+const QString kLastPortSerial = QStringLiteral("port/serialNumber");
+const QString kLastPortVendor = QStringLiteral("port/vendorId");
+const QString kLastPortProduct = QStringLiteral("port/productId");
 const QString kLastFolder = QStringLiteral("files/lastFolder");
 const QString kRecentFiles = QStringLiteral("files/recent");
 const QString kWindowGeometry = QStringLiteral("window/geometry");
@@ -16,7 +19,42 @@ const QString kWindowGeometry = QStringLiteral("window/geometry");
 
 QString Preferences::LastPort() const { return settings_.value(kLastPort).toString(); }
 
-void Preferences::SetLastPort(const QString &port) { settings_.setValue(kLastPort, port); }
+void Preferences::SetLastPort(const QString &port) {
+  PortEntry entry;
+  entry.name = port;
+  SetLastPortEntry(entry);
+}
+
+PortEntry Preferences::LastPortEntry() const {
+  PortEntry port;
+  port.name = LastPort();
+  port.serialNumber = settings_.value(kLastPortSerial).toString();
+  bool ok = false;
+  const int vendor = settings_.value(kLastPortVendor).toInt(&ok);
+  const bool vendorOk = ok && vendor >= 0 && vendor <= 0xFFFF;
+  const int product = settings_.value(kLastPortProduct).toInt(&ok);
+  // A hand-edited file with half an id pair or nonsense in it knows no ids.
+  if (vendorOk && ok && product >= 0 && product <= 0xFFFF) {
+    port.vendorId = vendor;
+    port.productId = product;
+  }
+  return port;
+}
+
+void Preferences::SetLastPortEntry(const PortEntry &port) {
+  settings_.setValue(kLastPort, port.name);
+  if (port.serialNumber.trimmed().isEmpty())
+    settings_.remove(kLastPortSerial);
+  else
+    settings_.setValue(kLastPortSerial, port.serialNumber.trimmed());
+  if (port.HasUsbIds()) {
+    settings_.setValue(kLastPortVendor, port.vendorId);
+    settings_.setValue(kLastPortProduct, port.productId);
+  } else {
+    settings_.remove(kLastPortVendor);
+    settings_.remove(kLastPortProduct);
+  }
+}
 
 QString Preferences::LastFolder() const { return settings_.value(kLastFolder).toString(); }
 

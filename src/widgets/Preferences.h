@@ -1,12 +1,14 @@
 #pragma once
 
+#include "PortEntry.h"
+
 #include <QByteArray>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
 
 // What the program remembers between runs, in the user's QSettings (on Linux
-// ~/.config/quorex/quorex.conf): the port of the last good transfer, the folder of the file
+// ~/.config/quorex/quorex.conf): the port of the last good transfer and its adapter, the folder of the file
 // dialogs, the register files used last and where the window stood. Nothing stored means
 // every getter answers empty, and the program starts as it always has.
 class Preferences {
@@ -14,7 +16,12 @@ class Preferences {
   Preferences() = default;
 
   QString LastPort() const;
+  // The name alone: whatever was known of the adapter before is forgotten.
   void SetLastPort(const QString &port);
+  // The port with its adapter's serial number and USB ids, where they were known, so the same
+  // adapter is found again under another name. Only name and identity are kept.
+  PortEntry LastPortEntry() const;
+  void SetLastPortEntry(const PortEntry &port);
 
   // The folder the file dialogs open in; empty when none is stored.
   QString LastFolder() const;

@@ -1,0 +1,352 @@
+#include "PortAccess.h"
+#include "PortChooser.h"
+#include "PortNames.h"
+#include "Preferences.h"
+#include "TemporarySettings.h"
+#include "WidgetDriver.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+// The port field and the port names behind it, on ports a test makes up: what a technician
+// sees of an adapter, which adapter is chosen at start, and how the list follows the system.
+
+namespace {
+
+// "ttyUSB0|FT232R USB UART|FTDI|A10K3XYZ|0403:6001", trailing parts optional; a leading "!"
+// marks a port this user may not open.
+PortEntry Port(QString spec) {
+  PortEntry port;
+  if (spec.startsWith(QLatin1Char('!'))) {
+    port.canOpen = false;
+    spec.remove(0, 1);
+  }
+  const QStringList parts = spec.split(QLatin1Char('|'));
+  port.name = parts.value(0);
+  port.description = parts.value(1);
+  port.manufacturer = parts.value(2);
+  port.serialNumber = parts.value(3);
+  const QStringList ids = parts.value(4).split(QLatin1Char(':'), Qt::SkipEmptyParts);
+  if (ids.size() == 2) {
+    port.vendorId = ids.at(0).toInt(nullptr, 16);
+    port.productId = ids.at(1).toInt(nullptr, 16);
+  }
+  return port;
+}
+
+QList<PortEntry> Ports(const QStringList &specs) {
+  QList<PortEntry> ports;
+  for (const QString &spec : specs) ports.append(Port(spec));
+  return ports;
+}
+
+// The system as a test wants it; counts how often it was asked.
+struct FakeSystem {
+  PortListing listing;
+  int looks = 0;
+  PortChooser::PortSource Source() {
+    return [this] {
+      ++looks;
+      return listing;
+    };
+  }
+};
+
+QStringList Labels(QComboBox *combo) {
+  QStringList labels;
+  for (int i = 0; i < combo->count(); ++i)
+    labels.append(combo->itemData(i, Qt::AccessibleTextRole).toString());
+  return labels;
+}
+
+}  // namespace
+
+class TestPorts : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { settings_.Clear(); }
+
+  void label_data();
+  void label();
+  void naturalOrder_data();
+  void naturalOrder();
+  void samePort_data();
+  void samePort();
+  void startPort_data();
+  void startPort();
+
+  void listShowsAdapters();
+  void followsSystemWhileIdle();
+  void restsDuringTransfer();
+  void adapterFoundUnderNewName();
+  void deniedHintShown();
+  void deniedHintForDevices();
+
+ private:
+  TemporarySettings settings_;
+};
+
+void TestPorts::label_data() {
+  QTest::addColumn<QString>("port");
+  QTest::addColumn<QString>("label");
+  QTest::newRow("all known") << "ttyUSB0|FT232R USB UART|FTDI|A10K3XYZ"
+                             << "ttyUSB0 – FT232R USB UART (FTDI, A10K3XYZ)";
+  QTest::newRow("no serial number") << "ttyUSB1|USB-Serial Controller|Prolific"
+                                    << "ttyUSB1 – USB-Serial Controller (Prolific)";
+  QTest::newRow("description only") << "COM3|Kommunikationsanschluss"
+                                    << "COM3 – Kommunikationsanschluss";
+  QTest::newRow("no description: the name alone") << "ttyS0||ACME|123" << "ttyS0";
+}
+
+void TestPorts::label() {
+  QFETCH(QString, port);
+  QFETCH(QString, label);
+  QCOMPARE(PortNames::Label(Port(port)), label);
+}
+
+void TestPorts::naturalOrder_data() {
+  QTest::addColumn<QStringList>("reported");
+  QTest::addColumn<QStringList>("shown");
+  QTest::newRow("Windows, beyond COM9")
+      << QStringList{"COM10", "COM2", "COM256", "COM1", "COM3", "COM100"}
+      << QStringList{"COM1", "COM2", "COM3", "COM10", "COM100", "COM256"};
+  QTest::newRow("Linux kinds and numbers")
+      << QStringList{"ttyUSB10", "ttyS10", "ttyUSB1", "ttyS2", "ttyACM0"}
+      << QStringList{"ttyACM0", "ttyS2", "ttyS10", "ttyUSB1", "ttyUSB10"};
+}
+
+void TestPorts::naturalOrder() {
+  QFETCH(QStringList, reported);
+  QFETCH(QStringList, shown);
+  QList<PortEntry> ports = Ports(reported);
+  PortNames::Sort(ports);
+  QStringList names;
+  for (const PortEntry &port : ports) names.append(port.name);
+  QCOMPARE(names, shown);
+}
+
+void TestPorts::samePort_data() {
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QString>("listed");
+  QTest::addColumn<bool>("same");
+  QTest::newRow("COM12 as typed") << "COM12" << "COM12" << true;
+  QTest::newRow("COM12 as device path") << "\\\\.\\COM12" << "COM12" << true;
+  QTest::newRow("COM12 in lower case") << " com12 " << "COM12" << true;
+  QTest::newRow("COM1 is not COM12") << "COM1" << "COM12" << false;
+  QTest::newRow("Linux path and name") << "/dev/ttyUSB0" << "ttyUSB0" << true;
+  QTest::newRow("Linux names keep their case") << "ttyusb0" << "ttyUSB0" << false;
+}
+
+void TestPorts::samePort() {
+  QFETCH(QString, typed);
+  QFETCH(QString, listed);
+  QFETCH(bool, same);
+  QCOMPARE(PortNames::IsSamePort(typed, listed), same);
+}
+
+void TestPorts::startPort_data() {
+  QTest::addColumn<QStringList>("listed");
+  QTest::addColumn<QString>("remembered");
+  QTest::addColumn<QString>("chosen");
+  const QString a = QStringLiteral("|FT232R USB UART|FTDI|A10K3XYZ|0403:6001");
+  const QString b = QStringLiteral("|FT232R USB UART|FTDI|B77Q1|0403:6001");
+  QTest::newRow("same adapter, new name") << QStringList{"ttyUSB0" + b, "ttyUSB1" + a}
+                                          << "ttyUSB0" + a << "ttyUSB1";
+  QTest::newRow("same adapter, same name") << QStringList{"ttyUSB0" + a} << "ttyUSB0" + a
+                                           << "ttyUSB0";
+  QTest::newRow("adapter gone: the name") << QStringList{"ttyS0", "ttyUSB0" + b}
+                                          << "ttyUSB0" + a << "ttyUSB0";
+  QTest::newRow("serial number of another make") << QStringList{"ttyS0", "ttyUSB2|X|Y|A10K3XYZ|1a86:7523"}
+                                                 << "ttyUSB0" + a << "ttyS0";
+  QTest::newRow("ids alone, one such adapter")
+      << QStringList{"ttyS0", "ttyUSB3|USB Serial|||1a86:7523"} << "ttyUSB0||||1a86:7523"
+      << "ttyUSB3";
+  QTest::newRow("ids alone, two such adapters")
+      << QStringList{"ttyS0", "ttyUSB3||||1a86:7523", "ttyUSB4||||1a86:7523"}
+      << "ttyUSB0||||1a86:7523" << "ttyS0";
+  QTest::newRow("Windows, typed path remembered") << QStringList{"COM3", "COM12"} << "\\\\.\\COM12"
+                                                  << "COM12";
+}
+
+void TestPorts::startPort() {
+  QFETCH(QStringList, listed);
+  QFETCH(QString, remembered);
+  QFETCH(QString, chosen);
+  QCOMPARE(PortNames::StartPort(Ports(listed), Port(remembered)), chosen);
+}
+
+// The list names the adapters, the field holds what is opened; ports the user may not open
+// are not offered.
+void TestPorts::listShowsAdapters() {
+  FakeSystem system;
+  system.listing.ports =
+      Ports({"ttyUSB0|FT232R USB UART|FTDI|A10K3XYZ", "ttyS0", "!ttyS1", "ttyACM0|USB Modem"});
+  PortChooser chooser;
+  chooser.SetPortSource(system.Source());
+  QCOMPARE(chooser.Start(), QStringLiteral("ttyACM0"));
+  QComboBox *combo = chooser.ComboBox();
+  QCOMPARE(Items(combo), (QStringList{"ttyACM0", "ttyS0", "ttyUSB0"}));
+  QCOMPARE(Labels(combo), (QStringList{"ttyACM0 – USB Modem", "ttyS0",
+                                       "ttyUSB0 – FT232R USB UART (FTDI, A10K3XYZ)"}));
+  combo->setCurrentIndex(2);
+  QCOMPARE(chooser.PortName(), QStringLiteral("ttyUSB0"));
+  // A name that is only the start of a listed one stays as it is: the adapter it stood for may
+  // have gone, and another one must not take its place.
+  chooser.SetPortName(QStringLiteral("ttyUSB"));
+  QCOMPARE(chooser.PortName(), QStringLiteral("ttyUSB"));
+  chooser.SetPortName(QStringLiteral("/dev/ttyS0"));
+  QCOMPARE(chooser.PortName(), QStringLiteral("ttyS0"));
+}
+
+// An adapter plugged in or pulled while the window is idle shows within 2 s; opening the list
+// looks at once; what is typed in the field stays, cursor and all.
+void TestPorts::followsSystemWhileIdle() {
+  FakeSystem system;
+  system.listing.ports = Ports({"ttyS0"});
+  PortChooser chooser;
+  chooser.SetPortSource(system.Source());
+  ShowActive(&chooser);
+  chooser.Start();
+  QLineEdit *edit = chooser.ComboBox()->lineEdit();
+  Type(edit, QStringLiteral("/dev/ttyUSB"));
+  edit->setCursorPosition(5);
+
+  system.listing.ports = Ports({"ttyS0", "ttyUSB0|FT232R USB UART|FTDI|A10K3XYZ"});
+  QTRY_COMPARE_WITH_TIMEOUT(Items(chooser.ComboBox()), (QStringList{"ttyS0", "ttyUSB0"}), 2000);
+  QCOMPARE(edit->text(), QStringLiteral("/dev/ttyUSB"));
+  QCOMPARE(edit->cursorPosition(), 5);
+
+  system.listing.ports = Ports({"ttyUSB0"});
+  QTRY_COMPARE_WITH_TIMEOUT(Items(chooser.ComboBox()), QStringList{"ttyUSB0"}, 2000);
+  QCOMPARE(edit->text(), QStringLiteral("/dev/ttyUSB"));
+
+  system.listing.ports = Ports({"ttyUSB0", "ttyUSB1"});
+  chooser.ComboBox()->showPopup();
+  QCOMPARE(Items(chooser.ComboBox()), (QStringList{"ttyUSB0", "ttyUSB1"}));
+  chooser.ComboBox()->hidePopup();
+}
+
+// While a transfer runs the system is not looked at, not even when the list is opened.
+void TestPorts::restsDuringTransfer() {
+  FakeSystem system;
+  system.listing.ports = Ports({"ttyUSB0"});
+  bool running = false;
+  int asked = 0;
+  PortChooser chooser;
+  chooser.SetPortSource(system.Source());
+  chooser.SetTransferCheck([&] {
+    ++asked;
+    return running;
+  });
+  ShowActive(&chooser);
+  chooser.Start();
+  running = true;
+  const int looks = system.looks;
+  system.listing.ports = Ports({"ttyUSB0", "ttyUSB1"});
+  chooser.ComboBox()->showPopup();
+  chooser.ComboBox()->hidePopup();
+  const int askedBefore = asked;
+  QTRY_VERIFY_WITH_TIMEOUT(asked >= askedBefore + 2, 3 * PortChooser::kRefreshMs);
+  QCOMPARE(system.looks, looks);
+  QCOMPARE(Items(chooser.ComboBox()), QStringList{"ttyUSB0"});
+
+  running = false;
+  QTRY_COMPARE_WITH_TIMEOUT(Items(chooser.ComboBox()), (QStringList{"ttyUSB0", "ttyUSB1"}), 2000);
+}
+
+// The port of a good transfer is kept with its adapter; next time that adapter has another
+// name and is chosen under it, and an empty field takes it as soon as it is plugged in.
+void TestPorts::adapterFoundUnderNewName() {
+  const QString adapter = QStringLiteral("|FT232R USB UART|FTDI|A10K3XYZ|0403:6001");
+  {
+    FakeSystem system;
+    system.listing.ports = Ports({"ttyUSB0" + adapter});
+    PortChooser chooser;
+    chooser.SetPortSource(system.Source());
+    chooser.Start();
+    chooser.RememberPort(QStringLiteral("/dev/ttyUSB0"));
+  }
+  const PortEntry remembered = Preferences().LastPortEntry();
+  QCOMPARE(remembered.name, QStringLiteral("/dev/ttyUSB0"));
+  QCOMPARE(remembered.serialNumber, QStringLiteral("A10K3XYZ"));
+  QCOMPARE(remembered.vendorId, 0x0403);
+  QCOMPARE(remembered.productId, 0x6001);
+
+  FakeSystem system;
+  system.listing.ports = Ports({"ttyUSB0|CP2102 USB to UART|Silicon Labs|0001|10c4:ea60",
+                                "ttyUSB1" + adapter});
+  PortChooser chooser;
+  chooser.SetPortSource(system.Source());
+  QCOMPARE(chooser.Start(), QStringLiteral("ttyUSB1"));
+
+  FakeSystem later;
+  PortChooser empty;
+  empty.SetPortSource(later.Source());
+  ShowActive(&empty);
+  QCOMPARE(empty.Start(), QString());
+  later.listing.ports = Ports({"ttyUSB0", "ttyUSB2" + adapter});
+  QTRY_COMPARE_WITH_TIMEOUT(empty.PortName(), QStringLiteral("ttyUSB2"), 2000);
+}
+
+// The reason is in plain sight under the field, and read out with the field.
+void TestPorts::deniedHintShown() {
+  const QString hint = PortAccess::PermissionHint(QStringLiteral("/dev/ttyUSB0"),
+                                                  QStringLiteral("dialout"), false);
+  FakeSystem system;
+  system.listing.ports = Ports({"!ttyUSB0"});
+  system.listing.deniedHint = hint;
+  PortChooser chooser;
+  chooser.SetPortSource(system.Source());
+  ShowActive(&chooser);
+  chooser.Start();
+  auto *line = Child<QLabel>(&chooser, QStringLiteral("portHintLabel"));
+  QVERIFY(line->isVisible());
+  QCOMPARE(line->text(), hint);
+  QCOMPARE(line->textFormat(), Qt::PlainText);
+  QCOMPARE(chooser.ComboBox()->accessibleDescription(), hint);
+  QCOMPARE(chooser.ComboBox()->count(), 0);
+
+  system.listing = PortListing{Ports({"ttyUSB0"}), QString()};
+  QTRY_VERIFY_WITH_TIMEOUT(!line->isVisible(), 2000);
+  QCOMPARE(chooser.ComboBox()->accessibleDescription(), QString());
+}
+
+// Devices this user may not read and write, of one group: one advice naming both. Root may
+// open anything, so only an ordinary user can see this.
+void TestPorts::deniedHintForDevices() {
+#ifndef Q_OS_LINUX
+  QSKIP("Device groups are a Linux matter.");
+#else
+  if (geteuid() == 0) QSKIP("Root may open every device; run as an ordinary user to check this.");
+  QTemporaryDir dir;
+  QStringList devices;
+  for (const QString &name : {QStringLiteral("ttyUSB10"), QStringLiteral("ttyUSB2")}) {
+    QFile file(dir.filePath(name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QVERIFY(QFile::setPermissions(file.fileName(), QFileDevice::Permissions()));
+    QVERIFY(PortAccess::IsDenied(file.fileName()));
+    devices.append(file.fileName());
+  }
+  const QString hint = PortAccess::DeniedPortsHint(devices);
+  // The files belong to this user's own group: the advice is to have the rights checked.
+  QCOMPARE(hint, PortAccess::PermissionHint(QStringList{devices.at(1), devices.at(0)},
+                                            QFileInfo(devices.at(0)).group(), true));
+  QVERIFY2(hint.startsWith(QStringLiteral("Für die Ports ") + devices.at(1) +
+                           QStringLiteral(", ") + devices.at(0)),
+           qPrintable(hint));
+#endif
+}
+
+QTEST_MAIN(TestPorts)
+#include "tst_ports.moc"
