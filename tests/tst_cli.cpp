@@ -37,17 +37,19 @@ namespace {
 
 const QString kNoSuchPort = QStringLiteral("/dev/quorex-no-such-port");
 
-// The window's texts, byte for byte.
+// The window's texts word for word, after the program's name on one line: an error message
+// on a terminal stands on one line, details follow on lines of their own.
 const QString kOpenFailed = QStringLiteral(
-    "Das Gerät konnte nicht initialisiert werden.\n"
-    "Bitte stellen Sie sicher dass das Gerät am gewählten Port\n"
-    "angeschlossen ist und keine andere Anwendung den Port\n"
+    "quorex-cli: Das Gerät konnte nicht initialisiert werden. "
+    "Bitte stellen Sie sicher dass das Gerät am gewählten Port "
+    "angeschlossen ist und keine andere Anwendung den Port "
     "benutzt.\n");
 const QString kSilent = QStringLiteral(
-    "Der Quorex antwortet nicht.\nBitte prüfen Sie, ob das Gerät eingeschaltet und am "
+    "quorex-cli: Der Quorex antwortet nicht. Bitte prüfen Sie, ob das Gerät eingeschaltet und am "
     "gewählten Port angeschlossen ist.\n");
 const QString kHungUp = QStringLiteral(
-    "Die Verbindung zum Quorex wurde unterbrochen.\nBitte prüfen Sie Kabel und Port.\n");
+    "quorex-cli: Die Verbindung zum Quorex wurde unterbrochen. Bitte prüfen Sie Kabel und "
+    "Port.\n");
 
 QByteArray ReadSession() {
   QByteArray bytes = "$PROGSTART\r";
@@ -335,8 +337,8 @@ void TestCli::usage_data() {
   QTest::newRow("pdf without -o") << QStringList{"report", "a", "--format", "pdf"} << 2 << QString()
                                   << QStringLiteral("mit -o die Ausgabedatei");
   QTest::newRow("--format with a plain write")
-      << QStringList{"write", "--port", port, "a", "--format", "json"} << 2 << QString()
-      << QStringLiteral("nur zusammen mit --verify");
+      << QStringList{"write", "--port", port, "a", "--format", "json"} << 2
+      << QStringLiteral(R"("exit":2})") << QStringLiteral("nur zusammen mit --verify");
   QTest::newRow("--backup with read")
       << QStringList{"read", "--port", port, "-o", "a", "--backup"} << 2 << QString()
       << QStringLiteral("Die Option --backup gilt nicht für den Befehl read.");
@@ -346,7 +348,8 @@ void TestCli::usage_data() {
   QTest::newRow("--port with log") << QStringList{"log", "--port", port} << 2 << QString()
                                    << QStringLiteral("--port gilt nicht für den Befehl log");
   QTest::newRow("--format with version")
-      << QStringList{"version", "--port", port, "--format", "json"} << 2 << QString()
+      << QStringList{"version", "--port", port, "--format", "json"} << 2
+      << QStringLiteral(R"({"error":"Die Option --format gilt nicht für den Befehl version.")")
       << QStringLiteral("Die Option --format gilt nicht für den Befehl version.");
 }
 
@@ -499,7 +502,8 @@ void TestCli::interrupted() {
   QVERIFY2(run.ExitCode() == 128 + signalNumber, run.Said());
   QCOMPARE(run.Out(), QString());
   const QRegularExpressionMatch match =
-      QRegularExpression(QLatin1Char('^') + err + QStringLiteral("\n$")).match(run.Err());
+      QRegularExpression(QStringLiteral("^quorex-cli: ") + err + QStringLiteral("\n$"))
+          .match(run.Err());
   QVERIFY2(match.hasMatch(), run.Said());
   if (command == QLatin1String("read")) {
     QVERIFY(!QFile::exists(file));
@@ -535,9 +539,12 @@ void TestCli::verify() {
   const QJsonDocument json = QJsonDocument::fromJson(changedRun.Out().toUtf8(), &error);
   QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
   const QJsonObject expected{
+      {"format", "quorex-diff/1"},
       {"equal", false},
-      {"differences", QJsonArray{QJsonObject{{"page", "Funkkreiskonfiguration"},
+      {"differences", QJsonArray{QJsonObject{{"id", "funkkreis.kreis1.erlaubt"},
+                                             {"page", "Funkkreiskonfiguration"},
                                              {"setting", "Funkkreis 1 erlaubt"},
+                                             {"registers", QJsonArray{0}},
                                              {"a", "ein"},
                                              {"b", "aus"}}}}};
   QCOMPARE(json.object(), expected);
@@ -616,7 +623,8 @@ void TestCli::reset() {
   QCOMPARE(run.Out(), QString());
   if (!yes) {
     QVERIFY2(run.ExitCode() == 2, run.Said());
-    QVERIFY2(run.Err().startsWith(QStringLiteral("Gerät auf Werkeinstellungen zurücksetzen?")),
+    QVERIFY2(run.Err().startsWith(
+                 QStringLiteral("quorex-cli: Gerät auf Werkeinstellungen zurücksetzen?")),
              run.Said());
     QVERIFY2(run.Err().contains(QStringLiteral("--yes")), run.Said());
     QVERIFY(console.Received().isEmpty());
@@ -688,7 +696,7 @@ void TestCli::fileFailures_data() {
       << QStringList{"diff", good, missing} << QStringLiteral("konnte nicht geöffnet werden");
   QTest::newRow("report into a missing folder")
       << QStringList{"report", good, "-o", "no-such-folder/report.txt"}
-      << QStringLiteral("konnte nicht gespeichert werden");
+      << QStringLiteral("kann nicht geschrieben werden: den Ordner");
   QTest::newRow("pdf into a missing folder")
       << QStringList{"report", good, "--format", "pdf", "-o", "no-such-folder/report.pdf"}
       << QStringLiteral("no-such-folder");
@@ -750,7 +758,9 @@ void TestCli::reportJson() {
   const QJsonObject first = pages.first().toObject();
   QCOMPARE(first.value("page").toString(), QStringLiteral("Funkkreiskonfiguration"));
   const QJsonObject setting = first.value("settings").toArray().first().toObject();
-  QCOMPARE(setting, (QJsonObject{{"setting", "Funkkreis 1 erlaubt"},
+  QCOMPARE(root.value("format").toString(), QStringLiteral("quorex-report/1"));
+  QCOMPARE(setting, (QJsonObject{{"id", "funkkreis.kreis1.erlaubt"},
+                                 {"setting", "Funkkreis 1 erlaubt"},
                                  {"value", "aus"},
                                  {"register", 0},
                                  {"positions", QJsonArray{0}}}));
@@ -875,7 +885,7 @@ void TestCli::diff_data() {
   QTest::newRow("equal") << -1 << QString() << QStringLiteral("text") << 0
                          << QStringLiteral("Keine Unterschiede.\n");
   QTest::newRow("equal, json") << -1 << QString() << QStringLiteral("json") << 0
-                               << QStringLiteral(R"({"equal": true, "differences": []})");
+                               << QStringLiteral(R"({"format": "quorex-diff/1", "equal": true, "differences": []})");
   QTest::newRow("one setting") << 0 << QStringLiteral("01110010") << QStringLiteral("text") << 1
                                << QStringLiteral(
                                       "Funkkreiskonfiguration / Funkkreis 1 erlaubt (Register 0)\n"
@@ -885,8 +895,10 @@ void TestCli::diff_data() {
                                       "1 Unterschied.\n");
   QTest::newRow("one setting, json")
       << 0 << QStringLiteral("01110010") << QStringLiteral("json") << 1
-      << QStringLiteral(R"({"equal": false, "differences": [{"page": "Funkkreiskonfiguration",
-                           "setting": "Funkkreis 1 erlaubt", "a": "ein", "b": "aus"}]})");
+      << QStringLiteral(R"({"format": "quorex-diff/1", "equal": false, "differences": [
+                           {"id": "funkkreis.kreis1.erlaubt", "page": "Funkkreiskonfiguration",
+                           "setting": "Funkkreis 1 erlaubt", "registers": [0], "a": "ein",
+                           "b": "aus"}]})");
   QTest::newRow("two settings in one register")
       << 0 << QStringLiteral("01010010") << QStringLiteral("text") << 1
       << QStringLiteral(
@@ -909,8 +921,10 @@ void TestCli::diff_data() {
              "1 Unterschied.\n");
   QTest::newRow("unused position beside a setting, json")
       << 0 << QStringLiteral("1111001F") << QStringLiteral("json") << 1
-      << QStringLiteral(R"({"equal": false, "differences": [{"page": "Übrige Register",
-                           "setting": "Register 0", "a": "11110010", "b": "1111001F"}]})");
+      << QStringLiteral(R"({"format": "quorex-diff/1", "equal": false, "differences": [
+                           {"id": "register.000", "page": "Übrige Register",
+                           "setting": "Register 0", "registers": [0], "a": "11110010",
+                           "b": "1111001F"}]})");
 }
 
 void TestCli::diff() {
@@ -1073,17 +1087,19 @@ void TestCli::backupReadFails() {
              DataHome(dataHome.path()));
   QVERIFY(run.Finish());
   QVERIFY2(run.ExitCode() == 3, run.Said());
-  const QString said = QStringLiteral(
-                           "Der Quorex konnte vor dem Senden nicht gesichert werden. Es wurde "
-                           "nichts gesendet.\n\n") +
-                       kSilent;
-  QCOMPARE(run.Err(), said);
+  // On the terminal on one line; in the log as the window shows it.
+  QCOMPARE(run.Err(), QStringLiteral("quorex-cli: Der Quorex konnte vor dem Senden nicht gesichert "
+                                     "werden. Es wurde nichts gesendet. ") +
+                          kSilent.mid(QStringLiteral("quorex-cli: ").size()));
   QCOMPARE(console.Received(), QByteArray("$PROGSTART\r"));
   const QList<QJsonObject> logged = LogLines(dataHome.path());
   QCOMPARE(logged.size(), 1);
   QCOMPARE(logged.at(0)["operation"].toString(), QStringLiteral("backup"));
   QCOMPARE(logged.at(0)["result"].toString(), QStringLiteral("failed"));
-  QCOMPARE(logged.at(0)["message"].toString() + QLatin1Char('\n'), said);
+  QCOMPARE(logged.at(0)["message"].toString(),
+           QStringLiteral("Der Quorex konnte vor dem Senden nicht gesichert werden. Es wurde "
+                          "nichts gesendet.\n\nDer Quorex antwortet nicht.\nBitte prüfen Sie, ob "
+                          "das Gerät eingeschaltet und am gewählten Port angeschlossen ist."));
   QVERIFY(!QDir(dataHome.filePath(QStringLiteral("quorex/Sicherungen"))).exists());
 }
 
@@ -1103,8 +1119,10 @@ void TestCli::journalFolderRefuses() {
   QCOMPARE(Contents(file), FileBytes(FactoryValues()));
   const QStringList said = run.Err().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
   QCOMPARE(said.size(), 3);
-  QVERIFY2(said.at(0).startsWith(QStringLiteral("Sicherung fehlgeschlagen: ")), run.Said());
-  QVERIFY2(said.at(1).startsWith(QStringLiteral("Protokoll fehlgeschlagen: ")), run.Said());
+  QVERIFY2(said.at(0).startsWith(QStringLiteral("quorex-cli: Sicherung fehlgeschlagen: ")),
+           run.Said());
+  QVERIFY2(said.at(1).startsWith(QStringLiteral("quorex-cli: Protokoll fehlgeschlagen: ")),
+           run.Said());
   QCOMPARE(said.at(2), QStringLiteral("gespeichert in: %1").arg(file));
 }
 

@@ -620,12 +620,12 @@ void TestExtras::verifyChoiceRemembered() {
 void TestExtras::copiesTabSeparatedRows() {
   const std::vector<SettingsCatalog::Difference> differences = {
       {QStringLiteral("Seite A"), QStringLiteral("Eins"), QStringLiteral("a"),
-       QStringLiteral("b"), {}},
+       QStringLiteral("b"), {}, {}},
       // A value with a tab or a line break must stay one field of one line.
       {QStringLiteral("Seite A"), QStringLiteral("Zwei"), QStringLiteral("x\ty"),
-       QStringLiteral("z\nw"), {}},
+       QStringLiteral("z\nw"), {}, {}},
       {QStringLiteral("Seite B"), QStringLiteral("Drei"), QStringLiteral("1"),
-       QStringLiteral("2"), {}},
+       QStringLiteral("2"), {}, {}},
   };
   CompareDialog dialog(differences, QStringLiteral("Im Programm"), QStringLiteral("Im Quorex"),
                        QStringLiteral("Vergleich"));

@@ -1,5 +1,8 @@
 #include "CliApp.h"
 
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -21,8 +24,9 @@ enum Takes : unsigned {
   kOutput = 2,  // -o
   kVerify = 4,  // --verify
   kYes = 8,     // --yes
-  kBackup = 16,  // --backup
-  kSince = 32,   // --since
+  kWords = 16,  // further words after its files
+  kBackup = 32,  // --backup
+  kSince = 64,   // --since
 };
 
 struct CommandEntry {
@@ -75,6 +79,21 @@ const std::vector<CommandEntry> &CommandTable() {
        QT_TRANSLATE_NOOP("CliApp",
                          "Listet die seriellen Ports mit Adapter und ob sie sich öffnen lassen."),
        0, kNothing, textJson},
+      {"get", Command::Get,
+       QT_TRANSLATE_NOOP("CliApp", "get DATEI [ID|MUSTER ...] [--format text|json]"),
+       QT_TRANSLATE_NOOP("CliApp",
+                         "Zeigt Einstellungen der Datei nach ID in Worten (Muster: *, ?)."),
+       1, kWords, textJson},
+      {"set", Command::Set, QT_TRANSLATE_NOOP("CliApp", "set DATEI ID=WERT ... [-o NEU]"),
+       QT_TRANSLATE_NOOP("CliApp",
+                         "Ändert Einstellungen nach ID; ohne -o wird die Datei ersetzt."),
+       1, kWords | kOutput, noFormat},
+      {"export", Command::Export, QT_TRANSLATE_NOOP("CliApp", "export DATEI [-o TEXT]"),
+       QT_TRANSLATE_NOOP("CliApp", "Schreibt alle Einstellungen als bearbeitbaren Text."), 1,
+       kOutput, noFormat},
+      {"import", Command::Import, QT_TRANSLATE_NOOP("CliApp", "import TEXT -o DATEI"),
+       QT_TRANSLATE_NOOP("CliApp", "Macht aus einem solchen Text wieder eine Registerdatei."), 1,
+       kOutput, noFormat},
       {"log", Command::Log,
        QT_TRANSLATE_NOOP("CliApp", "log [--format text|json|csv] [--since JJJJ-MM-TT]"),
        QT_TRANSLATE_NOOP("CliApp",
@@ -116,6 +135,7 @@ QString Description() {
   for (const CommandEntry &entry : CommandTable())
     text += QStringLiteral("  %1\n      %2\n")
                 .arg(Translated(entry.synopsis), Translated(entry.description));
+  text += CliApp::tr("  help [befehl]\n      Zeigt diese Hilfe oder die eines Befehls.\n");
   text += CliApp::tr(
       "\nExit-Status: 0 gelungen (keine Unterschiede), 1 Unterschiede gefunden,\n"
       "2 falscher Aufruf, 3 Port oder Quorex gescheitert, 4 Datei nicht lesbar oder nicht\n"
@@ -127,7 +147,9 @@ QString Description() {
 
 CliApp::CliApp()
     : helpOption_(parser_.addHelpOption()),
-      versionOption_(parser_.addVersionOption()),
+      // Not Qt's version option: that one takes -v as well, which a shell user reads as
+      // "verbose".
+      versionOption_(QStringLiteral("version"), tr("Zeigt die Version von quorex-cli.")),
       portOption_(QStringList{QStringLiteral("p"), QStringLiteral("port")},
                   tr("Serieller Port des Quorex, z. B. /dev/ttyUSB0 oder COM1."), tr("port")),
       outputOption_(QStringList{QStringLiteral("o"), QStringLiteral("output")},
@@ -142,13 +164,15 @@ CliApp::CliApp()
                    tr("JJJJ-MM-TT")),
       yesOption_(QStringLiteral("yes"), tr("reset: bestätigt das Zurücksetzen.")),
       quietOption_(QStringList{QStringLiteral("q"), QStringLiteral("quiet")},
-                   tr("Keine Fortschrittsanzeige und keine Erfolgsmeldung.")) {
+                   tr("Keine Fortschrittsanzeige und keine Erfolgsmeldung.")),
+      verboseOption_(QStringList{QStringLiteral("v"), QStringLiteral("verbose")},
+                     tr("Sagt mehr: die gelesene Version, jede geänderte Einstellung.")) {
   parser_.setApplicationDescription(Description());
-  parser_.addOptions({portOption_, outputOption_, formatOption_, verifyOption_, backupOption_,
-                      sinceOption_, yesOption_, quietOption_});
+  parser_.addOptions({versionOption_, portOption_, outputOption_, formatOption_, verifyOption_,
+                      backupOption_, sinceOption_, yesOption_, quietOption_, verboseOption_});
   parser_.addPositionalArgument(tr("befehl"),
-                                tr("read, write, verify, version, reset, report, "
-                                   "diff, ports oder log, siehe oben."),
+                                tr("read, write, verify, version, reset, report, diff, ports, "
+                                   "get, set, export, import oder log, siehe oben."),
                                 tr("befehl [dateien]"));
 }
 
@@ -172,12 +196,48 @@ void CliApp::InstallGermanTranslation(QCoreApplication &app) {
     delete translator;
 }
 
+QString CliApp::CommandHelpText(const QString &name) const {
+  const CommandEntry *entry = FindCommand(name);
+  if (!entry) return QString();
+  QString text = tr("Aufruf: quorex-cli %1\n\n%2\n")
+                     .arg(Translated(entry->synopsis), Translated(entry->description));
+  const std::pair<const QCommandLineOption *, bool> options[] = {
+      {&portOption_, (entry->takes & kPort) != 0},
+      {&outputOption_, (entry->takes & kOutput) != 0},
+      {&formatOption_, !entry->formats.empty()},
+      {&verifyOption_, (entry->takes & kVerify) != 0},
+      {&yesOption_, (entry->takes & kYes) != 0},
+      {&quietOption_, (entry->takes & kPort) != 0},
+      {&verboseOption_, true}};
+  text += tr("\nOptionen:\n");
+  for (const auto &[option, takes] : options) {
+    if (!takes) continue;
+    QStringList names;
+    for (const QString &optionName : option->names())
+      names << (optionName.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + optionName;
+    text += QStringLiteral("  %1\n      %2\n").arg(names.join(QStringLiteral(", ")),
+                                                  option->description());
+  }
+  return text;
+}
+
 std::optional<int> CliApp::Parse(const QStringList &arguments, Invocation *invocation) {
   errorText_.clear();
   const bool parsed = parser_.parse(arguments);
-  // Asked for help or the version, the answer is that, whatever else is on the line.
-  if (parser_.isSet(helpOption_) || parser_.isSet(QStringLiteral("help-all"))) {
-    std::fputs(HelpText().toUtf8().constData(), stdout);
+  // Asked for help or the version, the answer is that, whatever else is on the line; with a
+  // command named ("help set", "set --help") the help of that command.
+  const QStringList words = parser_.positionalArguments();
+  const bool helpWord = !words.isEmpty() && words.first() == QLatin1String("help");
+  if (helpWord || parser_.isSet(helpOption_) || parser_.isSet(QStringLiteral("help-all"))) {
+    const QString name = words.value(helpWord ? 1 : 0);
+    const QString commandHelp = CommandHelpText(name);
+    if (helpWord && words.size() > 1 && commandHelp.isEmpty()) {
+      std::fprintf(stderr, "quorex-cli: %s\n%s",
+                   qUtf8Printable(tr("Unbekannter Befehl \"%1\".").arg(name)),
+                   qUtf8Printable(UsageText()));
+      return 2;
+    }
+    std::fputs((commandHelp.isEmpty() ? HelpText() : commandHelp).toUtf8().constData(), stdout);
     return 0;
   }
   if (parser_.isSet(versionOption_)) {
@@ -189,6 +249,11 @@ std::optional<int> CliApp::Parse(const QStringList &arguments, Invocation *invoc
   if (!parsed || !Check(invocation)) {
     std::fprintf(stderr, "quorex-cli: %s\n%s", qUtf8Printable(errorText_),
                  qUtf8Printable(UsageText()));
+    // A script that asked for JSON gets the failure as JSON as well.
+    if (parser_.value(formatOption_) == QLatin1String("json")) {
+      const QJsonObject error{{QStringLiteral("error"), errorText_}, {QStringLiteral("exit"), 2}};
+      std::printf("%s\n", QJsonDocument(error).toJson(QJsonDocument::Compact).constData());
+    }
     return 2;
   }
   return std::nullopt;
@@ -242,6 +307,7 @@ bool CliApp::Check(Invocation *invocation) {
                       .arg(since));
   }
   checked.quiet = parser_.isSet(quietOption_);
+  checked.verbose = parser_.isSet(verboseOption_);
 
   if (port && checked.port.trimmed().isEmpty())
     return Fail(parser_.isSet(portOption_) ? tr("Der Name des Ports ist leer.")
@@ -251,11 +317,26 @@ bool CliApp::Check(Invocation *invocation) {
   if (checked.command == Command::Read &&
       (checked.output.isEmpty() || checked.output == QLatin1String("-")))
     return Fail(tr("Der Befehl read braucht -o mit dem Namen der Registerdatei."));
+  if (checked.command == Command::Import && checked.output.isEmpty())
+    return Fail(tr("Der Befehl import braucht -o mit dem Namen der neuen Registerdatei."));
+  // Without -o, set replaces its file: "-o -" must not quietly come to mean that.
+  if ((checked.command == Command::Set || checked.command == Command::Import) &&
+      checked.output == QLatin1String("-"))
+    return Fail(tr("Der Befehl %1 schreibt eine Registerdatei; bitte geben Sie mit -o ihren "
+                   "Namen an.")
+                    .arg(name));
 
   if (words.size() < entry->files)
     return Fail(entry->files == 1
                     ? tr("Dem Befehl %1 fehlt der Name der Registerdatei.").arg(name)
                     : tr("Dem Befehl %1 fehlen die Namen zweier Registerdateien.").arg(name));
+  if (entry->takes & kWords) {
+    checked.words = words.mid(entry->files);
+    words = words.mid(0, entry->files);
+  }
+  if (checked.command == Command::Set && checked.words.isEmpty())
+    return Fail(
+        tr("Dem Befehl set fehlt eine Einstellung wie squelch.kreis1.sql=\"SQL aktiv high\"."));
   if (words.size() > entry->files)
     return Fail(tr("Zu viele Argumente für den Befehl %1: %2")
                     .arg(name, words.mid(entry->files).join(QLatin1Char(' '))));
@@ -265,6 +346,10 @@ bool CliApp::Check(Invocation *invocation) {
 
   if (!entry->formats.empty()) {
     checked.format = entry->formats.front();
+    // Without --format the output file's ending chooses ("bericht.pdf").
+    const QString ending = QFileInfo(checked.output).suffix().toLower();
+    for (Format format : entry->formats)
+      if (!checked.output.isEmpty() && ending == FormatName(format)) checked.format = format;
     if (parser_.isSet(formatOption_)) {
       const QString value = parser_.value(formatOption_);
       QStringList names;

@@ -25,6 +25,9 @@ class CliApp {
   std::optional<int> Parse(const QStringList &arguments, Invocation *invocation);
 
   QString HelpText() const { return parser_.helpText(); }
+  // The help of one command: its synopsis, what it does, the options it takes. Empty for a
+  // name that is no command.
+  QString CommandHelpText(const QString &name) const;
   // One line per command, as in the manual page.
   static QString UsageText();
 
@@ -48,5 +51,6 @@ class CliApp {
   QCommandLineOption sinceOption_;
   QCommandLineOption yesOption_;
   QCommandLineOption quietOption_;
+  QCommandLineOption verboseOption_;
   QString errorText_;
 };

@@ -7,6 +7,7 @@
 #include "RegisterFile.h"
 #include "ReportFile.h"
 #include "SerialPort.h"
+#include "SettingsCommands.h"
 #include "SettingsReport.h"
 
 #include <QDateTime>
@@ -34,6 +35,15 @@ int DifferenceCount(const QStringList &a, const QStringList &b) {
   return int(SettingsCatalog().Compare(a, b).size());
 }
 
+// Reproducible builds and archives set SOURCE_DATE_EPOCH (seconds since 1970, UTC); a report
+// then carries that moment, so a report of the same file comes out byte for byte the same.
+QDateTime ReportTime() {
+  bool number = false;
+  const qint64 epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&number);
+  if (number && epoch >= 0) return QDateTime::fromSecsSinceEpoch(epoch, Qt::UTC);
+  return QDateTime::currentDateTime();
+}
+
 }  // namespace
 
 Commands::Commands(const Invocation &invocation)
@@ -49,11 +59,31 @@ Commands::Commands(const Invocation &invocation)
 }
 
 int Commands::Run() {
-  // A target that is no regular file is refused before the console or any file is touched.
+  const int status = Dispatch();
+  // A script asking for JSON gets its failure as JSON too, beside the message on stderr.
+  if (status != kOk && status != kDifferences && invocation_.format == Format::Json) {
+    const QJsonObject error{{QStringLiteral("error"), lastError_},
+                            {QStringLiteral("exit"), status}};
+    std::fputs(QJsonDocument(error).toJson(QJsonDocument::Compact).append('\n').constData(),
+               stdout);
+    std::fflush(stdout);
+  }
+  return status;
+}
+
+int Commands::Dispatch() {
+  // A result that could not be saved is known before the console or any file is touched: a
+  // target that is no regular file, a folder that is missing or may not be written.
   if (!invocation_.output.isEmpty()) {
     const QString refused = OutputFile::Refusal(invocation_.output);
+    QString why;
     if (!refused.isEmpty()) {
-      Say(NotSavedText(refused));
+      Error(NotSavedText(refused));
+      return kFile;
+    }
+    if (!IsWritable(invocation_.output, &why)) {
+      Error(tr("Die Datei %1 kann nicht geschrieben werden: %2")
+                .arg(QDir::toNativeSeparators(invocation_.output), why));
       return kFile;
     }
   }
@@ -74,6 +104,11 @@ int Commands::Run() {
       return Diff();
     case Command::Ports:
       return Ports();
+    case Command::Get:
+    case Command::Set:
+    case Command::Export:
+    case Command::Import:
+      return RunSettings();
     case Command::Log:
       return Log();
   }
@@ -90,7 +125,7 @@ int Commands::Read() {
     if (WriteRegisterFile(invocation_.output, read.texts, &error)) {
       entry.file = Absolute(invocation_.output);
     } else {
-      Say(error);
+      Error(error);
       failure_ = error;
       status = kFile;
     }
@@ -171,9 +206,10 @@ int Commands::Version() {
 
 int Commands::Reset() {
   if (!invocation_.yes) {
-    Say(tr("Gerät auf Werkeinstellungen zurücksetzen? Alle Einstellungen des Quorex gehen dabei "
-           "verloren.\nBitte bestätigen Sie das mit --yes: quorex-cli reset --port %1 --yes")
-            .arg(invocation_.port));
+    Error(tr("Gerät auf Werkeinstellungen zurücksetzen? Alle Einstellungen des Quorex gehen dabei "
+             "verloren."),
+          tr("Bitte bestätigen Sie das mit --yes: quorex-cli reset --port %1 --yes")
+              .arg(invocation_.port));
     return kUsage;
   }
   resetSent_ = false;
@@ -194,7 +230,7 @@ int Commands::Report() {
   if (!LoadFile(file, &texts)) return kFile;
   // As the window names its register file: the whole path.
   const SettingsReport report({texts, QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()),
-                               QString(), QDateTime::currentDateTime()});
+                               QString(), ReportTime()});
   switch (invocation_.format) {
     case Format::Text:
       return Emit(report.Text().toUtf8());
@@ -210,7 +246,7 @@ int Commands::Report() {
   QString error;
   if (!ReportFile::Save(report.Html(), invocation_.output, ReportFile::Kind::Pdf,
                         SettingsReport::Title(), &error)) {
-    Say(error);
+    Error(error);
     return kFile;
   }
   Confirm(tr("gespeichert in: ") + QDir::toNativeSeparators(invocation_.output));
@@ -296,7 +332,7 @@ int Commands::Log() {
   int damaged = 0;
   QString error;
   if (!journal_.Log().ReadAll(&entries, &damaged, &error)) {
-    Say(error);
+    Error(error);
     return kFile;
   }
   if (damaged > 0)
@@ -317,12 +353,37 @@ int Commands::Log() {
   return Emit(LogListing::Text(entries).toUtf8());
 }
 
+int Commands::RunSettings() {
+  SettingsCommands settings(invocation_,
+                            {[this](const QByteArray &bytes) { return Emit(bytes); },
+                             [this](const QString &message, const QString &details) {
+                               Error(message, details);
+                             },
+                             [this](const QString &text) {
+                               if (invocation_.verbose) Say(text);
+                             },
+                             [this](const QString &text) { Confirm(text); }});
+  switch (invocation_.command) {
+    case Command::Get:
+      return settings.Get();
+    case Command::Set:
+      return settings.Set();
+    case Command::Export:
+      return settings.Export();
+    default:
+      return settings.Import();
+  }
+}
+
 int Commands::ReadConsole(ConsoleRead *read) {
   QObject receiver;
   QObject::connect(&session_, &ConsoleSession::ReadCompleted, &receiver,
                    [read](const ConsoleRead &answer) { *read = answer; });
   if (!session_.StartRead(invocation_.port)) return PortFailed();
-  return Await();
+  const int status = Await();
+  if (status == kOk && invocation_.verbose)
+    Say(tr("Gelesen von %1: %2").arg(invocation_.port, read->versionText));
+  return status;
 }
 
 int Commands::Await() {
@@ -335,7 +396,8 @@ int Commands::Await() {
                      failure_ = detail.isEmpty()
                                     ? message
                                     : message + QLatin1Char('\n') + tr("Details: %1").arg(detail);
-                     Say(failurePrefix_ + failure_);
+                     Error(failurePrefix_ + message,
+                           detail.isEmpty() ? QString() : tr("Details: %1").arg(detail));
                      status = kConsole;
                      loop.quit();
                    });
@@ -345,7 +407,7 @@ int Commands::Await() {
     // Abort counts what had left the line of a write up to this moment.
     session_.Abort();
     failure_ = InterruptedText(operation, session_.RegistersSent(), confirmed);
-    Say(failurePrefix_ + failure_);
+    Error(failurePrefix_ + failure_);
     status = kSignalBase + signalNumber;
     loop.quit();
   });
@@ -389,14 +451,15 @@ QString Commands::InterruptedText(ConsoleSession::Operation operation, int sent,
 int Commands::PortFailed() {
   failure_ = ConsoleSession::OpenFailedText() + QLatin1Char('\n') +
              tr("Details: %1").arg(session_.PortError());
-  Say(failurePrefix_ + failure_);
+  Error(failurePrefix_ + ConsoleSession::OpenFailedText(),
+        tr("Details: %1").arg(session_.PortError()));
   return kConsole;
 }
 
 QString Commands::BackUp(const ConsoleRead &read) {
   const ConsoleJournal::Backup backup = journal_.BackUp(read.texts, read.versionText);
   backupFailure_ = backup.failure;
-  if (!backup.failure.isEmpty()) Say(backup.failure);
+  if (!backup.failure.isEmpty()) Error(backup.failure);
   return backup.fileName;
 }
 
@@ -422,13 +485,13 @@ void Commands::Record(LogEntry entry, int status) {
         entry.result == QLatin1String("ok") ? backupFailure_ : failurePrefix_ + failure_;
   backupFailure_.clear();
   const QString failed = journal_.Record(entry);
-  if (!failed.isEmpty()) Say(failed);
+  if (!failed.isEmpty()) Error(failed);
 }
 
 bool Commands::LoadFile(const QString &path, QStringList *texts) {
   QString error;
   if (ReadRegisterFile(path, texts, &error)) return true;
-  Say(error);
+  Error(error);
   return false;
 }
 
@@ -447,18 +510,47 @@ int Commands::Emit(const QByteArray &bytes) {
     // A full disk or a closed pipe behind stdout must not pass for success.
     if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()) ||
         std::fflush(stdout) != 0) {
-      Say(tr("Die Ausgabe konnte nicht geschrieben werden."));
+      Error(tr("Die Ausgabe konnte nicht geschrieben werden."));
       return kFile;
     }
     return kOk;
   }
   QString reason;
   if (!OutputFile::Save(invocation_.output, bytes, &reason)) {
-    Say(NotSavedText(reason));
+    Error(NotSavedText(reason));
     return kFile;
   }
   Confirm(tr("gespeichert in: ") + QDir::toNativeSeparators(invocation_.output));
   return kOk;
+}
+
+bool Commands::IsWritable(const QString &path, QString *why) {
+  const QFileInfo file(path);
+  const QFileInfo folder(file.absolutePath());
+  if (file.exists() && !file.isWritable())
+    *why = tr("sie ist schreibgeschützt");
+  else if (!folder.exists())
+    *why = tr("den Ordner %1 gibt es nicht").arg(QDir::toNativeSeparators(folder.filePath()));
+  else if (!folder.isDir())
+    *why = tr("%1 ist kein Ordner").arg(QDir::toNativeSeparators(folder.filePath()));
+  // A save writes a new file beside the old one and then renames it.
+  else if (!folder.isWritable())
+    *why = tr("in den Ordner %1 darf nicht geschrieben werden")
+               .arg(QDir::toNativeSeparators(folder.filePath()));
+  else
+    return true;
+  return false;
+}
+
+void Commands::Error(const QString &message, const QString &details) {
+  // The window's texts break lines to fit a message box; a terminal gets the message on one
+  // line, so a script's grep and a log show it whole.
+  QStringList parts;
+  for (const QString &line : message.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+    parts << line.trimmed();
+  lastError_ = parts.join(QLatin1Char(' '));
+  Say(QStringLiteral("quorex-cli: ") + lastError_ +
+      (details.isEmpty() ? QString() : QLatin1Char('\n') + details));
 }
 
 QString Commands::NotSavedText(const QString &reason) const {

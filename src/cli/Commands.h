@@ -26,6 +26,7 @@ class Commands {
   // Needs a QCoreApplication (a QGuiApplication for the PDF report).
   explicit Commands(const Invocation &invocation);
 
+  // Runs the command; a failure with --format json is also given as {"error", "exit"}.
   int Run();
 
   int Read();
@@ -36,6 +37,8 @@ class Commands {
   int Report();
   int Diff();
   int Ports();
+  // get, set, export, import: register files by setting ids (SettingsCommands).
+  int RunSettings();
   int Log();
 
  private:
@@ -65,6 +68,11 @@ class Commands {
   // The German message for the output file not saved.
   QString NotSavedText(const QString &reason) const;
 
+  int Dispatch();
+  // False with the reason when a file there could not be saved.
+  static bool IsWritable(const QString &path, QString *why);
+  // "quorex-cli: " and the message on one line, then the details on lines of their own.
+  void Error(const QString &message, const QString &details = QString());
   // Messages on stderr; Confirm only without --quiet.
   void Say(const QString &text);
   void Confirm(const QString &text);
@@ -74,6 +82,7 @@ class Commands {
   ProgressBar progress_;
   InterruptWatch interrupt_;
   bool resetSent_ = false;
+  QString lastError_;
   ConsoleJournal journal_;
   // Said before a failure of the running operation (the backup read of write --backup).
   QString failurePrefix_;

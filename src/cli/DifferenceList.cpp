@@ -9,12 +9,16 @@
 
 namespace {
 
-// "(Register 42)", "(Register 12, 13)": where to look in the register file.
-QString Registers(const std::vector<RegisterSpot> &spots) {
+std::set<int> RegisterNumbers(const std::vector<RegisterSpot> &spots) {
   std::set<int> registers;
   for (RegisterSpot spot : spots) registers.insert(spot.reg);
+  return registers;
+}
+
+// "(Register 42)", "(Register 12, 13)": where to look in the register file.
+QString Registers(const std::vector<RegisterSpot> &spots) {
   QStringList numbers;
-  for (int reg : registers) numbers << QString::number(reg);
+  for (int reg : RegisterNumbers(spots)) numbers << QString::number(reg);
   return DifferenceList::tr("(Register %1)").arg(numbers.join(QStringLiteral(", ")));
 }
 
@@ -44,12 +48,18 @@ QString DifferenceList::Text(const QString &nameA, const QString &nameB) const {
 
 QByteArray DifferenceList::Json() const {
   QJsonArray differences;
-  for (const SettingsCatalog::Difference &difference : differences_)
-    differences.append(QJsonObject{{QStringLiteral("page"), difference.page},
+  for (const SettingsCatalog::Difference &difference : differences_) {
+    QJsonArray registers;
+    for (int reg : RegisterNumbers(difference.spots)) registers.append(reg);
+    differences.append(QJsonObject{{QStringLiteral("id"), difference.id},
+                                   {QStringLiteral("page"), difference.page},
                                    {QStringLiteral("setting"), difference.setting},
+                                   {QStringLiteral("registers"), registers},
                                    {QStringLiteral("a"), difference.valueA},
                                    {QStringLiteral("b"), difference.valueB}});
-  const QJsonObject root{{QStringLiteral("equal"), IsEqual()},
+  }
+  const QJsonObject root{{QStringLiteral("format"), QStringLiteral("quorex-diff/1")},
+                         {QStringLiteral("equal"), IsEqual()},
                          {QStringLiteral("differences"), differences}};
   return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }

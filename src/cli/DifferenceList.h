@@ -25,7 +25,8 @@ class DifferenceList {
   // One block per difference: "page / setting (Register n)", then the value of each side
   // after its name; a count at the end, or "Keine Unterschiede.".
   QString Text(const QString &nameA, const QString &nameB) const;
-  // {"equal": bool, "differences": [{"page", "setting", "a", "b"}]}.
+  // {"format": "quorex-diff/1", "equal": bool, "differences": [{"id", "page", "setting",
+  // "registers", "a", "b"}]}: the registers are those the text names.
   QByteArray Json() const;
 
  private:

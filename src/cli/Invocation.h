@@ -22,12 +22,14 @@ inline constexpr int kSignalBase = 128;
 
 // A checked command line: the command has everything it needs and nothing it does not take.
 struct Invocation {
-  enum class Command { Read, Write, Verify, Version, Reset, Report, Diff, Ports, Log };
+  enum class Command { Read, Write, Verify, Version, Reset, Report, Diff, Ports, Get, Set, Export,
+                       Import, Log };
   enum class Format { Text, Json, Html, Pdf, Csv };
 
   Command command = Command::Ports;
   QString port;
   QStringList files;  // the register files named on the line, in order
+  QStringList words;  // get: ids or patterns; set: ID=VALUE assignments
   QString output;     // -o; empty for stdout
   Format format = Format::Text;
   bool verify = false;
@@ -35,6 +37,7 @@ struct Invocation {
   QDate since;          // log: entries from this day on; invalid for all
   bool yes = false;
   bool quiet = false;
+  bool verbose = false;  // -v: say more about what happens
 
   // Only the PDF report needs fonts, and with them a QGuiApplication.
   bool NeedsGui() const { return format == Format::Pdf; }

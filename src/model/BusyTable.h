@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PageTable.h"
+#include "SettingSchema.h"
 
 #include <QtGlobal>
 
@@ -35,5 +35,9 @@ inline const ItemTable kFunktionItems = {{
     {QT_TRANSLATE_NOOP("Items", "Sperrt jegliche Kreisaktivierung"), '6'},
     {QT_TRANSLATE_NOOP("Items", "Sperrt jegliche Kreisaktivierung + mutet Kreis"), '7'},
 }, true, 2};
+
+// The output page and the input page.
+const PageSchema &AusgangSchema();
+const PageSchema &EingangSchema();
 
 }  // namespace BusyTable

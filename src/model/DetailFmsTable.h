@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PageTable.h"
+#include "SettingSchema.h"
 
 #include <QChar>
 #include <QString>
@@ -166,5 +166,8 @@ inline const ItemTable kStatusItems = {
         {QT_TRANSLATE_NOOP("Items", "F"), 'F'},
     },
     true};
+
+// The editor's fields of the key functions page's three telegrams.
+const PageSchema &Schema();
 
 }  // namespace DetailFmsTable

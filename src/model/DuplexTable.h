@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PageTable.h"
+#include "SettingSchema.h"
 
 #include <QChar>
 #include <QtGlobal>
@@ -18,27 +18,17 @@ inline const ItemTable kModusItems = {{
     {QT_TRANSLATE_NOOP("Items", "Duplex mit LS an bei PTT"), '2'},
 }};
 
-// "0" + list index, plus 4 when the muting also applies to selected analogue circuits.
+// "0" + list index, plus 4 when the muting also applies to selected analogue circuits
+// (PackedDigit). Stored by list index, so the order is the stored value.
 inline constexpr RegisterSpot kMuting = {9, 4};
-inline constexpr int kMutingAnalogFlag = 4;
+inline const ItemTable kMutingItems = {{
+    {QT_TRANSLATE_NOOP("Items", "nichts muten"), '0'},
+    {QT_TRANSLATE_NOOP("Items", "Mithören aus"), '1'},
+    {QT_TRANSLATE_NOOP("Items", "max. LS aus"), '2'},
+    {QT_TRANSLATE_NOOP("Items", "Mithören und max. LS aus"), '3'},
+}};
 
-// Stored by list index, so the order is the stored value.
-inline const char *const kMutingItems[4] = {
-    QT_TRANSLATE_NOOP("Items", "nichts muten"),
-    QT_TRANSLATE_NOOP("Items", "Mithören aus"),
-    QT_TRANSLATE_NOOP("Items", "max. LS aus"),
-    QT_TRANSLATE_NOOP("Items", "Mithören und max. LS aus"),
-};
-
-// The list index a stored character selects: every digit maps to one of the four items, so
-// "8" to "F" (never written by the page) read like "0" to "7". Below "0": none (-1).
-inline int MutingIndex(QChar c) {
-  const int offset = c.unicode() - '0';
-  return offset < 0 ? -1 : offset % 4;
-}
-inline bool MutingAnalog(QChar c) { return c.unicode() > '3'; }
-inline QChar MutingChar(int index, bool analog) {
-  return QChar::fromLatin1(char('0' + index + (analog ? kMutingAnalogFlag : 0)));
-}
+// The page's settings (PageSchemas.cpp).
+const PageSchema &Schema();
 
 }  // namespace DuplexTable

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PageTable.h"
+#include "SettingSchema.h"
 
 #include <QtGlobal>
 
@@ -29,5 +29,8 @@ inline const ItemTable kEinschaltItems = {{
     {QT_TRANSLATE_NOOP("Items", "Einschaltkreise"), '0'},
     {QT_TRANSLATE_NOOP("Items", "Letzte aktive Kreise"), '1'},
 }};
+
+// The page's settings (PageSchemas.cpp).
+const PageSchema &Schema();
 
 }  // namespace FunkkreisTable

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PageTable.h"
+#include "SettingSchema.h"
 
 #include <QtGlobal>
 
@@ -23,5 +23,8 @@ inline const ItemTable kMikroItems = {{
     {QT_TRANSLATE_NOOP("Items", "HS-Mikro"), '1'},
     {QT_TRANSLATE_NOOP("Items", "SH/HS Mikro*"), '2'},
 }};
+
+// The page's settings (PageSchemas.cpp).
+const PageSchema &Schema();
 
 }  // namespace HeadsetTable

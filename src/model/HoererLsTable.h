@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PageTable.h"
+#include "SettingSchema.h"
 
 #include <QtGlobal>
 
@@ -22,5 +22,8 @@ inline const ItemTable kLautsprecherItems = {{
     {QT_TRANSLATE_NOOP("Items", "Lautsprecher aus wenn Hörer abgehoben"), '0'},
     {QT_TRANSLATE_NOOP("Items", "Lautsprecher immer an"), '1'},
 }};
+
+// The page's settings (PageSchemas.cpp).
+const PageSchema &Schema();
 
 }  // namespace HoererLsTable

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PageTable.h"
+#include "SettingSchema.h"
 
 #include <QtGlobal>
 
@@ -18,5 +18,8 @@ inline const ItemTable kItems = {{
     {QT_TRANSLATE_NOOP("Items", "Maximale Lautstärke"), '2'},
     {QT_TRANSLATE_NOOP("Items", "MH + max. Lautstärke"), '3'},
 }};
+
+// The page's settings (PageSchemas.cpp).
+const PageSchema &Schema();
 
 }  // namespace NfTable

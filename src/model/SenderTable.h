@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PageTable.h"
+#include "SettingSchema.h"
 
 #include <QChar>
 #include <QString>
@@ -17,15 +17,7 @@ inline const QString kKeineBegrenzung = QStringLiteral("000");
 // milliseconds, so a third digit "0" that is never stored.
 inline const std::vector<RegisterSpot> kVorlaufzeit = {{55, 0}, {55, 1}};
 
-// The milliseconds text the page shows for the two stored characters: "25" -> "250".
-inline QString VorlaufzeitText(QChar first, QChar second) {
-  return QString(first) + second + QLatin1Char('0');
-}
-
-// A typed pre-key time completed to whole tens of milliseconds, three characters with the
-// last one "0": "" -> "000", "5" -> "500", "12" -> "120", "125" -> "120".
-inline QString CompletedVorlaufzeit(const QString &text) {
-  return text.left(2).leftJustified(2, QLatin1Char('0')) + QLatin1Char('0');
-}
+// The page's settings (PageSchemas.cpp).
+const PageSchema &Schema();
 
 }  // namespace SenderTable

@@ -1,19 +1,21 @@
 #pragma once
 
 #include "PageTable.h"
+#include "SettingCodec.h"
 
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <vector>
 
 class Register;
 
 // Every setting of every configuration page (and of the FMS telegram editor), named as the
-// page names it and read from a register image in words. Built from the same tables the
-// pages bind, so a page, a report, a comparison and the command-line tool cannot disagree.
+// page names it and read from a register image in words. Assembled from the pages' schemas
+// (SettingSchema.h), whose codecs the pages bind, so a page, a report, a comparison and the
+// command-line tool cannot disagree. The comparison lives in SettingsComparison.cpp, the
+// registers no page covers in RegisterCoverage.cpp.
 //
 // A register image is handed over as its 200 register texts, register 0 first
 // (Register::AllTexts(), or the lines of a register file). The catalog never changes it.
@@ -26,6 +28,8 @@ class SettingsCatalog {
 
  public:
   struct Setting {
+    // Stable ASCII id ("squelch.kreis1.sql"), unique in the catalog.
+    QString id;
     // The page's window title, e.g. "Funkkreiskonfiguration".
     QString page;
     // The control's label or group title as the page shows it, without a trailing colon
@@ -37,12 +41,17 @@ class SettingsCatalog {
     QString name;
     // Every register character the setting covers, in the order of its value.
     std::vector<RegisterSpot> spots;
+    // How the characters are read and written; owned by the page's schema.
+    const SettingCodec *codec = nullptr;
+    // Another setting's characters seen part by part (the FMS editor's fields).
+    bool view = false;
+
+    // The setting's characters; one the image lacks reads as "-".
+    QString Chars(const QStringList &texts) const;
     // The value in words: an item text, "ein"/"aus", a number with its unit, a telegram text,
     // the names of the checked boxes of a mask. A stored character the page lists for no
     // choice reads "unbekannter Wert X" (X: the setting's stored characters).
-    std::function<QString(const QStringList &texts)> describe;
-
-    QString Value(const QStringList &texts) const { return describe(texts); }
+    QString Value(const QStringList &texts) const { return codec->Describe(Chars(texts)); }
     QString Value(const Register &image) const;
   };
 
@@ -71,6 +80,7 @@ class SettingsCatalog {
     QString valueA;   // value in words, or the whole hex text of an uncovered register
     QString valueB;
     std::vector<RegisterSpot> spots;  // the setting's spots, or the register's unused ones
+    QString id;                       // the setting's id, or RegisterId()
   };
 
   SettingsCatalog();
@@ -79,19 +89,23 @@ class SettingsCatalog {
   const std::vector<Page> &Pages() const { return pages_; }
   // nullptr when no page has that title.
   const Page *FindPage(const QString &title) const;
+  // nullptr when no setting has that id.
+  const Setting *FindId(const QString &id) const;
 
-  // Every spot some page covers, in register and position order, each once.
+  // Every spot some page covers, in register and position order, each once (RegisterCoverage).
   std::vector<RegisterSpot> CoveredSpots() const;
   // Every register with at least one position no page covers, in register order.
   std::vector<UncoveredRegister> Uncovered() const;
 
   // What differs between two images: first every setting whose value in words differs, in
   // catalog order, then every register whose unused positions differ (shown with its whole
-  // hex text). Two equal images give an empty list.
+  // hex text). Two equal images give an empty list (SettingsComparison).
   std::vector<Difference> Compare(const QStringList &a, const QStringList &b) const;
 
   // "Register 17".
   static QString RegisterLabel(int reg);
+  // "register.017": the id of a register's characters that no page uses.
+  static QString RegisterId(int reg);
   // The heading of registers and positions no page uses: "Übrige Register".
   static QString UncoveredTitle();
 

@@ -183,6 +183,7 @@ QString SettingsReport::Text() const {
 
 QByteArray SettingsReport::Json() const {
   QJsonObject root;
+  root.insert(QStringLiteral("format"), QStringLiteral("quorex-report/1"));
   root.insert(QStringLiteral("title"), Title());
   root.insert(QStringLiteral("created"), input_.created.toString(Qt::ISODate));
   root.insert(QStringLiteral("file"), input_.fileName.isEmpty() ? QJsonValue(QJsonValue::Null)
@@ -196,6 +197,7 @@ QByteArray SettingsReport::Json() const {
     QJsonArray settings;
     for (const SettingsCatalog::Setting &setting : page.settings) {
       QJsonObject entry;
+      entry.insert(QStringLiteral("id"), setting.id);
       entry.insert(QStringLiteral("setting"), setting.label);
       entry.insert(QStringLiteral("value"), setting.Value(input_.registers));
       const auto groups = ByRegister(setting.spots);

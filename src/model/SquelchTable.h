@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PageTable.h"
+#include "SettingSchema.h"
 
 #include <QtGlobal>
 
@@ -21,5 +21,8 @@ inline const ItemTable kNfItems = {{
     {QT_TRANSLATE_NOOP("Items", "NF an nur bei SQL"), '1'},
     {QT_TRANSLATE_NOOP("Items", "NF immer an"), '0'},
 }};
+
+// The page's settings (PageSchemas.cpp).
+const PageSchema &Schema();
 
 }  // namespace SquelchTable

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PageTable.h"
+#include "SettingSchema.h"
 
 #include <QtGlobal>
 
@@ -94,5 +94,8 @@ inline constexpr int kKeineLimit = 0;
 // function. Shown through QCoreApplication::translate("Tastenfunktionen", ...).
 inline const char *const kTelegrammLabel = QT_TRANSLATE_NOOP("Tastenfunktionen", "FMS Telegramm:");
 inline const char *const kTonfolgeLabel = QT_TRANSLATE_NOOP("Tastenfunktionen", "Tonfolge:");
+
+// The page's settings (PageSchemas.cpp).
+const PageSchema &Schema();
 
 }  // namespace TastenfunktionenTable

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PageTable.h"
+#include "SettingSchema.h"
 
 #include <vector>
 
@@ -16,5 +16,8 @@ inline constexpr RegisterSpot kRelMitSQLAufAktiviertemKreis = {12, 2};
 inline const std::vector<RegisterSpot> kNachlaufzeit = {{13, 0}, {13, 1}, {13, 2}};
 inline constexpr int kNachlaufzeitMin = 0;
 inline constexpr int kNachlaufzeitMax = 655;
+
+// The page's settings (PageSchemas.cpp).
+const PageSchema &Schema();
 
 }  // namespace TonbandrelaisTable

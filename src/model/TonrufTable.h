@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PageTable.h"
+#include "SettingSchema.h"
 
 #include <QtGlobal>
 
@@ -10,9 +10,8 @@ namespace TonrufTable {
 // "Auszuwertender Tonruf:" of "Kreis 1" ... "Kreis 4".
 inline constexpr RegisterSpot kTonruf[4] = {{41, 0}, {42, 0}, {43, 0}, {44, 0}};
 // "Funkkreisaktivierung:" and the activation mode of "Kreis 1" ... "Kreis 4": the condition
-// ("0" to "3"), plus kZusaetzlich with "Neuen Kreis zusätzlich an" ("4" to "7").
+// ("0" to "3"), plus 4 with "Neuen Kreis zusätzlich an" ("4" to "7"): a PackedDigit.
 inline constexpr RegisterSpot kAktivierung[4] = {{41, 1}, {42, 1}, {43, 1}, {44, 1}};
-inline constexpr int kZusaetzlich = 4;
 
 inline const ItemTable kTonrufItems = {{
     {QT_TRANSLATE_NOOP("Items", "Keiner"), '0'},
@@ -32,5 +31,8 @@ inline const ItemTable kAktivierungItems = {
     },
     /*sorted=*/true,
 };
+
+// The page's settings (PageSchemas.cpp).
+const PageSchema &Schema();
 
 }  // namespace TonrufTable

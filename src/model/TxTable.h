@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PageTable.h"
+#include "SettingSchema.h"
 
 #include <QtGlobal>
 
@@ -22,5 +22,8 @@ inline const ItemTable kFunktionItems = {{
     {QT_TRANSLATE_NOOP("Items", "Sperrt Sendertastung"), '2'},
     {QT_TRANSLATE_NOOP("Items", "Sperrt Sendertastung + mutet Kreis"), '3'},
 }, true};
+
+// The page's settings (PageSchemas.cpp).
+const PageSchema &Schema();
 
 }  // namespace TxTable

@@ -7,7 +7,7 @@
 using namespace BusyTable;
 
 BUSYInKonfig::BUSYInKonfig(Register &image, QWidget *parent)
-    : ConfigPage(image, parent), ui_(std::make_unique<Ui::BUSYInKonfig>()) {
+    : ConfigPage(image, EingangSchema(), parent), ui_(std::make_unique<Ui::BUSYInKonfig>()) {
   ui_->setupUi(this);
   QComboBox *const led[4] = {ui_->led1ComboBox, ui_->led2ComboBox, ui_->led3ComboBox,
                              ui_->led4ComboBox};
@@ -17,8 +17,8 @@ BUSYInKonfig::BUSYInKonfig(Register &image, QWidget *parent)
   // "6" or "7" already stored is still shown as text and kept.
   const bool version107 = Image().IsVersion107();
   for (int i = 0; i < 4; ++i) {
-    BindComboBox(led[i], kEingangLed[i], kLedItems);
-    BindComboBox(funktion[i], kEingangFunktion[i], kFunktionItems, version107);
+    BindComboBox(led[i], kEingangLed[i]);
+    BindComboBox(funktion[i], kEingangFunktion[i], version107);
   }
 
   SetButtons(ui_->okButton, ui_->abbrechenButton, ui_->hilfeButton,

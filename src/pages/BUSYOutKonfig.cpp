@@ -6,11 +6,11 @@
 using namespace BusyTable;
 
 BUSYOutKonfig::BUSYOutKonfig(Register &image, QWidget *parent)
-    : ConfigPage(image, parent), ui_(std::make_unique<Ui::BUSYOutKonfig>()) {
+    : ConfigPage(image, AusgangSchema(), parent), ui_(std::make_unique<Ui::BUSYOutKonfig>()) {
   ui_->setupUi(this);
   QComboBox *const ausgang[4] = {ui_->ausgang1ComboBox, ui_->ausgang2ComboBox,
                                  ui_->ausgang3ComboBox, ui_->ausgang4ComboBox};
-  for (int i = 0; i < 4; ++i) BindComboBox(ausgang[i], kAusgang[i], kAusgangItems);
+  for (int i = 0; i < 4; ++i) BindComboBox(ausgang[i], kAusgang[i]);
 
   SetButtons(ui_->okButton, ui_->abbrechenButton, ui_->hilfeButton,
              {tr("Hilfe Busy Ausgang"),

@@ -15,7 +15,8 @@
 #include <QShowEvent>
 
 
-ConfigPage::ConfigPage(Register &image, QWidget *parent) : QDialog(parent), image_(image) {}
+ConfigPage::ConfigPage(Register &image, const PageSchema &schema, QWidget *parent)
+    : QDialog(parent), image_(image), schema_(schema) {}
 
 // ~QDialog hides the page, and hiding takes the focus from the field that has it: editingFinished
 // and the like fire once more. By then the page's own part and its form are freed, so no
@@ -68,17 +69,20 @@ void ConfigPage::SetButtons(QPushButton *ok, QPushButton *cancel, QPushButton *h
 }
 
 void ConfigPage::BindCheckBox(QCheckBox *box, RegisterSpot spot) {
+  const CheckBoxCodec &codec = schema_.CodecAt<CheckBoxCodec>(spot);
   Cover(spot);
-  AddBinding([this, box, spot] { box->setChecked(Snapshot(spot) == QLatin1Char('1')); },
+  AddBinding([this, box, spot, &codec] { box->setChecked(codec.IsChecked(Snapshot(spot))); },
              [this, box, spot] {
-               Cover(spot) = box->isChecked() ? QLatin1Char('1') : QLatin1Char('0');
+               Cover(spot) = CheckBoxCodec::Stored(box->isChecked());
                return true;
              });
 }
 
-void ConfigPage::BindRadios(RegisterSpot spot, const ItemTable &table,
-                            const std::vector<QRadioButton *> &buttons, QRadioButton *fallback,
-                            bool rewrite) {
+void ConfigPage::BindRadios(RegisterSpot spot, const std::vector<QRadioButton *> &buttons,
+                            QRadioButton *fallback) {
+  const ChoiceCodec &codec = schema_.CodecAt<ChoiceCodec>(spot);
+  const ItemTable &table = codec.Table();
+  const bool rewrite = codec.Rewrites();
   Cover(spot);
   const std::size_t count = std::min(buttons.size(), table.items.size());
   for (std::size_t i = 0; i < count; ++i) {
@@ -97,13 +101,13 @@ void ConfigPage::BindRadios(RegisterSpot spot, const ItemTable &table,
     connect(buttons[i], &QRadioButton::clicked, this, choose);
   }
   AddBinding(
-      [this, spot, table, buttons, fallback, count] {
+      [this, spot, &table, buttons, fallback, count] {
         QRadioButton *checked = fallback;
         for (std::size_t i = 0; i < count; ++i)
           if (QChar::fromLatin1(table.items[i].value) == Snapshot(spot)) checked = buttons[i];
         checked->setChecked(true);
       },
-      [this, spot, table, buttons, count, rewrite] {
+      [this, spot, &table, buttons, count, rewrite] {
         if (rewrite)
           for (std::size_t i = 0; i < count; ++i)
             if (buttons[i]->isChecked()) Cover(spot) = QChar::fromLatin1(table.items[i].value);
@@ -111,8 +115,12 @@ void ConfigPage::BindRadios(RegisterSpot spot, const ItemTable &table,
       });
 }
 
-void ConfigPage::BindComboBox(QComboBox *combo, RegisterSpot spot, const ItemTable &table,
-                              bool withTail) {
+void ConfigPage::BindComboBox(QComboBox *combo, RegisterSpot spot, bool withTail) {
+  BindList(combo, spot, schema_.CodecAt<ChoiceCodec>(spot).Table(), withTail);
+}
+
+void ConfigPage::BindList(QComboBox *combo, RegisterSpot spot, const ItemTable &table,
+                          bool withTail) {
   Cover(spot);
   combo->clear();
   // Each item carries the character it stores.
@@ -126,7 +134,7 @@ void ConfigPage::BindComboBox(QComboBox *combo, RegisterSpot spot, const ItemTab
     Cover(spot) = combo->itemData(index).toChar();
     UpdateEnabling();
   });
-  AddBinding([this, combo, spot, table] { PushComboText(combo, TextFor(table, Snapshot(spot))); },
+  AddBinding([this, combo, spot, &table] { PushComboText(combo, TextFor(table, Snapshot(spot))); },
              [] { return true; });
 }
 
@@ -153,17 +161,18 @@ void ConfigPage::PushComboText(QComboBox *combo, const QString &text) {
 }
 
 void ConfigPage::BindMask(RegisterSpot spot, const std::array<QCheckBox *, 4> &bits) {
+  schema_.CodecAt<MaskCodec>(spot);
   Cover(spot);
   AddBinding(
       [this, spot, bits] {
-        const int value = Register::HexDigitToValue(Snapshot(spot));
+        const int value = MaskCodec::Bits(Snapshot(spot));
         for (int bit = 0; bit < 4; ++bit) bits[bit]->setChecked(value & (1 << bit));
       },
       [this, spot, bits] {
         int value = 0;
         for (int bit = 0; bit < 4; ++bit)
           if (bits[bit]->isChecked()) value |= 1 << bit;
-        Cover(spot) = Register::ValueToHexDigit(value);
+        Cover(spot) = MaskCodec::Stored(value);
         return true;
       });
 }
@@ -181,6 +190,7 @@ void ConfigPage::AcceptDigitsOnly(QLineEdit *field, int maxLength) {
 }
 
 void ConfigPage::BindDigitField(QLineEdit *field, const std::vector<RegisterSpot> &spots) {
+  const TextCodec &codec = schema_.CodecAt<TextCodec>(spots.front());
   for (RegisterSpot spot : spots) Cover(spot);
   AddBinding(
       [this, field, spots] {
@@ -188,52 +198,43 @@ void ConfigPage::BindDigitField(QLineEdit *field, const std::vector<RegisterSpot
         for (RegisterSpot spot : spots) text += Snapshot(spot);
         field->setText(text);
       },
-      [this, field, spots] {
-        const int width = static_cast<int>(spots.size());
-        const QString text = field->text().rightJustified(width, QLatin1Char('0'), true);
-        for (int i = 0; i < width; ++i) Cover(spots[i]) = text.at(i);
+      [this, field, spots, &codec] {
+        QString chars;
+        QString error;
+        if (!codec.Complete(field->text(), &chars, &error)) return Refuse(field, error);
+        for (std::size_t i = 0; i < spots.size(); ++i) Cover(spots[i]) = chars.at(int(i));
         return true;
       });
 }
 
-void ConfigPage::BindNumberField(QLineEdit *field, const std::vector<RegisterSpot> &spots,
-                                 int min, int max) {
-  int stored = 0;
-  for (RegisterSpot spot : spots) {
-    const QChar c = Cover(spot);
-    if (c < QLatin1Char('0') || c > QLatin1Char('9')) break;
-    stored = stored * 10 + (c.unicode() - '0');
-  }
-  const auto refuse = [this, field](const QString &why) {
-    ShowMessage(this, why, QString(), QMessageBox::Warning, QMessageBox::Ok);
-    field->setFocus();
-    field->selectAll();
-    return false;
-  };
-  AddBinding([field, stored] { field->setText(QString::number(stored)); },
-             [this, field, spots, min, max, refuse] {
-               const QString text = field->text().trimmed();
-               if (text.isEmpty()) return refuse(tr("Geben Sie eine ganze Zahl ein."));
-               bool number = false;
-               const qlonglong value = text.toLongLong(&number);
-               // A run of digits too long for any integer is out of range as well.
-               if (!number || value < min || value > max)
-                 return refuse(
-                     tr("Geben Sie eine ganze Zahl zwischen %1 und %2 ein.").arg(min).arg(max));
-               const int width = static_cast<int>(spots.size());
-               const QString digits =
-                   QString::number(value).rightJustified(width, QLatin1Char('0'));
-               Q_ASSERT(digits.size() == width);
-               if (digits.size() != width) return false;  // a range wider than its spots
-               for (int i = 0; i < width; ++i) Cover(spots[i]) = digits.at(i);
+void ConfigPage::BindNumberField(QLineEdit *field, const std::vector<RegisterSpot> &spots) {
+  const NumberCodec &codec = schema_.CodecAt<NumberCodec>(spots.front());
+  QString stored;
+  for (RegisterSpot spot : spots) stored += Cover(spot);
+  AddBinding([field, stored] { field->setText(QString::number(NumberCodec::Read(stored))); },
+             [this, field, spots, &codec] {
+               QString chars;
+               QString error;
+               if (!codec.Encode(field->text().trimmed(), &chars, &error))
+                 return Refuse(field, error);
+               for (std::size_t i = 0; i < spots.size(); ++i) Cover(spots[i]) = chars.at(int(i));
                return true;
              });
 }
 
-void ConfigPage::BindPackedDigit(QComboBox *combo, RegisterSpot spot, const ItemTable &table,
-                                 QRadioButton *plain, QRadioButton *flagged, int flagValue) {
+bool ConfigPage::Refuse(QLineEdit *field, const QString &why) {
+  ShowMessage(this, why, QString(), QMessageBox::Warning, QMessageBox::Ok);
+  field->setFocus();
+  field->selectAll();
+  return false;
+}
+
+void ConfigPage::BindPackedDigit(QComboBox *combo, RegisterSpot spot, QRadioButton *plain,
+                                 QRadioButton *flagged) {
+  const ItemTable &table = schema_.CodecAt<PackedChoiceCodec>(spot).Table();
+  const int flagValue = PackedDigit::kFlag;
   Cover(spot);
-  const auto listed = [table](int value) {
+  const auto listed = [&table](int value) {
     return value >= 0 && value < 16 &&
            !TextFor(table, Register::ValueToHexDigit(value)).isEmpty();
   };
@@ -248,7 +249,7 @@ void ConfigPage::BindPackedDigit(QComboBox *combo, RegisterSpot spot, const Item
           Cover(spot) = Register::ValueToHexDigit(value - flagValue);
       },
       [] { return true; });
-  BindComboBox(combo, spot, table);
+  BindList(combo, spot, table, true);
   // Adds the mode to a bare listed choice, or takes it off a packed one. An unlisted digit
   // stays as it is: with the mode added it might be no digit at all.
   const auto pack = [this, spot, flagValue, listed](bool withFlag) {

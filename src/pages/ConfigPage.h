@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PageTable.h"
+#include "SettingSchema.h"
 
 #include <QChar>
 #include <QDialog>
@@ -20,7 +20,9 @@ class QRadioButton;
 class Register;
 
 // The common ground of every configuration page. A page binds its controls to register spots
-// in its constructor; this class does the rest, the same way on every page:
+// in its constructor; each binding reads and writes its characters through the codec that the
+// page's schema (model) gives for that spot, so the page stores exactly what the catalog and
+// quorex-cli read. This class does the rest, the same way on every page:
 // - at creation it copies each covered character of the register image into its snapshot;
 // - when shown it derives every control from the snapshot, then lets the page enable or
 //   disable dependent controls (UpdateEnabling);
@@ -55,7 +57,7 @@ class ConfigPage : public QDialog {
   void accept() override;
 
  protected:
-  ConfigPage(Register &image, QWidget *parent);
+  ConfigPage(Register &image, const PageSchema &schema, QWidget *parent);
 
   Register &Image() const { return image_; }
   // True while the controls are being filled from the snapshot: their signals then say
@@ -68,19 +70,18 @@ class ConfigPage : public QDialog {
   // Adds a spot to the snapshot (once) and answers its character for the page to change.
   QChar &Cover(RegisterSpot spot);
 
-  // Checked exactly on "1"; written "1" or "0" from the box's state at OK.
+  // Checked as the codec reads the character (mostly exactly on "1"); written "1" or "0"
+  // from the box's state at OK.
   void BindCheckBox(QCheckBox *box, RegisterSpot spot);
-  // One button per item of the table, in table order. A character without a listed meaning
-  // checks `fallback` and is kept until a button is clicked, unless `rewrite` is set: then
-  // OK always stores the value of the checked button.
-  void BindRadios(RegisterSpot spot, const ItemTable &table,
-                  const std::vector<QRadioButton *> &buttons, QRadioButton *fallback,
-                  bool rewrite = false);
-  // Fills the list from the table (sorted as the table says; the unsorted tail only when
-  // `withTail`). Shown: the item text for the character, or none; choosing an item stores its
-  // character. Typed text in an editable box changes nothing.
-  void BindComboBox(QComboBox *combo, RegisterSpot spot, const ItemTable &table,
-                    bool withTail = true);
+  // One button per item of the codec's table, in table order. A character without a listed
+  // meaning checks `fallback` and is kept until a button is clicked, unless the codec reads
+  // every character as some choice: then OK always stores the value of the checked button.
+  void BindRadios(RegisterSpot spot, const std::vector<QRadioButton *> &buttons,
+                  QRadioButton *fallback);
+  // Fills the list from the codec's table (sorted as the table says; the unsorted tail only
+  // when `withTail`). Shown: the item text for the character, or none; choosing an item stores
+  // its character. Typed text in an editable box changes nothing.
+  void BindComboBox(QComboBox *combo, RegisterSpot spot, bool withTail = true);
   // Makes typed text in an editable box change nothing: only choosing a list item counts.
   static void ChoicesOnly(QComboBox *combo);
   // A hex digit whose bits 0 to 3 are the four boxes; always rebuilt from them at OK.
@@ -97,17 +98,20 @@ class ConfigPage : public QDialog {
   void BindDigitField(QLineEdit *field, const std::vector<RegisterSpot> &spots);
   // A whole number written over `spots` with leading zeros. Read up to the first character
   // that is no decimal digit ("045" -> 45, "1A5" -> 1, "A.." -> 0) and shown without leading
-  // zeros. OK refuses an empty field or a number outside min..max: the technician is told,
-  // the field gets the focus and the page stays open.
-  void BindNumberField(QLineEdit *field, const std::vector<RegisterSpot> &spots, int min,
-                       int max);
-  // One hex digit packing a choice from `table` (values below `flagValue`) and a mode: the
-  // item's value, plus `flagValue` while `flagged` is checked rather than `plain`. The list
-  // works as with BindComboBox; a digit of `flagValue` or more checks `flagged`. A digit
-  // whose choice the table does not list is kept as it is until an item is chosen,
-  // whichever mode is checked.
-  void BindPackedDigit(QComboBox *combo, RegisterSpot spot, const ItemTable &table,
-                       QRadioButton *plain, QRadioButton *flagged, int flagValue);
+  // zeros. OK refuses what the codec refuses (an empty field, a number out of its range): the
+  // technician is told, the field gets the focus and the page stays open.
+  void BindNumberField(QLineEdit *field, const std::vector<RegisterSpot> &spots);
+  // One hex digit packing a choice from the codec's table (values below PackedDigit::kFlag)
+  // and a mode: the item's value, plus kFlag while `flagged` is checked rather than `plain`.
+  // The list works as with BindComboBox; a digit of kFlag or more checks `flagged`. A digit
+  // whose choice the table does not list is kept as it is until an item is chosen, whichever
+  // mode is checked.
+  void BindPackedDigit(QComboBox *combo, RegisterSpot spot, QRadioButton *plain,
+                       QRadioButton *flagged);
+
+  const PageSchema &PageSettings() const { return schema_; }
+  // Refuses OK: tells the technician why and puts the focus into the field.
+  bool Refuse(QLineEdit *field, const QString &why);
 
   // Enables and disables dependent controls from the snapshot. Runs after showing and after
   // every choice or click that changed the snapshot.
@@ -124,10 +128,12 @@ class ConfigPage : public QDialog {
     std::function<bool()> pull;
   };
 
+  void BindList(QComboBox *combo, RegisterSpot spot, const ItemTable &table, bool withTail);
   void LoadControls();
   static void PushComboText(QComboBox *combo, const QString &text);
 
   Register &image_;
+  const PageSchema &schema_;
   std::map<RegisterSpot, QChar> snapshot_;
   std::vector<Binding> bindings_;
   Help help_;

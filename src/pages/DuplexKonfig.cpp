@@ -4,12 +4,11 @@
 #include "Register.h"
 #include "ui_DuplexKonfig.h"
 
-#include <QCoreApplication>
 
 using namespace DuplexTable;
 
 DuplexKonfig::DuplexKonfig(Register &image, QWidget *parent)
-    : ConfigPage(image, parent), ui_(std::make_unique<Ui::DuplexKonfig>()) {
+    : ConfigPage(image, Schema(), parent), ui_(std::make_unique<Ui::DuplexKonfig>()) {
   ui_->setupUi(this);
   QRadioButton *const simplex[4] = {ui_->simplex1RadioButton, ui_->simplex2RadioButton,
                                     ui_->simplex3RadioButton, ui_->simplex4RadioButton};
@@ -18,7 +17,7 @@ DuplexKonfig::DuplexKonfig(Register &image, QWidget *parent)
   QRadioButton *const duplexLs[4] = {ui_->duplexLs1RadioButton, ui_->duplexLs2RadioButton,
                                      ui_->duplexLs3RadioButton, ui_->duplexLs4RadioButton};
   for (int i = 0; i < 4; ++i)
-    BindRadios(kModus[i], kModusItems, {simplex[i], duplex[i], duplexLs[i]}, simplex[i]);
+    BindRadios(kModus[i], {simplex[i], duplex[i], duplexLs[i]}, simplex[i]);
   BindMuting();
 
   SetButtons(ui_->okButton, ui_->abbrechenButton, ui_->hilfeButton,
@@ -43,15 +42,18 @@ DuplexKonfig::~DuplexKonfig() = default;
 // Position 4 packs the list index and the check box into one digit. The list is read only at
 // OK, so choosing an item needs no handler; the digit is always rebuilt from both controls.
 void DuplexKonfig::BindMuting() {
-  for (const char *text : kMutingItems)
-    ui_->mutingComboBox->addItem(QCoreApplication::translate("Items", text));
+  for (const Item &item : PageSettings().CodecAt<PackedChoiceCodec>(kMuting).Table().items)
+    ui_->mutingComboBox->addItem(ItemText(item));
+  PageSettings().CodecAt<PackedFlagCodec>(kMuting);
   ChoicesOnly(ui_->mutingComboBox);
   Cover(kMuting);
   AddBinding(
       [this] {
+        // Every digit selects some item; a character below "0" (no register holds one)
+        // selects none.
         const QChar c = Snapshot(kMuting);
-        ui_->mutingComboBox->setCurrentIndex(MutingIndex(c));
-        ui_->analogCheckBox->setChecked(MutingAnalog(c));
+        ui_->mutingComboBox->setCurrentIndex(c < QLatin1Char('0') ? -1 : PackedDigit::Part(c));
+        ui_->analogCheckBox->setChecked(PackedDigit::Flag(c));
       },
       [this] {
         // With no item selected (the edit field can clear the selection) the loaded digit
@@ -59,7 +61,7 @@ void DuplexKonfig::BindMuting() {
         const int index = ui_->mutingComboBox->currentIndex();
         QChar &c = Cover(kMuting);
         if (index >= 0)
-          c = MutingChar(index, ui_->analogCheckBox->isChecked());
+          c = PackedDigit::Join(index, ui_->analogCheckBox->isChecked());
         else if (!Register::IsHexText(QString(c)))
           c = QLatin1Char('0');
         return true;

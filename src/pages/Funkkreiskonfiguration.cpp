@@ -6,7 +6,7 @@
 using namespace FunkkreisTable;
 
 Funkkreiskonfiguration::Funkkreiskonfiguration(Register &image, QWidget *parent)
-    : ConfigPage(image, parent), ui_(std::make_unique<Ui::Funkkreiskonfiguration>()) {
+    : ConfigPage(image, Schema(), parent), ui_(std::make_unique<Ui::Funkkreiskonfiguration>()) {
   ui_->setupUi(this);
   const std::array<QCheckBox *, 4> erlaubt = {ui_->erlaubt1CheckBox, ui_->erlaubt2CheckBox,
                                               ui_->erlaubt3CheckBox, ui_->erlaubt4CheckBox};
@@ -16,10 +16,10 @@ Funkkreiskonfiguration::Funkkreiskonfiguration(Register &image, QWidget *parent)
   for (int i = 0; i < 4; ++i) BindCheckBox(erlaubt[i], kErlaubt[i]);
   BindCheckBox(ui_->mehrereAktiveKreiseCheckBox, kMehrereAktiveKreise);
   for (int i = 0; i < 4; ++i) BindCheckBox(beimEinschaltenAn[i], kBeimEinschaltenAn[i]);
-  BindRadios(kEinschaltKreise, kEinschaltItems,
+  BindRadios(kEinschaltKreise,
              {ui_->einschaltkreiseRadioButton, ui_->letzteAktiveKreiseRadioButton},
              ui_->letzteAktiveKreiseRadioButton);
-  BindComboBox(ui_->automatikComboBox, kAutomatischeKreisaktivierung, kAutomatikItems);
+  BindComboBox(ui_->automatikComboBox, kAutomatischeKreisaktivierung);
   BindMask(kLetzterKreisMaske, {ui_->letzterKreis1CheckBox, ui_->letzterKreis2CheckBox,
                                 ui_->letzterKreis3CheckBox, ui_->letzterKreis4CheckBox});
 

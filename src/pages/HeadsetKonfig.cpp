@@ -6,10 +6,10 @@
 using namespace HeadsetTable;
 
 HeadsetKonfig::HeadsetKonfig(Register &image, QWidget *parent)
-    : ConfigPage(image, parent), ui_(std::make_unique<Ui::HeadsetKonfig>()) {
+    : ConfigPage(image, Schema(), parent), ui_(std::make_unique<Ui::HeadsetKonfig>()) {
   ui_->setupUi(this);
-  BindComboBox(ui_->mikroSHTasteComboBox, kMikroSHTaste, kMikroItems);
-  BindComboBox(ui_->mikroHSTasteComboBox, kMikroHSTaste, kMikroItems);
+  BindComboBox(ui_->mikroSHTasteComboBox, kMikroSHTaste);
+  BindComboBox(ui_->mikroHSTasteComboBox, kMikroHSTaste);
   AcceptDigitsOnly(ui_->schwellwertLineEdit, 3);
   BindDigitField(ui_->schwellwertLineEdit, kSchwellwert);
 

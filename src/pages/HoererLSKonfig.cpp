@@ -6,14 +6,14 @@
 using namespace HoererLsTable;
 
 HoererLSKonfig::HoererLSKonfig(Register &image, QWidget *parent)
-    : ConfigPage(image, parent), ui_(std::make_unique<Ui::HoererLSKonfig>()) {
+    : ConfigPage(image, Schema(), parent), ui_(std::make_unique<Ui::HoererLSKonfig>()) {
   ui_->setupUi(this);
-  // Rewritten from the checked button: anything but "0" means "on" and is stored as "1".
-  BindRadios(kHoerer, kHoererItems, {ui_->hoererAusRadioButton, ui_->hoererAnRadioButton},
-             ui_->hoererAnRadioButton, true);
-  BindRadios(kLautsprecher, kLautsprecherItems,
-             {ui_->lautsprecherAusRadioButton, ui_->lautsprecherAnRadioButton},
-             ui_->lautsprecherAnRadioButton, true);
+  // Rewritten from the checked button: anything but "0" means "on" and is stored as "1"
+  // (the schema's codec says so).
+  BindRadios(kHoerer, {ui_->hoererAusRadioButton, ui_->hoererAnRadioButton},
+             ui_->hoererAnRadioButton);
+  BindRadios(kLautsprecher, {ui_->lautsprecherAusRadioButton, ui_->lautsprecherAnRadioButton},
+             ui_->lautsprecherAnRadioButton);
 
   SetButtons(
       ui_->okButton, ui_->abbrechenButton, ui_->hilfeButton,

@@ -6,15 +6,15 @@
 using namespace NfTable;
 
 NFKonfig::NFKonfig(Register &image, QWidget *parent)
-    : ConfigPage(image, parent), ui_(std::make_unique<Ui::NFKonfig>()) {
+    : ConfigPage(image, Schema(), parent), ui_(std::make_unique<Ui::NFKonfig>()) {
   ui_->setupUi(this);
   QComboBox *const deaktiviert[4] = {ui_->deaktiviert1ComboBox, ui_->deaktiviert2ComboBox,
                                      ui_->deaktiviert3ComboBox, ui_->deaktiviert4ComboBox};
   QComboBox *const aktiviert[4] = {ui_->aktiviert1ComboBox, ui_->aktiviert2ComboBox,
                                    ui_->aktiviert3ComboBox, ui_->aktiviert4ComboBox};
   for (int i = 0; i < 4; ++i) {
-    BindComboBox(deaktiviert[i], kDeaktiviert[i], kItems);
-    BindComboBox(aktiviert[i], kAktiviert[i], kItems);
+    BindComboBox(deaktiviert[i], kDeaktiviert[i]);
+    BindComboBox(aktiviert[i], kAktiviert[i]);
   }
 
   SetButtons(ui_->okButton, ui_->abbrechenButton, ui_->hilfeButton,

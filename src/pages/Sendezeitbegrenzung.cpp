@@ -8,24 +8,28 @@
 using namespace SenderTable;
 
 Sendezeitbegrenzung::Sendezeitbegrenzung(Register &image, QWidget *parent)
-    : ConfigPage(image, parent), ui_(std::make_unique<Ui::Sendezeitbegrenzung>()) {
+    : ConfigPage(image, Schema(), parent), ui_(std::make_unique<Ui::Sendezeitbegrenzung>()) {
   ui_->setupUi(this);
   AcceptDigitsOnly(ui_->sendezeitLineEdit, 3);
   AcceptDigitsOnly(ui_->vorlaufzeitLineEdit, 3);
   BindDigitField(ui_->sendezeitLineEdit, kSendezeit);
 
+  const VorlaufzeitCodec &vorlaufzeit = PageSettings().CodecAt<VorlaufzeitCodec>(kVorlaufzeit[0]);
   for (RegisterSpot spot : kVorlaufzeit) Cover(spot);
   AddBinding(
       [this] {
-        ui_->vorlaufzeitLineEdit->setText(
-            VorlaufzeitText(Snapshot(kVorlaufzeit[0]), Snapshot(kVorlaufzeit[1])));
+        ui_->vorlaufzeitLineEdit->setText(VorlaufzeitCodec::Shown(
+            QString(Snapshot(kVorlaufzeit[0])) + Snapshot(kVorlaufzeit[1])));
       },
-      [this] {
+      [this, &vorlaufzeit] {
         // OK by the Enter key leaves the focus in the field, so it may not be completed yet.
         CompleteVorlaufzeit();
-        const QString text = ui_->vorlaufzeitLineEdit->text();
-        Cover(kVorlaufzeit[0]) = text.at(0);
-        Cover(kVorlaufzeit[1]) = text.at(1);
+        QString chars;
+        QString error;
+        if (!vorlaufzeit.Encode(ui_->vorlaufzeitLineEdit->text(), &chars, &error))
+          return Refuse(ui_->vorlaufzeitLineEdit, error);
+        Cover(kVorlaufzeit[0]) = chars.at(0);
+        Cover(kVorlaufzeit[1]) = chars.at(1);
         return true;
       });
   // Fires when the field loses the focus (and on Enter, where OK completes it anyway); also
@@ -55,6 +59,6 @@ Sendezeitbegrenzung::~Sendezeitbegrenzung() = default;
 
 void Sendezeitbegrenzung::CompleteVorlaufzeit() {
   QLineEdit *field = ui_->vorlaufzeitLineEdit;
-  const QString completed = CompletedVorlaufzeit(field->text());
+  const QString completed = VorlaufzeitCodec::Complete(field->text());
   if (field->text() != completed) field->setText(completed);
 }

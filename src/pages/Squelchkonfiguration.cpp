@@ -6,7 +6,7 @@
 using namespace SquelchTable;
 
 Squelchkonfiguration::Squelchkonfiguration(Register &image, QWidget *parent)
-    : ConfigPage(image, parent), ui_(std::make_unique<Ui::Squelchkonfiguration>()) {
+    : ConfigPage(image, Schema(), parent), ui_(std::make_unique<Ui::Squelchkonfiguration>()) {
   ui_->setupUi(this);
   QRadioButton *const sqlHigh[4] = {ui_->sqlHigh1RadioButton, ui_->sqlHigh2RadioButton,
                                     ui_->sqlHigh3RadioButton, ui_->sqlHigh4RadioButton};
@@ -19,8 +19,8 @@ Squelchkonfiguration::Squelchkonfiguration(Register &image, QWidget *parent)
   // An unknown character shows the second button ("low", "immer an") and stays until a
   // button of its pair is clicked.
   for (int i = 0; i < 4; ++i) {
-    BindRadios(kSql[i], kSqlItems, {sqlHigh[i], sqlLow[i]}, sqlLow[i]);
-    BindRadios(kNf[i], kNfItems, {nfNurBeiSql[i], nfImmerAn[i]}, nfImmerAn[i]);
+    BindRadios(kSql[i], {sqlHigh[i], sqlLow[i]}, sqlLow[i]);
+    BindRadios(kNf[i], {nfNurBeiSql[i], nfImmerAn[i]}, nfImmerAn[i]);
   }
 
   SetButtons(ui_->okButton, ui_->abbrechenButton, ui_->hilfeButton,

@@ -6,15 +6,15 @@
 using namespace TxTable;
 
 TXKonfig::TXKonfig(Register &image, QWidget *parent)
-    : ConfigPage(image, parent), ui_(std::make_unique<Ui::TXKonfig>()) {
+    : ConfigPage(image, Schema(), parent), ui_(std::make_unique<Ui::TXKonfig>()) {
   ui_->setupUi(this);
   QComboBox *const led[4] = {ui_->led1ComboBox, ui_->led2ComboBox, ui_->led3ComboBox,
                              ui_->led4ComboBox};
   QComboBox *const funktion[4] = {ui_->funktion1ComboBox, ui_->funktion2ComboBox,
                                   ui_->funktion3ComboBox, ui_->funktion4ComboBox};
   for (int i = 0; i < 4; ++i) {
-    BindComboBox(led[i], kLed[i], kLedItems);
-    BindComboBox(funktion[i], kFunktion[i], kFunktionItems);
+    BindComboBox(led[i], kLed[i]);
+    BindComboBox(funktion[i], kFunktion[i]);
   }
 
   SetButtons(ui_->okButton, ui_->abbrechenButton, ui_->hilfeButton,

@@ -33,7 +33,7 @@ bool IsKnownFunktion(QChar code) {
 }  // namespace
 
 Tastenfunktionen::Tastenfunktionen(Register &image, QWidget *parent)
-    : ConfigPage(image, parent), ui_(std::make_unique<Ui::Tastenfunktionen>()) {
+    : ConfigPage(image, Schema(), parent), ui_(std::make_unique<Ui::Tastenfunktionen>()) {
   ui_->setupUi(this);
   ptt_.field = ui_->pttTelegramLineEdit;
   ruf_[0].field = ui_->ruf1TelegramLineEdit;
@@ -63,16 +63,7 @@ Tastenfunktionen::Tastenfunktionen(Register &image, QWidget *parent)
   AddBinding([this] { LoadTelegrams(); }, [this] { return StoreTelegrams(); });
 
   // Any character but "0" shows the box checked; OK always stores "1" or "0".
-  Cover(kFmsKennungBeiPtt);
-  AddBinding(
-      [this] {
-        ui_->fmsKennungBeiPttCheckBox->setChecked(Snapshot(kFmsKennungBeiPtt) != QLatin1Char('0'));
-      },
-      [this] {
-        Cover(kFmsKennungBeiPtt) =
-            ui_->fmsKennungBeiPttCheckBox->isChecked() ? QLatin1Char('1') : QLatin1Char('0');
-        return true;
-      });
+  BindCheckBox(ui_->fmsKennungBeiPttCheckBox, kFmsKennungBeiPtt);
 
   BindMask(kPttKreise, {ui_->pttKreis1CheckBox, ui_->pttKreis2CheckBox, ui_->pttKreis3CheckBox,
                         ui_->pttKreis4CheckBox});
@@ -274,20 +265,24 @@ void Tastenfunktionen::PushTexts() {
 
 bool Tastenfunktionen::StoreTelegrams() {
   TakeTexts();
-  for (Telegram *telegram : {&ptt_, &ruf_[0], &ruf_[1]}) {
-    telegram->text = telegram->text.toUpper();
-    if (!Register::IsHexText(telegram->text)) {
-      ShowMessage(this, tr("Hexwert eingeben!"), QString(), QMessageBox::NoIcon, QMessageBox::Ok);
+  // The three fields take the same text as the PTT telegram: up to 10 hex digits, completed
+  // with "0" on the right. Every field's text is checked before any is stored.
+  const TextCodec &codec = PageSettings().CodecAt<TextCodec>(kPttTelegramRest);
+  QString chars[3];
+  Telegram *const telegrams[3] = {&ptt_, &ruf_[0], &ruf_[1]};
+  for (int t = 0; t < 3; ++t) {
+    QString error;
+    if (!codec.Complete(telegrams[t]->text, &chars[t], &error)) {
+      ShowMessage(this, error, QString(), QMessageBox::NoIcon, QMessageBox::Ok);
       return false;
     }
   }
 
-  const auto store = [this](const QString &text, int reg, RegisterSpot rest) {
-    const QString padded = text.leftJustified(DetailFmsTable::kTelegramLength, QLatin1Char('0'));
+  const auto store = [this](const QString &padded, int reg, RegisterSpot rest) {
     const std::vector<RegisterSpot> spots = TelegramSpots(reg, rest);
     for (std::size_t i = 0; i < spots.size(); ++i) Cover(spots[i]) = padded.at(int(i));
   };
-  store(ptt_.text, kPttTelegramRegister, kPttTelegramRest);
+  store(chars[0], kPttTelegramRegister, kPttTelegramRest);
   for (int key = 0; key < 2; ++key) {
     const RufKey &spots = kRufKeys[key];
     // A function code this program does not know keeps its telegram: the field could not show
@@ -296,7 +291,7 @@ bool Tastenfunktionen::StoreTelegrams() {
     // A tone sequence takes the telegram's place in its own register; characters 9-10 are
     // written either way.
     const bool tonfolge = Snapshot(spots.funktion) == QLatin1Char(kFunktionTonfolgeSenden);
-    store(ruf_[key].text, tonfolge ? spots.tonfolgeRegister : spots.telegramRegister,
+    store(chars[key + 1], tonfolge ? spots.tonfolgeRegister : spots.telegramRegister,
           spots.telegramRest);
   }
   return true;

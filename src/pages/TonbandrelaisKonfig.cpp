@@ -6,13 +6,13 @@
 using namespace TonbandrelaisTable;
 
 TonbandrelaisKonfig::TonbandrelaisKonfig(Register &image, QWidget *parent)
-    : ConfigPage(image, parent), ui_(std::make_unique<Ui::TonbandrelaisKonfig>()) {
+    : ConfigPage(image, Schema(), parent), ui_(std::make_unique<Ui::TonbandrelaisKonfig>()) {
   ui_->setupUi(this);
   BindCheckBox(ui_->relMitTXCheckBox, kRelMitTX);
   BindCheckBox(ui_->relMitJedemSQLCheckBox, kRelMitJedemSQL);
   BindCheckBox(ui_->relMitSQLAufAktiviertemKreisCheckBox, kRelMitSQLAufAktiviertemKreis);
   AcceptDigitsOnly(ui_->nachlaufzeitLineEdit, 0);
-  BindNumberField(ui_->nachlaufzeitLineEdit, kNachlaufzeit, kNachlaufzeitMin, kNachlaufzeitMax);
+  BindNumberField(ui_->nachlaufzeitLineEdit, kNachlaufzeit);
 
   SetButtons(
       ui_->okButton, ui_->abbrechenButton, ui_->hilfeButton,

@@ -6,7 +6,7 @@
 using namespace TonrufTable;
 
 Tonrufauswertung::Tonrufauswertung(Register &image, QWidget *parent)
-    : ConfigPage(image, parent), ui_(std::make_unique<Ui::Tonrufauswertung>()) {
+    : ConfigPage(image, Schema(), parent), ui_(std::make_unique<Ui::Tonrufauswertung>()) {
   ui_->setupUi(this);
   const std::array<QComboBox *, 4> tonruf = {ui_->tonruf1ComboBox, ui_->tonruf2ComboBox,
                                              ui_->tonruf3ComboBox, ui_->tonruf4ComboBox};
@@ -20,9 +20,8 @@ Tonrufauswertung::Tonrufauswertung(Register &image, QWidget *parent)
       ui_->zusaetzlich1RadioButton, ui_->zusaetzlich2RadioButton, ui_->zusaetzlich3RadioButton,
       ui_->zusaetzlich4RadioButton};
   for (int i = 0; i < 4; ++i) {
-    BindComboBox(tonruf[i], kTonruf[i], kTonrufItems);
-    BindPackedDigit(aktivierung[i], kAktivierung[i], kAktivierungItems, nurNeuerKreis[i],
-                    zusaetzlich[i], kZusaetzlich);
+    BindComboBox(tonruf[i], kTonruf[i]);
+    BindPackedDigit(aktivierung[i], kAktivierung[i], nurNeuerKreis[i], zusaetzlich[i]);
   }
 
   SetButtons(

@@ -1,0 +1,171 @@
+#include "SettingsCommands.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <set>
+
+#include "RegisterFile.h"
+#include "SettingsText.h"
+
+using namespace ExitStatus;
+
+namespace {
+
+// A text file to import is small; anything larger is no export of ours.
+constexpr qint64 kMaxTextSize = 1024 * 1024;
+
+// An id, a glob ("squelch.*", "*.kreis1.*") or a leading part ending at a dot ("squelch").
+bool Matches(const QString &id, const QString &pattern) {
+  if (pattern.contains(QLatin1Char('*')) || pattern.contains(QLatin1Char('?')) ||
+      pattern.contains(QLatin1Char('[')))
+    return QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern))
+        .match(id)
+        .hasMatch();
+  return id == pattern || id.startsWith(pattern + QLatin1Char('.'));
+}
+
+}  // namespace
+
+SettingsCommands::SettingsCommands(const Invocation &invocation, Output output)
+    : invocation_(invocation), output_(std::move(output)) {}
+
+int SettingsCommands::Get() {
+  QStringList texts;
+  if (!LoadFile(invocation_.files.constFirst(), &texts)) return kFile;
+  std::vector<const SettingsCatalog::Setting *> selected;
+  if (!Select(invocation_.words, &selected)) return kUsage;
+
+  if (invocation_.format == Invocation::Format::Json) {
+    QJsonArray settings;
+    for (const SettingsCatalog::Setting *setting : selected)
+      settings.append(QJsonObject{{QStringLiteral("id"), setting->id},
+                                  {QStringLiteral("page"), setting->page},
+                                  {QStringLiteral("label"), setting->label},
+                                  {QStringLiteral("value"), setting->Value(texts)},
+                                  {QStringLiteral("chars"), setting->Chars(texts)}});
+    const QJsonObject root{
+        {QStringLiteral("format"), QStringLiteral("quorex-settings/1")},
+        {QStringLiteral("file"),
+         QDir::toNativeSeparators(QFileInfo(invocation_.files.constFirst()).absoluteFilePath())},
+        {QStringLiteral("settings"), settings}};
+    return output_.write(QJsonDocument(root).toJson(QJsonDocument::Indented));
+  }
+  QString text;
+  for (const SettingsCatalog::Setting *setting : selected)
+    text += QStringLiteral("%1 = %2\n").arg(setting->id, setting->Value(texts));
+  return output_.write(text.toUtf8());
+}
+
+int SettingsCommands::Set() {
+  const QString file = invocation_.files.constFirst();
+  QStringList texts;
+  if (!LoadFile(file, &texts)) return kFile;
+  // Every assignment is checked before anything is written; a later one may change a digit
+  // an earlier one shares, as two clicks on the page would.
+  for (const QString &assignment : invocation_.words) {
+    const int equals = assignment.indexOf(QLatin1Char('='));
+    const QString id = assignment.left(equals).trimmed();
+    if (equals < 0) {
+      output_.error(tr("\"%1\" ist keine Zuweisung; erwartet wird ID=WERT.").arg(assignment),
+                    QString());
+      return kUsage;
+    }
+    const SettingsCatalog::Setting *setting = catalog_.FindId(id);
+    if (!setting) {
+      output_.error(tr("Unbekannte Einstellung \"%1\"; die IDs zeigt \"quorex-cli get DATEI\".")
+                        .arg(id),
+                    QString());
+      return kUsage;
+    }
+    QString chars = setting->Chars(texts);
+    QString error;
+    if (!setting->codec->Set(assignment.mid(equals + 1), &chars, &error)) {
+      output_.error(tr("%1 (%2 / %3): %4").arg(id, setting->page, setting->label, error),
+                    QString());
+      return kUsage;
+    }
+    const QString before = setting->Value(texts);
+    for (std::size_t i = 0; i < setting->spots.size(); ++i)
+      texts[setting->spots[i].reg][setting->spots[i].pos] = chars.at(int(i));
+    output_.note(QStringLiteral("%1: %2 -> %3").arg(id, before, setting->Value(texts)));
+  }
+  return Save(invocation_.output.isEmpty() ? file : invocation_.output, texts);
+}
+
+int SettingsCommands::Export() {
+  const QString file = invocation_.files.constFirst();
+  QStringList texts;
+  if (!LoadFile(file, &texts)) return kFile;
+  return output_.write(SettingsText(catalog_)
+                           .Export(texts, QDir::toNativeSeparators(QFileInfo(file).fileName()))
+                           .toUtf8());
+}
+
+int SettingsCommands::Import() {
+  const QString path = invocation_.files.constFirst();
+  const QString shown = QDir::toNativeSeparators(path);
+  QFile file(path);
+  const QFileInfo info(path);
+  if (!info.isFile() || info.size() > kMaxTextSize || !file.open(QIODevice::ReadOnly)) {
+    output_.error(tr("Die Datei %1 kann nicht gelesen werden%2.")
+                    .arg(shown, info.isFile() && info.size() > kMaxTextSize
+                                    ? tr(": sie ist größer als 1 MB")
+                                : file.errorString().isEmpty()
+                                    ? QString()
+                                    : QStringLiteral(": ") + file.errorString()),
+                  QString());
+    return kFile;
+  }
+  QStringList texts;
+  QStringList errors;
+  if (!SettingsText(catalog_).Import(QString::fromUtf8(file.readAll()), &texts, &errors)) {
+    output_.error(tr("%1 enthält Fehler; es wurde nichts geschrieben.").arg(shown),
+                  errors.join(QLatin1Char('\n')));
+    return kUsage;
+  }
+  return Save(invocation_.output, texts);
+}
+
+bool SettingsCommands::LoadFile(const QString &path, QStringList *texts) {
+  QString error;
+  if (ReadRegisterFile(path, texts, &error)) return true;
+  output_.error(error, QString());
+  return false;
+}
+
+bool SettingsCommands::Select(const QStringList &patterns,
+                              std::vector<const SettingsCatalog::Setting *> *selected) {
+  std::set<QString> unused(patterns.begin(), patterns.end());
+  for (const SettingsCatalog::Page &page : catalog_.Pages()) {
+    for (const SettingsCatalog::Setting &setting : page.settings) {
+      bool match = patterns.isEmpty();
+      for (const QString &pattern : patterns) {
+        if (!Matches(setting.id, pattern)) continue;
+        match = true;
+        unused.erase(pattern);
+      }
+      if (match) selected->push_back(&setting);
+    }
+  }
+  if (unused.empty()) return true;
+  output_.error(
+      tr("Keine Einstellung passt zu \"%1\"; die IDs zeigt \"quorex-cli get DATEI\".")
+          .arg(*unused.begin()),
+      QString());
+  return false;
+}
+
+int SettingsCommands::Save(const QString &path, const QStringList &texts) {
+  QString error;
+  if (!WriteRegisterFile(path, texts, &error)) {
+    output_.error(error, QString());
+    return kFile;
+  }
+  output_.confirm(tr("gespeichert in: ") + QDir::toNativeSeparators(path));
+  return kOk;
+}

@@ -1,0 +1,146 @@
+#include "SettingsText.h"
+
+#include <map>
+#include <set>
+
+#include "Register.h"
+
+namespace {
+
+const QChar kCovered = QLatin1Char('.');
+
+// Every register line's id begins so (SettingsCatalog::RegisterId).
+QString RegisterPrefix() { return QStringLiteral("register."); }
+
+}  // namespace
+
+QString SettingsText::Export(const QStringList &texts, const QString &source) const {
+  QString text =
+      tr("# Quorex-Einstellungen aus %1\n"
+         "# Eine Einstellung je Zeile: ID = Wert. Werte wie bei \"quorex-cli set\";\n"
+         "# \"roh:\" mit Hex-Ziffern steht für Zeichen, die keine Seite so speichert.\n"
+         "# Zurück in eine Registerdatei: quorex-cli import DIESE_DATEI -o NEU.rquorex\n")
+          .arg(source);
+  for (const SettingsCatalog::Page &page : catalog_.Pages()) {
+    bool first = true;
+    for (const SettingsCatalog::Setting &setting : page.settings) {
+      if (setting.view) continue;
+      if (first) text += QStringLiteral("\n# == %1 ==\n").arg(page.title);
+      first = false;
+      text += QStringLiteral("# %1: %2\n%3 = %4\n")
+                  .arg(page.title, setting.label, setting.id,
+                       setting.codec->ValueText(setting.Chars(texts)));
+    }
+  }
+  text +=
+      tr("\n# == %1 ==\n"
+         "# Stellen, die keine Seite nutzt; \".\" steht für eine Stelle einer Einstellung oben.\n")
+          .arg(SettingsCatalog::UncoveredTitle());
+  for (const SettingsCatalog::UncoveredRegister &entry : catalog_.Uncovered()) {
+    QString line(Register::kRegisterLength, kCovered);
+    const QString stored = texts.value(entry.reg);
+    for (int pos : entry.positions)
+      line[pos] = pos < stored.size() ? stored.at(pos) : QLatin1Char('0');
+    text += QStringLiteral("%1 = %2\n").arg(SettingsCatalog::RegisterId(entry.reg), line);
+  }
+  return text;
+}
+
+bool SettingsText::Import(const QString &text, QStringList *texts, QStringList *errors) const {
+  QStringList image(Register::kRegisterCount, QString(Register::kRegisterLength, QLatin1Char('0')));
+  std::set<RegisterSpot> given;
+  std::map<QString, int> seen;  // id -> line
+  std::map<int, std::vector<int>> uncovered;
+  for (const SettingsCatalog::UncoveredRegister &entry : catalog_.Uncovered())
+    uncovered[entry.reg] = entry.positions;
+  QStringList found;
+
+  const QStringList lines = text.split(QLatin1Char('\n'));
+  for (int i = 0; i < lines.size(); ++i) {
+    const int number = i + 1;
+    const QString line = lines.at(i).trimmed();
+    if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
+    const int equals = line.indexOf(QLatin1Char('='));
+    if (equals < 0) {
+      found << tr("Zeile %1: erwartet wird \"ID = Wert\".").arg(number);
+      continue;
+    }
+    const QString id = line.left(equals).trimmed();
+    const QString value = line.mid(equals + 1).trimmed();
+    const auto [previous, fresh] = seen.emplace(id, number);
+    if (!fresh) {
+      found << tr("Zeile %1: %2 steht schon in Zeile %3.")
+                   .arg(QString::number(number), id, QString::number(previous->second));
+      continue;
+    }
+
+    if (id.startsWith(RegisterPrefix())) {
+      bool ok = false;
+      const QString digits = id.mid(RegisterPrefix().size());
+      const int reg = digits.size() == 3 ? digits.toInt(&ok) : -1;
+      const auto entry = uncovered.find(reg);
+      if (!ok || entry == uncovered.end()) {
+        found << tr("Zeile %1: unbekannte Einstellung \"%2\".").arg(number).arg(id);
+        continue;
+      }
+      const std::set<int> free(entry->second.begin(), entry->second.end());
+      const QString upper = value.toUpper();
+      bool valid = upper.size() == Register::kRegisterLength;
+      for (int pos = 0; valid && pos < upper.size(); ++pos)
+        valid = free.count(pos) ? Register::IsHexText(QString(upper.at(pos)))
+                                : upper.at(pos) == kCovered;
+      for (int pos : entry->second) given.insert({reg, pos});
+      if (!valid) {
+        QString pattern(Register::kRegisterLength, kCovered);
+        for (int pos : entry->second) pattern[pos] = QLatin1Char('H');
+        found << tr("Zeile %1: %2 braucht 8 Zeichen wie %3: H eine Hex-Ziffer, \".\" eine Stelle "
+                    "einer Einstellung.")
+                     .arg(number)
+                     .arg(id, pattern);
+        continue;
+      }
+      for (int pos : entry->second) image[reg][pos] = upper.at(pos);
+      continue;
+    }
+
+    const SettingsCatalog::Setting *setting = catalog_.FindId(id);
+    if (!setting) {
+      found << tr("Zeile %1: unbekannte Einstellung \"%2\".").arg(number).arg(id);
+      continue;
+    }
+    // A refused line is named for its fault, not once more as missing.
+    given.insert(setting->spots.begin(), setting->spots.end());
+    QString chars = setting->Chars(image);
+    QString error;
+    if (!setting->codec->Set(value, &chars, &error)) {
+      found << tr("Zeile %1: %2: %3").arg(number).arg(id, error);
+      continue;
+    }
+    for (std::size_t k = 0; k < setting->spots.size(); ++k)
+      image[setting->spots[k].reg][setting->spots[k].pos] = chars.at(int(k));
+  }
+
+  // Whatever no line gave would be a guess: name what is missing instead.
+  QStringList missing;
+  for (const SettingsCatalog::Page &page : catalog_.Pages())
+    for (const SettingsCatalog::Setting &setting : page.settings)
+      for (RegisterSpot spot : setting.spots)
+        if (!setting.view && !given.count(spot)) {
+          missing << setting.id;
+          break;
+        }
+  for (const auto &[reg, positions] : uncovered)
+    for (int pos : positions)
+      if (!given.count({reg, pos})) {
+        missing << SettingsCatalog::RegisterId(reg);
+        break;
+      }
+  if (!missing.isEmpty()) found << tr("Es fehlen: %1.").arg(missing.join(QStringLiteral(", ")));
+
+  if (!found.isEmpty()) {
+    *errors = found;
+    return false;
+  }
+  *texts = image;
+  return true;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+
+#include "SettingsCatalog.h"
+
+// A register image as an editable text, one setting per line by its stable id:
+//
+//   # Squelchkonfiguration: Funkkreis 1 / SQL
+//   squelch.kreis1.sql = SQL aktiv high
+//
+// then every register with characters no page uses, those characters given and the others
+// written ".":
+//
+//   register.000 = .......0
+//
+// A value is what `quorex-cli set` takes; characters with no value a page would store are
+// written "roh:" and the hex digits. Lines starting with "#" and empty lines are comments.
+// Reading it back gives exactly the register image it was written from.
+class SettingsText {
+  Q_DECLARE_TR_FUNCTIONS(SettingsText)
+
+ public:
+  explicit SettingsText(const SettingsCatalog &catalog) : catalog_(catalog) {}
+
+  // `source`: what the text was made from, named in its first comment lines.
+  QString Export(const QStringList &texts, const QString &source) const;
+
+  // Builds all 200 register texts from the text. Every setting (or, for a digit two settings
+  // share, one of them) and every register line must be there, each once. On any fault
+  // nothing is built: *errors lists every fault found, with its line number, and *texts is
+  // untouched.
+  bool Import(const QString &text, QStringList *texts, QStringList *errors) const;
+
+
+ private:
+  const SettingsCatalog &catalog_;
+};

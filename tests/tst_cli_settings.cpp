@@ -1,0 +1,385 @@
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// quorex-cli run as processes on register files, as a workshop's script runs it: settings by
+// name (get, set, export, import) and the command line's conventions. No console is involved,
+// so each run is simply awaited.
+
+namespace {
+
+struct Result {
+  int exit = -1;
+  QString out;
+  QString err;
+};
+
+Result Run(const QStringList &arguments,
+           const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment()) {
+  QProcess process;
+  process.setProcessEnvironment(environment);
+  process.start(QStringLiteral(QUOREX_CLI_PROGRAM), arguments);
+  Result result;
+  if (!process.waitForFinished(30000)) return result;
+  result.exit = process.exitCode();
+  result.out = QString::fromUtf8(process.readAllStandardOutput());
+  result.err = QString::fromUtf8(process.readAllStandardError());
+  return result;
+}
+
+QByteArray Bytes(const QStringList &texts) {
+  QByteArray bytes;
+  for (const QString &text : texts) bytes += text.toLatin1() + "\r\n";
+  return bytes;
+}
+
+bool Write(const QString &path, const QByteArray &bytes) {
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray Contents(const QString &path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Every register "00000000" but a few, so that the values in words are known here.
+QStringList Image() {
+  QStringList texts(200, QStringLiteral("00000000"));
+  texts[4] = QStringLiteral("01200000");
+  texts[13] = QStringLiteral("04500000");
+  texts[150] = QStringLiteral("DEADBEEF");
+  return texts;
+}
+
+}  // namespace
+
+class TestCliSettings : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void get_data();
+  void get();
+  void getJson();
+  void set_data();
+  void set();
+  void refusedSetWritesNothing_data();
+  void refusedSetWritesNothing();
+  void exportThenImportGivesBackTheFile();
+  void editedExportChangesOneSetting();
+  void refusedImportWritesNothing();
+  void reportsOfOneFileAreAlike_data();
+  void reportsOfOneFileAreAlike();
+  void help_data();
+  void help();
+  void errorsStandOnOneLine_data();
+  void errorsStandOnOneLine();
+  void reportFormatFollowsTheEnding_data();
+  void reportFormatFollowsTheEnding();
+
+ private:
+  QString Path(const char *name) const { return dir_->filePath(QString::fromLatin1(name)); }
+
+  std::unique_ptr<QTemporaryDir> dir_;
+  QString file_;
+};
+
+void TestCliSettings::init() {
+  dir_ = std::make_unique<QTemporaryDir>();
+  file_ = Path("master.rquorex");
+  QVERIFY(Write(file_, Bytes(Image())));
+}
+
+void TestCliSettings::get_data() {
+  QTest::addColumn<QStringList>("patterns");
+  QTest::addColumn<QString>("out");
+
+  QTest::newRow("one id") << QStringList{"busy.ausgang.kreis2"}
+                          << "busy.ausgang.kreis2 = BUSY aktiv bei TX aktiv\n";
+  QTest::newRow("glob") << QStringList{"busy.ausgang.kreis[34]"}
+                        << "busy.ausgang.kreis3 = BUSY aktiv bei Kreis an\n"
+                           "busy.ausgang.kreis4 = BUSY immer aus\n";
+  QTest::newRow("leading part, catalog order")
+      << QStringList{"tonband", "squelch.kreis1.*"}
+      << "squelch.kreis1.sql = SQL aktiv low\nsquelch.kreis1.nf = NF immer an\n"
+         "tonband.rel_mit_tx = aus\ntonband.rel_mit_jedem_sql = aus\n"
+         "tonband.rel_mit_sql_aktiv = aus\ntonband.nachlaufzeit = 45 s\n";
+  QTest::newRow("a telegram field")
+      << QStringList{"fms.ruf1.status"} << "fms.ruf1.status = Status 0, TKI 1, Baustufe 1\n";
+}
+
+void TestCliSettings::get() {
+  QFETCH(QStringList, patterns);
+  QFETCH(QString, out);
+  const Result result = Run(QStringList{"get", file_} + patterns);
+  QCOMPARE(result.err, QString());
+  QCOMPARE(result.out, out);
+  QCOMPARE(result.exit, 0);
+
+  const Result none = Run({"get", file_, "squelch.kreis5"});
+  QCOMPARE(none.exit, 2);
+  QVERIFY2(none.err.contains("Keine Einstellung passt zu \"squelch.kreis5\""),
+           qPrintable(none.err));
+}
+
+void TestCliSettings::getJson() {
+  const Result result = Run({"get", file_, "--format", "json"});
+  QCOMPARE(result.exit, 0);
+  const QJsonObject root = QJsonDocument::fromJson(result.out.toUtf8()).object();
+  QCOMPARE(root.value("format").toString(), QStringLiteral("quorex-settings/1"));
+  const QJsonArray settings = root.value("settings").toArray();
+  QVERIFY(settings.size() > 100);
+  const QJsonObject first = settings.at(0).toObject();
+  QCOMPARE(first.value("id").toString(), QStringLiteral("funkkreis.kreis1.erlaubt"));
+  QCOMPARE(first.value("page").toString(), QStringLiteral("Funkkreiskonfiguration"));
+  QCOMPARE(first.value("label").toString(), QStringLiteral("Funkkreis 1 erlaubt"));
+  QCOMPARE(first.value("value").toString(), QStringLiteral("aus"));
+}
+
+void TestCliSettings::set_data() {
+  QTest::addColumn<QStringList>("assignments");
+  QTest::addColumn<QStringList>("changes");  // "register=text" of the new file
+
+  QTest::newRow("item and telegram")
+      << QStringList{"squelch.kreis2.sql=SQL aktiv high", "tasten.ptt.fms_kennung=6912a0b1f3"}
+      << QStringList{"2=01000000", "20=6912A0B1", "23=0F300000"};
+  QTest::newRow("the vehicle code alone")
+      << QStringList{"fms.ptt.fahrzeug=A0B1"} << QStringList{"20=0000A0B1"};
+  QTest::newRow("box, number, mask")
+      << QStringList{"tonband.rel_mit_tx=an", "tonband.nachlaufzeit=655",
+                     "funkkreis.letzter_kreis=1, 4"}
+      << QStringList{"12=10000000", "13=65500000", "0=00000090"};
+  QTest::newRow("later assignment wins")
+      << QStringList{"duplex.muting=max. LS aus", "duplex.muting_analog=an"}
+      << QStringList{"9=00006000"};
+  QTest::newRow("raw characters") << QStringList{"hoerer_ls.hoerer=roh:7"}
+                                  << QStringList{"16=70000000"};
+}
+
+// With -o the master stays as it was; without it the file itself is replaced.
+void TestCliSettings::set() {
+  QFETCH(QStringList, assignments);
+  QFETCH(QStringList, changes);
+  QStringList expected = Image();
+  for (const QString &change : changes)
+    expected[change.section('=', 0, 0).toInt()] = change.section('=', 1);
+
+  const QString copy = Path("console1.rquorex");
+  const Result result = Run(QStringList{"set", file_} + assignments + QStringList{"-o", copy});
+  QVERIFY2(result.exit == 0, qPrintable(result.err));
+  QCOMPARE(Contents(copy), Bytes(expected));
+  QCOMPARE(Contents(file_), Bytes(Image()));
+
+  QCOMPARE(Run(QStringList{"set", file_} + assignments).exit, 0);
+  QCOMPARE(Contents(file_), Bytes(expected));
+}
+
+void TestCliSettings::refusedSetWritesNothing_data() {
+  QTest::addColumn<QStringList>("assignments");
+  QTest::addColumn<QString>("message");
+
+  QTest::newRow("out of range after a good one")
+      << QStringList{"squelch.kreis1.sql=SQL aktiv high", "tonband.nachlaufzeit=700"}
+      << "tonband.nachlaufzeit (Tonbandrelais Konfiguration / Nachlaufzeit in s): Geben Sie eine "
+         "ganze Zahl zwischen 0 und 655 ein.\n";
+  QTest::newRow("not hex") << QStringList{"tasten.ruf1.fms_telegramm=12g"}
+                           << "tasten.ruf1.fms_telegramm (Tastenfunktionen / RUF 1 Taste / FMS "
+                              "Telegramm): Hexwert eingeben!\n";
+  QTest::newRow("unknown id") << QStringList{"squelch.kreis9.sql=SQL aktiv high"}
+                              << "Unbekannte Einstellung \"squelch.kreis9.sql\"; die IDs zeigt "
+                                 "\"quorex-cli get DATEI\".\n";
+  QTest::newRow("no value") << QStringList{"squelch.kreis1.sql"}
+                            << "\"squelch.kreis1.sql\" ist keine Zuweisung; erwartet wird "
+                               "ID=WERT.\n";
+}
+
+void TestCliSettings::refusedSetWritesNothing() {
+  QFETCH(QStringList, assignments);
+  QFETCH(QString, message);
+  const Result result = Run(QStringList{"set", file_} + assignments);
+  QCOMPARE(result.exit, 2);
+  QVERIFY2(result.err.endsWith(message), qPrintable(result.err));
+  QCOMPARE(Contents(file_), Bytes(Image()));
+}
+
+void TestCliSettings::exportThenImportGivesBackTheFile() {
+  const QString text = Path("master.txt");
+  const QString back = Path("back.rquorex");
+  QCOMPARE(Run({"export", file_, "-o", text}).exit, 0);
+  const Result result = Run({"import", text, "-o", back});
+  QVERIFY2(result.exit == 0, qPrintable(result.err));
+  QCOMPARE(Contents(back), Contents(file_));
+  // To stdout, the same text.
+  QCOMPARE(Run({"export", file_}).out.toUtf8(), Contents(text));
+}
+
+void TestCliSettings::editedExportChangesOneSetting() {
+  const QString text = QString::fromUtf8(Run({"export", file_}).out.toUtf8());
+  QVERIFY(text.contains("\nbusy.ausgang.kreis1 = BUSY immer aus\n"));
+  QVERIFY(text.contains("\nregister.150 = DEADBEEF\n"));
+  QString edited = text;
+  edited.replace("\nbusy.ausgang.kreis1 = BUSY immer aus\n",
+                 "\nbusy.ausgang.kreis1 = BUSY aktiv bei Kreis an\n");
+  edited.replace("\nregister.150 = DEADBEEF\n", "\nregister.150 = deadbee0\n");
+  QVERIFY(Write(Path("edited.txt"), edited.toUtf8()));
+  QCOMPARE(Run({"import", Path("edited.txt"), "-o", Path("new.rquorex")}).exit, 0);
+  QStringList expected = Image();
+  expected[4] = QStringLiteral("21200000");
+  expected[150] = QStringLiteral("DEADBEE0");
+  QCOMPARE(Contents(Path("new.rquorex")), Bytes(expected));
+}
+
+void TestCliSettings::refusedImportWritesNothing() {
+  QString text = QString::fromUtf8(Run({"export", file_}).out.toUtf8());
+  const QStringList lines = text.split('\n');
+  const int sql = int(lines.indexOf("squelch.kreis1.sql = SQL aktiv low")) + 1;
+  const int time = int(lines.indexOf("sender.sendezeitbegrenzung = 000")) + 1;
+  QVERIFY(sql > 0 && time > 0);
+  text.replace("squelch.kreis1.sql =", "squelch.kreis1.sq1 =");
+  text.replace("sender.sendezeitbegrenzung = 000", "sender.sendezeitbegrenzung = 1000");
+  QVERIFY(Write(Path("bad.txt"), text.toUtf8()));
+
+  const Result result = Run({"import", Path("bad.txt"), "-o", Path("new.rquorex")});
+  QCOMPARE(result.exit, 2);
+  QVERIFY2(result.err.endsWith(
+               QStringLiteral("enthält Fehler; es wurde nichts geschrieben.\n"
+                              "Zeile %1: unbekannte Einstellung \"squelch.kreis1.sq1\".\n"
+                              "Zeile %2: sender.sendezeitbegrenzung: Das Feld nimmt höchstens 3 "
+                              "Zeichen.\n"
+                              "Es fehlen: squelch.kreis1.sql.\n")
+                   .arg(sql)
+                   .arg(time)),
+           qPrintable(result.err));
+  QVERIFY(!QFile::exists(Path("new.rquorex")));
+}
+
+void TestCliSettings::reportsOfOneFileAreAlike_data() {
+  QTest::addColumn<QString>("format");
+  QTest::addColumn<QString>("created");
+
+  QTest::newRow("text") << "text" << "09.12.2026 um 20:00 Uhr\n";
+  QTest::newRow("json") << "json" << "\"created\": \"2026-12-09T20:00:00Z\"";
+  QTest::newRow("html") << "html" << "09.12.2026 um 20:00 Uhr<";
+}
+
+// SOURCE_DATE_EPOCH fixes the creation time, so two reports of one file are byte for byte
+// the same.
+void TestCliSettings::reportsOfOneFileAreAlike() {
+  QFETCH(QString, format);
+  QFETCH(QString, created);
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("SOURCE_DATE_EPOCH"), QStringLiteral("1796846400"));
+  const Result first = Run({"report", file_, "--format", format}, environment);
+  const Result second = Run({"report", file_, "--format", format}, environment);
+  QCOMPARE(first.exit, 0);
+  QVERIFY2(first.out.contains(created), qPrintable(first.out.left(400)));
+  QCOMPARE(second.out, first.out);
+}
+
+void TestCliSettings::help_data() {
+  QTest::addColumn<QStringList>("arguments");
+  QTest::addColumn<int>("exit");
+  QTest::addColumn<QString>("out");  // the beginning of stdout
+  QTest::addColumn<QString>("err");  // the beginning of stderr
+
+  QTest::newRow("help") << QStringList{"help"} << 0 << "Aufruf: " << "";
+  QTest::newRow("help of a command") << QStringList{"help", "set"} << 0
+                                     << "Aufruf: quorex-cli set DATEI ID=WERT ... [-o NEU]\n\n"
+                                        "Ändert Einstellungen nach ID"
+                                     << "";
+  QTest::newRow("--help of a command") << QStringList{"import", "--help"} << 0
+                                       << "Aufruf: quorex-cli import TEXT -o DATEI\n" << "";
+  QTest::newRow("help of no command") << QStringList{"help", "frobnicate"} << 2 << ""
+                                      << "quorex-cli: Unbekannter Befehl \"frobnicate\".\n";
+  QTest::newRow("-v is no version") << QStringList{"-v"} << 2 << ""
+                                    << "quorex-cli: Bitte geben Sie einen Befehl an.\n";
+  QTest::newRow("--version") << QStringList{"--version"} << 0 << "quorex-cli " << "";
+  QTest::newRow("set into stdout") << QStringList{"set", "FILE", "tonband.rel_mit_tx=an", "-o", "-"}
+                                   << 2 << ""
+                                   << "quorex-cli: Der Befehl set schreibt eine Registerdatei; "
+                                      "bitte geben Sie mit -o ihren Namen an.\n";
+}
+
+void TestCliSettings::help() {
+  QFETCH(QStringList, arguments);
+  QFETCH(int, exit);
+  QFETCH(QString, out);
+  QFETCH(QString, err);
+  const Result result = Run(arguments.replaceInStrings(QStringLiteral("FILE"), file_));
+  QCOMPARE(result.exit, exit);
+  QCOMPARE(Contents(file_), Bytes(Image()));
+  // An empty expectation: nothing at all.
+  QVERIFY2(out.isEmpty() ? result.out.isEmpty() : result.out.startsWith(out),
+           qPrintable(result.out.left(200)));
+  QVERIFY2(err.isEmpty() ? result.err.isEmpty() : result.err.startsWith(err),
+           qPrintable(result.err));
+}
+
+void TestCliSettings::errorsStandOnOneLine_data() {
+  QTest::addColumn<QStringList>("arguments");  // FILE: the master file, DIR: the folder
+  QTest::addColumn<int>("exit");
+  QTest::addColumn<QString>("line");  // stderr's first line after "quorex-cli: "
+
+  QTest::newRow("no id matches") << QStringList{"get", "FILE", "nix", "--format", "json"} << 2
+                                 << "Keine Einstellung passt zu \"nix\"; die IDs zeigt "
+                                    "\"quorex-cli get DATEI\".";
+  // Found before the console is asked: no such port is ever opened.
+  QTest::newRow("read into a missing folder")
+      << QStringList{"read", "--port", "/dev/quorex-no-such-port", "-o", "DIR/nix/x.rquorex"} << 4
+      << "Die Datei DIR/nix/x.rquorex kann nicht geschrieben werden: den Ordner DIR/nix gibt es "
+         "nicht";
+  QTest::newRow("output is a folder") << QStringList{"export", "FILE", "-o", "DIR"} << 4
+                                      << "Die Datei DIR konnte nicht gespeichert werden: Es ist "
+                                         "ein Ordner, keine Datei.";
+}
+
+// An error is "quorex-cli: " and one line; with --format json stdout says it as JSON too.
+void TestCliSettings::errorsStandOnOneLine() {
+  QFETCH(QStringList, arguments);
+  QFETCH(int, exit);
+  QFETCH(QString, line);
+  const QString folder = dir_->path();
+  arguments.replaceInStrings(QStringLiteral("FILE"), file_);
+  arguments.replaceInStrings(QStringLiteral("DIR"), folder);
+  line.replace(QStringLiteral("DIR"), folder);
+  const Result result = Run(arguments);
+  QCOMPARE(result.exit, exit);
+  QCOMPARE(result.err.section('\n', 0, 0), QStringLiteral("quorex-cli: ") + line);
+  if (arguments.contains(QStringLiteral("json")))
+    QCOMPARE(QJsonDocument::fromJson(result.out.toUtf8()).object(),
+             (QJsonObject{{"error", line}, {"exit", exit}}));
+  else
+    QCOMPARE(result.out, QString());
+}
+
+void TestCliSettings::reportFormatFollowsTheEnding_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QStringList>("format");
+  QTest::addColumn<QByteArray>("start");
+
+  QTest::newRow("pdf") << "bericht.pdf" << QStringList() << QByteArray("%PDF-");
+  QTest::newRow("PDF") << "BERICHT.PDF" << QStringList() << QByteArray("%PDF-");
+  QTest::newRow("json") << "bericht.json" << QStringList() << QByteArray("{");
+  QTest::newRow("html") << "bericht.html" << QStringList() << QByteArray("<!DOCTYPE html>");
+  QTest::newRow("other ending") << "bericht.txt" << QStringList() << QByteArray("Einstellungs");
+  QTest::newRow("--format wins") << "bericht.pdf" << QStringList{"--format", "text"}
+                                 << QByteArray("Einstellungs");
+}
+
+void TestCliSettings::reportFormatFollowsTheEnding() {
+  QFETCH(QString, name);
+  QFETCH(QStringList, format);
+  QFETCH(QByteArray, start);
+  const Result result = Run(QStringList{"report", file_, "-o", dir_->filePath(name)} + format);
+  QVERIFY2(result.exit == 0, qPrintable(result.err));
+  const QByteArray written = Contents(dir_->filePath(name));
+  QVERIFY2(written.startsWith(start), written.left(40).constData());
+}
+
+QTEST_GUILESS_MAIN(TestCliSettings)
+#include "tst_cli_settings.moc"
