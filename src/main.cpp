@@ -1,5 +1,6 @@
 #include "CQuorexApp.h"
 #include "CommandLine.h"
+#include "GermanTranslation.h"
 #include "Preferences.h"
 #include "QuorexVersion.h"
 
@@ -27,7 +28,7 @@ int main(int argc, char *argv[]) {
     // for, so they work without a display. Whatever else the line holds is judged below, once
     // Qt has taken its own options (-platform, -style, ...) out of it.
     QCoreApplication core(argc, argv);
-    CQuorexApp::InstallGermanTranslation(core);
+    InstallGermanTranslation(core);
     CommandLine commandLine;
     const CommandLine::Request request = commandLine.Parse(QCoreApplication::arguments());
     if (request == CommandLine::Request::Help) commandLine.ShowHelp();

@@ -1,7 +1,7 @@
 #include "CQuorexDlg.h"
 #include "ConfigPage.h"
 #include "DetailFMS.h"
-#include "PageCatalog.h"
+#include "ConfigTree.h"
 #include "Register.h"
 #include "ScriptedDialogs.h"
 #include "SettingsCatalog.h"
@@ -37,7 +37,7 @@ std::vector<std::unique_ptr<ConfigPage>> PagesFromTree(Register &image) {
   std::vector<std::unique_ptr<ConfigPage>> pages;
   for (QTreeWidgetItemIterator it(window.findChild<QTreeWidget *>(QStringLiteral("configTree")));
        *it; ++it) {
-    std::unique_ptr<QDialog> dialog = CreatePage((*it)->text(0), image, nullptr);
+    std::unique_ptr<QDialog> dialog = ConfigTree::CreatePage(**it, image, nullptr);
     if (auto *page = qobject_cast<ConfigPage *>(dialog.get())) {
       dialog.release();
       pages.emplace_back(page);

@@ -1,8 +1,8 @@
 #include "CQuorexDlg.h"
+#include "ConfigTree.h"
 #include "HeadsetKonfig.h"
 #include "HoererLSKonfig.h"
 #include "ModalHelper.h"
-#include "PageCatalog.h"
 #include "Register.h"
 #include "ScriptedDialogs.h"
 #include "WidgetDriver.h"
@@ -720,7 +720,12 @@ void TestPagesMisc::destroyedWithFocusInField() {
 
   int fields = 0;
   for (int index = 0;; ++index) {
-    std::unique_ptr<QDialog> page = CreatePage(entry, image, nullptr);
+    QTreeWidget tree;
+    ConfigTree::Fill(tree);
+    const QList<QTreeWidgetItem *> found =
+        tree.findItems(entry, Qt::MatchExactly | Qt::MatchRecursive);
+    QCOMPARE(found.size(), 1);
+    std::unique_ptr<QDialog> page = ConfigTree::CreatePage(*found.constFirst(), image, nullptr);
     QVERIFY(page);
     ShowActive(page.get());
     QList<QLineEdit *> editable;

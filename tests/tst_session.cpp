@@ -1,3 +1,4 @@
+#include "ConsoleMessages.h"
 #include "ConsoleScripts.h"
 #include "ConsoleSession.h"
 #include "Protocol.h"
@@ -260,7 +261,7 @@ void TestSession::portThatCannotBeOpened() {
   QTest::qWait(50);
   QVERIFY(rig.failed.isEmpty() && rig.finished.isEmpty());
   QVERIFY(rig.console.Received().isEmpty());
-  QVERIFY(ConsoleSession::OpenFailedText().startsWith(
+  QVERIFY(ConsoleMessages::OpenFailed().startsWith(
       QStringLiteral("Das Gerät konnte nicht initialisiert werden.")));
 }
 

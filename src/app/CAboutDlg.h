@@ -2,6 +2,8 @@
 
 #include "AboutBox.h"
 
+class QMenuBar;
+
 // The same about box, opened from the window menu's "Inf&o über Quorex..."; its result is
 // not looked at.
 class CAboutDlg : public AboutBox {
@@ -9,4 +11,9 @@ class CAboutDlg : public AboutBox {
 
  public:
   explicit CAboutDlg(QWidget *parent = nullptr) : AboutBox(parent) {}
+
+  // Windows users find "About" in the window's system menu; elsewhere there is no such menu,
+  // so the entry goes where those users look for it: a "Hilfe" menu in `bar` (the
+  // application menu on macOS).
+  static void AddToWindowMenu(QWidget &window, QMenuBar &bar);
 };

@@ -19,7 +19,4 @@ class CQuorexApp : public QApplication {
   // The start-up of Run without its event loop: shows `window` and queues the opening of
   // `filePath`, so that a refusal appears over the window rather than before it.
   static void ShowWindow(CQuorexDlg &window, const QString &filePath);
-
-  // Loads Qt's German translation for its own texts (file dialogs, standard buttons).
-  static void InstallGermanTranslation(QCoreApplication &app);
 };

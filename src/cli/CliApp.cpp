@@ -3,9 +3,6 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include <cstdio>
 #include <utility>
@@ -183,17 +180,6 @@ QString CliApp::UsageText() {
     text += QStringLiteral("quorex-cli %1\n").arg(Translated(entry.synopsis));
   }
   return text + tr("Mehr dazu: quorex-cli --help") + QLatin1Char('\n');
-}
-
-void CliApp::InstallGermanTranslation(QCoreApplication &app) {
-  const QLocale german(QLocale::German, QLocale::Germany);
-  QLocale::setDefault(german);
-  auto *translator = new QTranslator(&app);
-  if (translator->load(german, QStringLiteral("qtbase"), QStringLiteral("_"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QCoreApplication::installTranslator(translator);
-  else
-    delete translator;
 }
 
 QString CliApp::CommandHelpText(const QString &name) const {

@@ -31,9 +31,6 @@ class CliApp {
   // One line per command, as in the manual page.
   static QString UsageText();
 
-  // The window's language for Qt's own texts (the parser's complaints), as the window has it.
-  static void InstallGermanTranslation(QCoreApplication &app);
-
  private:
   // True when the words and options make a complete command; else errorText_ says why.
   bool Check(Invocation *invocation);

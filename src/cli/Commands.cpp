@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include "ConsoleMessages.h"
 #include "DifferenceList.h"
 #include "LogListing.h"
 #include "OutputFile.h"
@@ -428,7 +429,7 @@ QString Commands::InterruptedText(ConsoleSession::Operation operation, int sent,
         return tr(
             "Die Übertragung zum Quorex wurde abgebrochen, bevor ein Register gesendet "
             "war. Der Quorex enthält weiter seine bisherigen Einstellungen.");
-      if (sent < Register::kRegisterCount) return ConsoleSession::BrokenOffText(sent);
+      if (sent < Register::kRegisterCount) return ConsoleMessages::BrokenOff(sent);
       return tr("Die Übertragung zum Quorex wurde abgebrochen, nachdem alle %1 Register "
                 "gesendet waren; der Quorex hat den Empfang aber nicht mehr bestätigt.\nBitte "
                 "prüfen Sie die Einstellungen mit \"quorex-cli verify\".")
@@ -449,9 +450,9 @@ QString Commands::InterruptedText(ConsoleSession::Operation operation, int sent,
 }
 
 int Commands::PortFailed() {
-  failure_ = ConsoleSession::OpenFailedText() + QLatin1Char('\n') +
+  failure_ = ConsoleMessages::OpenFailed() + QLatin1Char('\n') +
              tr("Details: %1").arg(session_.PortError());
-  Error(failurePrefix_ + ConsoleSession::OpenFailedText(),
+  Error(failurePrefix_ + ConsoleMessages::OpenFailed(),
         tr("Details: %1").arg(session_.PortError()));
   return kConsole;
 }

@@ -1,6 +1,7 @@
 // quorex-cli: reads, writes and checks a Quorex from a shell; shows register files in words.
 #include "CliApp.h"
 #include "Commands.h"
+#include "GermanTranslation.h"
 #include "QuorexVersion.h"
 
 #include <QCoreApplication>
@@ -14,7 +15,7 @@ int main(int argc, char *argv[]) {
   {
     // The line is judged first: only then is it known whether the command needs fonts.
     QCoreApplication core(argc, argv);
-    CliApp::InstallGermanTranslation(core);
+    InstallGermanTranslation(core);
     CliApp cli;
     if (const std::optional<int> status = cli.Parse(QCoreApplication::arguments(), &invocation))
       return *status;
@@ -22,7 +23,7 @@ int main(int argc, char *argv[]) {
 
   if (!invocation.NeedsGui()) {
     QCoreApplication app(argc, argv);
-    CliApp::InstallGermanTranslation(app);
+    InstallGermanTranslation(app);
     return Commands(invocation).Run();
   }
   // The PDF report lays out text and so needs a QGuiApplication, but never a display: a
@@ -30,6 +31,6 @@ int main(int argc, char *argv[]) {
   // where there is none.
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
-  CliApp::InstallGermanTranslation(app);
+  InstallGermanTranslation(app);
   return Commands(invocation).Run();
 }

@@ -1,5 +1,6 @@
 #include "BulkTransfer.h"
 
+#include "ConsoleMessages.h"
 #include "Protocol.h"
 #include "SerialPort.h"
 
@@ -27,7 +28,7 @@ int BulkTransfer::MsUntil(double dueMs) const {
 void BulkTransfer::Start() {
   QSerialPort *port = Port();
   if (!port) {
-    Fail(tr("Der Port ist nicht geöffnet."));
+    Fail(ConsoleMessages::PortNotOpen());
     return;
   }
   active_ = true;
@@ -78,8 +79,7 @@ void BulkTransfer::OnReadyRead() {
   received_ += chunk;
   if (LimitsAnswerLength()) {
     if (received_.size() > Protocol::kMaxAnswerLength) {
-      Fail(tr("Die Antwort des Quorex ist zu lang (mehr als %1 Zeichen).")
-               .arg(Protocol::kMaxAnswerLength));
+      Fail(ConsoleMessages::AnswerTooLong(Protocol::kMaxAnswerLength));
       return;
     }
   } else if (received_.size() > Protocol::kMaxAnswerLength) {
@@ -114,8 +114,7 @@ void BulkTransfer::StopWatchingSilence() {
 }
 
 void BulkTransfer::OnSilence() {
-  Fail(tr("Der Quorex antwortet nicht.\nBitte prüfen Sie, ob das Gerät eingeschaltet und am "
-          "gewählten Port angeschlossen ist."));
+  Fail(ConsoleMessages::NoAnswer());
 }
 
 void BulkTransfer::OnPortError(QSerialPort::SerialPortError error) {
@@ -123,7 +122,7 @@ void BulkTransfer::OnPortError(QSerialPort::SerialPortError error) {
   if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError &&
       error != QSerialPort::WriteError)
     return;
-  Fail(tr("Die Verbindung zum Quorex wurde unterbrochen.\nBitte prüfen Sie Kabel und Port."));
+  Fail(ConsoleMessages::LineBroken());
 }
 
 void BulkTransfer::ClosePort() {

@@ -1,6 +1,6 @@
 #include "BulkWrite.h"
 
-#include "ConsoleSession.h"
+#include "ConsoleMessages.h"
 #include "Protocol.h"
 #include "Register.h"
 
@@ -35,7 +35,7 @@ void BulkWrite::StopTimers() {
 
 void BulkWrite::OnGreeting() {
   if (!Protocol::IsQuorexGreeting(Received())) {
-    Fail(tr("Falsches Gerät!"));
+    Fail(ConsoleMessages::WrongDevice());
     return;
   }
   // The console says nothing while it takes the commands, about 3 s at 9600 baud; its
@@ -130,11 +130,8 @@ int BulkWrite::RegistersSent() const {
 // technician must hear that, and how far it got.
 QString BulkWrite::DescribeFailure(const QString &reason) const {
   if (allOut_)
-    return tr("Alle %1 Register wurden zum Quorex gesendet, aber der Quorex hat den Empfang "
-              "nicht bestätigt.\nBitte prüfen Sie die Verbindung und senden Sie die "
-              "Einstellungen erneut.")
-        .arg(Register::kRegisterCount);
+    return ConsoleMessages::NotConfirmed();
   const int sent = RegistersSent();
   if (sent == 0) return reason;
-  return reason + QStringLiteral("\n\n") + ConsoleSession::BrokenOffText(sent);
+  return reason + QStringLiteral("\n\n") + ConsoleMessages::BrokenOff(sent);
 }

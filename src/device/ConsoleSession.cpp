@@ -2,6 +2,7 @@
 
 #include "BulkRead.h"
 #include "BulkWrite.h"
+#include "ConsoleMessages.h"
 #include "Protocol.h"
 #include "Register.h"
 
@@ -33,33 +34,6 @@ ConsoleSession::ConsoleSession(QObject *parent) : QObject(parent) {
 }
 
 ConsoleSession::~ConsoleSession() { Abort(); }
-
-QString ConsoleSession::OpenFailedText() {
-  return QCoreApplication::translate("ConsoleSession",
-                                     "Das Gerät konnte nicht initialisiert werden.\n"
-                                     "Bitte stellen Sie sicher dass das Gerät am gewählten Port\n"
-                                     "angeschlossen ist und keine andere Anwendung den Port\n"
-                                     "benutzt.");
-}
-
-QString ConsoleSession::BrokenOffText(int sent) {
-  return QCoreApplication::translate(
-             "ConsoleSession",
-             "Die Übertragung zum Quorex wurde abgebrochen, nachdem %1 von %2 Registern "
-             "gesendet waren. Der Quorex enthält jetzt teils alte, teils neue Einstellungen. "
-             "Bitte senden Sie die Einstellungen erneut.")
-      .arg(sent)
-      .arg(Register::kRegisterCount);
-}
-
-QString ConsoleSession::ResetReadFailedText(const QString &reason) {
-  return QCoreApplication::translate(
-             "ConsoleSession",
-             "Der Quorex wurde auf Werkeinstellungen zurückgesetzt; nur das Lesen der "
-             "Werkeinstellungen danach ist fehlgeschlagen:\n%1\nBitte lesen Sie den Quorex "
-             "erneut.")
-      .arg(reason);
-}
 
 bool ConsoleSession::IsWriteConfirmed() const { return write_ && write_->IsConfirmed(); }
 
@@ -106,7 +80,7 @@ void ConsoleSession::Run(BulkTransfer *transfer) {
     if (write_) registersSent_ = write_->RegistersSent();
     const bool afterReset = operation_ == Operation::Reset;
     End();
-    emit Failed(afterReset ? ResetReadFailedText(message) : message, QString());
+    emit Failed(afterReset ? ConsoleMessages::ResetReadFailed(message) : message, QString());
   });
   transfer->Start();
 }
@@ -180,7 +154,7 @@ void ConsoleSession::CheckResetOut() {
 void ConsoleSession::StartResetRead() {
   if (port_.OpenPort(portName_) != 1) {
     operation_ = Operation::None;
-    emit Failed(ResetReadFailedText(OpenFailedText()), port_.ErrorString());
+    emit Failed(ConsoleMessages::ResetReadFailed(ConsoleMessages::OpenFailed()), port_.ErrorString());
     return;
   }
   RunRead();

@@ -56,14 +56,6 @@ class ConsoleSession : public QObject {
   // True once the console has confirmed the whole of the running write with its end mark.
   bool IsWriteConfirmed() const;
 
-  // The German text for a port that cannot be opened, and the operating system's reason.
-  static QString OpenFailedText();
-  // The German text for a write that broke off after `sent` of the 200 registers had left the
-  // line: the console now holds old and new settings mixed. The window adds it to the reason
-  // of a failed write; the command line says it when Ctrl+C cuts a write off.
-  static QString BrokenOffText(int sent);
-  // The factory reset went out, but the read of the console's new values failed for `reason`.
-  static QString ResetReadFailedText(const QString &reason);
   QString PortError() const { return port_.ErrorString(); }
   bool IsPortOpen() const { return port_.IsOpen(); }
 

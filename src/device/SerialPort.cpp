@@ -5,7 +5,6 @@
 #include "Protocol.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QSerialPort>
 #include <QSerialPortInfo>
 
@@ -81,19 +80,6 @@ void SerialPort::WriteText(const QByteArray &text) {
   if (!port_ || text.size() > kMaxCommandLength) return;
   port_->write(text);
 }
-
-bool SerialPort::WaitUntilWritten(int timeoutMs) {
-  if (!port_) return false;
-  QElapsedTimer clock;
-  clock.start();
-  while (port_->bytesToWrite() > 0) {
-    const int left = timeoutMs - int(clock.elapsed());
-    if (left <= 0 || !port_->waitForBytesWritten(left)) return port_->bytesToWrite() == 0;
-  }
-  return true;
-}
-
-void SerialPort::WriteProgStart() { WriteText(Protocol::ProgStart()); }
 
 void SerialPort::ClosePort() {
   if (!port_) return;

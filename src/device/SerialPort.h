@@ -9,7 +9,7 @@
 
 class QSerialPort;
 
-// The one serial port of the program, held by the register image. 9600 baud, 8 data bits,
+// The serial port a console session talks through. 9600 baud, 8 data bits,
 // no parity, opened exclusively. Transfers talk to Device() as a QIODevice.
 class SerialPort {
  public:
@@ -27,10 +27,6 @@ class SerialPort {
   // Queues the text for sending; texts over 100 characters, and any text while the port is
   // closed, are dropped without a word, as the console protocol never needs them.
   void WriteText(const QByteArray &text);
-  void WriteProgStart();
-  // Blocks until the port has handed every queued byte to the driver, at most timeoutMs.
-  // For the few bytes of a service command, where nothing else is going on.
-  bool WaitUntilWritten(int timeoutMs);
   // Closes the port if it is open; closing a closed port does nothing.
   void ClosePort();
 

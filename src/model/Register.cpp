@@ -78,6 +78,10 @@ bool Register::IsRegisterText(const QString &text) {
   return text.size() == kRegisterLength && IsHexText(text);
 }
 
+static_assert(Register::kRegisterCount == kRegisterFileLines &&
+                  Register::kRegisterLength == kRegisterFileLineLength,
+              "a register file holds one line per register");
+
 bool Register::SaveToFile(QString *error) const {
   return WriteRegisterFile(filePath_, texts_, error);
 }

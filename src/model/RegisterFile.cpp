@@ -1,7 +1,6 @@
 #include "RegisterFile.h"
 
 #include "OutputFile.h"
-#include "Register.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -48,11 +47,19 @@ QString RefusedUnopened(const QFileInfo &info, const QString &shown) {
   return QString();
 }
 
+bool IsHexDigits(const QString &text) {
+  for (const QChar c : text)
+    if (!((c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+          (c >= QLatin1Char('A') && c <= QLatin1Char('F'))))
+      return false;
+  return true;
+}
+
 }  // namespace
 
 bool WriteRegisterFile(const QString &path, const QStringList &texts, QString *error) {
   QByteArray data;
-  data.reserve(texts.size() * (Register::kRegisterLength + 2));
+  data.reserve(texts.size() * (kRegisterFileLineLength + 2));
   for (const QString &text : texts) {
     data += text.toLatin1();
     data += "\r\n";
@@ -99,7 +106,7 @@ bool ReadRegisterFile(const QString &path, QStringList *texts, QString *error) {
 bool ParseRegisterFile(const QByteArray &data, QStringList *texts, QString *reason) {
   QStringList read;
   qsizetype next = 0;
-  for (int line = 1; line <= Register::kRegisterCount; ++line) {
+  for (int line = 1; line <= kRegisterFileLines; ++line) {
     if (next >= data.size()) {
       SetError(reason, Tr("Sie endet vor Zeile %1, erwartet werden 200 Zeilen.").arg(line));
       return false;
@@ -110,10 +117,10 @@ bool ParseRegisterFile(const QByteArray &data, QStringList *texts, QString *reas
     next = end + 1;
     if (bytes.endsWith('\r')) bytes.chop(1);
     // A long line is wrong whatever it holds; it is not copied to find that out.
-    const QString text = bytes.size() == Register::kRegisterLength
+    const QString text = bytes.size() == kRegisterFileLineLength
                              ? QString::fromLatin1(bytes).toUpper()
                              : QString();
-    if (!Register::IsRegisterText(text)) {
+    if (text.isEmpty() || !IsHexDigits(text)) {
       SetError(reason, Tr("Zeile %1 enthält nicht genau 8 Hexziffern.").arg(line));
       return false;
     }

@@ -7,6 +7,9 @@
 // The register file ("*.rquorex"): 200 lines of 8 hex digits, register 0 first, every line
 // ending in CR LF, nothing else.
 
+constexpr int kRegisterFileLines = 200;
+constexpr int kRegisterFileLineLength = 8;
+
 // Writes the texts atomically (QSaveFile): either the whole new file or the old one stays.
 // Only a file whose every byte reached the disk counts as saved; otherwise *error names the
 // file and the reason (a full disk, say).

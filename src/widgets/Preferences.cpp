@@ -14,6 +14,7 @@ const QString kLastPortProduct = QStringLiteral("port/productId");
 const QString kLastFolder = QStringLiteral("files/lastFolder");
 const QString kRecentFiles = QStringLiteral("files/recent");
 const QString kWindowGeometry = QStringLiteral("window/geometry");
+const QString kVerifyAfterWrite = QStringLiteral("verifyAfterWrite");
 
 }  // namespace
 
@@ -76,6 +77,14 @@ QByteArray Preferences::WindowGeometry() const {
 
 void Preferences::SetWindowGeometry(const QByteArray &geometry) {
   settings_.setValue(kWindowGeometry, geometry);
+}
+
+bool Preferences::VerifyAfterWrite() const {
+  return settings_.value(kVerifyAfterWrite, false).toBool();
+}
+
+void Preferences::SetVerifyAfterWrite(bool verify) {
+  settings_.setValue(kVerifyAfterWrite, verify);
 }
 
 QString Preferences::OddSettingsFile() {

@@ -1,0 +1,219 @@
+#include "ExtrasCommands.h"
+
+#include "CompareDialog.h"
+#include "ConsoleController.h"
+#include "ConsoleMessages.h"
+#include "DialogHelpers.h"
+#include "DialogSeam.h"
+#include "Preferences.h"
+#include "Register.h"
+#include "ReportFile.h"
+#include "SettingsReport.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QTextDocument>
+#include <QTime>
+
+namespace {
+
+QString Now() { return QTime::currentTime().toString(QStringLiteral("HH:mm:ss")); }
+
+}  // namespace
+
+ExtrasCommands::ExtrasCommands(QWidget *owner, const Register &image,
+                               ConsoleController &controller, std::function<QString()> portName)
+    : QObject(owner),
+      owner_(owner),
+      image_(image),
+      controller_(controller),
+      portName_(std::move(portName)),
+      verifyAfterWrite_(Preferences().VerifyAfterWrite()) {
+  connect(&controller_, &ConsoleController::Compared, this, [this](const QStringList &console) {
+    ShowComparison(image_.AllTexts(), console, tr("Vergleich mit Quorex"),
+                   tr("Einstellungen, die sich im Programm und im Quorex am Port %1 "
+                      "unterscheiden:")
+                       .arg(controller_.Port()),
+                   tr("Im Quorex"));
+  });
+  connect(&controller_, &ConsoleController::Checked, this, &ExtrasCommands::ShowCheckResult);
+  connect(&controller_, &ConsoleController::PortFailed, this,
+          [this](ConsoleJob job, const QString &detail) {
+            if (job == ConsoleJob::Check) ComplainCheckFailed(ConsoleMessages::OpenFailed(), detail);
+          });
+  connect(&controller_, &ConsoleController::Failed, this,
+          [this](ConsoleJob job, const QString &message, const QString &detail) {
+            if (job == ConsoleJob::Check) ComplainCheckFailed(message, detail);
+          });
+}
+
+void ExtrasCommands::AddTo(QMenu &extras) {
+  const auto add = [&](const QString &text, const char *name, void (ExtrasCommands::*run)()) {
+    QAction *action = extras.addAction(text, this, run);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+  };
+  add(tr("Einstellungsbericht &speichern ..."), "berichtSpeichernAction",
+      &ExtrasCommands::SaveReport);
+  add(tr("Einstellungsbericht d&rucken ..."), "berichtDruckenAction", &ExtrasCommands::PrintReport);
+  extras.addSeparator();
+  add(tr("Mit &Datei vergleichen ..."), "dateiVergleichenAction", &ExtrasCommands::CompareWithFile);
+  QAction *quorexVergleichen = extras.addAction(tr("Mit &Quorex vergleichen ..."), this,
+                                                [this] { CompareWithConsole(portName_()); });
+  quorexVergleichen->setObjectName(QStringLiteral("quorexVergleichenAction"));
+  extras.addSeparator();
+  QAction *pruefen = extras.addAction(tr("Nach dem Senden &prüfen"));
+  pruefen->setObjectName(QStringLiteral("pruefenAction"));
+  pruefen->setCheckable(true);
+  pruefen->setChecked(verifyAfterWrite_);
+  connect(pruefen, &QAction::toggled, this, [this](bool verify) {
+    verifyAfterWrite_ = verify;
+    Preferences().SetVerifyAfterWrite(verify);
+  });
+  connect(&extras, &QMenu::aboutToShow, this, [this, &extras, quorexVergleichen] {
+    const bool idle = !controller_.IsBusy();
+    for (QAction *action : extras.actions()) action->setEnabled(idle);
+    // Like "Senden": a console is compared with sensible settings only.
+    quorexVergleichen->setEnabled(idle && controller_.States().senden);
+  });
+}
+
+// The version text only once a console has given one; before that the image holds a hint for
+// the version box, which is no version.
+QString ExtrasCommands::ReportHtml() const {
+  SettingsReport::Input input = SettingsReport::FromImage(image_, QDateTime::currentDateTime());
+  if (input.versionText == Register::kVersionHint) input.versionText.clear();
+  return SettingsReport(input).Html();
+}
+
+void ExtrasCommands::SaveReport() {
+  if (controller_.IsBusy()) return;
+  QString filter;
+  const QString path = DialogSeam::Instance().AskReportFileName(owner_, &filter);
+  if (path.isEmpty()) return;
+  // A typed ending wins over the file type shown in the dialog.
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  const bool html = suffix == QLatin1String("html") || suffix == QLatin1String("htm") ||
+                    (suffix != QLatin1String("pdf") && filter == DialogSeam::ReportHtmlFilter());
+  QString error;
+  if (!ReportFile::Save(ReportHtml(), path, html ? ReportFile::Kind::Html : ReportFile::Kind::Pdf,
+                        SettingsReport::Title(), &error)) {
+    emit Status(tr("Fehler beim Speichern des Berichts: ") + error);
+    ShowMessage(owner_, error, tr("Fehler"), QMessageBox::Critical, QMessageBox::Ok);
+    return;
+  }
+  emit Status(tr("Bericht gespeichert: ") + QFileInfo(path).fileName());
+}
+
+void ExtrasCommands::PrintReport() {
+  if (controller_.IsBusy()) return;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(SettingsReport::Title());
+  // QTextDocument::print() keeps 2 cm margins of its own inside the printable area.
+  printer.setPageMargins(QMarginsF(), QPageLayout::Millimeter);
+  if (!DialogSeam::Instance().AskPrinter(owner_, printer)) return;
+  QTextDocument document;
+  document.setHtml(ReportHtml());
+  document.print(&printer);
+  if (printer.printerState() == QPrinter::Error) {
+    emit Status(tr("Der Bericht konnte nicht gedruckt werden."));
+    ShowMessage(owner_, tr("Der Bericht konnte nicht gedruckt werden."), tr("Fehler"),
+                QMessageBox::Critical, QMessageBox::Ok);
+    return;
+  }
+  emit Status(tr("Bericht gedruckt"));
+}
+
+void ExtrasCommands::CompareWithFile() {
+  if (controller_.IsBusy()) return;
+  const QString path = DialogSeam::Instance().AskOpenFileName(owner_);
+  if (path.isEmpty()) return;
+  Register file;
+  QString error;
+  if (!file.LoadFromFile(path, &error)) {
+    ShowMessage(owner_, error, tr("Fehler"), QMessageBox::Critical, QMessageBox::Ok);
+    return;
+  }
+  ShowComparison(image_.AllTexts(), file.AllTexts(), tr("Vergleich mit Datei"),
+                 tr("Einstellungen, die sich im Programm und in der Datei %1 unterscheiden:")
+                     .arg(QDir::toNativeSeparators(path)),
+                 tr("In der Datei"));
+}
+
+// Buttons and tree as during "Lesen": nothing may start on the console or change the
+// registers being compared until the read has ended.
+void ExtrasCommands::CompareWithConsole(const QString &port) {
+  if (controller_.IsBusy() || !controller_.States().senden) return;
+  controller_.StartCompare(port);
+}
+
+// The write itself went through; only its check did not.
+void ExtrasCommands::ComplainCheckFailed(const QString &message, const QString &detail) {
+  ShowMessage(owner_,
+              tr("Die Register wurden gesendet, konnten zur Prüfung aber nicht aus dem Quorex "
+                 "zurückgelesen werden.") +
+                  QStringLiteral("\n\n") + message,
+              tr("Prüfung nach dem Senden"), QMessageBox::Warning, QMessageBox::Ok, detail);
+}
+
+// Passed only when every character came back as sent; the list names the settings.
+void ExtrasCommands::ShowCheckResult(const QStringList &sent, const QStringList &console) {
+  int differing = 0;
+  for (int reg = 0; reg < sent.size(); ++reg)
+    if (reg >= console.size() || console.at(reg) != sent.at(reg)) ++differing;
+  if (differing == 0) {
+    emit Status(tr("Geprüft: alle %1 Register gleich, %2").arg(sent.size()).arg(Now()));
+    ShowMessage(owner_, tr("Alle 200 Register wurden geschrieben und geprüft."),
+                tr("Prüfung nach dem Senden"), QMessageBox::Information, QMessageBox::Ok);
+    return;
+  }
+  emit Status(tr("Geprüft: %1 von %2 Registern abweichend, %3")
+                  .arg(differing)
+                  .arg(sent.size())
+                  .arg(Now()));
+  ShowDifferences(SettingsCatalog().Compare(sent, console),
+                  tr("Prüfung nach dem Senden fehlgeschlagen"),
+                  tr("Der Quorex am Port %1 hat nach dem Senden nicht alle Einstellungen "
+                     "übernommen. Bitte senden Sie die Einstellungen erneut.")
+                      .arg(controller_.Port()),
+                  tr("Gesendet"), tr("Im Quorex"));
+}
+
+void ExtrasCommands::ShowComparison(const QStringList &program, const QStringList &other,
+                                    const QString &title, const QString &summary,
+                                    const QString &otherColumn) {
+  const auto differences = SettingsCatalog().Compare(program, other);
+  const int count = int(differences.size());
+  const QString found = count == 0   ? tr("keine Unterschiede")
+                        : count == 1 ? tr("1 Einstellung verschieden")
+                                     : tr("%1 Einstellungen verschieden").arg(count);
+  emit Status(tr("%1: %2, %3").arg(title, found, Now()));
+  if (differences.empty()) {
+    ShowMessage(owner_, tr("Keine Unterschiede."), title, QMessageBox::Information,
+                QMessageBox::Ok);
+    return;
+  }
+  ShowDifferences(differences, title, summary, tr("Im Programm"), otherColumn);
+}
+
+// Not modal: the technician can keep the list open beside the pages while putting things
+// right. A new comparison replaces the old list.
+void ExtrasCommands::ShowDifferences(const std::vector<SettingsCatalog::Difference> &differences,
+                                     const QString &title, const QString &summary,
+                                     const QString &programColumn, const QString &otherColumn) {
+  if (compareDialog_) compareDialog_->close();
+  auto *dialog = new CompareDialog(differences, programColumn, otherColumn, summary, owner_);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->setWindowTitle(title);
+  KeepTitleVisible(*dialog);
+  compareDialog_ = dialog;
+  dialog->show();
+  // The list takes the keyboard at once: arrows, Ctrl+C and Escape work without a click.
+  dialog->raise();
+  dialog->activateWindow();
+}

@@ -1,0 +1,19 @@
+#include "JobProgressBar.h"
+
+void JobProgressBar::Start(const QString &phase) {
+  setValue(minimum());
+  setFormat(tr("%1 %v von %m").arg(phase));
+  setTextVisible(true);
+}
+
+void JobProgressBar::Step() {
+  const int span = maximum() - minimum();
+  int next = qMax(value(), minimum()) + 1;
+  if (next > maximum() && span > 0) next = (next - minimum()) % span + minimum();
+  setValue(next);
+}
+
+void JobProgressBar::Empty() {
+  setValue(minimum());
+  setTextVisible(false);
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QProgressBar>
+#include <QString>
+
+// The progress bar of the console jobs: while one runs it fills once from the left and names
+// its step and count ("Lesen 57 von 200"); once the buttons are back it is empty and says
+// nothing.
+class JobProgressBar : public QProgressBar {
+  Q_OBJECT
+
+ public:
+  explicit JobProgressBar(QWidget *parent = nullptr) : QProgressBar(parent) {}
+
+  void Start(const QString &phase);
+  // One step; past its end it starts over from the left.
+  void Step();
+  void Empty();
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+// Which of the console buttons and the configuration tree are usable, and how each console job
+// changes that: the window's button table, as data.
+
+struct ControlStates {
+  bool senden = false;
+  bool lesen = true;
+  bool version = false;
+  bool werkeinstellungen = true;
+  bool tree = false;
+
+  bool operator==(const ControlStates &other) const {
+    return senden == other.senden && lesen == other.lesen && version == other.version &&
+           werkeinstellungen == other.werkeinstellungen && tree == other.tree;
+  }
+  bool operator!=(const ControlStates &other) const { return !(*this == other); }
+};
+
+// What a technician starts on the console. A write followed by its check is a job of its own,
+// as its buttons stay away until the check has ended.
+enum class ConsoleJob { Read, Write, WriteAndCheck, Reset, Compare, Check };
+
+// Where a job stands. Asked: the technician is asked whether to go on (the factory reset);
+// Cancelled: the answer was no. Started: the port is open and the job runs. PortFailed: the
+// port did not open. Released: the job has ended well and gives the console back. Failed: it
+// ended early.
+enum class JobStep { Asked, Cancelled, Started, PortFailed, Released, Failed };
+
+// What the window does without the console.
+enum class WindowEvent { FileOpened, AboutClosedWithoutOk };
+
+namespace TransferStates {
+
+// The states after `step` of `job`. `now` are the states as they stand, `before` as they stood
+// when the job began (at its first step).
+ControlStates After(ConsoleJob job, JobStep step, const ControlStates &now,
+                    const ControlStates &before);
+
+ControlStates After(WindowEvent event, const ControlStates &now);
+
+}  // namespace TransferStates

@@ -1,0 +1,111 @@
+#include "TransferStates.h"
+
+#include <QtTest>
+
+Q_DECLARE_METATYPE(ConsoleJob)
+Q_DECLARE_METATYPE(JobStep)
+Q_DECLARE_METATYPE(WindowEvent)
+
+namespace {
+
+// "Senden", "Lesen", "Version des Quorex", "Werkeinstellungen", tree as "10101": 1 usable.
+ControlStates States(const char *flags) {
+  return {flags[0] == '1', flags[1] == '1', flags[2] == '1', flags[3] == '1', flags[4] == '1'};
+}
+
+QByteArray Flags(const ControlStates &s) {
+  QByteArray flags;
+  for (bool on : {s.senden, s.lesen, s.version, s.werkeinstellungen, s.tree}) flags += on ? '1' : '0';
+  return flags;
+}
+
+}  // namespace
+
+// The button table, row by row, against states that tell its rules apart: the states when the
+// job began (before) and as they stand now.
+class TestTransferStates : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void jobs_data();
+  void jobs();
+  void windowEvents_data();
+  void windowEvents();
+};
+
+void TestTransferStates::jobs_data() {
+  QTest::addColumn<ConsoleJob>("job");
+  QTest::addColumn<JobStep>("step");
+  QTest::addColumn<QByteArray>("before");
+  QTest::addColumn<QByteArray>("now");
+  QTest::addColumn<QByteArray>("after");
+  using J = ConsoleJob;
+  using S = JobStep;
+  const auto row = [](const char *name, J job, S step, const char *before, const char *now,
+                      const char *after) {
+    QTest::newRow(name) << job << step << QByteArray(before) << QByteArray(now) << QByteArray(after);
+  };
+  // Start: only "Lesen" and "Werkeinstellungen".
+  row("read pressed at start", J::Read, S::Started, "01010", "01010", "00000");
+  row("read pressed, sensible settings", J::Read, S::Started, "11111", "11111", "00000");
+  row("read pressed, Version without Senden stays", J::Read, S::Started, "01110", "01110",
+      "00100");
+  row("read, port fails at start", J::Read, S::PortFailed, "01010", "01010", "01010");
+  row("read, port fails after a file: Version comes with Senden", J::Read, S::PortFailed,
+      "11011", "11011", "11111");
+  row("read released", J::Read, S::Released, "01010", "00000", "11111");
+  row("read failed at start: Senden stays away", J::Read, S::Failed, "01010", "00000", "01010");
+  row("read failed after a file", J::Read, S::Failed, "10011", "00000", "11111");
+  row("write pressed: the tree stays", J::Write, S::Started, "11111", "11111", "00001");
+  row("write, port fails", J::Write, S::PortFailed, "11111", "11111", "11111");
+  row("write released", J::Write, S::Released, "11111", "00001", "11111");
+  row("write released, tree kept as it stands", J::Write, S::Released, "11111", "00000", "11110");
+  row("write failed", J::Write, S::Failed, "11111", "00001", "11111");
+  row("write released before its check", J::WriteAndCheck, S::Released, "11111", "00001",
+      "00001");
+  row("write before its check failed", J::WriteAndCheck, S::Failed, "11111", "00001", "11111");
+  row("reset asked", J::Reset, S::Asked, "01010", "01010", "00000");
+  row("reset cancelled gives all four", J::Reset, S::Cancelled, "01010", "00000", "11110");
+  row("reset started takes the tree", J::Reset, S::Started, "11111", "00001", "00000");
+  row("reset, port fails", J::Reset, S::PortFailed, "11011", "00000", "11111");
+  row("reset released after its read", J::Reset, S::Released, "01010", "00000", "11111");
+  row("reset's read failed", J::Reset, S::Failed, "11011", "00000", "11011");
+  row("compare started", J::Compare, S::Started, "11111", "11111", "00000");
+  row("compare, port fails", J::Compare, S::PortFailed, "11011", "11011", "11011");
+  row("compare released", J::Compare, S::Released, "11011", "00000", "11011");
+  row("compare failed", J::Compare, S::Failed, "11111", "00000", "11111");
+  row("check started", J::Check, S::Started, "00001", "00001", "00000");
+  row("check released gives what the write would have", J::Check, S::Released, "00001", "00000",
+      "11111");
+  row("check failed", J::Check, S::Failed, "00000", "00000", "11110");
+  row("check, port fails", J::Check, S::PortFailed, "00001", "00001", "11111");
+}
+
+void TestTransferStates::jobs() {
+  QFETCH(ConsoleJob, job);
+  QFETCH(JobStep, step);
+  QFETCH(QByteArray, before);
+  QFETCH(QByteArray, now);
+  QFETCH(QByteArray, after);
+  QCOMPARE(Flags(TransferStates::After(job, step, States(now), States(before))), after);
+}
+
+void TestTransferStates::windowEvents_data() {
+  QTest::addColumn<WindowEvent>("event");
+  QTest::addColumn<QByteArray>("now");
+  QTest::addColumn<QByteArray>("after");
+  QTest::newRow("file opened at start") << WindowEvent::FileOpened << QByteArray("01010")
+                                        << QByteArray("11011");
+  QTest::newRow("about box with Escape") << WindowEvent::AboutClosedWithoutOk
+                                         << QByteArray("01010") << QByteArray("01011");
+}
+
+void TestTransferStates::windowEvents() {
+  QFETCH(WindowEvent, event);
+  QFETCH(QByteArray, now);
+  QFETCH(QByteArray, after);
+  QCOMPARE(Flags(TransferStates::After(event, States(now))), after);
+}
+
+QTEST_APPLESS_MAIN(TestTransferStates)
+#include "tst_transferstates.moc"
