@@ -39,6 +39,7 @@ class PrintingDialogs : public DialogSeam {
   QString AskOpenFileName(QWidget *) override { return QString(); }
   QString AskSaveFileName(QWidget *) override { return QString(); }
   QString AskReportFileName(QWidget *, QString *) override { return QString(); }
+  QString AskCsvFileName(QWidget *) override { return QString(); }
   bool AskPrinter(QWidget *, QPrinter &) override { return false; }
   int messages = 0;
 };

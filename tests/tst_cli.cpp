@@ -103,6 +103,28 @@ QStringList Registers(const SimulatedConsole &console) {
   return texts;
 }
 
+// quorex-cli keeps its backups and log below XDG_DATA_HOME, here a folder of the test's own.
+QProcessEnvironment DataHome(const QString &folder) {
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("XDG_DATA_HOME"), folder);
+  // The log's local times, as the text listing shows them, do not depend on the machine.
+  environment.insert(QStringLiteral("TZ"), QStringLiteral("UTC"));
+  return environment;
+}
+
+// The programming log's lines, each parsed; an unreadable line fails the test.
+QList<QJsonObject> LogLines(const QString &dataHome) {
+  QList<QJsonObject> lines;
+  for (const QByteArray &line : Contents(dataHome + QStringLiteral("/quorex/protokoll.jsonl"))
+                                    .split('\n')) {
+    if (line.isEmpty()) continue;
+    const QJsonDocument document = QJsonDocument::fromJson(line);
+    if (!document.isObject()) qFatal("damaged log line %s", line.constData());
+    lines << document.object();
+  }
+  return lines;
+}
+
 // One run of quorex-cli; started at once, awaited with Finish().
 class CliRun {
  public:
@@ -221,6 +243,12 @@ class TestCli : public QObject {
   void diff();
   void ports_data();
   void ports();
+  void journal_data();
+  void journal();
+  void backupReadFails();
+  void journalFolderRefuses();
+  void log_data();
+  void log();
 
  private:
   QString Path(const QString &name) const { return dir_.filePath(name); }
@@ -311,6 +339,14 @@ void TestCli::usage_data() {
   QTest::newRow("--format with a plain write")
       << QStringList{"write", "--port", port, "a", "--format", "json"} << 2
       << QStringLiteral(R"("exit":2})") << QStringLiteral("nur zusammen mit --verify");
+  QTest::newRow("--backup with read")
+      << QStringList{"read", "--port", port, "-o", "a", "--backup"} << 2 << QString()
+      << QStringLiteral("Die Option --backup gilt nicht für den Befehl read.");
+  QTest::newRow("--since that is no date")
+      << QStringList{"log", "--since", "2026-13-01"} << 2 << QString()
+      << QStringLiteral("\"2026-13-01\" ist kein Datum");
+  QTest::newRow("--port with log") << QStringList{"log", "--port", port} << 2 << QString()
+                                   << QStringLiteral("--port gilt nicht für den Befehl log");
   QTest::newRow("--format with version")
       << QStringList{"version", "--port", port, "--format", "json"} << 2
       << QStringLiteral(R"({"error":"Die Option --format gilt nicht für den Befehl version.")")
@@ -963,6 +999,194 @@ void TestCli::ports() {
         QFile::exists(name.startsWith(QLatin1Char('/')) ? name : QStringLiteral("/dev/") + name),
         qPrintable(name));
   QCOMPARE(run.Err().isEmpty(), opens.contains(true));
+}
+
+void TestCli::journal_data() {
+  QTest::addColumn<QStringList>("arguments");  // PORT: the console, FILE: a register file
+  QTest::addColumn<QStringList>("lines");      // operation and result of each log line
+  QTest::addColumn<QStringList>("backups");    // what each backup holds, oldest first
+  QTest::newRow("read") << QStringList{"read", "--port", "PORT", "-o", "read.rquorex"}
+                        << QStringList{"read ok"} << QStringList{"before"};
+  QTest::newRow("reset") << QStringList{"reset", "--port", "PORT", "--yes"}
+                         << QStringList{"reset ok"} << QStringList{"factory"};
+  QTest::newRow("write --backup --verify")
+      << QStringList{"write", "--port", "PORT", "FILE", "--backup", "--verify"}
+      << QStringList{"backup ok", "write ok", "verify ok"} << QStringList{"before", "file"};
+}
+
+// Every complete read leaves a backup holding the console's registers, every operation a line
+// naming it; the bytes on the wire are the command's own plus, with --backup, one read first.
+void TestCli::journal() {
+  QFETCH(QStringList, arguments);
+  QFETCH(QStringList, lines);
+  QFETCH(QStringList, backups);
+  QTemporaryDir dataHome;
+  SimulatedConsole console;
+  QVERIFY(console.Start());
+  const QMap<QString, QStringList> contents = {{"before", Pattern(QStringLiteral("B7"))},
+                                               {"file", FunkkreisOneOff()},
+                                               {"factory", FactoryValues()}};
+  SetRegisters(console, contents["before"]);
+  const QString file = WriteFile(QStringLiteral("journal.rquorex"), contents["file"]);
+  arguments.replaceInStrings(QRegularExpression(QStringLiteral("^PORT$")), console.DevicePath());
+  arguments.replaceInStrings(QRegularExpression(QStringLiteral("^FILE$")), file);
+  CliRun run(arguments, dir_.path(), DataHome(dataHome.path()));
+  QVERIFY(run.Finish());
+  QVERIFY2(run.ExitCode() == 0, run.Said());
+  QVERIFY2(!run.Err().contains(QStringLiteral("fehlgeschlagen")), run.Said());
+  if (arguments.contains(QStringLiteral("--backup")))
+    QCOMPARE(console.Received(),
+             ReadSession() + WriteSession(contents["file"]) + ReadSession());
+
+  const QDir folder(dataHome.filePath(QStringLiteral("quorex/Sicherungen")));
+  const QStringList names = folder.entryList(QDir::Files, QDir::Name);
+  QCOMPARE(names.size(), backups.size());
+  for (int i = 0; i < names.size(); ++i) {
+    QVERIFY2(QRegularExpression(QStringLiteral(
+                 "^\\d{4}-\\d\\d-\\d\\d_\\d\\d-\\d\\d-\\d\\d_Quorex_V_1.07(_\\d)?\\.rquorex$"))
+                 .match(names.at(i))
+                 .hasMatch(),
+             qPrintable(names.at(i)));
+    QCOMPARE(Contents(folder.filePath(names.at(i))), FileBytes(contents[backups.at(i)]));
+  }
+
+  const QList<QJsonObject> logged = LogLines(dataHome.path());
+  QStringList shapes;
+  for (const QJsonObject &line : logged) {
+    shapes << line["operation"].toString() + QLatin1Char(' ') + line["result"].toString();
+    QCOMPARE(line["program"].toString(), QStringLiteral("quorex-cli"));
+    QCOMPARE(line["port"].toString(), console.DevicePath());
+    QCOMPARE(line["registers"].toInt(), 200);
+    // The backup a line names is one of those in the folder.
+    QVERIFY(line["backup"].toString().isEmpty() || names.contains(line["backup"].toString()));
+  }
+  QCOMPARE(shapes, lines);
+  if (lines.size() == 3) {
+    // The write names the file it sent, the backup taken before it, and how many settings it
+    // changed in the console.
+    const QJsonObject write = logged.at(1);
+    QCOMPARE(write["file"].toString(), file);
+    QCOMPARE(write["backup"].toString(), names.at(0));
+    QVERIFY(write["differences"].toInt() > 0);
+    QCOMPARE(logged.at(2)["backup"].toString(), names.at(1));
+    QCOMPARE(logged.at(2)["differences"].toInt(-1), 0);
+  } else {
+    QVERIFY(logged.at(0)["differences"].isNull());
+    QCOMPARE(logged.at(0)["console"].toString(), QStringLiteral("Quorex V 1.07"));
+  }
+}
+
+// A backup read that fails leaves the console untouched: no write command goes out.
+void TestCli::backupReadFails() {
+  QTemporaryDir dataHome;
+  SimulatedConsole console;
+  QVERIFY(console.Start());
+  console.SetFault(Fault::Silent);
+  const QString file = WriteFile(QStringLiteral("backup.rquorex"), FunkkreisOneOff());
+  CliRun run({"write", "--port", console.DevicePath(), file, "--backup"}, dir_.path(),
+             DataHome(dataHome.path()));
+  QVERIFY(run.Finish());
+  QVERIFY2(run.ExitCode() == 3, run.Said());
+  // On the terminal on one line; in the log as the window shows it.
+  QCOMPARE(run.Err(), QStringLiteral("quorex-cli: Der Quorex konnte vor dem Senden nicht gesichert "
+                                     "werden. Es wurde nichts gesendet. ") +
+                          kSilent.mid(QStringLiteral("quorex-cli: ").size()));
+  QCOMPARE(console.Received(), QByteArray("$PROGSTART\r"));
+  const QList<QJsonObject> logged = LogLines(dataHome.path());
+  QCOMPARE(logged.size(), 1);
+  QCOMPARE(logged.at(0)["operation"].toString(), QStringLiteral("backup"));
+  QCOMPARE(logged.at(0)["result"].toString(), QStringLiteral("failed"));
+  QCOMPARE(logged.at(0)["message"].toString(),
+           QStringLiteral("Der Quorex konnte vor dem Senden nicht gesichert werden. Es wurde "
+                          "nichts gesendet.\n\nDer Quorex antwortet nicht.\nBitte prüfen Sie, ob "
+                          "das Gerät eingeschaltet und am gewählten Port angeschlossen ist."));
+  QVERIFY(!QDir(dataHome.filePath(QStringLiteral("quorex/Sicherungen"))).exists());
+}
+
+// A data folder that cannot be made costs the backup and the log line, never the read.
+void TestCli::journalFolderRefuses() {
+  QTemporaryDir dataHome;
+  QFile blocker(dataHome.filePath(QStringLiteral("quorex")));
+  QVERIFY(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  SimulatedConsole console;
+  QVERIFY(console.Start());
+  const QString file = Path(QStringLiteral("refused.rquorex"));
+  CliRun run({"read", "--port", console.DevicePath(), "-o", file}, dir_.path(),
+             DataHome(dataHome.path()));
+  QVERIFY(run.Finish());
+  QVERIFY2(run.ExitCode() == 0, run.Said());
+  QCOMPARE(Contents(file), FileBytes(FactoryValues()));
+  const QStringList said = run.Err().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+  QCOMPARE(said.size(), 3);
+  QVERIFY2(said.at(0).startsWith(QStringLiteral("quorex-cli: Sicherung fehlgeschlagen: ")),
+           run.Said());
+  QVERIFY2(said.at(1).startsWith(QStringLiteral("quorex-cli: Protokoll fehlgeschlagen: ")),
+           run.Said());
+  QCOMPARE(said.at(2), QStringLiteral("gespeichert in: %1").arg(file));
+}
+
+void TestCli::log_data() {
+  QTest::addColumn<QStringList>("arguments");
+  QTest::addColumn<QString>("out");
+  const QString both = QStringLiteral(
+      "07.12.2026 13:00:00  Lesen  erfolgreich  quorex-cli  /dev/ttyUSB0  Quorex V 1.07\n"
+      "  Datei: /tmp/a.rquorex\n"
+      "  Sicherung: 2026-12-07_14-00-00_Quorex_V_1.07.rquorex\n"
+      "08.12.2026 09:00:00  Senden  fehlgeschlagen  quorex  COM3\n"
+      "  Unterschiede: 2\n"
+      "  Die Verbindung zum Quorex wurde unterbrochen.\n"
+      "  Bitte prüfen Sie Kabel und Port.\n");
+  QTest::newRow("text") << QStringList{"log"} << both;
+  QTest::newRow("text since a day")
+      << QStringList{"log", "--since", "2026-12-08"} << both.section(QLatin1Char('\n'), 3);
+  QTest::newRow("json") << QStringList{"log", "--format", "json"} << QStringLiteral("json");
+  // The output's BOM is taken off as it is read here; tst_journal looks at the bytes.
+  QTest::newRow("csv") << QStringList{"log", "--format", "csv"}
+                       << QStringLiteral(
+                              "Zeit;Programm;Vorgang;Port;Quorex;Datei;Sicherung;Ergebnis;"
+                              "Meldung;Register;Unterschiede\r\n"
+                              "07.12.2026 13:00:00;quorex-cli;Lesen;/dev/ttyUSB0;Quorex V 1.07;"
+                              "/tmp/a.rquorex;2026-12-07_14-00-00_Quorex_V_1.07.rquorex;"
+                              "erfolgreich;;200;\r\n"
+                              "08.12.2026 09:00:00;quorex;Senden;COM3;;;;fehlgeschlagen;\"Die "
+                              "Verbindung zum Quorex wurde unterbrochen.\nBitte prüfen Sie Kabel "
+                              "und Port.\";57;2\r\n");
+}
+
+// The log as the workshop wrote it, a damaged line among the others.
+void TestCli::log() {
+  QFETCH(QStringList, arguments);
+  QFETCH(QString, out);
+  QTemporaryDir dataHome;
+  QVERIFY(QDir().mkpath(dataHome.filePath(QStringLiteral("quorex"))));
+  const QByteArray lines =
+      "{\"time\":\"2026-12-07T14:00:00+01:00\",\"program\":\"quorex-cli\",\"operation\":"
+      "\"read\",\"port\":\"/dev/ttyUSB0\",\"console\":\"Quorex V 1.07\",\"file\":"
+      "\"/tmp/a.rquorex\",\"backup\":\"2026-12-07_14-00-00_Quorex_V_1.07.rquorex\",\"result\":"
+      "\"ok\",\"message\":\"\",\"registers\":200,\"differences\":null}\n"
+      "{\"time\":\"2026-12-07T14:00\n"
+      "{\"time\":\"2026-12-08T10:00:00+01:00\",\"program\":\"quorex\",\"operation\":\"write\","
+      "\"port\":\"COM3\",\"console\":\"\",\"file\":\"\",\"backup\":\"\",\"result\":"
+      "\"failed\",\"message\":\"Die Verbindung zum Quorex wurde unterbrochen.\\nBitte prüfen Sie "
+      "Kabel und Port.\",\"registers\":57,\"differences\":2}\n";
+  QFile file(dataHome.filePath(QStringLiteral("quorex/protokoll.jsonl")));
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  QCOMPARE(file.write(lines), lines.size());
+  file.close();
+  CliRun run(arguments, QString(), DataHome(dataHome.path()));
+  QVERIFY(run.Finish());
+  QVERIFY2(run.ExitCode() == 0, run.Said());
+  QCOMPARE(run.Err(), QStringLiteral("1 beschädigte Zeile im Protokoll wurde übersprungen.\n"));
+  if (out != QLatin1String("json")) {
+    QCOMPARE(run.Out(), out);
+    return;
+  }
+  const QJsonArray array = QJsonDocument::fromJson(run.Out().toUtf8()).array();
+  QCOMPARE(array.size(), 2);
+  QCOMPARE(array.at(0)["operation"].toString(), QStringLiteral("read"));
+  QCOMPARE(array.at(1)["registers"].toInt(), 57);
+  QCOMPARE(array.at(1)["time"].toString(), QStringLiteral("2026-12-08T09:00:00+00:00"));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -22,6 +22,8 @@ enum Takes : unsigned {
   kVerify = 4,  // --verify
   kYes = 8,     // --yes
   kWords = 16,  // further words after its files
+  kBackup = 32,  // --backup
+  kSince = 64,   // --since
 };
 
 struct CommandEntry {
@@ -43,10 +45,12 @@ const std::vector<CommandEntry> &CommandTable() {
        QT_TRANSLATE_NOOP("CliApp", "Liest alle 200 Register in eine Registerdatei."), 0,
        kPort | kOutput, noFormat},
       {"write", Command::Write,
-       QT_TRANSLATE_NOOP("CliApp", "write --port PORT DATEI [--verify] [--format text|json]"),
        QT_TRANSLATE_NOOP("CliApp",
-                         "Schreibt die Datei in den Quorex; --verify liest ihn danach zurück."),
-       1, kPort | kVerify, textJson},
+                         "write --port PORT DATEI [--backup] [--verify] [--format text|json]"),
+       QT_TRANSLATE_NOOP("CliApp",
+                         "Schreibt die Datei in den Quorex; --backup sichert ihn vorher, --verify "
+                         "liest ihn danach zurück."),
+       1, kPort | kVerify | kBackup, textJson},
       {"verify", Command::Verify,
        QT_TRANSLATE_NOOP("CliApp", "verify --port PORT DATEI [--format text|json]"),
        QT_TRANSLATE_NOOP("CliApp",
@@ -87,6 +91,11 @@ const std::vector<CommandEntry> &CommandTable() {
       {"import", Command::Import, QT_TRANSLATE_NOOP("CliApp", "import TEXT -o DATEI"),
        QT_TRANSLATE_NOOP("CliApp", "Macht aus einem solchen Text wieder eine Registerdatei."), 1,
        kOutput, noFormat},
+      {"log", Command::Log,
+       QT_TRANSLATE_NOOP("CliApp", "log [--format text|json|csv] [--since JJJJ-MM-TT]"),
+       QT_TRANSLATE_NOOP("CliApp",
+                         "Zeigt das Programmierprotokoll: was mit welchem Quorex geschah."),
+       0, kSince, {Format::Text, Format::Json, Format::Csv}},
   };
   return table;
 }
@@ -107,6 +116,8 @@ QString FormatName(Format format) {
       return QStringLiteral("html");
     case Format::Pdf:
       return QStringLiteral("pdf");
+    case Format::Csv:
+      return QStringLiteral("csv");
   }
   return QString();
 }
@@ -144,6 +155,10 @@ CliApp::CliApp()
                     tr("Ausgabeformat: text (Standard), json, html oder pdf."), tr("format")),
       verifyOption_(QStringLiteral("verify"),
                     tr("write: liest die Register danach zurück und vergleicht.")),
+      backupOption_(QStringLiteral("backup"),
+                    tr("write: liest und sichert den Quorex, bevor gesendet wird.")),
+      sinceOption_(QStringLiteral("since"), tr("log: nur Einträge ab diesem Tag."),
+                   tr("JJJJ-MM-TT")),
       yesOption_(QStringLiteral("yes"), tr("reset: bestätigt das Zurücksetzen.")),
       quietOption_(QStringList{QStringLiteral("q"), QStringLiteral("quiet")},
                    tr("Keine Fortschrittsanzeige und keine Erfolgsmeldung.")),
@@ -151,10 +166,10 @@ CliApp::CliApp()
                      tr("Sagt mehr: die gelesene Version, jede geänderte Einstellung.")) {
   parser_.setApplicationDescription(Description());
   parser_.addOptions({versionOption_, portOption_, outputOption_, formatOption_, verifyOption_,
-                      yesOption_, quietOption_, verboseOption_});
+                      backupOption_, sinceOption_, yesOption_, quietOption_, verboseOption_});
   parser_.addPositionalArgument(tr("befehl"),
                                 tr("read, write, verify, version, reset, report, diff, ports, "
-                                   "get, set, export oder import, siehe oben."),
+                                   "get, set, export, import oder log, siehe oben."),
                                 tr("befehl [dateien]"));
 }
 
@@ -249,6 +264,8 @@ bool CliApp::Check(Invocation *invocation) {
       {outputOption_, (entry->takes & kOutput) != 0},
       {verifyOption_, (entry->takes & kVerify) != 0},
       {yesOption_, (entry->takes & kYes) != 0},
+      {backupOption_, (entry->takes & kBackup) != 0},
+      {sinceOption_, (entry->takes & kSince) != 0},
       {formatOption_, !entry->formats.empty()}};
   for (const auto &[option, allow] : allowed)
     if (!allow && parser_.isSet(option))
@@ -267,6 +284,14 @@ bool CliApp::Check(Invocation *invocation) {
   checked.output = parser_.value(outputOption_);
   checked.verify = parser_.isSet(verifyOption_);
   checked.yes = parser_.isSet(yesOption_);
+  checked.backup = parser_.isSet(backupOption_);
+  if (parser_.isSet(sinceOption_)) {
+    const QString since = parser_.value(sinceOption_);
+    checked.since = QDate::fromString(since, QStringLiteral("yyyy-MM-dd"));
+    if (!checked.since.isValid())
+      return Fail(tr("\"%1\" ist kein Datum; bitte JJJJ-MM-TT angeben, z. B. 2026-12-01.")
+                      .arg(since));
+  }
   checked.quiet = parser_.isSet(quietOption_);
   checked.verbose = parser_.isSet(verboseOption_);
 

@@ -44,6 +44,8 @@ class CliApp {
   QCommandLineOption outputOption_;
   QCommandLineOption formatOption_;
   QCommandLineOption verifyOption_;
+  QCommandLineOption backupOption_;
+  QCommandLineOption sinceOption_;
   QCommandLineOption yesOption_;
   QCommandLineOption quietOption_;
   QCommandLineOption verboseOption_;

@@ -2,6 +2,7 @@
 
 #include "ConsoleMessages.h"
 #include "DifferenceList.h"
+#include "LogListing.h"
 #include "OutputFile.h"
 #include "Register.h"
 #include "RegisterFile.h"
@@ -27,6 +28,14 @@ using Format = Invocation::Format;
 
 namespace {
 
+QString Absolute(const QString &path) {
+  return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+}
+
+int DifferenceCount(const QStringList &a, const QStringList &b) {
+  return int(SettingsCatalog().Compare(a, b).size());
+}
+
 // Reproducible builds and archives set SOURCE_DATE_EPOCH (seconds since 1970, UTC); a report
 // then carries that moment, so a report of the same file comes out byte for byte the same.
 QDateTime ReportTime() {
@@ -39,7 +48,9 @@ QDateTime ReportTime() {
 }  // namespace
 
 Commands::Commands(const Invocation &invocation)
-    : invocation_(invocation), progress_(!invocation.quiet && ProgressBar::StderrIsTerminal()) {
+    : invocation_(invocation),
+      progress_(!invocation.quiet && ProgressBar::StderrIsTerminal()),
+      journal_(QStringLiteral("quorex-cli")) {
   QObject::connect(&session_, &ConsoleSession::Progress, &session_,
                    [this](int done) { progress_.Show(done); });
   QObject::connect(&session_, &ConsoleSession::ResetSent, &session_, [this] {
@@ -99,19 +110,29 @@ int Commands::Dispatch() {
     case Command::Export:
     case Command::Import:
       return RunSettings();
+    case Command::Log:
+      return Log();
   }
   return kUsage;
 }
 
 int Commands::Read() {
   ConsoleRead read;
-  if (const int status = ReadConsole(&read)) return status;
+  int status = ReadConsole(&read);
+  LogEntry entry = Entry(QStringLiteral("read"), status == kOk ? &read : nullptr);
   // Only a complete read gets this far: a failed one leaves an existing file as it was.
-  QString error;
-  if (!WriteRegisterFile(invocation_.output, read.texts, &error)) {
-    Error(error);
-    return kFile;
+  if (status == kOk) {
+    QString error;
+    if (WriteRegisterFile(invocation_.output, read.texts, &error)) {
+      entry.file = Absolute(invocation_.output);
+    } else {
+      Error(error);
+      failure_ = error;
+      status = kFile;
+    }
   }
+  Record(entry, status);
+  if (status != kOk) return status;
   Confirm(tr("gespeichert in: ") + QDir::toNativeSeparators(invocation_.output));
   return kOk;
 }
@@ -121,27 +142,66 @@ int Commands::Write() {
   QStringList texts;
   // A file that is not a register file never reaches the console.
   if (!LoadFile(file, &texts)) return kFile;
-  if (!session_.StartWrite(invocation_.port, texts)) return PortFailed();
-  if (const int status = Await()) return status;
+  LogEntry write = Entry(QStringLiteral("write"));
+  write.file = Absolute(file);
+  if (invocation_.backup) {
+    ConsoleRead before;
+    failurePrefix_ = tr("Der Quorex konnte vor dem Senden nicht gesichert werden. Es wurde nichts "
+                        "gesendet.") +
+                     QStringLiteral("\n\n");
+    const int status = ReadConsole(&before);
+    const LogEntry backup = Entry(QStringLiteral("backup"), status == kOk ? &before : nullptr);
+    Record(backup, status);
+    failurePrefix_.clear();
+    if (status != kOk) return status;
+    write.console = before.versionText;
+    write.backup = backup.backup;
+    write.differences = DifferenceCount(texts, before.texts);
+  }
+  const bool started = session_.StartWrite(invocation_.port, texts);
+  const int status = started ? Await() : PortFailed();
+  write.registers = started ? session_.RegistersSent() : 0;
+  Record(write, status);
+  if (status != kOk) return status;
   Confirm(tr("Die Einstellungen wurden zum Quorex gesendet."));
   if (!invocation_.verify) return kOk;
-  ConsoleRead read;
-  if (const int status = ReadConsole(&read)) return status;
-  return ShowDifferences(texts, read.texts, QDir::toNativeSeparators(file), tr("Quorex"));
+  return Check(file, texts);
 }
 
 int Commands::Verify() {
   const QString file = invocation_.files.constFirst();
   QStringList texts;
   if (!LoadFile(file, &texts)) return kFile;
+  return Check(file, texts);
+}
+
+int Commands::Check(const QString &file, const QStringList &texts) {
   ConsoleRead read;
-  if (const int status = ReadConsole(&read)) return status;
+  const int status = ReadConsole(&read);
+  LogEntry entry = Entry(QStringLiteral("verify"), status == kOk ? &read : nullptr);
+  entry.file = Absolute(file);
+  if (status != kOk) {
+    Record(entry, status);
+    return status;
+  }
+  entry.differences = DifferenceCount(texts, read.texts);
+  // Settings that differ fail the check; the line says how many.
+  if (*entry.differences > 0) {
+    entry.result = QStringLiteral("failed");
+    entry.message = *entry.differences == 1
+                        ? tr("1 Einstellung im Quorex weicht von der Datei ab.")
+                        : tr("%1 Einstellungen im Quorex weichen von der Datei ab.")
+                              .arg(*entry.differences);
+  }
+  Record(entry, kOk);
   return ShowDifferences(texts, read.texts, QDir::toNativeSeparators(file), tr("Quorex"));
 }
 
 int Commands::Version() {
   ConsoleRead read;
-  if (const int status = ReadConsole(&read)) return status;
+  const int status = ReadConsole(&read);
+  Record(Entry(QStringLiteral("version"), status == kOk ? &read : nullptr), status);
+  if (status != kOk) return status;
   return Emit(read.versionText.toUtf8() + '\n');
 }
 
@@ -154,8 +214,13 @@ int Commands::Reset() {
     return kUsage;
   }
   resetSent_ = false;
-  if (!session_.StartReset(invocation_.port)) return PortFailed();
-  if (const int status = Await()) return status;
+  ConsoleRead read;
+  QObject receiver;
+  QObject::connect(&session_, &ConsoleSession::ReadCompleted, &receiver,
+                   [&read](const ConsoleRead &answer) { read = answer; });
+  const int status = session_.StartReset(invocation_.port) ? Await() : PortFailed();
+  Record(Entry(QStringLiteral("reset"), status == kOk ? &read : nullptr), status);
+  if (status != kOk) return status;
   Confirm(tr("Der Quorex wurde auf Werkeinstellungen zurückgesetzt."));
   return kOk;
 }
@@ -174,6 +239,8 @@ int Commands::Report() {
       return Emit(report.Json());
     case Format::Html:
       return Emit(report.Html().toUtf8());
+    case Format::Csv:  // the command line refuses it for the report
+      return kUsage;
     case Format::Pdf:
       break;
   }
@@ -261,6 +328,32 @@ QByteArray Commands::PortsJson(const PortListing &listing) {
   return QJsonDocument(root).toJson();
 }
 
+int Commands::Log() {
+  std::vector<LogEntry> entries;
+  int damaged = 0;
+  QString error;
+  if (!journal_.Log().ReadAll(&entries, &damaged, &error)) {
+    Error(error);
+    return kFile;
+  }
+  if (damaged > 0)
+    Say(damaged == 1
+            ? tr("1 beschädigte Zeile im Protokoll wurde übersprungen.")
+            : tr("%1 beschädigte Zeilen im Protokoll wurden übersprungen.").arg(damaged));
+  entries = ProgrammingLog::Since(entries, invocation_.since);
+  switch (invocation_.format) {
+    case Format::Json:
+      return Emit(LogListing::Json(entries));
+    case Format::Csv:
+      return Emit(ProgrammingLog::Csv(entries));
+    case Format::Text:
+    case Format::Html:
+    case Format::Pdf:
+      break;
+  }
+  return Emit(LogListing::Text(entries).toUtf8());
+}
+
 int Commands::RunSettings() {
   SettingsCommands settings(invocation_,
                             {[this](const QByteArray &bytes) { return Emit(bytes); },
@@ -301,7 +394,11 @@ int Commands::Await() {
   QObject::connect(&session_, &ConsoleSession::Finished, &loop, &QEventLoop::quit);
   QObject::connect(&session_, &ConsoleSession::Failed, &loop,
                    [&](const QString &message, const QString &detail) {
-                     Error(message, detail.isEmpty() ? QString() : tr("Details: %1").arg(detail));
+                     failure_ = detail.isEmpty()
+                                    ? message
+                                    : message + QLatin1Char('\n') + tr("Details: %1").arg(detail);
+                     Error(failurePrefix_ + message,
+                           detail.isEmpty() ? QString() : tr("Details: %1").arg(detail));
                      status = kConsole;
                      loop.quit();
                    });
@@ -310,7 +407,8 @@ int Commands::Await() {
     const bool confirmed = session_.IsWriteConfirmed();
     // Abort counts what had left the line of a write up to this moment.
     session_.Abort();
-    Error(InterruptedText(operation, session_.RegistersSent(), confirmed));
+    failure_ = InterruptedText(operation, session_.RegistersSent(), confirmed);
+    Error(failurePrefix_ + failure_);
     status = kSignalBase + signalNumber;
     loop.quit();
   });
@@ -352,8 +450,43 @@ QString Commands::InterruptedText(ConsoleSession::Operation operation, int sent,
 }
 
 int Commands::PortFailed() {
-  Error(ConsoleMessages::OpenFailed(), tr("Details: %1").arg(session_.PortError()));
+  failure_ = ConsoleMessages::OpenFailed() + QLatin1Char('\n') +
+             tr("Details: %1").arg(session_.PortError());
+  Error(failurePrefix_ + ConsoleMessages::OpenFailed(),
+        tr("Details: %1").arg(session_.PortError()));
   return kConsole;
+}
+
+QString Commands::BackUp(const ConsoleRead &read) {
+  const ConsoleJournal::Backup backup = journal_.BackUp(read.texts, read.versionText);
+  backupFailure_ = backup.failure;
+  if (!backup.failure.isEmpty()) Error(backup.failure);
+  return backup.fileName;
+}
+
+LogEntry Commands::Entry(const QString &operation, const ConsoleRead *read) {
+  LogEntry entry;
+  entry.operation = operation;
+  entry.port = invocation_.port;
+  if (read) {
+    entry.console = read->versionText;
+    entry.registers = Register::kRegisterCount;
+    entry.backup = BackUp(*read);
+  }
+  return entry;
+}
+
+void Commands::Record(LogEntry entry, int status) {
+  if (entry.result.isEmpty())
+    entry.result = status == kOk || status == kDifferences ? QStringLiteral("ok")
+                   : status > kSignalBase                  ? QStringLiteral("cancelled")
+                                                           : QStringLiteral("failed");
+  if (entry.message.isEmpty())
+    entry.message =
+        entry.result == QLatin1String("ok") ? backupFailure_ : failurePrefix_ + failure_;
+  backupFailure_.clear();
+  const QString failed = journal_.Record(entry);
+  if (!failed.isEmpty()) Error(failed);
 }
 
 bool Commands::LoadFile(const QString &path, QStringList *texts) {

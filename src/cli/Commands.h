@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ConsoleJournal.h"
 #include "ConsoleSession.h"
 #include "InterruptWatch.h"
 #include "Invocation.h"
@@ -16,6 +17,8 @@
 //
 // The console is reached only through a ConsoleSession, waited for in an event loop on its
 // signals, so the session runs exactly as it does under the window: same waits, same texts.
+// Like the window, every complete read leaves a backup and every console operation a line in
+// the programming log; neither ever changes a command's outcome.
 class Commands {
   Q_DECLARE_TR_FUNCTIONS(Commands)
 
@@ -36,6 +39,7 @@ class Commands {
   int Ports();
   // get, set, export, import: register files by setting ids (SettingsCommands).
   int RunSettings();
+  int Log();
 
  private:
   // Reads the console into *read.
@@ -45,9 +49,18 @@ class Commands {
   int Await();
   QString InterruptedText(ConsoleSession::Operation operation, int sent, bool confirmed) const;
   int PortFailed();
+  // The backup of a complete read: its file name, or empty when it could not be stored (said).
+  QString BackUp(const ConsoleRead &read);
+  // A log line for `operation`; given a complete read, also its console and the backup of it,
+  // stored now.
+  LogEntry Entry(const QString &operation, const ConsoleRead *read = nullptr);
+  // Appends the line, its result (where not set) taken from the exit status.
+  void Record(LogEntry entry, int status);
   static QByteArray PortsText(const PortListing &listing);
   static QByteArray PortsJson(const PortListing &listing);
   bool LoadFile(const QString &path, QStringList *texts);
+  // Reads the console, backs it up and compares it with the file's texts.
+  int Check(const QString &file, const QStringList &texts);
   int ShowDifferences(const QStringList &a, const QStringList &b, const QString &nameA,
                       const QString &nameB);
   // To stdout, or into the output file (-o) when one is named.
@@ -70,4 +83,10 @@ class Commands {
   InterruptWatch interrupt_;
   bool resetSent_ = false;
   QString lastError_;
+  ConsoleJournal journal_;
+  // Said before a failure of the running operation (the backup read of write --backup).
+  QString failurePrefix_;
+  // What the last failed or interrupted operation said, and a backup that could not be stored.
+  QString failure_;
+  QString backupFailure_;
 };

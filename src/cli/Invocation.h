@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -22,8 +23,8 @@ inline constexpr int kSignalBase = 128;
 // A checked command line: the command has everything it needs and nothing it does not take.
 struct Invocation {
   enum class Command { Read, Write, Verify, Version, Reset, Report, Diff, Ports, Get, Set, Export,
-                       Import };
-  enum class Format { Text, Json, Html, Pdf };
+                       Import, Log };
+  enum class Format { Text, Json, Html, Pdf, Csv };
 
   Command command = Command::Ports;
   QString port;
@@ -32,6 +33,8 @@ struct Invocation {
   QString output;     // -o; empty for stdout
   Format format = Format::Text;
   bool verify = false;
+  bool backup = false;  // write: read and back up the console first
+  QDate since;          // log: entries from this day on; invalid for all
   bool yes = false;
   bool quiet = false;
   bool verbose = false;  // -v: say more about what happens

@@ -21,6 +21,7 @@ const char kFilter[] = QT_TRANSLATE_NOOP("DialogSeam", "Register Quorex (*.rquor
 const char kSuffix[] = "rquorex";
 const char kPdfFilter[] = QT_TRANSLATE_NOOP("DialogSeam", "PDF-Dokument (*.pdf)");
 const char kHtmlFilter[] = QT_TRANSLATE_NOOP("DialogSeam", "HTML-Datei (*.html)");
+const char kCsvFilter[] = QT_TRANSLATE_NOOP("DialogSeam", "CSV-Datei (*.csv)");
 // Wider lines are wrapped after all, so a box never outgrows a small screen.
 constexpr int kMaxLineWidth = 900;
 
@@ -122,6 +123,19 @@ QString AskReportName(QWidget *owner, QString *selectedFilter) {
   return dialog.selectedFiles().constFirst();
 }
 
+QString AskCsvName(QWidget *owner) {
+  QFileDialog dialog(owner);
+  dialog.setOptions(DialogOptions());
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setWindowTitle(Tr("Protokoll exportieren"));
+  dialog.setNameFilter(Tr(kCsvFilter));
+  dialog.setDefaultSuffix(QStringLiteral("csv"));
+  dialog.selectFile(QStringLiteral("protokoll.csv"));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  return dialog.selectedFiles().constFirst();
+}
+
 class RealDialogs final : public DialogSeam {
  public:
   QMessageBox::StandardButton ShowMessage(QWidget *owner, const QString &text,
@@ -142,6 +156,7 @@ class RealDialogs final : public DialogSeam {
   QString AskReportFileName(QWidget *owner, QString *selectedFilter) override {
     return AskReportName(owner, selectedFilter);
   }
+  QString AskCsvFileName(QWidget *owner) override { return AskCsvName(owner); }
   bool AskPrinter(QWidget *owner, QPrinter &printer) override {
     QPrintDialog dialog(&printer, owner);
     dialog.setLocale(QLocale());

@@ -30,6 +30,8 @@ class DialogSeam {
   // Where to save the settings report: full path, or empty when cancelled. *selectedFilter
   // is set to the file type chosen, ReportPdfFilter() or ReportHtmlFilter().
   virtual QString AskReportFileName(QWidget *owner, QString *selectedFilter) = 0;
+  // Where to export the programming log as CSV: full path, or empty when cancelled.
+  virtual QString AskCsvFileName(QWidget *owner) = 0;
   // The print dialog for `printer`; answers whether the technician chose to print.
   virtual bool AskPrinter(QWidget *owner, QPrinter &printer) = 0;
 

@@ -33,6 +33,11 @@ QString ScriptedDialogs::AskReportFileName(QWidget *, QString *selectedFilter) {
   return reportNames.isEmpty() ? QString() : reportNames.takeFirst();
 }
 
+QString ScriptedDialogs::AskCsvFileName(QWidget *) {
+  ++csvDialogs;
+  return csvNames.isEmpty() ? QString() : csvNames.takeFirst();
+}
+
 bool ScriptedDialogs::AskPrinter(QWidget *, QPrinter &printer) {
   ++printDialogs;
   const QString file = printFiles.isEmpty() ? QString() : printFiles.takeFirst();

@@ -30,6 +30,7 @@ class ScriptedDialogs : public DialogSeam {
   QString AskOpenFileName(QWidget *owner) override;
   QString AskSaveFileName(QWidget *owner) override;
   QString AskReportFileName(QWidget *owner, QString *selectedFilter) override;
+  QString AskCsvFileName(QWidget *owner) override;
   // Prints into the PDF file named next in printFiles, as "Drucken" to a file would.
   bool AskPrinter(QWidget *owner, QPrinter &printer) override;
 
@@ -42,6 +43,8 @@ class ScriptedDialogs : public DialogSeam {
   // The settings report: file names and, beside each, the file type chosen in the dialog.
   QStringList reportNames;
   QStringList reportFilters;
+  // Where the next exports of the programming log go.
+  QStringList csvNames;
   // PDF files the next print dialogs print into; an empty name (or none left) cancels.
   QStringList printFiles;
 
@@ -49,6 +52,7 @@ class ScriptedDialogs : public DialogSeam {
   int openDialogs = 0;
   int saveDialogs = 0;
   int reportDialogs = 0;
+  int csvDialogs = 0;
   int printDialogs = 0;
 
   const Shown &Last() const { return shown.constLast(); }

@@ -41,6 +41,15 @@ SmallDisk::~SmallDisk() {
 #endif
 }
 
+bool SmallDisk::MakeReadOnly() {
+#if defined(Q_OS_LINUX)
+  return mounted_ && ::mount(nullptr, QFile::encodeName(dir_.path()).constData(), nullptr,
+                             MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+#else
+  return false;
+#endif
+}
+
 bool SmallDisk::Fill(const QString &name) {
   if (!mounted_) return false;
   QFile file(FilePath(name));

@@ -20,6 +20,8 @@ class SmallDisk {
   // Takes up every byte still free with one file (`name`), so that the next byte any file
   // needs cannot be written. False when the disk did not fill up.
   bool Fill(const QString &name = QStringLiteral("filler"));
+  // Mounts the disk again read-only: nothing can be written, not even by root.
+  bool MakeReadOnly();
 
  private:
   QTemporaryDir dir_;

@@ -1,0 +1,123 @@
+#include "BackupsDialog.h"
+
+#include "CompareDialog.h"
+#include "DialogHelpers.h"
+#include "DialogSeam.h"
+#include "ProgrammingLog.h"
+#include "RegisterFile.h"
+#include "SettingsCatalog.h"
+#include "ui_BackupsDialog.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QHeaderView>
+#include <QTableWidgetItem>
+#include <QUrl>
+
+namespace {
+
+constexpr int kPathRole = Qt::UserRole;
+
+}  // namespace
+
+BackupsDialog::BackupsDialog(const std::vector<BackupStore::Backup> &backups,
+                             const QString &folder, const QStringList &programTexts,
+                             QWidget *parent)
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::BackupsDialog>()),
+      folder_(folder),
+      programTexts_(programTexts) {
+  ui_->setupUi(this);
+  QTableWidget *table = ui_->backupsTable;
+  table->setRowCount(int(backups.size()));
+  int row = 0;
+  for (const BackupStore::Backup &backup : backups) {
+    const QString cells[] = {ProgrammingLog::TimeText(backup.time), backup.console, backup.port,
+                             backup.occasion};
+    for (int column = 0; column < 4; ++column) {
+      auto *item = new QTableWidgetItem(cells[column]);
+      item->setData(kPathRole, backup.path);
+      item->setToolTip(backup.fileName);
+      table->setItem(row, column, item);
+    }
+    ++row;
+  }
+  table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+  table->resizeColumnsToContents();
+  ui_->folderLabel->setText(backups.empty()
+                                ? tr("Noch keine Sicherungen im Ordner %1.")
+                                      .arg(QDir::toNativeSeparators(folder))
+                                : tr("Ordner: %1").arg(QDir::toNativeSeparators(folder)));
+  if (row > 0) table->selectRow(0);
+
+  connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          &BackupsDialog::UpdateButtons);
+  // Enter reaches "Öffnen" as the default button; a double click opens the same way.
+  connect(table, &QTableWidget::doubleClicked, this, &BackupsDialog::OpenSelected);
+  connect(ui_->openButton, &QPushButton::clicked, this, &BackupsDialog::OpenSelected);
+  connect(ui_->compareButton, &QPushButton::clicked, this, &BackupsDialog::CompareSelected);
+  connect(ui_->folderButton, &QPushButton::clicked, this, &BackupsDialog::ShowFolder);
+  connect(ui_->closeButton, &QPushButton::clicked, this, &QDialog::reject);
+  UpdateButtons();
+  KeepTitleVisible(*this);
+  table->setFocus();
+}
+
+BackupsDialog::~BackupsDialog() = default;
+
+QString BackupsDialog::SelectedPath() const {
+  const QList<QTableWidgetItem *> selected = ui_->backupsTable->selectedItems();
+  return selected.isEmpty() ? QString() : selected.constFirst()->data(kPathRole).toString();
+}
+
+void BackupsDialog::UpdateButtons() {
+  const bool chosen = !SelectedPath().isEmpty();
+  ui_->openButton->setEnabled(chosen);
+  ui_->compareButton->setEnabled(chosen);
+}
+
+void BackupsDialog::OpenSelected() {
+  chosen_ = SelectedPath();
+  if (!chosen_.isEmpty()) accept();
+}
+
+void BackupsDialog::CompareSelected() {
+  const QString path = SelectedPath();
+  if (path.isEmpty()) return;
+  QStringList texts;
+  QString error;
+  if (!ReadRegisterFile(path, &texts, &error)) {
+    ShowMessage(this, error, tr("Fehler"), QMessageBox::Critical, QMessageBox::Ok);
+    return;
+  }
+  const QString title = tr("Vergleich mit Sicherung");
+  const auto differences = SettingsCatalog().Compare(programTexts_, texts);
+  if (differences.empty()) {
+    ShowMessage(this, tr("Keine Unterschiede."), title, QMessageBox::Information,
+                QMessageBox::Ok);
+    return;
+  }
+  // Beside this list rather than over it, so the next backup can be compared too.
+  if (comparison_) comparison_->close();
+  comparison_ = new CompareDialog(
+      differences, tr("Im Programm"), tr("In der Sicherung"),
+      tr("Einstellungen, die sich im Programm und in der Sicherung %1 unterscheiden:")
+          .arg(QDir::toNativeSeparators(path)),
+      this);
+  comparison_->setAttribute(Qt::WA_DeleteOnClose);
+  comparison_->setWindowTitle(title);
+  KeepTitleVisible(*comparison_);
+  comparison_->show();
+  comparison_->raise();
+  comparison_->activateWindow();
+}
+
+void BackupsDialog::ShowFolder() {
+  // Before the first backup the folder may not exist yet; the file manager shows it empty.
+  QDir().mkpath(folder_);
+  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder_)))
+    ShowMessage(this,
+                tr("Der Ordner %1 konnte nicht angezeigt werden.")
+                    .arg(QDir::toNativeSeparators(folder_)),
+                tr("Fehler"), QMessageBox::Warning, QMessageBox::Ok);
+}

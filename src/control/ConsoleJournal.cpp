@@ -1,0 +1,45 @@
+#include "ConsoleJournal.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+ConsoleJournal::ConsoleJournal(const QString &program, const QString &dataFolder)
+    : program_(program), dataFolder_(dataFolder) {}
+
+QString ConsoleJournal::DataFolder() {
+  const QString generic = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  return generic.isEmpty() ? QString() : QDir(generic).filePath(QStringLiteral("quorex"));
+}
+
+QString ConsoleJournal::BackupFolder() const {
+  return dataFolder_.isEmpty() ? QString()
+                               : QDir(dataFolder_).filePath(QStringLiteral("Sicherungen"));
+}
+
+QString ConsoleJournal::LogPath() const {
+  return dataFolder_.isEmpty() ? QString()
+                               : QDir(dataFolder_).filePath(QStringLiteral("protokoll.jsonl"));
+}
+
+ConsoleJournal::Backup ConsoleJournal::BackUp(const QStringList &texts,
+                                              const QString &versionText) const {
+  const QString failed = tr("Sicherung fehlgeschlagen: ");
+  if (dataFolder_.isEmpty())
+    return {QString(), failed + tr("Es gibt keinen Ordner für Programmdaten.")};
+  QString error;
+  const QString path =
+      Backups().Store(texts, versionText, QDateTime::currentDateTime(), &error);
+  if (path.isEmpty()) return {QString(), failed + error};
+  return {QFileInfo(path).fileName(), QString()};
+}
+
+QString ConsoleJournal::Record(LogEntry entry) const {
+  const QString failed = tr("Protokoll fehlgeschlagen: ");
+  if (dataFolder_.isEmpty()) return failed + tr("Es gibt keinen Ordner für Programmdaten.");
+  entry.time = QDateTime::currentDateTime();
+  entry.program = program_;
+  QString error;
+  return Log().Append(entry, &error) ? QString() : failed + error;
+}
