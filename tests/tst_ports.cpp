@@ -24,13 +24,13 @@ namespace {
 
 // "ttyUSB0|FT232R USB UART|FTDI|A10K3XYZ|0403:6001", trailing parts optional; a leading "!"
 // marks a port this user may not open.
-PortEntry Port(QString spec) {
+PortEntry Port(QString line) {
   PortEntry port;
-  if (spec.startsWith(QLatin1Char('!'))) {
+  if (line.startsWith(QLatin1Char('!'))) {
     port.canOpen = false;
-    spec.remove(0, 1);
+    line.remove(0, 1);
   }
-  const QStringList parts = spec.split(QLatin1Char('|'));
+  const QStringList parts = line.split(QLatin1Char('|'));
   port.name = parts.value(0);
   port.description = parts.value(1);
   port.manufacturer = parts.value(2);
@@ -43,9 +43,9 @@ PortEntry Port(QString spec) {
   return port;
 }
 
-QList<PortEntry> Ports(const QStringList &specs) {
+QList<PortEntry> Ports(const QStringList &lines) {
   QList<PortEntry> ports;
-  for (const QString &spec : specs) ports.append(Port(spec));
+  for (const QString &line : lines) ports.append(Port(line));
   return ports;
 }
 
