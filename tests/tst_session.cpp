@@ -139,6 +139,9 @@ void TestSession::staleAnswersAreNeverTaken_data() {
 
 void TestSession::staleAnswersAreNeverTaken() {
   QFETCH(bool, reset);
+  // Outlives the rig: the console may still report commands to the lambda below after the
+  // read is cut off.
+  bool cut = false;
   Rig rig;
   Timing timing = Fast();
   timing.baudRate = 9600;
@@ -149,7 +152,6 @@ void TestSession::staleAnswersAreNeverTaken() {
   if (reset) {
     QVERIFY(rig.session.StartReset(rig.Port()));
   } else {
-    bool cut = false;
     connect(&rig.console, &SimulatedConsole::CommandReceived, &rig.console,
             [&](const QByteArray &command) {
               if (cut || command != "$PROGSTART\r") return;
