@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CQuorexDlg.h"
+#include "ConsoleJournal.h"
 #include "ConsoleScripts.h"
 #include "Register.h"
 #include "ScriptedDialogs.h"
@@ -9,6 +10,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -21,6 +23,12 @@
 // are the test's to keep away (TemporarySettings), since some tests need them across windows.
 struct WindowBench {
   QTemporaryDir dir;
+  // The window's backups and log go to a folder of the bench's own, below dir.
+  struct DataHome {
+    explicit DataHome(const QTemporaryDir &dir) {
+      qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(QStringLiteral("daten"))));
+    }
+  } dataHome{dir};
   ScriptedDialogs dialogs;
   SimulatedConsole console;
   CQuorexDlg window;
@@ -58,6 +66,7 @@ struct WindowBench {
   }
 
   QString Path(const QString &name) const { return dir.filePath(name); }
+  ConsoleJournal Journal() const { return ConsoleJournal(QStringLiteral("quorex")); }
 
   // Loads texts as "Datei" -> "Öffnen ..." does: "Senden" and the tree become usable.
   bool Load(const QStringList &texts) {
