@@ -100,7 +100,8 @@ QStringList BackupLines(const WindowBench &b, const QStringList &console,
   QStringList lines;
   for (const BackupStore::Backup &backup : backups) {
     QStringList texts;
-    ReadRegisterFile(backup.path, &texts);
+    QString error;
+    ReadRegisterFile(backup.path, &texts, &error);
     const QString whose = texts == console   ? QStringLiteral("console")
                           : texts == program ? QStringLiteral("program")
                           : texts == b.console.FactoryValues() ? QStringLiteral("factory")
@@ -443,13 +444,13 @@ void TestJournalDialogs::backupNotStored() {
   SmallDisk disk;
   QVERIFY(Prepare(b));
   if (how == "file") {
-    QVERIFY(QDir().mkpath(b.Journal().DataFolder()));
+    QVERIFY(QDir().mkpath(b.Path(QStringLiteral("daten"))));
     QFile blocker(b.Journal().BackupFolder());
     QVERIFY(blocker.open(QIODevice::WriteOnly));
   } else {
     if (!disk.IsMounted()) QSKIP(qPrintable(disk.Why()));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(disk.FilePath(QStringLiteral("daten"))));
-    QVERIFY(QDir().mkpath(b.Journal().BackupFolder()));
+    b.window.SetDataFolder(disk.FilePath(QStringLiteral("daten")));
+    QVERIFY(QDir().mkpath(disk.FilePath(QStringLiteral("daten/Sicherungen"))));
     QVERIFY(disk.MakeReadOnly());
   }
   const int boxes = int(b.dialogs.shown.size());

@@ -235,7 +235,7 @@ void ExtrasCommands::ShowDifferences(const std::vector<SettingsCatalog::Differen
 
 void ExtrasCommands::ShowBackups() {
   if (controller_.IsBusy()) return;
-  const ConsoleJournal journal(QStringLiteral("quorex"));
+  const ConsoleJournal journal = controller_.Journal();
   const BackupStore store = journal.Backups();
   std::vector<BackupStore::Backup> backups = store.List();
   // Without a readable log the list still shows every backup, by its name alone.
@@ -257,7 +257,7 @@ void ExtrasCommands::ShowLog() {
   std::vector<LogEntry> entries;
   int damaged = 0;
   QString error;
-  if (!ConsoleJournal(QStringLiteral("quorex")).Log().ReadAll(&entries, &damaged, &error)) {
+  if (!controller_.Journal().Log().ReadAll(&entries, &damaged, &error)) {
     ShowMessage(owner_, error, tr("Fehler"), QMessageBox::Critical, QMessageBox::Ok);
     return;
   }

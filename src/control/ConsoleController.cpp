@@ -11,9 +11,6 @@ const QString kOk = QStringLiteral("ok");
 const QString kFailed = QStringLiteral("failed");
 const QString kCancelled = QStringLiteral("cancelled");
 
-// Built afresh for every line, so the data folder is wherever the environment says now.
-ConsoleJournal Journal() { return ConsoleJournal(QStringLiteral("quorex")); }
-
 QString Operation(ConsoleJob job) {
   switch (job) {
     case ConsoleJob::Read: return QStringLiteral("read");
@@ -62,6 +59,12 @@ ConsoleController::ConsoleController(QObject *parent) : QObject(parent) {
             emit Failed(job_, said, detail);
           });
   connect(&session_, &ConsoleSession::Finished, this, &ConsoleController::OnFinished);
+}
+
+// Built afresh each time, so the data folder is wherever the environment says now.
+ConsoleJournal ConsoleController::Journal() const {
+  const QString program = QStringLiteral("quorex");
+  return dataFolder_.isEmpty() ? ConsoleJournal(program) : ConsoleJournal(program, dataFolder_);
 }
 
 bool ConsoleController::IsReadPending() const {

@@ -64,6 +64,10 @@ class ConsoleController : public QObject {
   void Note(WindowEvent event);
   // "Version des Quorex" showed `versionText`, the console's at `port`.
   void NoteVersion(const QString &port, const QString &versionText);
+  // Where backups and log lines go; by default the program's data folder as it stands when
+  // each is stored.
+  void SetDataFolder(const QString &folder) { dataFolder_ = folder; }
+  ConsoleJournal Journal() const;
   // Ends whatever runs at once, without a signal (the program is closing); the log says so.
   void Abort();
 
@@ -137,4 +141,5 @@ class ConsoleController : public QObject {
   // The running job's log line, and what could not be stored since the job was started.
   std::optional<LogEntry> line_;
   QString note_;
+  QString dataFolder_;
 };

@@ -10,7 +10,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QFile>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -23,12 +22,6 @@
 // are the test's to keep away (TemporarySettings), since some tests need them across windows.
 struct WindowBench {
   QTemporaryDir dir;
-  // The window's backups and log go to a folder of the bench's own, below dir.
-  struct DataHome {
-    explicit DataHome(const QTemporaryDir &dir) {
-      qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(QStringLiteral("daten"))));
-    }
-  } dataHome{dir};
   ScriptedDialogs dialogs;
   SimulatedConsole console;
   CQuorexDlg window;
@@ -60,13 +53,17 @@ struct WindowBench {
       peak = qMax(peak, value);
     });
     window.SetTiming(timing);
+    // QtTest's test mode sends the data folder to ~/.qttest whatever XDG_DATA_HOME says.
+    window.SetDataFolder(Path(QStringLiteral("daten")));
     window.show();
     port->setEditText(console.DevicePath());
     return true;
   }
 
   QString Path(const QString &name) const { return dir.filePath(name); }
-  ConsoleJournal Journal() const { return ConsoleJournal(QStringLiteral("quorex")); }
+  ConsoleJournal Journal() const {
+    return ConsoleJournal(QStringLiteral("quorex"), Path(QStringLiteral("daten")));
+  }
 
   // Loads texts as "Datei" -> "Öffnen ..." does: "Senden" and the tree become usable.
   bool Load(const QStringList &texts) {
