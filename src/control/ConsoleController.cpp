@@ -52,7 +52,9 @@ ConsoleController::ConsoleController(QObject *parent) : QObject(parent) {
           [this](const QString &message, const QString &detail) {
             Step(JobStep::Failed);
             const QString said = FailureText(job_, message);
-            if (line_) line_->registers = session_.RegistersSent();
+            // A broken-off write says how far it got; a read that failed read nothing whole.
+            if (line_ && (job_ == ConsoleJob::Write || job_ == ConsoleJob::WriteAndCheck))
+              line_->registers = session_.RegistersSent();
             CloseLine(kFailed, said);
             // The failure is what the status line says.
             note_.clear();
