@@ -36,6 +36,9 @@ struct WindowBench {
   int peak = 0;
   QString textAt57;
 
+  // QtTest's test mode sends the data folder to ~/.qttest whatever XDG_DATA_HOME says.
+  WindowBench() { window.SetDataFolder(Path(QStringLiteral("daten"))); }
+
   // Starts the console, shows the window and points its port at the console.
   bool Setup(const Timing &timing = Fast()) {
     senden = window.findChild<QPushButton *>(QStringLiteral("sendenButton"));
@@ -53,8 +56,6 @@ struct WindowBench {
       peak = qMax(peak, value);
     });
     window.SetTiming(timing);
-    // QtTest's test mode sends the data folder to ~/.qttest whatever XDG_DATA_HOME says.
-    window.SetDataFolder(Path(QStringLiteral("daten")));
     window.show();
     port->setEditText(console.DevicePath());
     return true;
