@@ -174,6 +174,7 @@ QString TestDesktop::WriteFile(const QString &name, const QByteArray &data) {
 CQuorexDlg &TestDesktop::ShowWindow() {
   window_ = std::make_unique<CQuorexDlg>();
   window_->SetTiming(Fast());
+  window_->SetDataFolder(Path(QStringLiteral("daten")));
   window_->show();
   if (!QTest::qWaitForWindowExposed(window_.get())) qFatal("window not exposed");
   return *window_;

@@ -99,7 +99,8 @@ class TestExtras : public QObject {
   void compareWithConsole();
   void verifyAfterWrite_data();
   void verifyAfterWrite();
-  void verifyChoiceRemembered();
+  void choiceRemembered_data();
+  void choiceRemembered();
   void copiesTabSeparatedRows();
 
  private:
@@ -128,7 +129,8 @@ void TestExtras::menuOrderAndMnemonics() {
   QCOMPARE(entries, QStringList({"Einstellungsbericht &speichern ...",
                                  "Einstellungsbericht d&rucken ...", "-",
                                  "Mit &Datei vergleichen ...", "Mit &Quorex vergleichen ...", "-",
-                                 "Nach dem Senden &prüfen"}));
+                                 "Nach dem Senden &prüfen", "&Vor dem Senden sichern", "-",
+                                 "S&icherungen ...", "Pro&tokoll ..."}));
   // Within a menu, and along the menu bar, every mnemonic reaches one entry.
   for (const QList<QAction *> &actions : {b.Extras()->actions(), b.window.MenuBar()->actions()}) {
     QStringList keys;
@@ -533,23 +535,34 @@ void TestExtras::verifyAfterWrite() {
   QCOMPARE(Rows(b.Table()), rows);
 }
 
-void TestExtras::verifyChoiceRemembered() {
+void TestExtras::choiceRemembered_data() {
+  QTest::addColumn<QByteArray>("action");
+  QTest::addColumn<QString>("key");
+  QTest::newRow("Nach dem Senden prüfen") << QByteArray("pruefenAction") << "verifyAfterWrite";
+  QTest::newRow("Vor dem Senden sichern") << QByteArray("sichernAction") << "backUpBeforeWrite";
+}
+
+// Off at first; a choice holds for the next start, and so does taking it back.
+void TestExtras::choiceRemembered() {
+  QFETCH(QByteArray, action);
+  QFETCH(QString, key);
   {
     Bench b;
     QVERIFY(b.Setup());
-    QVERIFY(!b.Action("pruefenAction")->isChecked());
-    b.Action("pruefenAction")->trigger();
+    QVERIFY(b.Action(action.constData())->isCheckable());
+    QVERIFY(!b.Action(action.constData())->isChecked());
+    b.Action(action.constData())->trigger();
   }
-  QCOMPARE(QSettings().value(QStringLiteral("verifyAfterWrite")).toBool(), true);
+  QCOMPARE(QSettings().value(key).toBool(), true);
   {
     Bench b;
     QVERIFY(b.Setup());
-    QVERIFY(b.Action("pruefenAction")->isChecked());
-    b.Action("pruefenAction")->trigger();
+    QVERIFY(b.Action(action.constData())->isChecked());
+    b.Action(action.constData())->trigger();
   }
   Bench b;
   QVERIFY(b.Setup());
-  QVERIFY(!b.Action("pruefenAction")->isChecked());
+  QVERIFY(!b.Action(action.constData())->isChecked());
 }
 
 void TestExtras::copiesTabSeparatedRows() {

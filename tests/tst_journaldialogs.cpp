@@ -2,9 +2,14 @@
 #include "BackupsDialog.h"
 #include "CompareDialog.h"
 #include "LogDialog.h"
+#include "ConsoleMessages.h"
 #include "ProgrammingLog.h"
+#include "RegisterFile.h"
 #include "ScriptedDialogs.h"
+#include "SmallDisk.h"
+#include "TemporarySettings.h"
 #include "WidgetDriver.h"
+#include "WindowBench.h"
 
 #include <QDesktopServices>
 #include <QFile>
@@ -16,7 +21,11 @@
 #include <QUrl>
 #include <QtTest>
 
-// "Sicherungen ..." and "Protokoll ..." on their own, driven by keyboard and buttons.
+// "Sicherungen ..." and "Protokoll ..." on their own, driven by keyboard and buttons; and the
+// backups and log lines the window's console jobs leave behind.
+
+using Fault = SimulatedConsole::Fault;
+Q_DECLARE_METATYPE(SimulatedConsole::Fault)
 
 namespace {
 
@@ -63,6 +72,52 @@ class FileManager : public QObject {
   void Show(const QUrl &url) { shown << url; }
 };
 
+// The window's log, a line each: operation, result, registers, then d(ifferences), f(ile),
+// b(ackup) and c(onsole) where the line has them, "-" where not.
+QStringList LogLines(const WindowBench &b) {
+  std::vector<LogEntry> entries;
+  b.Journal().Log().ReadAll(&entries);
+  QStringList lines;
+  for (const LogEntry &e : entries)
+    lines << QStringLiteral("%1 %2 %3 %4%5%6%7")
+                 .arg(e.operation, e.result)
+                 .arg(e.registers)
+                 .arg(e.differences ? 'd' : '-')
+                 .arg(e.file.isEmpty() ? '-' : 'f')
+                 .arg(e.backup.isEmpty() ? '-' : 'b')
+                 .arg(e.console.isEmpty() ? '-' : 'c');
+  return lines;
+}
+
+// The window's backups newest first, each as "Anlass=whose", whose registers it holds: the
+// console's before the job, the program's, or the factory values.
+QStringList BackupLines(const WindowBench &b, const QStringList &console,
+                        const QStringList &program) {
+  std::vector<BackupStore::Backup> backups = b.Journal().Backups().List();
+  std::vector<LogEntry> log;
+  b.Journal().Log().ReadAll(&log);
+  BackupStore::Describe(&backups, log);
+  QStringList lines;
+  for (const BackupStore::Backup &backup : backups) {
+    QStringList texts;
+    QString error;
+    ReadRegisterFile(backup.path, &texts, &error);
+    const QString whose = texts == console   ? QStringLiteral("console")
+                          : texts == program ? QStringLiteral("program")
+                          : texts == b.console.FactoryValues() ? QStringLiteral("factory")
+                                                               : QStringLiteral("?");
+    lines << backup.occasion + QLatin1Char('=') + whose;
+  }
+  return lines;
+}
+
+// The console holds Pattern("C"), the program Pattern("AB") from a file.
+bool Prepare(WindowBench &b) {
+  if (!b.Setup()) return false;
+  for (int reg = 0; reg < 200; ++reg) b.console.SetRegisterText(reg, Pattern("C").at(reg));
+  return b.Load(Pattern("AB"));
+}
+
 }  // namespace
 
 class TestJournalDialogs : public QObject {
@@ -80,6 +135,14 @@ class TestJournalDialogs : public QObject {
   void logFilter_data();
   void logFilter();
   void logExport();
+  void windowJobs_data();
+  void windowJobs();
+  void backupReadFails_data();
+  void backupReadFails();
+  void backupNotStored_data();
+  void backupNotStored();
+  void extrasEntries_data();
+  void extrasEntries();
 
  private:
   // Two backups an hour apart, described by the lines that made them.
@@ -87,9 +150,12 @@ class TestJournalDialogs : public QObject {
 
   QTemporaryDir dir_;
   QString folder_;
+  // "Vor dem Senden sichern" is remembered; kept away from the user's own settings.
+  TemporarySettings settings_;
 };
 
 void TestJournalDialogs::init() {
+  settings_.Clear();
   folder_ = dir_.filePath(QStringLiteral("Sicherungen-%1").arg(QTest::currentTestFunction()));
 }
 
@@ -268,6 +334,172 @@ void TestJournalDialogs::logExport() {
   QCOMPARE(dialogs.Last().caption, QStringLiteral("Fehler"));
   QVERIFY(dialogs.Last().text.contains(QStringLiteral("konnte nicht gespeichert werden")));
   QCOMPARE(dialogs.csvDialogs, 2);
+}
+
+void TestJournalDialogs::windowJobs_data() {
+  QTest::addColumn<QString>("job");
+  QTest::addColumn<QStringList>("choices");  // Extras entries turned on first
+  QTest::addColumn<QStringList>("log");
+  QTest::addColumn<QStringList>("backups");
+  QTest::addColumn<QByteArray>("wire");  // all the console received, where known
+  const QStringList none;
+  const QByteArray read = ReadSession();
+  const QByteArray write = WriteSession(Pattern("AB"));
+  QTest::newRow("Lesen") << "lesen" << none << QStringList{"read ok 200 --bc"}
+                         << QStringList{"Lesen=console"} << read;
+  QTest::newRow("Werkeinstellungen") << "reset" << none << QStringList{"reset ok 200 --bc"}
+                                     << QStringList{"Werkeinstellungen=factory"} << QByteArray();
+  QTest::newRow("Mit Quorex vergleichen") << "compare" << none
+                                          << QStringList{"compare ok 200 --bc"}
+                                          << QStringList{"Vergleichen=console"} << read;
+  QTest::newRow("Senden: the bytes as ever")
+      << "senden" << none << QStringList{"write ok 200 -f--"} << none << write;
+  QTest::newRow("Senden, prüfen")
+      << "senden" << QStringList{"pruefenAction"}
+      << QStringList{"write ok 200 -f--", "verify ok 200 dfbc"} << QStringList{"Prüfen=program"}
+      << write + read;
+  QTest::newRow("Senden, sichern")
+      << "senden" << QStringList{"sichernAction"}
+      << QStringList{"backup ok 200 --bc", "write ok 200 dfbc"}
+      << QStringList{"Vor dem Senden=console"} << read + write;
+  QTest::newRow("Senden, sichern, prüfen")
+      << "senden" << QStringList{"sichernAction", "pruefenAction"}
+      << QStringList{"backup ok 200 --bc", "write ok 200 dfbc", "verify ok 200 dfbc"}
+      << QStringList{"Prüfen=program", "Vor dem Senden=console"} << read + write + read;
+}
+
+// Every complete read leaves one backup of what the console held, every job one log line.
+void TestJournalDialogs::windowJobs() {
+  QFETCH(QString, job);
+  QFETCH(QStringList, choices);
+  QFETCH(QStringList, log);
+  QFETCH(QStringList, backups);
+  QFETCH(QByteArray, wire);
+  WindowBench b;
+  QVERIFY(Prepare(b));
+  for (const QString &choice : choices) b.Action(qPrintable(choice))->trigger();
+  b.dialogs.answers << QMessageBox::Ok;  // the factory reset's question
+  b.console.ClearReceived();
+  if (job == "lesen") b.lesen->click();
+  if (job == "reset") b.werkeinstellungen->click();
+  if (job == "compare") b.Action("quorexVergleichenAction")->trigger();
+  if (job == "senden") b.senden->click();
+  QTRY_COMPARE(LogLines(b), log);
+  QCOMPARE(BackupLines(b, Pattern("C"), Pattern("AB")), backups);
+  QTRY_VERIFY(b.lesen->isEnabled());
+  if (!wire.isEmpty()) QCOMPARE(b.console.Received(), wire);
+}
+
+void TestJournalDialogs::backupReadFails_data() {
+  QTest::addColumn<Fault>("fault");  // None: the port does not open
+  QTest::addColumn<QString>("reason");
+  QTest::newRow("port") << Fault::None << ConsoleMessages::OpenFailed();
+  QTest::newRow("silent") << Fault::Silent << ConsoleMessages::NoAnswer();
+}
+
+// Without a backup nothing is sent, and the message says both.
+void TestJournalDialogs::backupReadFails() {
+  QFETCH(Fault, fault);
+  QFETCH(QString, reason);
+  WindowBench b;
+  QVERIFY(Prepare(b));
+  b.Action("sichernAction")->trigger();
+  if (fault == Fault::None)
+    b.port->setEditText(b.Path(QStringLiteral("kein-port")));
+  b.console.SetFault(fault);
+  b.senden->click();
+  QTRY_COMPARE(LogLines(b).join("|"), QStringLiteral("backup failed 0 ----"));
+  QTRY_VERIFY(b.senden->isEnabled() && b.lesen->isEnabled());
+  QCOMPARE(b.dialogs.Last().text,
+           "Der Quorex konnte vor dem Senden nicht gesichert werden. Es wurde nichts "
+           "gesendet.\n\n" + reason);
+  QVERIFY(b.Status().startsWith("Fehler beim Sichern: "));
+  QVERIFY(!b.console.Received().contains("$P0"));
+}
+
+void TestJournalDialogs::backupNotStored_data() {
+  QTest::addColumn<QString>("how");
+  QTest::newRow("a file where the folder belongs") << "file";
+  QTest::newRow("read-only file system") << "read-only";
+}
+
+// The read goes through whatever the backup folder does; the status line says what failed.
+void TestJournalDialogs::backupNotStored() {
+  QFETCH(QString, how);
+  WindowBench b;
+  SmallDisk disk;
+  QVERIFY(Prepare(b));
+  if (how == "file") {
+    QVERIFY(QDir().mkpath(b.Path(QStringLiteral("daten"))));
+    QFile blocker(b.Journal().BackupFolder());
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+  } else {
+    if (!disk.IsMounted()) QSKIP(qPrintable(disk.Why()));
+    b.window.SetDataFolder(disk.FilePath(QStringLiteral("daten")));
+    QVERIFY(QDir().mkpath(disk.FilePath(QStringLiteral("daten/Sicherungen"))));
+    QVERIFY(disk.MakeReadOnly());
+  }
+  const int boxes = int(b.dialogs.shown.size());
+  b.lesen->click();
+  QTRY_VERIFY(b.Status().startsWith("Sicherung fehlgeschlagen: "));
+  QCOMPARE(b.window.Image().AllTexts(), Pattern("C"));
+  QCOMPARE(b.dialogs.shown.size(), boxes);
+  if (how == "file") QCOMPARE(LogLines(b), QStringList{"read ok 200 ---c"});
+}
+
+void TestJournalDialogs::extrasEntries_data() {
+  QTest::addColumn<QString>("entry");
+  QTest::addColumn<QString>("press");
+  QTest::addColumn<QMessageBox::StandardButton>("answer");  // to saving the read first
+  QTest::addColumn<bool>("opened");
+  QTest::newRow("Protokoll") << "protokollAction" << "" << QMessageBox::NoButton << false;
+  QTest::newRow("Enter opens, edits dropped")
+      << "sicherungenAction" << "enter" << QMessageBox::No << true;
+  QTest::newRow("Enter, opening cancelled")
+      << "sicherungenAction" << "enter" << QMessageBox::Cancel << false;
+  QTest::newRow("Mit Programm vergleichen")
+      << "sicherungenAction" << "compare" << QMessageBox::NoButton << false;
+}
+
+// After one read: the log lists it, the backups list holds it and opens it as "Öffnen ..."
+// does, asking first about the read not saved.
+void TestJournalDialogs::extrasEntries() {
+  QFETCH(QString, entry);
+  QFETCH(QString, press);
+  QFETCH(QMessageBox::StandardButton, answer);
+  QFETCH(bool, opened);
+  WindowBench b;
+  QVERIFY(b.Setup());
+  b.lesen->click();
+  QTRY_COMPARE(LogLines(b).size(), 1);
+  QTRY_VERIFY(b.lesen->isEnabled());
+  b.Action(qPrintable(entry))->trigger();
+  if (entry == "protokollAction") {
+    QTRY_VERIFY(b.window.findChild<LogDialog *>());
+    auto *table = Child<QTableWidget>(b.window.findChild<LogDialog *>(), "logTable");
+    QCOMPARE(table->rowCount(), 1);
+    QCOMPARE(table->item(0, 1)->text(), QStringLiteral("Lesen"));
+    return;
+  }
+  QTRY_VERIFY(b.window.findChild<BackupsDialog *>());
+  BackupsDialog *dialog = b.window.findChild<BackupsDialog *>();
+  auto *table = Child<QTableWidget>(dialog, "backupsTable");
+  QCOMPARE(table->rowCount(), 1);
+  QCOMPARE(table->item(0, 3)->text(), QStringLiteral("Lesen"));
+  const QString backup = b.Journal().Backups().List().front().path;
+  const QString before = b.window.Image().FilePath();
+  const int boxes = int(b.dialogs.shown.size());
+  if (press == "compare") {
+    Child<QPushButton>(dialog, "compareButton")->click();
+    QCOMPARE(b.dialogs.Last().text, QStringLiteral("Keine Unterschiede."));
+    return;
+  }
+  b.dialogs.answers << answer;
+  table->setFocus();
+  QTest::keyClick(table, Qt::Key_Return);
+  QTRY_COMPARE(b.dialogs.shown.size(), boxes + 1);
+  QCOMPARE(b.dialogs.Last().caption, QStringLiteral("Änderungen Speichern"));
+  QTRY_COMPARE(b.window.Image().FilePath(), opened ? backup : before);
 }
 
 QTEST_MAIN(TestJournalDialogs)

@@ -57,6 +57,10 @@ void TestTransferStates::jobs_data() {
   row("read failed at start: Senden stays away", J::Read, S::Failed, "01010", "00000", "01010");
   row("read failed after a file", J::Read, S::Failed, "10011", "00000", "11111");
   row("write pressed: the tree stays", J::Write, S::Started, "11111", "11111", "00001");
+  row("backup read pressed", J::Backup, S::Started, "11111", "11111", "00000");
+  row("backup read done: the tree back, the write follows", J::Backup, S::Released, "11111",
+      "00000", "00001");
+  row("backup read failed: as for a write", J::Backup, S::Failed, "11111", "00000", "11111");
   row("write, port fails", J::Write, S::PortFailed, "11111", "11111", "11111");
   row("write released", J::Write, S::Released, "11111", "00001", "11111");
   row("write released, tree kept as it stands", J::Write, S::Released, "11111", "00000", "11110");

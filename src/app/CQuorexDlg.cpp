@@ -38,10 +38,13 @@ CQuorexDlg::CQuorexDlg(QWidget *parent)
     : QDialog(parent),
       ui_(std::make_unique<Ui::CQuorexDlg>()),
       files_(this, register_, [this] { return controller_.IsFileCommandBlocked(); }),
-      extras_(this, register_, controller_, [this] {
-        RememberFocus();
-        return PullPortName();
-      }) {
+      extras_(
+          this, register_, controller_,
+          [this] {
+            RememberFocus();
+            return PullPortName();
+          },
+          [this](const QString &path) { return files_.OpenKnownFile(path); }) {
   InitResources();
   ui_->setupUi(this);
   setWindowIcon(QIcon(QStringLiteral(":/quorex.png")));
@@ -120,11 +123,14 @@ void CQuorexDlg::ConnectController() {
   });
   connect(&controller_, &ConsoleController::PortFailed, this,
           [this](ConsoleJob job, const QString &detail) {
-            StatusFailed(job, ConsoleMessages::OpenFailed());
+            const QString message =
+                ConsoleController::FailureText(job, ConsoleMessages::OpenFailed());
+            StatusFailed(job, message);
             if (job != ConsoleJob::Check)
-              ShowMessage(this, ConsoleMessages::OpenFailed(), tr("Fehler"),
-                          QMessageBox::Critical, QMessageBox::Ok, detail);
+              ShowMessage(this, message, tr("Fehler"), QMessageBox::Critical, QMessageBox::Ok,
+                          detail);
           });
+  connect(&controller_, &ConsoleController::Noted, this, &CQuorexDlg::SetStatus);
   connect(&controller_, &ConsoleController::Failed, this,
           [this](ConsoleJob job, const QString &message, const QString &detail) {
             StatusFailed(job, message);
@@ -175,6 +181,7 @@ void CQuorexDlg::StartProgress(ConsoleJob job) {
   QString phase = tr("Lesen");
   if (job == ConsoleJob::Write || job == ConsoleJob::WriteAndCheck) phase = tr("Senden");
   if (job == ConsoleJob::Check) phase = tr("Prüfen");
+  if (job == ConsoleJob::Backup) phase = tr("Sichern");
   ui_->progressBar->Start(phase);
 }
 
@@ -187,6 +194,7 @@ void CQuorexDlg::StatusFailed(ConsoleJob job, const QString &message) {
   if (job == ConsoleJob::Reset) doing = tr("Fehler beim Zurücksetzen: ");
   if (job == ConsoleJob::Compare) doing = tr("Fehler beim Vergleichen: ");
   if (job == ConsoleJob::Check) doing = tr("Fehler beim Prüfen: ");
+  if (job == ConsoleJob::Backup) doing = tr("Fehler beim Sichern: ");
   SetStatus(doing + message);
 }
 
@@ -244,6 +252,10 @@ void CQuorexDlg::OnInfo() {
 }
 
 void CQuorexDlg::OnVersion() {
+  // Before any console has given one the box shows a hint, which is no console's version.
+  const QString version = register_.VersionText();
+  controller_.NoteVersion(controller_.Port(),
+                          version == Register::kVersionHint ? QString() : version);
   ShowMessage(this, register_.VersionText(), tr("Version des Quorex"), QMessageBox::NoIcon,
               QMessageBox::Ok);
 }
@@ -251,7 +263,8 @@ void CQuorexDlg::OnVersion() {
 void CQuorexDlg::OnSenden() {
   RememberFocus();
   editsSending_ = files_.EditsSending();
-  controller_.StartWrite(PullPortName(), register_.AllTexts(), extras_.VerifyAfterWrite());
+  controller_.StartWrite(PullPortName(), register_.AllTexts(), extras_.VerifyAfterWrite(),
+                         extras_.BackUpBeforeWrite(), register_.FilePath());
 }
 
 void CQuorexDlg::OnLesen() {

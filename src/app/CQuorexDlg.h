@@ -42,6 +42,8 @@ class CQuorexDlg : public QDialog {
   // The console's pacing for transfers started from now on (tests shorten it).
   void SetTiming(const Timing &timing) { controller_.SetTiming(timing); }
   const Timing &TransferTiming() const { return controller_.GetTiming(); }
+  // Where backups and the log go (tests keep their own).
+  void SetDataFolder(const QString &folder) { controller_.SetDataFolder(folder); }
   // True while a transfer or a factory reset still holds the console.
   bool IsTransferRunning() const { return controller_.IsBusy(); }
   // True from the press of "Lesen" (or a confirmed factory reset, or a comparison or check

@@ -1,10 +1,13 @@
 #include "ExtrasCommands.h"
 
+#include "BackupsDialog.h"
 #include "CompareDialog.h"
 #include "ConsoleController.h"
+#include "ConsoleJournal.h"
 #include "ConsoleMessages.h"
 #include "DialogHelpers.h"
 #include "DialogSeam.h"
+#include "LogDialog.h"
 #include "Preferences.h"
 #include "Register.h"
 #include "ReportFile.h"
@@ -27,13 +30,16 @@ QString Now() { return QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))
 }  // namespace
 
 ExtrasCommands::ExtrasCommands(QWidget *owner, const Register &image,
-                               ConsoleController &controller, std::function<QString()> portName)
+                               ConsoleController &controller, std::function<QString()> portName,
+                               std::function<bool(const QString &)> openFile)
     : QObject(owner),
       owner_(owner),
       image_(image),
       controller_(controller),
       portName_(std::move(portName)),
-      verifyAfterWrite_(Preferences().VerifyAfterWrite()) {
+      openFile_(std::move(openFile)),
+      verifyAfterWrite_(Preferences().VerifyAfterWrite()),
+      backUpBeforeWrite_(Preferences().BackUpBeforeWrite()) {
   connect(&controller_, &ConsoleController::Compared, this, [this](const QStringList &console) {
     ShowComparison(image_.AllTexts(), console, tr("Vergleich mit Quorex"),
                    tr("Einstellungen, die sich im Programm und im Quorex am Port %1 "
@@ -67,19 +73,30 @@ void ExtrasCommands::AddTo(QMenu &extras) {
                                                 [this] { CompareWithConsole(portName_()); });
   quorexVergleichen->setObjectName(QStringLiteral("quorexVergleichenAction"));
   extras.addSeparator();
-  QAction *pruefen = extras.addAction(tr("Nach dem Senden &prüfen"));
-  pruefen->setObjectName(QStringLiteral("pruefenAction"));
-  pruefen->setCheckable(true);
-  pruefen->setChecked(verifyAfterWrite_);
-  connect(pruefen, &QAction::toggled, this, [this](bool verify) {
-    verifyAfterWrite_ = verify;
-    Preferences().SetVerifyAfterWrite(verify);
-  });
+  AddChoice(extras, tr("Nach dem Senden &prüfen"), "pruefenAction", &verifyAfterWrite_,
+            [](bool on) { Preferences().SetVerifyAfterWrite(on); });
+  AddChoice(extras, tr("&Vor dem Senden sichern"), "sichernAction", &backUpBeforeWrite_,
+            [](bool on) { Preferences().SetBackUpBeforeWrite(on); });
+  extras.addSeparator();
+  add(tr("S&icherungen ..."), "sicherungenAction", &ExtrasCommands::ShowBackups);
+  add(tr("Pro&tokoll ..."), "protokollAction", &ExtrasCommands::ShowLog);
   connect(&extras, &QMenu::aboutToShow, this, [this, &extras, quorexVergleichen] {
     const bool idle = !controller_.IsBusy();
     for (QAction *action : extras.actions()) action->setEnabled(idle);
     // Like "Senden": a console is compared with sensible settings only.
     quorexVergleichen->setEnabled(idle && controller_.States().senden);
+  });
+}
+
+void ExtrasCommands::AddChoice(QMenu &extras, const QString &text, const char *name, bool *flag,
+                               void (*store)(bool)) {
+  QAction *action = extras.addAction(text);
+  action->setObjectName(QString::fromLatin1(name));
+  action->setCheckable(true);
+  action->setChecked(*flag);
+  connect(action, &QAction::toggled, this, [flag, store](bool on) {
+    *flag = on;
+    store(on);
   });
 }
 
@@ -178,9 +195,7 @@ void ExtrasCommands::ShowCheckResult(const QStringList &sent, const QStringList 
                   .arg(Now()));
   ShowDifferences(SettingsCatalog().Compare(sent, console),
                   tr("Prüfung nach dem Senden fehlgeschlagen"),
-                  tr("Der Quorex am Port %1 hat nach dem Senden nicht alle Einstellungen "
-                     "übernommen. Bitte senden Sie die Einstellungen erneut.")
-                      .arg(controller_.Port()),
+                  ConsoleController::NotTakenText(controller_.Port()),
                   tr("Gesendet"), tr("Im Quorex"));
 }
 
@@ -216,4 +231,37 @@ void ExtrasCommands::ShowDifferences(const std::vector<SettingsCatalog::Differen
   // The list takes the keyboard at once: arrows, Ctrl+C and Escape work without a click.
   dialog->raise();
   dialog->activateWindow();
+}
+
+void ExtrasCommands::ShowBackups() {
+  if (controller_.IsBusy()) return;
+  const ConsoleJournal journal = controller_.Journal();
+  const BackupStore store = journal.Backups();
+  std::vector<BackupStore::Backup> backups = store.List();
+  // Without a readable log the list still shows every backup, by its name alone.
+  std::vector<LogEntry> log;
+  journal.Log().ReadAll(&log);
+  BackupStore::Describe(&backups, log);
+  auto *dialog = new BackupsDialog(backups, store.Folder(), image_.AllTexts(), owner_);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  connect(dialog, &QDialog::accepted, this, [this, dialog] {
+    const QString path = dialog->ChosenFile();
+    // Opened once the dialog has gone: the question about unsaved edits is a box of its own.
+    QMetaObject::invokeMethod(
+        this, [this, path] { openFile_(path); }, Qt::QueuedConnection);
+  });
+  dialog->open();
+}
+
+void ExtrasCommands::ShowLog() {
+  std::vector<LogEntry> entries;
+  int damaged = 0;
+  QString error;
+  if (!controller_.Journal().Log().ReadAll(&entries, &damaged, &error)) {
+    ShowMessage(owner_, error, tr("Fehler"), QMessageBox::Critical, QMessageBox::Ok);
+    return;
+  }
+  auto *dialog = new LogDialog(entries, damaged, owner_);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->open();
 }

@@ -18,22 +18,29 @@ class Register;
 
 // The "&Extras" menu: the settings report saved or printed, the comparison of the program's
 // registers with a register file or with the console at `portName`'s port, the list of
-// differences, and the choice to check every write by reading it back (remembered between
-// runs). Nothing here changes the registers; nothing may hold the port while a job runs.
+// differences, the choices to check every write by reading it back and to back the console up
+// before it (both remembered between runs), the backups and the programming log. Nothing here
+// changes the registers but a backup opened through `openFile`, which asks about unsaved edits
+// as "Öffnen ..." does; nothing may hold the port while a job runs.
 class ExtrasCommands : public QObject {
   Q_OBJECT
 
  public:
   ExtrasCommands(QWidget *owner, const Register &image, ConsoleController &controller,
-                 std::function<QString()> portName);
+                 std::function<QString()> portName,
+                 std::function<bool(const QString &)> openFile);
 
   void AddTo(QMenu &extras);
   bool VerifyAfterWrite() const { return verifyAfterWrite_; }
+  bool BackUpBeforeWrite() const { return backUpBeforeWrite_; }
 
   void SaveReport();
   void PrintReport();
   void CompareWithFile();
   void CompareWithConsole(const QString &port);
+  // "Sicherungen ..." and "Protokoll ...": window-modal, without a nested event loop.
+  void ShowBackups();
+  void ShowLog();
 
  signals:
   // How the last command ended, in one line for the window's status line.
@@ -41,6 +48,9 @@ class ExtrasCommands : public QObject {
 
  private:
   QString ReportHtml() const;
+  // Adds a checkable entry that remembers its choice in `*flag` and through `store`.
+  void AddChoice(QMenu &extras, const QString &text, const char *name, bool *flag,
+                 void (*store)(bool));
   void ShowCheckResult(const QStringList &sent, const QStringList &console);
   void ComplainCheckFailed(const QString &message, const QString &detail);
   // "Keine Unterschiede." when the two sets are equal, else the list of differences.
@@ -54,6 +64,8 @@ class ExtrasCommands : public QObject {
   const Register &image_;
   ConsoleController &controller_;
   std::function<QString()> portName_;
+  std::function<bool(const QString &)> openFile_;
   bool verifyAfterWrite_ = false;
+  bool backUpBeforeWrite_ = false;
   QPointer<CompareDialog> compareDialog_;
 };

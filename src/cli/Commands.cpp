@@ -32,10 +32,6 @@ QString Absolute(const QString &path) {
   return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
 }
 
-int DifferenceCount(const QStringList &a, const QStringList &b) {
-  return int(SettingsCatalog().Compare(a, b).size());
-}
-
 // Reproducible builds and archives set SOURCE_DATE_EPOCH (seconds since 1970, UTC); a report
 // then carries that moment, so a report of the same file comes out byte for byte the same.
 QDateTime ReportTime() {
@@ -156,7 +152,7 @@ int Commands::Write() {
     if (status != kOk) return status;
     write.console = before.versionText;
     write.backup = backup.backup;
-    write.differences = DifferenceCount(texts, before.texts);
+    write.differences = ConsoleJournal::DifferenceCount(texts, before.texts);
   }
   const bool started = session_.StartWrite(invocation_.port, texts);
   const int status = started ? Await() : PortFailed();
@@ -184,7 +180,7 @@ int Commands::Check(const QString &file, const QStringList &texts) {
     Record(entry, status);
     return status;
   }
-  entry.differences = DifferenceCount(texts, read.texts);
+  entry.differences = ConsoleJournal::DifferenceCount(texts, read.texts);
   // Settings that differ fail the check; the line says how many.
   if (*entry.differences > 0) {
     entry.result = QStringLiteral("failed");
@@ -457,21 +453,13 @@ int Commands::PortFailed() {
   return kConsole;
 }
 
-QString Commands::BackUp(const ConsoleRead &read) {
-  const ConsoleJournal::Backup backup = journal_.BackUp(read.texts, read.versionText);
-  backupFailure_ = backup.failure;
-  if (!backup.failure.isEmpty()) Error(backup.failure);
-  return backup.fileName;
-}
-
 LogEntry Commands::Entry(const QString &operation, const ConsoleRead *read) {
   LogEntry entry;
   entry.operation = operation;
   entry.port = invocation_.port;
   if (read) {
-    entry.console = read->versionText;
-    entry.registers = Register::kRegisterCount;
-    entry.backup = BackUp(*read);
+    backupFailure_ = journal_.BackUpInto(*read, &entry);
+    if (!backupFailure_.isEmpty()) Error(backupFailure_);
   }
   return entry;
 }

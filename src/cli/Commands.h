@@ -49,10 +49,8 @@ class Commands {
   int Await();
   QString InterruptedText(ConsoleSession::Operation operation, int sent, bool confirmed) const;
   int PortFailed();
-  // The backup of a complete read: its file name, or empty when it could not be stored (said).
-  QString BackUp(const ConsoleRead &read);
   // A log line for `operation`; given a complete read, also its console and the backup of it,
-  // stored now.
+  // stored now (a backup that could not be stored is said).
   LogEntry Entry(const QString &operation, const ConsoleRead *read = nullptr);
   // Appends the line, its result (where not set) taken from the exit status.
   void Record(LogEntry entry, int status);

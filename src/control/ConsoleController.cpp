@@ -1,15 +1,46 @@
 #include "ConsoleController.h"
 
+#include "ConsoleMessages.h"
 #include "Register.h"
+
+#include <utility>
+
+namespace {
+
+const QString kOk = QStringLiteral("ok");
+const QString kFailed = QStringLiteral("failed");
+const QString kCancelled = QStringLiteral("cancelled");
+
+QString Operation(ConsoleJob job) {
+  switch (job) {
+    case ConsoleJob::Read: return QStringLiteral("read");
+    case ConsoleJob::Write:
+    case ConsoleJob::WriteAndCheck: return QStringLiteral("write");
+    case ConsoleJob::Reset: return QStringLiteral("reset");
+    case ConsoleJob::Compare: return QStringLiteral("compare");
+    case ConsoleJob::Check: return QStringLiteral("verify");
+    case ConsoleJob::Backup: break;
+  }
+  return QStringLiteral("backup");
+}
+
+}  // namespace
 
 ConsoleController::ConsoleController(QObject *parent) : QObject(parent) {
   connect(&session_, &ConsoleSession::Progress, this, &ConsoleController::Progress);
   connect(&session_, &ConsoleSession::ReadCompleted, this, [this](const ConsoleRead &read) {
     emit PortWorked(port_);
-    if (job_ == ConsoleJob::Compare || job_ == ConsoleJob::Check)
+    if (line_) {
+      const QString failure = Journal().BackUpInto(read, &*line_);
+      line_->message = failure;
+      if (!failure.isEmpty()) note_ = failure;
+    }
+    if (job_ == ConsoleJob::Compare || job_ == ConsoleJob::Check || job_ == ConsoleJob::Backup) {
       console_ = read.texts;
-    else
+      backupVersion_ = read.versionText;
+    } else {
       emit ReadCompleted(read);
+    }
   });
   connect(&session_, &ConsoleSession::ResetSent, this,
           [this] { emit ProgressStarted(ConsoleJob::Reset); });
@@ -20,9 +51,22 @@ ConsoleController::ConsoleController(QObject *parent) : QObject(parent) {
   connect(&session_, &ConsoleSession::Failed, this,
           [this](const QString &message, const QString &detail) {
             Step(JobStep::Failed);
-            emit Failed(job_, message, detail);
+            const QString said = FailureText(job_, message);
+            // A broken-off write says how far it got; a read that failed read nothing whole.
+            if (line_ && (job_ == ConsoleJob::Write || job_ == ConsoleJob::WriteAndCheck))
+              line_->registers = session_.RegistersSent();
+            CloseLine(kFailed, said);
+            // The failure is what the status line says.
+            note_.clear();
+            emit Failed(job_, said, detail);
           });
   connect(&session_, &ConsoleSession::Finished, this, &ConsoleController::OnFinished);
+}
+
+// Built afresh each time, so the data folder is wherever the environment says now.
+ConsoleJournal ConsoleController::Journal() const {
+  const QString program = QStringLiteral("quorex");
+  return dataFolder_.isEmpty() ? ConsoleJournal(program) : ConsoleJournal(program, dataFolder_);
 }
 
 bool ConsoleController::IsReadPending() const {
@@ -43,12 +87,40 @@ bool ConsoleController::TakeRead(const ConsoleRead &read, Register &image) {
   return true;
 }
 
+QString ConsoleController::FailureText(ConsoleJob job, const QString &message) {
+  if (job != ConsoleJob::Backup) return message;
+  return tr("Der Quorex konnte vor dem Senden nicht gesichert werden. Es wurde nichts "
+            "gesendet.") +
+         QStringLiteral("\n\n") + message;
+}
+
+QString ConsoleController::NotTakenText(const QString &port) {
+  return tr("Der Quorex am Port %1 hat nach dem Senden nicht alle Einstellungen "
+            "übernommen. Bitte senden Sie die Einstellungen erneut.")
+      .arg(port);
+}
+
 void ConsoleController::Begin(ConsoleJob job) {
   // A write still waiting for its end mark ends here: the technician wants the next job.
+  if (line_) {
+    if (session_.IsReleased()) line_->registers = int(sent_.size());
+    CloseLine(kCancelled);
+  }
   session_.Abort();
+  writeNext_ = false;
   job_ = job;
   before_ = States();
   console_.clear();
+}
+
+void ConsoleController::Abort() {
+  if (line_ && session_.IsBusy()) {
+    if (session_.IsReleased()) line_->registers = int(sent_.size());
+    CloseLine(kCancelled);
+  }
+  line_.reset();
+  writeNext_ = false;
+  session_.Abort();
 }
 
 void ConsoleController::Step(JobStep step) {
@@ -62,6 +134,8 @@ void ConsoleController::Step(JobStep step) {
 bool ConsoleController::Started(bool opened) {
   if (!opened) {
     Step(JobStep::PortFailed);
+    CloseLine(kFailed, FailureText(job_, ConsoleMessages::OpenFailed()));
+    note_.clear();
     emit PortFailed(job_, session_.PortError());
     return false;
   }
@@ -70,28 +144,77 @@ bool ConsoleController::Started(bool opened) {
   return true;
 }
 
+void ConsoleController::OpenLine() {
+  LogEntry line;
+  line.operation = Operation(job_);
+  line.port = port_;
+  line_ = line;
+}
+
+void ConsoleController::CloseLine(const QString &result, const QString &message) {
+  if (!line_) return;
+  LogEntry line = std::move(*line_);
+  line_.reset();
+  line.result = result;
+  if (!message.isEmpty()) line.message = message;
+  const QString failure = Journal().Record(line);
+  if (!failure.isEmpty() && note_.isEmpty()) note_ = failure;
+}
+
+void ConsoleController::EmitNote() {
+  const QString note = std::exchange(note_, QString());
+  if (!note.isEmpty()) emit Noted(note);
+}
+
 bool ConsoleController::StartRead(const QString &port) {
   Begin(ConsoleJob::Read);
   port_ = port;
+  note_.clear();
+  OpenLine();
   return Started(session_.StartRead(port));
 }
 
-bool ConsoleController::StartWrite(const QString &port, const QStringList &texts, bool check) {
-  Begin(check ? ConsoleJob::WriteAndCheck : ConsoleJob::Write);
+bool ConsoleController::StartWrite(const QString &port, const QStringList &texts, bool check,
+                                   bool backUpFirst, const QString &file) {
+  Begin(backUpFirst ? ConsoleJob::Backup
+        : check     ? ConsoleJob::WriteAndCheck
+                    : ConsoleJob::Write);
   port_ = port;
+  note_.clear();
   // The check compares with what went out, whatever the program holds by then.
   sent_ = texts;
+  check_ = check;
+  file_ = file;
+  OpenLine();
+  if (backUpFirst) return Started(session_.StartRead(port));
+  line_->file = file_;
   return Started(session_.StartWrite(port, texts));
+}
+
+void ConsoleController::StartWriteAfterBackup() {
+  if (!std::exchange(writeNext_, false)) return;
+  const QStringList backup = console_;
+  Begin(check_ ? ConsoleJob::WriteAndCheck : ConsoleJob::Write);
+  OpenLine();
+  line_->file = file_;
+  line_->console = backupVersion_;
+  line_->backup = backupName_;
+  line_->differences = ConsoleJournal::DifferenceCount(sent_, backup);
+  Started(session_.StartWrite(port_, sent_));
 }
 
 bool ConsoleController::StartCompare(const QString &port) {
   Begin(ConsoleJob::Compare);
   port_ = port;
+  note_.clear();
+  OpenLine();
   return Started(session_.StartRead(port));
 }
 
 void ConsoleController::StartCheck() {
   Begin(ConsoleJob::Check);
+  OpenLine();
+  line_->file = file_;
   Started(session_.StartRead(port_));
 }
 
@@ -104,7 +227,19 @@ void ConsoleController::CancelReset() { Step(JobStep::Cancelled); }
 
 bool ConsoleController::StartReset(const QString &port) {
   port_ = port;
+  note_.clear();
+  OpenLine();
   return Started(session_.StartReset(port));
+}
+
+void ConsoleController::NoteVersion(const QString &port, const QString &versionText) {
+  LogEntry line;
+  line.operation = QStringLiteral("version");
+  line.port = port;
+  line.console = versionText;
+  line.result = kOk;
+  const QString failure = Journal().Record(line);
+  if (!failure.isEmpty()) emit Noted(failure);
 }
 
 void ConsoleController::Note(WindowEvent event) {
@@ -121,21 +256,50 @@ void ConsoleController::OnFinished() {
   switch (job_) {
     case ConsoleJob::Write:
     case ConsoleJob::WriteAndCheck:
+      if (line_) line_->registers = session_.RegistersSent();
+      CloseLine(kOk);
       emit Written(int(sent_.size()));
       if (job_ == ConsoleJob::WriteAndCheck)
         QMetaObject::invokeMethod(this, &ConsoleController::StartCheck, Qt::QueuedConnection);
+      else
+        EmitNote();
+      break;
+    case ConsoleJob::Backup:
+      backupName_ = line_ ? line_->backup : QString();
+      CloseLine(kOk);
+      // The write starts once the session has wholly ended.
+      writeNext_ = true;
+      QMetaObject::invokeMethod(this, &ConsoleController::StartWriteAfterBackup,
+                                Qt::QueuedConnection);
       break;
     case ConsoleJob::Compare:
+      CloseLine(kOk);
       QMetaObject::invokeMethod(
-          this, [this, texts = console_] { emit Compared(texts); }, Qt::QueuedConnection);
+          this,
+          [this, texts = console_] {
+            emit Compared(texts);
+            EmitNote();
+          },
+          Qt::QueuedConnection);
       break;
     case ConsoleJob::Check:
+      if (line_) {
+        line_->differences = ConsoleJournal::DifferenceCount(sent_, console_);
+        if (*line_->differences > 0) CloseLine(kFailed, NotTakenText(port_));
+      }
+      CloseLine(kOk);
       QMetaObject::invokeMethod(
-          this, [this, sent = sent_, texts = console_] { emit Checked(sent, texts); },
+          this,
+          [this, sent = sent_, texts = console_] {
+            emit Checked(sent, texts);
+            EmitNote();
+          },
           Qt::QueuedConnection);
       break;
     case ConsoleJob::Read:
     case ConsoleJob::Reset:
+      CloseLine(kOk);
+      EmitNote();
       break;
   }
 }

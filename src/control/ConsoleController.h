@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ConsoleJournal.h"
 #include "ConsoleRead.h"
 #include "ConsoleSession.h"
 #include "Timing.h"
@@ -10,11 +11,13 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class Register;
 
-// Runs the console jobs a technician starts: read, write (with the check after writing),
-// factory reset with its read, comparison with the console. It owns the console session and
+// Runs the console jobs a technician starts: read, write (with the check after writing, and
+// the backup read before it), factory reset with its read, comparison with the console. It owns
+// the console session and
 // the states of the console buttons and the configuration tree, which change only as the
 // button table (TransferStates) says; whoever shows them follows StatesChanged.
 //
@@ -22,6 +25,10 @@ class Register;
 // TakeRead, in one step, or not at all. Results of a comparison or a check come once the
 // session has wholly ended, from a queued call, so that no message box runs inside a session
 // signal.
+//
+// Every complete read leaves a backup and every job a line in the programming log. Neither ever
+// fails or holds up a job: what could not be stored comes in Noted once the job has said how it
+// ended, so the status line keeps it.
 class ConsoleController : public QObject {
   Q_OBJECT
 
@@ -44,7 +51,10 @@ class ConsoleController : public QObject {
   // Each answers false when the port did not open (PortFailed has then been emitted).
   bool StartRead(const QString &port);
   // `check`: read the console back once the write has ended, and compare with `texts`.
-  bool StartWrite(const QString &port, const QStringList &texts, bool check);
+  // `backUpFirst`: read the whole console into a backup first, and write only once it is read.
+  // `file`: the register file the texts came from, for the log.
+  bool StartWrite(const QString &port, const QStringList &texts, bool check,
+                  bool backUpFirst = false, const QString &file = QString());
   bool StartCompare(const QString &port);
   // The factory reset is asked first: AskReset takes the buttons while the question is open,
   // CancelReset gives them back, StartReset resets and reads.
@@ -52,8 +62,14 @@ class ConsoleController : public QObject {
   void CancelReset();
   bool StartReset(const QString &port);
   void Note(WindowEvent event);
-  // Ends whatever runs at once, without a signal (the program is closing).
-  void Abort() { session_.Abort(); }
+  // "Version des Quorex" showed `versionText`, the console's at `port`.
+  void NoteVersion(const QString &port, const QString &versionText);
+  // Where backups and log lines go; by default the program's data folder as it stands when
+  // each is stored.
+  void SetDataFolder(const QString &folder) { dataFolder_ = folder; }
+  ConsoleJournal Journal() const;
+  // Ends whatever runs at once, without a signal (the program is closing); the log says so.
+  void Abort();
 
   bool IsBusy() const { return session_.IsBusy(); }
   // True from the start of a read (for a comparison or a check too) or a factory reset until
@@ -71,6 +87,11 @@ class ConsoleController : public QObject {
   // flag, and marks the image modified. False (and nothing changed) when a text is no
   // register text.
   static bool TakeRead(const ConsoleRead &read, Register &image);
+  // What a failure of `job` says: the backup read before a write says first that nothing was
+  // sent.
+  static QString FailureText(ConsoleJob job, const QString &message);
+  // The check after writing found settings that the console did not take.
+  static QString NotTakenText(const QString &port);
 
  signals:
   void StatesChanged(const ControlStates &states);
@@ -88,13 +109,20 @@ class ConsoleController : public QObject {
   void Written(int count);
   void Compared(const QStringList &console);
   void Checked(const QStringList &sent, const QStringList &console);
+  // A backup or a log line could not be stored: "Sicherung fehlgeschlagen: " and why.
+  void Noted(const QString &text);
 
  private:
   void Begin(ConsoleJob job);
   void Step(JobStep step);
   bool Started(bool opened);
   void StartCheck();
+  void StartWriteAfterBackup();
   void OnFinished();
+  void OpenLine();
+  // Appends the job's line, once; `message` empty keeps what the line says already.
+  void CloseLine(const QString &result, const QString &message = QString());
+  void EmitNote();
 
   ConsoleSession session_;
   ControlStates states_;
@@ -104,4 +132,14 @@ class ConsoleController : public QObject {
   QString port_;
   QStringList sent_;
   QStringList console_;
+  bool check_ = false;
+  QString file_;
+  // The write waits for the backup read before it.
+  bool writeNext_ = false;
+  QString backupVersion_;
+  QString backupName_;
+  // The running job's log line, and what could not be stored since the job was started.
+  std::optional<LogEntry> line_;
+  QString note_;
+  QString dataFolder_;
 };

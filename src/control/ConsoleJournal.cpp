@@ -1,5 +1,8 @@
 #include "ConsoleJournal.h"
 
+#include "Register.h"
+#include "SettingsCatalog.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -33,6 +36,18 @@ ConsoleJournal::Backup ConsoleJournal::BackUp(const QStringList &texts,
       Backups().Store(texts, versionText, QDateTime::currentDateTime(), &error);
   if (path.isEmpty()) return {QString(), failed + error};
   return {QFileInfo(path).fileName(), QString()};
+}
+
+QString ConsoleJournal::BackUpInto(const ConsoleRead &read, LogEntry *entry) const {
+  const Backup backup = BackUp(read.texts, read.versionText);
+  entry->console = read.versionText;
+  entry->registers = Register::kRegisterCount;
+  entry->backup = backup.fileName;
+  return backup.failure;
+}
+
+int ConsoleJournal::DifferenceCount(const QStringList &sent, const QStringList &console) {
+  return int(SettingsCatalog().Compare(sent, console).size());
 }
 
 QString ConsoleJournal::Record(LogEntry entry) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BackupStore.h"
+#include "ConsoleRead.h"
 #include "ProgrammingLog.h"
 
 #include <QCoreApplication>
@@ -34,6 +35,13 @@ class ConsoleJournal {
   };
   // Stores a backup of a complete read.
   Backup BackUp(const QStringList &texts, const QString &versionText) const;
+
+  // Stores the backup of a complete read and fills `entry` with what the read tells: the
+  // console, the registers read and the backup's name. Answers the backup's failure, or empty.
+  QString BackUpInto(const ConsoleRead &read, LogEntry *entry) const;
+
+  // Settings in which `sent` and `console` differ: the log's "differences".
+  static int DifferenceCount(const QStringList &sent, const QStringList &console);
 
   // Appends `entry` as this program's, at this moment. Answers empty, or what went wrong.
   QString Record(LogEntry entry) const;

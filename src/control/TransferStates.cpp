@@ -26,7 +26,8 @@ struct Row {
 // The tree is never taken away for a write; a read, the factory reset's read and the reads of
 // a comparison or a check take it, as they replace or are compared with the registers. A
 // failed read gives back only what its press took: "Senden" stays away where nothing sensible
-// was ever loaded.
+// was ever loaded. The backup read before a write gives the tree back but keeps the buttons:
+// the write follows at once.
 const Row kRows[] = {
     // job                      asked            cancelled        started          port failed      released         failed
     {ConsoleJob::Read,          {K, K, K, K, K}, {K, K, K, K, K}, {O, O, S, O, O}, {R, I, S, I, R}, {I, I, I, I, I}, {R, I, S, I, R}},
@@ -35,6 +36,7 @@ const Row kRows[] = {
     {ConsoleJob::Reset,         {O, O, O, O, K}, {I, I, I, I, K}, {O, O, O, O, O}, {I, I, I, I, R}, {I, I, I, I, I}, {R, I, R, I, R}},
     {ConsoleJob::Compare,       {K, K, K, K, K}, {K, K, K, K, K}, {O, O, O, O, O}, {R, I, R, I, R}, {R, I, R, I, R}, {R, I, R, I, R}},
     {ConsoleJob::Check,         {K, K, K, K, K}, {K, K, K, K, K}, {O, O, O, O, O}, {I, I, I, I, R}, {I, I, I, I, R}, {I, I, I, I, R}},
+    {ConsoleJob::Backup,        {K, K, K, K, K}, {K, K, K, K, K}, {O, O, O, O, O}, {I, I, I, I, R}, {K, K, K, K, R}, {I, I, I, I, R}},
 };
 
 const Changes &ChangesOf(const Row &row, JobStep step) {

@@ -17,6 +17,7 @@ const QString kLastFolder = QStringLiteral("files/lastFolder");
 const QString kRecentFiles = QStringLiteral("files/recent");
 const QString kWindowGeometry = QStringLiteral("window/geometry");
 const QString kVerifyAfterWrite = QStringLiteral("verifyAfterWrite");
+const QString kBackUpBeforeWrite = QStringLiteral("backUpBeforeWrite");
 
 }  // namespace
 
@@ -102,6 +103,14 @@ bool Preferences::VerifyAfterWrite() const {
 
 void Preferences::SetVerifyAfterWrite(bool verify) {
   settings_.setValue(kVerifyAfterWrite, verify);
+}
+
+bool Preferences::BackUpBeforeWrite() const {
+  return settings_.value(kBackUpBeforeWrite, false).toBool();
+}
+
+void Preferences::SetBackUpBeforeWrite(bool backUp) {
+  settings_.setValue(kBackUpBeforeWrite, backUp);
 }
 
 QString Preferences::OddSettingsFile() {

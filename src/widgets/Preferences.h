@@ -10,7 +10,7 @@
 // What the program remembers between runs, in the user's QSettings (on Linux
 // ~/.config/quorex/quorex.conf): the port of the last good transfer and its adapter, the
 // folder of the file dialogs, the register files used last, where the window stood and whether
-// a write is checked. Nothing stored means
+// a write is checked and backed up first. Nothing stored means
 // every getter answers empty, and the program starts as it always has.
 class Preferences {
  public:
@@ -38,6 +38,9 @@ class Preferences {
   // "Nach dem Senden prüfen"; off when nothing is stored.
   bool VerifyAfterWrite() const;
   void SetVerifyAfterWrite(bool verify);
+  // "Vor dem Senden sichern"; off when nothing is stored.
+  bool BackUpBeforeWrite() const;
+  void SetBackUpBeforeWrite(bool backUp);
 
   // QSettings reads its file whole when first asked: a settings file that is a named pipe
   // would hold the start up for ever, a device might never end. The first such file where

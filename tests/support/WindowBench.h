@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CQuorexDlg.h"
+#include "ConsoleJournal.h"
 #include "ConsoleScripts.h"
 #include "Register.h"
 #include "ScriptedDialogs.h"
@@ -35,6 +36,9 @@ struct WindowBench {
   int peak = 0;
   QString textAt57;
 
+  // QtTest's test mode sends the data folder to ~/.qttest whatever XDG_DATA_HOME says.
+  WindowBench() { window.SetDataFolder(Path(QStringLiteral("daten"))); }
+
   // Starts the console, shows the window and points its port at the console.
   bool Setup(const Timing &timing = Fast()) {
     senden = window.findChild<QPushButton *>(QStringLiteral("sendenButton"));
@@ -58,6 +62,9 @@ struct WindowBench {
   }
 
   QString Path(const QString &name) const { return dir.filePath(name); }
+  ConsoleJournal Journal() const {
+    return ConsoleJournal(QStringLiteral("quorex"), Path(QStringLiteral("daten")));
+  }
 
   // Loads texts as "Datei" -> "Öffnen ..." does: "Senden" and the tree become usable.
   bool Load(const QStringList &texts) {
