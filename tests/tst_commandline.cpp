@@ -15,7 +15,9 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
 #include <sys/stat.h>
+#endif
 
 Q_DECLARE_METATYPE(CommandLine::Request)
 
@@ -59,7 +61,9 @@ class TestCommandLine : public QObject {
   void startupFileOpens();
   void startupFileRefused_data();
   void startupFileRefused();
+#ifdef Q_OS_UNIX
   void settingsFileThatIsAPipe();
+#endif
 
  private:
   QTemporaryDir dir_;
@@ -254,6 +258,7 @@ void TestCommandLine::startupFileRefused() {
   QVERIFY(!window.findChild<QTreeWidget *>(QStringLiteral("configTree"))->isEnabled());
 }
 
+#ifdef Q_OS_UNIX
 // QSettings would wait for a writer on the pipe for ever, before the window ever showed.
 void TestCommandLine::settingsFileThatIsAPipe() {
   QTemporaryDir config;
@@ -281,6 +286,7 @@ void TestCommandLine::settingsFileThatIsAPipe() {
   QCoreApplication::setOrganizationName(oldOrganization);
   qputenv("XDG_CONFIG_HOME", oldConfig);
 }
+#endif
 
 QTEST_MAIN(TestCommandLine)
 #include "tst_commandline.moc"
