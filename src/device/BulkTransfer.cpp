@@ -82,10 +82,14 @@ void BulkTransfer::OnReadyRead() {
       return;
     }
   } else if (received_.size() > Protocol::kMaxAnswerLength) {
-    // Only the greeting and a possible end mark matter: keep the greeting and just enough of
-    // the tail that an end mark split over two chunks is still found.
-    const int tail = int(Protocol::EndMark().size()) - 1;
-    received_ = received_.left(Protocol::kGreetingLength + 1) + received_.right(tail);
+    // Only the greeting and a possible end mark matter: keep the greeting and, after it, the
+    // end mark if it has come (a driver may hand it over with a long run of chatter in front),
+    // or else just enough of the tail that an end mark split over two chunks is still found.
+    const qsizetype head = Protocol::kGreetingLength + 1;
+    const qsizetype mark = received_.indexOf(Protocol::EndMark(), head);
+    const qsizetype from =
+        mark >= 0 ? mark : received_.size() - (Protocol::EndMark().size() - 1);
+    received_ = received_.left(head) + received_.mid(from);
   }
   if (awaitingEndMark_ && Protocol::HasEndMark(received_)) {
     awaitingEndMark_ = false;
