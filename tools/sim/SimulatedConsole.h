@@ -64,7 +64,7 @@ class SimulatedConsole : public QObject {
   };
 
   enum class Transport {
-    PseudoTerminal,  // POSIX only
+    PseudoTerminal,  // POSIX only; asked for elsewhere, the console takes the in-process line
     InProcess,
   };
 
