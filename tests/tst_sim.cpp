@@ -73,6 +73,7 @@ class TestSim : public QObject {
   void writeStoresAndJunkIsIgnored();
   void factoryReset();
   void endMarkAndReceivedBytes();
+  void nothingHappensInsideTheCall();
   void openCloseOpen();
   void staleAfterReopen_data();
   void staleAfterReopen();
@@ -183,6 +184,18 @@ void TestSim::endMarkAndReceivedBytes() {
   QCOMPARE(commands.first().first().toByteArray(), QByteArray("$PROGENDE\r"));
   sim_->ClearReceived();
   QCOMPARE(sim_->Received(), QByteArray());
+}
+
+// Both ends hear of each other from the event loop only, as with a real port: the program's
+// write reaches the console, and the console's answer the program, once control returns.
+void TestSim::nothingHappensInsideTheCall() {
+  QSignalSpy written(line_->port.Device(), &QIODevice::bytesWritten);
+  line_->Write("$PROGENDE\r");
+  QVERIFY(sim_->Received().isEmpty());
+  QVERIFY(written.isEmpty());
+  QTRY_COMPARE(line_->in, QByteArray("ENDE\r\n"));
+  QCOMPARE(written.size(), 1);
+  QCOMPARE(written.first().first().toLongLong(), 10);
 }
 
 void TestSim::openCloseOpen() {
