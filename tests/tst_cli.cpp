@@ -36,6 +36,9 @@ Q_DECLARE_METATYPE(SimulatedConsole::Fault)
 namespace {
 
 const QString kNoSuchPort = QStringLiteral("/dev/quorex-no-such-port");
+// quorex-cli is another process: only a pseudo-terminal reaches it, whatever line the other
+// tests are given.
+constexpr SimulatedConsole::Transport kLine = SimulatedConsole::Transport::PseudoTerminal;
 
 // The window's texts word for word, after the program's name on one line: an error message
 // on a terminal stands on one line, details follow on lines of their own.
@@ -383,7 +386,7 @@ void TestCli::usage() {
 
 // At the console's real pace; stderr is a pipe here, so it gets no progress bar.
 void TestCli::read() {
-  SimulatedConsole console;
+  SimulatedConsole console(kLine);
   QVERIFY(console.Start());
   const QStringList values = Pattern(QStringLiteral("C3"));
   SetRegisters(console, values);
@@ -411,7 +414,7 @@ void TestCli::write() {
   QFETCH(bool, verify);
   QFETCH(Fault, fault);
   QFETCH(int, exitCode);
-  SimulatedConsole console;
+  SimulatedConsole console(kLine);
   QVERIFY(console.Start());
   console.SetFault(fault);
   // The console holds its factory values; the file switches Funkkreis 1 off and sets the tone
@@ -482,7 +485,7 @@ void TestCli::interrupted() {
   QFETCH(int, signalNumber);
   QFETCH(QByteArray, reached);
   QFETCH(QString, err);
-  SimulatedConsole console;
+  SimulatedConsole console(kLine);
   QVERIFY(console.Start());
   console.SetWireTime(true);
   const QString file = Path(QStringLiteral("interrupted.rquorex"));
@@ -519,8 +522,8 @@ void TestCli::interrupted() {
 // wait.
 void TestCli::verify() {
   const QString file = WriteFile(QStringLiteral("verify.rquorex"), FactoryValues());
-  SimulatedConsole same;
-  SimulatedConsole changed;
+  SimulatedConsole same(kLine);
+  SimulatedConsole changed(kLine);
   QVERIFY(same.Start());
   QVERIFY(changed.Start());
   SetRegisters(changed, FunkkreisOneOff());
@@ -557,9 +560,9 @@ void TestCli::verify() {
 // its own after it; with --quiet only the failure. Three runs at once, so that their reads
 // share the wait.
 void TestCli::terminal() {
-  SimulatedConsole whole;
-  SimulatedConsole hangsUp;
-  SimulatedConsole hangsUpQuiet;
+  SimulatedConsole whole(kLine);
+  SimulatedConsole hangsUp(kLine);
+  SimulatedConsole hangsUpQuiet(kLine);
   for (SimulatedConsole *console : {&whole, &hangsUp, &hangsUpQuiet}) QVERIFY(console->Start());
   whole.SetIdentification("0123456789ABQuorex V 1.06");
   hangsUp.SetFault(Fault::HangUp);
@@ -612,7 +615,7 @@ void TestCli::reset_data() {
 
 void TestCli::reset() {
   QFETCH(bool, yes);
-  SimulatedConsole console;
+  SimulatedConsole console(kLine);
   QVERIFY(console.Start());
   const QStringList before = Pattern(QStringLiteral("DE"));
   SetRegisters(console, before);
@@ -652,7 +655,7 @@ void TestCli::consoleFailures() {
   QFETCH(Fault, fault);
   QFETCH(bool, fileBefore);
   QFETCH(QString, err);
-  SimulatedConsole console;
+  SimulatedConsole console(kLine);
   QVERIFY(console.Start());
   console.SetFault(fault);
   const QString file = Path(QStringLiteral("failed.rquorex"));
@@ -706,7 +709,7 @@ void TestCli::fileFailures_data() {
 void TestCli::fileFailures() {
   QFETCH(QStringList, arguments);
   QFETCH(QString, err);
-  SimulatedConsole console;
+  SimulatedConsole console(kLine);
   QVERIFY(console.Start());
   QStringList lines = FactoryValues();
   WriteFile(QStringLiteral("good.rquorex"), lines);
@@ -831,7 +834,7 @@ void TestCli::outputIsARegularFileOrNothing() {
   } else {
     QVERIFY(QDir().mkpath(target));
   }
-  SimulatedConsole console;
+  SimulatedConsole console(kLine);
   QVERIFY(console.Start());
   arguments.replaceInStrings(QRegularExpression(QStringLiteral("^PORT$")), console.DevicePath());
   arguments.replaceInStrings(QRegularExpression(QStringLiteral("^OUT$")), target);
@@ -1021,7 +1024,7 @@ void TestCli::journal() {
   QFETCH(QStringList, lines);
   QFETCH(QStringList, backups);
   QTemporaryDir dataHome;
-  SimulatedConsole console;
+  SimulatedConsole console(kLine);
   QVERIFY(console.Start());
   const QMap<QString, QStringList> contents = {{"before", Pattern(QStringLiteral("B7"))},
                                                {"file", FunkkreisOneOff()},
@@ -1079,7 +1082,7 @@ void TestCli::journal() {
 // A backup read that fails leaves the console untouched: no write command goes out.
 void TestCli::backupReadFails() {
   QTemporaryDir dataHome;
-  SimulatedConsole console;
+  SimulatedConsole console(kLine);
   QVERIFY(console.Start());
   console.SetFault(Fault::Silent);
   const QString file = WriteFile(QStringLiteral("backup.rquorex"), FunkkreisOneOff());
@@ -1109,7 +1112,7 @@ void TestCli::journalFolderRefuses() {
   QFile blocker(dataHome.filePath(QStringLiteral("quorex")));
   QVERIFY(blocker.open(QIODevice::WriteOnly));
   blocker.close();
-  SimulatedConsole console;
+  SimulatedConsole console(kLine);
   QVERIFY(console.Start());
   const QString file = Path(QStringLiteral("refused.rquorex"));
   CliRun run({"read", "--port", console.DevicePath(), "-o", file}, dir_.path(),

@@ -48,6 +48,7 @@ class TestSession : public QObject {
 
  private slots:
   void read();
+  void write_data();
   void write();
   void factoryReset();
   void staleAnswersAreNeverTaken_data();
@@ -83,9 +84,19 @@ void TestSession::read() {
   QVERIFY(!rig.session.IsPortOpen());
 }
 
+// A console that answers each write command with a line of its own says far more than a read
+// may, its end mark last: the write is still confirmed.
+void TestSession::write_data() {
+  QTest::addColumn<Fault>("fault");
+  QTest::newRow("quiet console") << Fault::None;
+  QTest::newRow("talkative console") << Fault::Chatter;
+}
+
 void TestSession::write() {
+  QFETCH(Fault, fault);
   Rig rig;
   QVERIFY(rig.Start());
+  rig.console.SetFault(fault);
   const QStringList texts = Pattern(QStringLiteral("5A"));
   QVERIFY(rig.session.StartWrite(rig.Port(), texts));
   QTRY_VERIFY(rig.Ended());

@@ -1,8 +1,8 @@
 #include "RegisterFile.h"
+#include "SerialPort.h"
 #include "SimulatedConsole.h"
 
 #include <QElapsedTimer>
-#include <QSerialPort>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -10,29 +10,28 @@
 #include <memory>
 
 using Fault = SimulatedConsole::Fault;
+using Transport = SimulatedConsole::Transport;
 Q_DECLARE_METATYPE(SimulatedConsole::Fault)
+Q_DECLARE_METATYPE(SimulatedConsole::Transport)
 
 namespace {
 
-// The program's end of the line: a real QSerialPort with the console's line settings,
-// collecting whatever arrives.
+// The program's end of the line, opened as the program opens it (a QSerialPort with the
+// console's line settings, or the in-process line of that name), collecting whatever arrives.
 struct Line {
-  QSerialPort port;
+  SerialPort port;
   QByteArray in;
 
   bool Open(const QString &path) {
     in.clear();
-    port.setPortName(path);
-    if (!port.open(QIODevice::ReadWrite)) return false;
-    QObject::connect(&port, &QSerialPort::readyRead, &port, [this] { in += port.readAll(); });
-    return port.setBaudRate(QSerialPort::Baud9600) && port.setDataBits(QSerialPort::Data8) &&
-           port.setParity(QSerialPort::NoParity);
+    if (port.OpenPort(path) != 1) return false;
+    QIODevice *device = port.Device();
+    QObject::connect(device, &QIODevice::readyRead, &port, [this, device] { in += device->readAll(); });
+    return true;
   }
-  void Close() {
-    QObject::disconnect(&port, &QSerialPort::readyRead, nullptr, nullptr);
-    port.close();
-  }
-  void Write(const QByteArray &bytes) { port.write(bytes); }
+  void Close() { port.ClosePort(); }
+  // Whole sessions at once, longer than WriteText lets through.
+  void Write(const QByteArray &bytes) { port.Device()->write(bytes); }
 };
 
 QByteArray Number(int reg) { return QByteArray::number(reg).rightJustified(3, '0'); }
@@ -65,6 +64,7 @@ class TestSim : public QObject {
   Q_OBJECT
 
  private slots:
+  void initTestCase_data();
   void init();
   void cleanup();
   void greetingAndIdentification();
@@ -73,12 +73,14 @@ class TestSim : public QObject {
   void writeStoresAndJunkIsIgnored();
   void factoryReset();
   void endMarkAndReceivedBytes();
+  void nothingHappensInsideTheCall();
   void openCloseOpen();
   void staleAfterReopen_data();
   void staleAfterReopen();
   void faults_data();
   void faults();
   void hangUp();
+  void lineIsExclusiveAndUnlisted();
   void wireTimePacesBothWays();
   void storageFileSurvivesRestart();
   void unreadableStorageFileIsRefused();
@@ -88,12 +90,25 @@ class TestSim : public QObject {
   std::unique_ptr<Line> line_;
 };
 
+// Every case on every line the console has here: its pacing and manners must not depend on it.
+void TestSim::initTestCase_data() {
+  QTest::addColumn<Transport>("transport");
+  QTest::addColumn<QString>("pathStart");
+#ifdef Q_OS_UNIX
+  QTest::newRow("pseudo-terminal") << Transport::PseudoTerminal << QStringLiteral("/dev/");
+#endif
+  QTest::newRow("in-process") << Transport::InProcess << QStringLiteral("quorex-sim-");
+}
+
 void TestSim::init() {
-  sim_ = std::make_unique<SimulatedConsole>();
+  QFETCH_GLOBAL(Transport, transport);
+  QFETCH_GLOBAL(QString, pathStart);
+  sim_ = std::make_unique<SimulatedConsole>(transport);
+  QCOMPARE(sim_->LineTransport(), transport);
   QVERIFY2(sim_->Start(), qPrintable(sim_->ErrorString()));
-  QVERIFY(sim_->DevicePath().startsWith(QStringLiteral("/dev/")));
+  QVERIFY2(sim_->DevicePath().startsWith(pathStart), qPrintable(sim_->DevicePath()));
   line_ = std::make_unique<Line>();
-  QVERIFY2(line_->Open(sim_->DevicePath()), qPrintable(line_->port.errorString()));
+  QVERIFY2(line_->Open(sim_->DevicePath()), qPrintable(line_->port.ErrorString()));
 }
 
 void TestSim::cleanup() {
@@ -169,6 +184,18 @@ void TestSim::endMarkAndReceivedBytes() {
   QCOMPARE(commands.first().first().toByteArray(), QByteArray("$PROGENDE\r"));
   sim_->ClearReceived();
   QCOMPARE(sim_->Received(), QByteArray());
+}
+
+// Both ends hear of each other from the event loop only, as with a real port: the program's
+// write reaches the console, and the console's answer the program, once control returns.
+void TestSim::nothingHappensInsideTheCall() {
+  QSignalSpy written(line_->port.Device(), &QIODevice::bytesWritten);
+  line_->Write("$PROGENDE\r");
+  QVERIFY(sim_->Received().isEmpty());
+  QVERIFY(written.isEmpty());
+  QTRY_COMPARE(line_->in, QByteArray("ENDE\r\n"));
+  QCOMPARE(written.size(), 1);
+  QCOMPARE(written.first().first().toLongLong(), 10);
 }
 
 void TestSim::openCloseOpen() {
@@ -275,16 +302,14 @@ void TestSim::faults() {
 
 void TestSim::hangUp() {
   QSignalSpy hungUp(sim_.get(), &SimulatedConsole::HungUp);
-  QSignalSpy portError(&line_->port, &QSerialPort::errorOccurred);
+  QSignalSpy broken(&line_->port, &SerialPort::LineBroken);
   sim_->SetFault(Fault::HangUp);
   line_->Write(ReadSession(200));
   QVERIFY(hungUp.wait());
   QVERIFY(!sim_->IsRunning());
   // The registers before the middle were answered, none after it.
   QTRY_COMPARE(Lines(line_->in.mid(kGreeting.size())).size(), SimulatedConsole::kHangUpRegister);
-  QTRY_VERIFY(!portError.isEmpty() &&
-              portError.last().first().value<QSerialPort::SerialPortError>() !=
-                  QSerialPort::NoError);
+  QTRY_VERIFY(!broken.isEmpty());
   line_->Close();
   Line again;
   QVERIFY(!again.Open(sim_->DevicePath()));
@@ -295,6 +320,18 @@ void TestSim::hangUp() {
   QVERIFY(again.Open(sim_->DevicePath()));
   again.Write("$PROGENDE\r");
   QTRY_COMPARE(again.in, QByteArray("ENDE\r\n"));
+}
+
+// Another open of the same line fails while the program holds it, as an exclusive serial port
+// does; and no line of the console ever shows in the port list.
+void TestSim::lineIsExclusiveAndUnlisted() {
+  Line second;
+  QVERIFY(!second.Open(sim_->DevicePath()));
+  QVERIFY(!second.port.ErrorString().isEmpty());
+  line_->Close();
+  QVERIFY2(second.Open(sim_->DevicePath()), qPrintable(second.port.ErrorString()));
+  for (const PortEntry &entry : SerialPort::ListPorts().ports)
+    QVERIFY2(!sim_->DevicePath().endsWith(entry.name), qPrintable(entry.name));
 }
 
 void TestSim::wireTimePacesBothWays() {

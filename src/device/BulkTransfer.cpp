@@ -4,6 +4,8 @@
 #include "Protocol.h"
 #include "SerialPort.h"
 
+#include <QIODevice>
+
 #include <cmath>
 
 BulkTransfer::BulkTransfer(SerialPort &port, const Timing &timing, QObject *parent)
@@ -17,7 +19,7 @@ BulkTransfer::BulkTransfer(SerialPort &port, const Timing &timing, QObject *pare
 
 BulkTransfer::~BulkTransfer() { Abort(); }
 
-QSerialPort *BulkTransfer::Port() const { return port_.Device(); }
+QIODevice *BulkTransfer::Port() const { return port_.Device(); }
 
 double BulkTransfer::Now() const { return clock_.nsecsElapsed() / 1e6; }
 
@@ -26,7 +28,7 @@ int BulkTransfer::MsUntil(double dueMs) const {
 }
 
 void BulkTransfer::Start() {
-  QSerialPort *port = Port();
+  QIODevice *port = Port();
   if (!port) {
     Fail(ConsoleMessages::PortNotOpen());
     return;
@@ -34,10 +36,10 @@ void BulkTransfer::Start() {
   active_ = true;
   progStartSent_ = false;
   received_.clear();
-  port->clear(QSerialPort::Input);
+  port_.ClearInput();
   clock_.start();
-  connect(port, &QSerialPort::readyRead, this, &BulkTransfer::OnReadyRead);
-  connect(port, &QSerialPort::errorOccurred, this, &BulkTransfer::OnPortError);
+  connect(port, &QIODevice::readyRead, this, &BulkTransfer::OnReadyRead);
+  connect(&port_, &SerialPort::LineBroken, this, &BulkTransfer::OnLineBroken);
   startTimer_.start(timing_.beforeProgStartMs);
 }
 
@@ -45,10 +47,7 @@ void BulkTransfer::Start() {
 // cut off, the answers to a reset): taken for this session's greeting, it would let 200
 // commands go out before the console has even heard "$PROGSTART\r".
 void BulkTransfer::SendProgStart() {
-  if (QSerialPort *port = Port()) {
-    port->clear(QSerialPort::Input);
-    port->readAll();
-  }
+  port_.ClearInput();
   progStartSent_ = true;
   Send(Protocol::ProgStart());
   WatchSilence();
@@ -57,7 +56,7 @@ void BulkTransfer::SendProgStart() {
 void BulkTransfer::Send(const QByteArray &text) { port_.WriteText(text); }
 
 void BulkTransfer::OnReadyRead() {
-  QSerialPort *port = Port();
+  QIODevice *port = Port();
   if (!active_ || !port) return;
   QByteArray chunk = port->readAll();
   if (!progStartSent_) return;
@@ -83,10 +82,14 @@ void BulkTransfer::OnReadyRead() {
       return;
     }
   } else if (received_.size() > Protocol::kMaxAnswerLength) {
-    // Only the greeting and a possible end mark matter: keep the greeting and just enough of
-    // the tail that an end mark split over two chunks is still found.
-    const int tail = int(Protocol::EndMark().size()) - 1;
-    received_ = received_.left(Protocol::kGreetingLength + 1) + received_.right(tail);
+    // Only the greeting and a possible end mark matter: keep the greeting and, after it, the
+    // end mark if it has come (a driver may hand it over with a long run of chatter in front),
+    // or else just enough of the tail that an end mark split over two chunks is still found.
+    const qsizetype head = Protocol::kGreetingLength + 1;
+    const qsizetype mark = received_.indexOf(Protocol::EndMark(), head);
+    const qsizetype from =
+        mark >= 0 ? mark : received_.size() - (Protocol::EndMark().size() - 1);
+    received_ = received_.left(head) + received_.mid(from);
   }
   if (awaitingEndMark_ && Protocol::HasEndMark(received_)) {
     awaitingEndMark_ = false;
@@ -117,16 +120,14 @@ void BulkTransfer::OnSilence() {
   Fail(ConsoleMessages::NoAnswer());
 }
 
-void BulkTransfer::OnPortError(QSerialPort::SerialPortError error) {
+void BulkTransfer::OnLineBroken() {
   if (!active_) return;
-  if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError &&
-      error != QSerialPort::WriteError)
-    return;
   Fail(ConsoleMessages::LineBroken());
 }
 
 void BulkTransfer::ClosePort() {
-  if (QSerialPort *port = Port()) port->disconnect(this);
+  if (QIODevice *port = Port()) port->disconnect(this);
+  port_.disconnect(this);
   port_.ClosePort();
 }
 

@@ -5,10 +5,10 @@
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QObject>
-#include <QSerialPort>
 #include <QString>
 #include <QTimer>
 
+class QIODevice;
 class SerialPort;
 
 // What a bulk read and a bulk write have in common: on an already opened port, wait, drop
@@ -51,7 +51,7 @@ class BulkTransfer : public QObject {
 
   const Timing &Time() const { return timing_; }
   const QByteArray &Received() const { return received_; }
-  QSerialPort *Port() const;
+  QIODevice *Port() const;
   // Milliseconds since Start().
   double Now() const;
   // Interval for a single-shot timer that must not fire before `dueMs`.
@@ -74,7 +74,7 @@ class BulkTransfer : public QObject {
  private:
   void SendProgStart();
   void OnReadyRead();
-  void OnPortError(QSerialPort::SerialPortError error);
+  void OnLineBroken();
   void OnSilence();
   void Stop();
 

@@ -4,6 +4,8 @@
 #include "Protocol.h"
 #include "Register.h"
 
+#include <QIODevice>
+
 #include <cmath>
 
 namespace {
@@ -43,7 +45,7 @@ void BulkWrite::OnGreeting() {
   StopWatchingSilence();
   sendStartMs_ = Now();
   sending_ = true;
-  connect(Port(), &QSerialPort::bytesWritten, this,
+  connect(Port(), &QIODevice::bytesWritten, this,
           [this](qint64 written) { handed_ += written; });
   long long bytes = 0;
   for (int reg = 0; reg < Register::kRegisterCount; ++reg) {
@@ -59,7 +61,7 @@ void BulkWrite::OnGreeting() {
   allOutDueMs_ = sendStartMs_ + Time().WireMs(bytes);
   wireTimer_.start(MsUntil(allOutDueMs_));
   progressTimer_.start(qMax(1, int(Time().WireMs(kWriteCommandLength))));
-  connect(Port(), &QSerialPort::bytesWritten, this, &BulkWrite::CheckAllOut);
+  connect(Port(), &QIODevice::bytesWritten, this, &BulkWrite::CheckAllOut);
   AwaitEndMark();
 }
 

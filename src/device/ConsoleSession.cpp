@@ -7,7 +7,7 @@
 #include "Register.h"
 
 #include <QCoreApplication>
-#include <QSerialPort>
+#include <QIODevice>
 
 #include <cmath>
 
@@ -22,7 +22,7 @@ ConsoleSession::ConsoleSession(QObject *parent) : QObject(parent) {
   resetOutTimer_.setSingleShot(true);
   resetOutTimer_.setTimerType(Qt::PreciseTimer);
   connect(&resetOutTimer_, &QTimer::timeout, this, [this] {
-    if (QSerialPort *device = port_.Device()) device->disconnect(this);
+    if (QIODevice *device = port_.Device()) device->disconnect(this);
     port_.ClosePort();
     resetOnTheLine_ = false;
     emit ResetSent();
@@ -58,7 +58,7 @@ void ConsoleSession::Abort() {
   }
   transfer_ = nullptr;
   write_ = nullptr;
-  if (QSerialPort *device = port_.Device()) device->disconnect(this);
+  if (QIODevice *device = port_.Device()) device->disconnect(this);
   port_.ClosePort();
   operation_ = Operation::None;
 }
@@ -137,15 +137,15 @@ bool ConsoleSession::StartReset(const QString &portName) {
   }
   // The driver takes the bytes first; they are on the line once their wire time has passed
   // after that. Only then may the port close, and the console's pause start.
-  QSerialPort *device = port_.Device();
-  connect(device, &QSerialPort::bytesWritten, this, &ConsoleSession::CheckResetOut);
+  QIODevice *device = port_.Device();
+  connect(device, &QIODevice::bytesWritten, this, &ConsoleSession::CheckResetOut);
   resetOutTimer_.start(kResetHandOverMs + int(std::ceil(timing_.WireMs(resetBytes_))));
   CheckResetOut();
   return true;
 }
 
 void ConsoleSession::CheckResetOut() {
-  QSerialPort *device = port_.Device();
+  QIODevice *device = port_.Device();
   if (!resetOnTheLine_ || !device || device->bytesToWrite() > 0) return;
   device->disconnect(this);
   resetOutTimer_.start(int(std::ceil(timing_.WireMs(resetBytes_))));

@@ -1,5 +1,6 @@
 #include "SerialPort.h"
 
+#include "InProcessPorts.h"
 #include "PortAccess.h"
 #include "PortNames.h"
 #include "Protocol.h"
@@ -52,6 +53,7 @@ SerialPort::SerialPort() = default;
 
 SerialPort::~SerialPort() {
   if (port_) port_->close();
+  if (line_) line_->close();
 }
 
 int SerialPort::OpenPort(const QString &name) {
@@ -59,10 +61,24 @@ int SerialPort::OpenPort(const QString &name) {
     ApplyLineSettings(*port_);
     return 1;
   }
+  if (line_) return 1;
   errorString_.clear();
   if (name.trimmed().isEmpty()) {
     errorString_ = QCoreApplication::translate("SerialPort", "Es ist kein Port gewählt.");
     return -1;
+  }
+  if (QIODevice *line = InProcessPorts::Find(name.trimmed())) {
+    // Opened once at a time, like a serial port opened exclusively.
+    if (line->isOpen() || !line->open(QIODevice::ReadWrite)) {
+      errorString_ = QCoreApplication::translate("SerialPort",
+                                                 "Der Port %1 ist bereits von einem anderen "
+                                                 "Programm belegt, oder es fehlt die Berechtigung.")
+                         .arg(name.trimmed());
+      return -1;
+    }
+    line_ = line;
+    connect(line, &QIODevice::readChannelFinished, this, &SerialPort::LineBroken);
+    return 1;
   }
   auto port = std::make_unique<QSerialPort>();
   port->setPortName(name.trimmed());
@@ -72,26 +88,46 @@ int SerialPort::OpenPort(const QString &name) {
     return -1;
   }
   ApplyLineSettings(*port);
+  connect(port.get(), &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
+    if (error == QSerialPort::ResourceError || error == QSerialPort::ReadError ||
+        error == QSerialPort::WriteError)
+      emit LineBroken();
+  });
   port_ = std::move(port);
   return 1;
 }
 
 void SerialPort::WriteText(const QByteArray &text) {
-  if (!port_ || text.size() > kMaxCommandLength) return;
-  port_->write(text);
+  QIODevice *device = Device();
+  if (!device || text.size() > kMaxCommandLength) return;
+  device->write(text);
 }
 
 void SerialPort::ClosePort() {
+  if (line_) {
+    line_->disconnect(this);
+    line_->close();
+  }
+  line_ = nullptr;
   if (!port_) return;
+  port_->disconnect(this);
   port_->close();
   // A transfer closes the port from inside the port's own readyRead; the object goes once
   // that signal has returned.
   port_.release()->deleteLater();
 }
 
-bool SerialPort::IsOpen() const { return port_ != nullptr; }
+bool SerialPort::IsOpen() const { return Device() != nullptr; }
 
-QSerialPort *SerialPort::Device() const { return port_.get(); }
+QIODevice *SerialPort::Device() const {
+  if (port_) return port_.get();
+  return line_.data();
+}
+
+void SerialPort::ClearInput() {
+  if (port_) port_->clear(QSerialPort::Input);
+  if (QIODevice *device = Device()) device->readAll();
+}
 
 PortListing SerialPort::ListPorts(bool tryOpen) {
   PortListing listing;

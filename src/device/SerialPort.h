@@ -3,21 +3,28 @@
 #include "PortEntry.h"
 
 #include <QByteArray>
+#include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <memory>
 
+class QIODevice;
 class QSerialPort;
 
 // The serial port a console session talks through. 9600 baud, 8 data bits,
-// no parity, opened exclusively. Transfers talk to Device() as a QIODevice.
-class SerialPort {
+// no parity, opened exclusively. Transfers talk to Device() as a QIODevice and use the two
+// serial operations they need through ClearInput() and LineBroken(), so a test program may put
+// a line of its own (InProcessPorts) where the port would open.
+class SerialPort : public QObject {
+  Q_OBJECT
+
  public:
   static constexpr int kBaudRate = 9600;
   static constexpr int kMaxCommandLength = 100;
 
   SerialPort();
-  ~SerialPort();
+  ~SerialPort() override;
   SerialPort(const SerialPort &) = delete;
   SerialPort &operator=(const SerialPort &) = delete;
 
@@ -33,7 +40,9 @@ class SerialPort {
   bool IsOpen() const;
   QString ErrorString() const { return errorString_; }
   // The open port, or nullptr when it is closed.
-  QSerialPort *Device() const;
+  QIODevice *Device() const;
+  // Drops whatever has come in and not been read, the driver's queue included.
+  void ClearInput();
 
   // Every serial port the system reports, in natural order (COM2 before COM10), each with what
   // the system knows of its adapter, and the hint for those this user may not open. Only the
@@ -42,7 +51,13 @@ class SerialPort {
   // by another program too.
   static PortListing ListPorts(bool tryOpen = false);
 
+ signals:
+  // The open line has gone: device unplugged, read or write failed, line hung up.
+  void LineBroken();
+
  private:
   std::unique_ptr<QSerialPort> port_;
+  // An in-process line in place of port_; it belongs to whoever registered it.
+  QPointer<QIODevice> line_;
   QString errorString_;
 };

@@ -1,23 +1,17 @@
 #include "SimulatedConsole.h"
 
+#include "InProcessLine.h"
 #include "RegisterFile.h"
 
+#ifdef Q_OS_UNIX
+#include "PtyLine.h"
+#endif
+
 #include <QFileInfo>
-#include <QSocketNotifier>
 #include <QTimer>
+#include <QtGlobal>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/ioctl.h>
-#include <termios.h>
-#include <unistd.h>
-
-#ifdef Q_OS_LINUX
-#include <sys/inotify.h>
-#endif
 
 namespace {
 
@@ -64,10 +58,6 @@ int ParseNumber(const QByteArray &digits) {
   return value;
 }
 
-QString SystemError(const char *what) {
-  return QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(std::strerror(errno)));
-}
-
 struct FaultName {
   SimulatedConsole::Fault fault;
   const char *name;
@@ -96,7 +86,11 @@ const QByteArray SimulatedConsole::kDefaultIdentification =
     QByteArrayLiteral("0123456789ABQuorex V 1.07");
 
 SimulatedConsole::SimulatedConsole(QObject *parent)
+    : SimulatedConsole(DefaultTransport(), parent) {}
+
+SimulatedConsole::SimulatedConsole(Transport transport, QObject *parent)
     : QObject(parent),
+      transport_(transport),
       inTimer_(new QTimer(this)),
       outTimer_(new QTimer(this)),
       hangUpTimer_(new QTimer(this)),
@@ -112,6 +106,25 @@ SimulatedConsole::SimulatedConsole(QObject *parent)
   connect(outTimer_, &QTimer::timeout, this, &SimulatedConsole::PumpOutput);
   hangUpTimer_->setInterval(5);
   connect(hangUpTimer_, &QTimer::timeout, this, &SimulatedConsole::HangUpWhenDelivered);
+#ifdef Q_OS_UNIX
+  if (transport_ == Transport::PseudoTerminal) line_ = new PtyLine(this);
+#endif
+  if (!line_) {
+    transport_ = Transport::InProcess;
+    line_ = new InProcessLine(this);
+  }
+  connect(line_, &ConsoleLine::Received, this, &SimulatedConsole::OnLineReceived);
+  connect(line_, &ConsoleLine::ProgramConnectionChanged, this,
+          &SimulatedConsole::OnProgramConnectionChanged);
+  connect(line_, &ConsoleLine::Writable, this, &SimulatedConsole::PumpOutput);
+}
+
+SimulatedConsole::Transport SimulatedConsole::DefaultTransport() {
+#ifdef Q_OS_UNIX
+  if (qEnvironmentVariable("QUOREX_TEST_LINE") != QLatin1String("inprocess"))
+    return Transport::PseudoTerminal;
+#endif
+  return Transport::InProcess;
 }
 
 SimulatedConsole::~SimulatedConsole() { CloseLine(); }
@@ -119,87 +132,22 @@ SimulatedConsole::~SimulatedConsole() { CloseLine(); }
 bool SimulatedConsole::Start() {
   if (IsRunning()) return true;
   errorString_.clear();
-  const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
-  if (master < 0) {
-    errorString_ = SystemError("posix_openpt");
+  if (!line_->Open()) {
+    errorString_ = line_->ErrorString();
     return false;
   }
-  const char *name = nullptr;
-  if (::grantpt(master) != 0 || ::unlockpt(master) != 0 || !(name = ::ptsname(master))) {
-    errorString_ = SystemError("grantpt/unlockpt/ptsname");
-    ::close(master);
-    return false;
-  }
-  const QByteArray path(name);
-  // Our own slave descriptor keeps the line up between the program's opens; without it, the
-  // master reads EIO (and polls as readable for ever) whenever the program has closed the port.
-  const int slave = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-  if (slave < 0) {
-    errorString_ = SystemError("open slave");
-    ::close(master);
-    return false;
-  }
-  // No echo, no CR/LF translation, 8 bits clean, in either direction.
-  termios tio;
-  if (::tcgetattr(slave, &tio) == 0) {
-    ::cfmakeraw(&tio);
-    ::cfsetispeed(&tio, B9600);
-    ::cfsetospeed(&tio, B9600);
-    ::tcsetattr(slave, TCSANOW, &tio);
-  }
-  if (::tcgetattr(master, &tio) == 0) {
-    ::cfmakeraw(&tio);
-    ::tcsetattr(master, TCSANOW, &tio);
-  }
-  ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
-  // A program started from this process (a test runs quorex-cli as one) must not inherit
-  // either end of the line: its copy would keep a hung-up line alive.
-  ::fcntl(master, F_SETFD, ::fcntl(master, F_GETFD) | FD_CLOEXEC);
-
-  masterFd_ = master;
-  slaveFd_ = slave;
-  devicePath_ = QString::fromLocal8Bit(path);
-  programOpens_ = 0;
+  devicePath_ = line_->PortName();
   command_.clear();
   inQueue_.clear();
   inArrival_.clear();
   outQueue_.clear();
-
-#ifdef Q_OS_LINUX
-  // Installed after our own open, so it counts the program's opens only.
-  watchFd_ = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-  if (watchFd_ >= 0 &&
-      ::inotify_add_watch(watchFd_, path.constData(), IN_OPEN | IN_CLOSE) < 0) {
-    ::close(watchFd_);
-    watchFd_ = -1;
-  }
-  if (watchFd_ >= 0) {
-    watchNotifier_ = new QSocketNotifier(watchFd_, QSocketNotifier::Read, this);
-    connect(watchNotifier_, &QSocketNotifier::activated, this, &SimulatedConsole::OnWatchEvents);
-  }
-#endif
-
-  readNotifier_ = new QSocketNotifier(masterFd_, QSocketNotifier::Read, this);
-  connect(readNotifier_, &QSocketNotifier::activated, this, &SimulatedConsole::OnMasterReadable);
-  writeNotifier_ = new QSocketNotifier(masterFd_, QSocketNotifier::Write, this);
-  writeNotifier_->setEnabled(false);
-  connect(writeNotifier_, &QSocketNotifier::activated, this, &SimulatedConsole::PumpOutput);
   return true;
 }
 
+bool SimulatedConsole::IsRunning() const { return line_->IsOpen(); }
+
 void SimulatedConsole::CloseLine() {
-  for (QSocketNotifier **notifier : {&readNotifier_, &writeNotifier_, &watchNotifier_}) {
-    if (*notifier) {
-      // Later: a hang-up can come from inside the read notifier's own signal.
-      (*notifier)->setEnabled(false);
-      (*notifier)->deleteLater();
-      *notifier = nullptr;
-    }
-  }
-  for (int *fd : {&watchFd_, &slaveFd_, &masterFd_}) {
-    if (*fd >= 0) ::close(*fd);
-    *fd = -1;
-  }
+  line_->Close();
   inTimer_->stop();
   outTimer_->stop();
   hangUpTimer_->stop();
@@ -207,7 +155,6 @@ void SimulatedConsole::CloseLine() {
   inQueue_.clear();
   inArrival_.clear();
   outQueue_.clear();
-  programOpens_ = 0;
 }
 
 void SimulatedConsole::HangUp() {
@@ -216,8 +163,8 @@ void SimulatedConsole::HangUp() {
   emit HungUp();
 }
 
-// The fault hangs up only once the program has read the answers given so far: a closed master
-// takes the unread rest of the slave's input queue with it.
+// The fault hangs up only once the program has read the answers given so far: a line that goes
+// takes whatever the program has not read with it.
 void SimulatedConsole::StartHangUp() {
   hangingUp_ = true;
   hangUpSince_ = clock_.nsecsElapsed();
@@ -225,8 +172,7 @@ void SimulatedConsole::StartHangUp() {
 }
 
 void SimulatedConsole::HangUpWhenDelivered() {
-  int unread = 0;
-  if (slaveFd_ >= 0 && ::ioctl(slaveFd_, FIONREAD, &unread) != 0) unread = 0;
+  const qint64 unread = line_->Unread();
   const bool givenUp = clock_.nsecsElapsed() - hangUpSince_ > 2000LL * 1000000;
   if ((outQueue_.isEmpty() && unread == 0) || !IsProgramConnected() || givenUp) HangUp();
 }
@@ -236,9 +182,7 @@ QString SimulatedConsole::ErrorString() const { return errorString_; }
 QByteArray SimulatedConsole::Received() const { return received_; }
 void SimulatedConsole::ClearReceived() { received_.clear(); }
 
-bool SimulatedConsole::IsProgramConnected() const {
-  return watchFd_ < 0 ? IsRunning() : programOpens_ > 0;
-}
+bool SimulatedConsole::IsProgramConnected() const { return line_->IsProgramConnected(); }
 
 QString SimulatedConsole::RegisterText(int reg) const {
   return reg >= 0 && reg < kRegisterCount ? registers_.at(reg) : QString();
@@ -306,68 +250,40 @@ bool SimulatedConsole::FaultFromName(const QString &name, Fault *fault) {
 
 // --- the program's opens and closes -----------------------------------------------------------
 
-void SimulatedConsole::OnWatchEvents() {
-#ifdef Q_OS_LINUX
-  if (watchFd_ < 0) return;
-  alignas(inotify_event) char buffer[4096];
-  for (;;) {
-    const ssize_t n = ::read(watchFd_, buffer, sizeof buffer);
-    if (n <= 0) break;
-    for (ssize_t at = 0; at < n;) {
-      const auto *event = reinterpret_cast<const inotify_event *>(buffer + at);
-      at += static_cast<ssize_t>(sizeof(inotify_event)) + event->len;
-      if (event->mask & IN_OPEN) {
-        if (++programOpens_ == 1) emit ProgramConnectionChanged(true);
-      } else if ((event->mask & IN_CLOSE) && programOpens_ > 0 && --programOpens_ == 0) {
-        // Without wire time, whatever was on its way to the closed port, or waits unread in
-        // its input queue, is gone, even when the port is opened again at once. With wire
-        // time the console behaves like one behind a real adapter: it goes on talking at line
-        // speed, and what reaches the adapter while the port is closed waits there for the
-        // next open.
-        if (!wireTime_) {
-          outQueue_.clear();
-          outTimer_->stop();
-          if (writeNotifier_) writeNotifier_->setEnabled(false);
-          if (slaveFd_ >= 0) ::tcflush(slaveFd_, TCIFLUSH);
-        }
-        emit ProgramConnectionChanged(false);
-        // A real port drains its output before it closes: what the program wrote has arrived.
-        if (!inQueue_.isEmpty()) {
-          const QByteArray rest = inQueue_;
-          inQueue_.clear();
-          inArrival_.clear();
-          inTimer_->stop();
-          Consume(rest);
-        }
-      }
-    }
+void SimulatedConsole::OnProgramConnectionChanged(bool connected) {
+  if (connected) {
+    emit ProgramConnectionChanged(true);
+    return;
   }
-#endif
+  // Without wire time, whatever was on its way to the closed port, or waits unread in its
+  // input queue, is gone, even when the port is opened again at once. With wire time the
+  // console behaves like one behind a real adapter: it goes on talking at line speed, and
+  // what reaches the adapter while the port is closed waits there for the next open.
+  if (!wireTime_) {
+    outQueue_.clear();
+    outTimer_->stop();
+    line_->DropUnread();
+  }
+  emit ProgramConnectionChanged(false);
+  // A real port drains its output before it closes: what the program wrote has arrived.
+  if (!inQueue_.isEmpty()) {
+    const QByteArray rest = inQueue_;
+    inQueue_.clear();
+    inArrival_.clear();
+    inTimer_->stop();
+    Consume(rest);
+  }
 }
 
 // --- receiving --------------------------------------------------------------------------------
 
-void SimulatedConsole::OnMasterReadable() {
-  // An open is always queued before the bytes the program writes after it.
-  OnWatchEvents();
-  if (masterFd_ < 0) return;
-  QByteArray bytes;
-  char buffer[1024];
-  for (;;) {
-    const ssize_t n = ::read(masterFd_, buffer, sizeof buffer);
-    if (n > 0) {
-      bytes.append(buffer, static_cast<int>(n));
-      continue;
-    }
-    if (n < 0 && errno == EINTR) continue;
-    break;
-  }
-  if (bytes.isEmpty()) return;
+void SimulatedConsole::OnLineReceived(const QByteArray &bytes) {
+  if (!IsRunning() || bytes.isEmpty()) return;
   if (!wireTime_) {
     Consume(bytes);
     return;
   }
-  // The program's write lands in the pty at once; a real line delivers one byte per 1.04 ms.
+  // The program's write reaches the line at once; a real line delivers one byte per 1.04 ms.
   qint64 arrival = std::max(inLineFreeAt_, clock_.nsecsElapsed());
   for (char c : bytes) {
     arrival += kByteNanoseconds;
@@ -503,8 +419,7 @@ void SimulatedConsole::Send(QByteArray bytes) {
 }
 
 void SimulatedConsole::PumpOutput() {
-  if (writeNotifier_) writeNotifier_->setEnabled(false);
-  if (masterFd_ < 0 || outQueue_.isEmpty()) return;
+  if (!IsRunning() || outQueue_.isEmpty()) return;
   int due = outQueue_.size();
   const qint64 now = clock_.nsecsElapsed();
   if (wireTime_) {
@@ -513,25 +428,11 @@ void SimulatedConsole::PumpOutput() {
                                             std::max<qint64>(0, (now - outLineFreeAt_) /
                                                                     kByteNanoseconds)));
   }
-  int written = 0;
-  while (written < due) {
-    const ssize_t n = ::write(masterFd_, outQueue_.constData() + written, due - written);
-    if (n > 0) {
-      written += static_cast<int>(n);
-    } else if (n < 0 && errno == EINTR) {
-      continue;
-    } else {
-      break;
-    }
-  }
+  const int written = due > 0 ? static_cast<int>(line_->Write(outQueue_.left(due))) : 0;
   outQueue_.remove(0, written);
   if (wireTime_) outLineFreeAt_ += written * kByteNanoseconds;
-  if (outQueue_.isEmpty()) return;
-  if (written < due) {
-    // The program's input queue is full: go on as soon as it has read some.
-    writeNotifier_->setEnabled(true);
-  } else {
-    const qint64 wait = outLineFreeAt_ + kByteNanoseconds - clock_.nsecsElapsed();
-    outTimer_->start(static_cast<int>(std::max<qint64>(0, (wait + 999999) / 1000000)));
-  }
+  // A full input queue on the program's side: the line says when it has read some.
+  if (outQueue_.isEmpty() || written < due) return;
+  const qint64 wait = outLineFreeAt_ + kByteNanoseconds - clock_.nsecsElapsed();
+  outTimer_->start(static_cast<int>(std::max<qint64>(0, (wait + 999999) / 1000000)));
 }

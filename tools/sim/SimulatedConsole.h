@@ -7,12 +7,13 @@
 #include <QString>
 #include <QStringList>
 
-class QSocketNotifier;
+class ConsoleLine;
 class QTimer;
 
 // A console at the far end of a serial line, for tests and for trying the program without
-// one. It opens a pseudo-terminal; the program opens DevicePath() like any serial port and
-// talks to it through the real QSerialPort code path.
+// one. The program opens DevicePath() like any serial port. On a pseudo-terminal it talks to
+// it through the real QSerialPort code path; on an in-process line (the only one on Windows)
+// through the line the test program registers for that name (InProcessPorts).
 //
 // Protocol it answers (all commands end in "\r"):
 //   "$PROGSTART\r"       -> greeting (more than 30 characters, "Quorex" not at position 0),
@@ -33,10 +34,10 @@ class QTimer;
 // Answer line of "$R042\r": "R042:" + register 42 + "\r\n", so the register's characters sit at
 // positions 5 to 12.
 //
-// The line: the simulator keeps a slave descriptor of its own open, so the pseudo-terminal
-// outlives the program's open/close cycles (every transfer opens and closes the port). On Linux
-// it also watches the device for the program's opens and closes: what it would send while the
-// program has the port closed is dropped, as bytes sent into an unplugged cable are, so a new
+// The line outlives the program's open/close cycles (every transfer opens and closes the
+// port). Where the line can tell the program's opens and closes (an in-process line, a
+// pseudo-terminal on Linux), what it would send while the program has the port closed is
+// dropped, as bytes sent into an unplugged cable are, so a new
 // open never finds stale answers of an earlier session. What the program wrote before closing
 // still counts (a real port drains its output on close): with wire time, it is taken in at
 // once when the port closes. With wire time the console's answers are not dropped: like a
@@ -60,6 +61,11 @@ class SimulatedConsole : public QObject {
     Freeze,           // stops answering half way through, the line stays open
     Chatter,          // answers every write command with a line of its own
     DropWrite,        // ignores the write command for one register
+  };
+
+  enum class Transport {
+    PseudoTerminal,  // POSIX only; asked for elsewhere, the console takes the in-process line
+    InProcess,
   };
 
   static constexpr int kRegisterCount = 200;
@@ -86,13 +92,20 @@ class SimulatedConsole : public QObject {
   static const QByteArray kDefaultGreeting;
   static const QByteArray kDefaultIdentification;
 
+  // On DefaultTransport().
   explicit SimulatedConsole(QObject *parent = nullptr);
+  explicit SimulatedConsole(Transport transport, QObject *parent = nullptr);
   ~SimulatedConsole() override;
 
-  // Opens the pseudo-terminal. False (ErrorString() says why) when that is not possible.
+  // The in-process line on Windows; elsewhere the pseudo-terminal, unless the environment
+  // variable QUOREX_TEST_LINE is "inprocess" (so the tests can run both ways).
+  static Transport DefaultTransport();
+  Transport LineTransport() const { return transport_; }
+
+  // Opens the line. False (ErrorString() says why) when that is not possible.
   // After a hang-up, Start() opens a new line (with a new device path).
   bool Start();
-  bool IsRunning() const { return masterFd_ >= 0; }
+  bool IsRunning() const;
   QString DevicePath() const;
   QString ErrorString() const;
 
@@ -122,7 +135,8 @@ class SimulatedConsole : public QObject {
 
   // Drops the line now, like a pulled cable: the program's port sees the device vanish.
   void HangUp();
-  // Whether the program has the device open. Known on Linux only; elsewhere always true.
+  // Whether the program has the device open. Known on an in-process line and on Linux;
+  // elsewhere always true while the line is up.
   bool IsProgramConnected() const;
 
   // Fault names as quorex-sim takes them ("none", "silent", "short-greeting", ...).
@@ -139,8 +153,8 @@ class SimulatedConsole : public QObject {
 
  private:
   void CloseLine();
-  void OnMasterReadable();
-  void OnWatchEvents();
+  void OnLineReceived(const QByteArray &bytes);
+  void OnProgramConnectionChanged(bool connected);
   void Consume(const QByteArray &bytes);
   void HandleCommand(const QByteArray &command);
   void AnswerGreeting();
@@ -153,13 +167,8 @@ class SimulatedConsole : public QObject {
   void StartHangUp();
   void HangUpWhenDelivered();
 
-  int masterFd_ = -1;
-  int slaveFd_ = -1;
-  int watchFd_ = -1;
-  int programOpens_ = 0;
-  QSocketNotifier *readNotifier_ = nullptr;
-  QSocketNotifier *writeNotifier_ = nullptr;
-  QSocketNotifier *watchNotifier_ = nullptr;
+  Transport transport_;
+  ConsoleLine *line_ = nullptr;
   QTimer *inTimer_ = nullptr;
   QTimer *outTimer_ = nullptr;
   QTimer *hangUpTimer_ = nullptr;
@@ -171,7 +180,7 @@ class SimulatedConsole : public QObject {
   QString errorString_;
   QByteArray received_;
   QByteArray command_;       // the command being received, up to its "\r"
-  QByteArray inQueue_;       // read from the pty but not yet through the emulated wire
+  QByteArray inQueue_;       // taken from the line but not yet through the emulated wire
   QList<qint64> inArrival_;  // when each byte of inQueue_ is through
   qint64 inLineFreeAt_ = 0;
   QByteArray outQueue_;

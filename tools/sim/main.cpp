@@ -38,7 +38,7 @@ int main(int argc, char *argv[]) {
   parser.addOptions({wireTime, file, fault, identification, verbose});
   parser.process(app);
 
-  SimulatedConsole console;
+  SimulatedConsole console(SimulatedConsole::Transport::PseudoTerminal);
   if (parser.isSet(fault)) {
     SimulatedConsole::Fault chosen;
     if (!SimulatedConsole::FaultFromName(parser.value(fault), &chosen)) {

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "ConsoleLine.h"
+
+#include <QPointer>
+
+class InProcessPort;
+
+// The line inside the test program: its name ("quorex-sim-1", ...) is registered with
+// InProcessPorts, so the program's SerialPort opens the program's end (InProcessPort) where it
+// would open a serial port. Works wherever Qt does; nothing outside this process can reach it.
+class InProcessLine : public ConsoleLine {
+  Q_OBJECT
+
+ public:
+  explicit InProcessLine(QObject *parent = nullptr);
+  ~InProcessLine() override;
+
+  bool Open() override;
+  void Close() override;
+  bool IsOpen() const override;
+  QString PortName() const override { return name_; }
+  QString ErrorString() const override { return QString(); }
+  qint64 Write(const QByteArray &bytes) override;
+  qint64 Unread() const override;
+  void DropUnread() override;
+  bool IsProgramConnected() const override { return IsOpen() && programConnected_; }
+
+ private:
+  // A hung-up port stays with the line until the line goes: the program may still hold it.
+  QPointer<InProcessPort> port_;
+  QString name_;
+  bool programConnected_ = false;
+};
