@@ -12,4 +12,14 @@ cd "$build_dir"
 # quiet for anything else ctest starts.
 export WINEDEBUG=-all QT_QPA_PLATFORM=offscreen
 unset DISPLAY WAYLAND_DISPLAY
+# Whatever happens, no wineserver of this prefix outlives the run.
+trap 'WINEPREFIX="$build_dir/wineprefix" wineserver -k 2>/dev/null || true' EXIT
 ctest --output-on-failure --timeout 300 "$@"
+
+# The serial path itself, against the Linux build's simulated console (CI builds it first).
+sim="$QUOREX_ROOT/build/tools/sim/quorex-sim"
+if [ -x "$sim" ]; then
+  "$QUOREX_ROOT/tests/wine-serial.sh" "$sim" "$build_dir/src/cli/quorex-cli.exe" "$build_dir/wineprefix"
+else
+  echo "No $sim (scripts/test.sh builds it): the serial path under Wine is not tried."
+fi
