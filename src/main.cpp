@@ -1,6 +1,7 @@
 #include "CQuorexApp.h"
 #include "CommandLine.h"
 #include "GermanTranslation.h"
+#include "NativePath.h"
 #include "Preferences.h"
 #include "QuorexVersion.h"
 
@@ -30,7 +31,7 @@ int main(int argc, char *argv[]) {
     QCoreApplication core(argc, argv);
     InstallGermanTranslation(core);
     CommandLine commandLine;
-    const CommandLine::Request request = commandLine.Parse(QCoreApplication::arguments());
+    const CommandLine::Request request = commandLine.Parse(NativePath::Arguments(argc, argv));
     if (request == CommandLine::Request::Help) commandLine.ShowHelp();
     if (request == CommandLine::Request::Version) commandLine.ShowVersion();
     if (request == CommandLine::Request::Error && !commandLine.MayBeQtOption())
@@ -51,7 +52,7 @@ int main(int argc, char *argv[]) {
 
   CQuorexApp app(argc, argv);
   CommandLine commandLine;
-  if (commandLine.Parse(QCoreApplication::arguments()) == CommandLine::Request::Error)
+  if (commandLine.Parse(NativePath::Arguments(argc, argv)) == CommandLine::Request::Error)
     return UsageError(commandLine);
   return app.Run(commandLine.FilePath());
 }

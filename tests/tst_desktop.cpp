@@ -1,6 +1,8 @@
 #include "CQuorexDlg.h"
+#include "CommandLine.h"
 #include "ConsoleScripts.h"
 #include "ModalHelper.h"
+#include "NativePath.h"
 #include "PortAccess.h"
 #include "PortNames.h"
 #include "Preferences.h"
@@ -26,6 +28,7 @@
 #include <memory>
 
 #ifdef Q_OS_UNIX
+#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -122,6 +125,10 @@ class TestDesktop : public QObject {
   void permissionHint_data();
   void permissionHint();
   void openFailureNamesGroup();
+#ifdef Q_OS_UNIX
+  void nameNotUtf8OpensAndSaves_data();
+  void nameNotUtf8OpensAndSaves();
+#endif
 
  private:
   QString Path(const QString &name) const { return dir_.filePath(name); }
@@ -717,4 +724,73 @@ void TestDesktop::openFailureNamesGroup() {
 }
 
 QTEST_MAIN(TestDesktop)
+#ifdef Q_OS_UNIX
+void TestDesktop::nameNotUtf8OpensAndSaves_data() {
+  QTest::addColumn<QString>("way");
+  QTest::addColumn<QByteArray>("name");
+  for (const char *way : {"command line", "recent entry", "drop"}) {
+    QTest::addRow("%s, Latin-1 umlaut", way) << way << QByteArray("Einsatz\xe4.rquorex");
+    QTest::addRow("%s, overlong slash", way) << way << QByteArray("\xc0\xaf\xff.rquorex");
+  }
+}
+
+// A name written on an older system is no valid UTF-8; each way into the program still finds
+// the file, and "Speichern" writes back to the same name, with no second file beside it.
+void TestDesktop::nameNotUtf8OpensAndSaves() {
+  QFETCH(QString, way);
+  QFETCH(QByteArray, name);
+  QTemporaryDir folder;
+  const QByteArray bytes = QFile::encodeName(folder.path()) + '/' + name;
+  const QString path = NativePath::FromBytes(bytes);
+  // QTemporaryDir cannot spell the name either.
+  const auto removeFile = qScopeGuard([&bytes] { ::unlink(bytes.constData()); });
+  const auto writeRaw = [&bytes](const QByteArray &data) {
+    std::FILE *file = std::fopen(bytes.constData(), "wb");
+    QVERIFY(file && std::fwrite(data.constData(), 1, size_t(data.size()), file) == size_t(data.size()));
+    std::fclose(file);
+  };
+  writeRaw(ValidFile("D0D0D0D0"));
+
+  if (way == QLatin1String("recent entry")) Preferences().SetRecentFiles({path});
+  CQuorexDlg &window = ShowWindow();
+  if (way == QLatin1String("command line")) {
+    QByteArray program("quorex");
+    QByteArray argument = bytes;
+    char *argv[] = {program.data(), argument.data()};
+    CommandLine line;
+    QCOMPARE(line.Parse(NativePath::Arguments(2, argv)), CommandLine::Request::Run);
+    window.OpenFile(line.FilePath());
+  } else if (way == QLatin1String("recent entry")) {
+    QCOMPARE(RecentEntries(window).value(0).left(4), QStringLiteral("+&1 "));
+    RecentMenu(window)->actions().constFirst()->trigger();
+  } else {
+    QMimeData mime;
+    mime.setUrls({QUrl::fromEncoded("file://" + bytes.toPercentEncoding("/"))});
+    QCOMPARE(DragAndDrop(window, mime), qMakePair(true, true));
+  }
+  QTRY_COMPARE(window.Image().Text(0), QStringLiteral("D0D0D0D0"));
+  QVERIFY(dialogs_->shown.isEmpty());
+  QCOMPARE(window.Image().FilePath(), path);
+  QCOMPARE(Preferences().RecentFiles().value(0), path);
+
+  QVERIFY(window.Image().SetText(0, QStringLiteral("CAFEBABE")));
+  Entry(window, QStringLiteral("&Speichern "))->trigger();
+  QVERIFY(dialogs_->shown.isEmpty());
+  std::FILE *file = std::fopen(bytes.constData(), "rb");
+  QVERIFY(file);
+  char first[8] = {};
+  QCOMPARE(std::fread(first, 1, 8, file), size_t(8));
+  std::fclose(file);
+  QCOMPARE(QByteArray(first, 8), QByteArray("CAFEBABE"));
+  // Qt's own listing would skip the very names looked for.
+  DIR *listing = ::opendir(QFile::encodeName(folder.path()).constData());
+  QVERIFY(listing);
+  QByteArrayList names;
+  while (const dirent *entry = ::readdir(listing))
+    if (entry->d_name[0] != '.') names << entry->d_name;
+  ::closedir(listing);
+  QCOMPARE(names, QByteArrayList{name});
+}
+#endif
+
 #include "tst_desktop.moc"

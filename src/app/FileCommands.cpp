@@ -1,6 +1,7 @@
 #include "FileCommands.h"
 
 #include "DialogSeam.h"
+#include "NativePath.h"
 #include "Preferences.h"
 #include "RecentFiles.h"
 #include "Register.h"
@@ -15,12 +16,27 @@
 
 namespace {
 
+// The local file a drag's URI names. QUrl takes the percent-encoded bytes for UTF-8 and would
+// lose a name that is not; the bytes are taken as they are.
+QString LocalFile(const QUrl &url, const QByteArray &uriList) {
+  const QByteArray line = uriList.split('\n').value(0).trimmed();
+  if (line.startsWith("file://")) {
+    const QByteArray bytes = QByteArray::fromPercentEncoding(QUrl(QString::fromLatin1(line))
+                                                                 .path(QUrl::FullyEncoded)
+                                                                 .toLatin1());
+    const QString path = NativePath::FromBytes(bytes);
+    if (NativePath::HoldsRawBytes(path)) return path;
+  }
+  return url.toLocalFile();
+}
+
 // The register file a drag brings, or empty: one local file, named *.rquorex.
 QString RegisterFileIn(const QMimeData *mime) {
   if (!mime || !mime->hasUrls()) return QString();
   const QList<QUrl> urls = mime->urls();
   if (urls.size() != 1 || !urls.constFirst().isLocalFile()) return QString();
-  const QString path = urls.constFirst().toLocalFile();
+  const QString path =
+      LocalFile(urls.constFirst(), mime->data(QStringLiteral("text/uri-list")));
   if (!path.endsWith(QLatin1String(".rquorex"), Qt::CaseInsensitive)) return QString();
   return path;
 }
@@ -117,7 +133,7 @@ bool FileCommands::OpenFile(const QString &path) {
   EditsKept();
   Remember(path);
   emit Opened();
-  emit Status(tr("Geöffnet: ") + QFileInfo(path).fileName());
+  emit Status(tr("Geöffnet: ") + NativePath::Shown(QFileInfo(path).fileName()));
   return true;
 }
 
@@ -139,7 +155,7 @@ bool FileCommands::SaveTo(const QString &path) {
   image_.SetModified(false);
   EditsKept();
   Remember(path);
-  emit Status(tr("Gespeichert: ") + QFileInfo(path).fileName());
+  emit Status(tr("Gespeichert: ") + NativePath::Shown(QFileInfo(path).fileName()));
   return true;
 }
 
@@ -148,7 +164,7 @@ bool FileCommands::Save() {
   const QString path = DialogSeam::Instance().AskSaveFileName(owner_);
   if (path.isEmpty()) return false;
   if (!SaveTo(path)) return false;
-  ShowMessage(owner_, tr("gespeichert in: ") + QDir::toNativeSeparators(path));
+  ShowMessage(owner_, tr("gespeichert in: ") + QDir::toNativeSeparators(NativePath::Shown(path)));
   return true;
 }
 

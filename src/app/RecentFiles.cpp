@@ -1,5 +1,7 @@
 #include "RecentFiles.h"
 
+#include "NativePath.h"
+
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
@@ -49,7 +51,8 @@ void RecentFiles::Fill(QMenu &menu, const QStringList &files,
     const QString path = list.at(i);
     // A path of hundreds of characters would stretch the menu across the screen: the middle
     // goes, the folder's start and the file's name stay. The whole path is the tool tip.
-    QString shown = menu.fontMetrics().elidedText(QDir::toNativeSeparators(path),
+    const QString name = QDir::toNativeSeparators(NativePath::Shown(path));
+    QString shown = menu.fontMetrics().elidedText(name,
                                                   Qt::ElideMiddle, kShownWidthPixels);
     // A file name may hold "&", which a menu would take for a mnemonic.
     shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
@@ -58,9 +61,9 @@ void RecentFiles::Fill(QMenu &menu, const QStringList &files,
           open(path);
         });
     action->setData(path);
-    action->setToolTip(QDir::toNativeSeparators(path));
+    action->setToolTip(name);
     // Gone, or no register file at all (a folder, a pipe, a device): nothing to open.
-    action->setEnabled(QFileInfo(path).isFile());
+    action->setEnabled(NativePath::IsRegularFile(path));
   }
   menu.menuAction()->setEnabled(!list.isEmpty());
 }

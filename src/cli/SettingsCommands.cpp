@@ -1,5 +1,7 @@
 #include "SettingsCommands.h"
 
+#include "NativePath.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -108,16 +110,16 @@ int SettingsCommands::Export() {
 
 int SettingsCommands::Import() {
   const QString path = invocation_.files.constFirst();
-  const QString shown = QDir::toNativeSeparators(path);
-  QFile file(path);
-  const QFileInfo info(path);
-  if (!info.isFile() || info.size() > kMaxTextSize || !file.open(QIODevice::ReadOnly)) {
+  const QString shown = QDir::toNativeSeparators(NativePath::Shown(path));
+  QFile file;
+  qint64 size = 0;
+  const bool regular = NativePath::IsRegularFile(path, &size);
+  QString reason;
+  if (!regular || size > kMaxTextSize || !NativePath::OpenForReading(file, path, &reason)) {
     output_.error(tr("Die Datei %1 kann nicht gelesen werden%2.")
-                    .arg(shown, info.isFile() && info.size() > kMaxTextSize
-                                    ? tr(": sie ist größer als 1 MB")
-                                : file.errorString().isEmpty()
-                                    ? QString()
-                                    : QStringLiteral(": ") + file.errorString()),
+                    .arg(shown, regular && size > kMaxTextSize ? tr(": sie ist größer als 1 MB")
+                                : reason.isEmpty()             ? QString()
+                                                               : QStringLiteral(": ") + reason),
                   QString());
     return kFile;
   }

@@ -2,6 +2,7 @@
 #include "CliApp.h"
 #include "Commands.h"
 #include "GermanTranslation.h"
+#include "NativePath.h"
 #include "QuorexVersion.h"
 
 #include <QCoreApplication>
@@ -54,7 +55,7 @@ int main(int argc, char *argv[]) {
     QCoreApplication core(argc, argv);
     InstallGermanTranslation(core);
     CliApp cli;
-    if (const std::optional<int> status = cli.Parse(QCoreApplication::arguments(), &invocation))
+    if (const std::optional<int> status = cli.Parse(NativePath::Arguments(argc, argv), &invocation))
       return *status;
   }
 

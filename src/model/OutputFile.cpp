@@ -1,13 +1,23 @@
 #include "OutputFile.h"
 
-#include <QFileInfo>
+#include "NativePath.h"
+
+#include <QFile>
 #include <QSaveFile>
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 QString OutputFile::Refusal(const QString &path) {
-  const QFileInfo info(path);
-  if (!info.exists()) return QString();
-  if (info.isDir()) return tr("Es ist ein Ordner, keine Datei.");
-  if (!info.isFile())
+  bool isFolder = false;
+  if (!NativePath::Exists(path, &isFolder)) return QString();
+  if (isFolder) return tr("Es ist ein Ordner, keine Datei.");
+  if (!NativePath::IsRegularFile(path))
     return tr("Es ist keine gewöhnliche Datei, sondern ein Gerät, eine Pipe oder ein Socket.");
   return QString();
 }
@@ -25,6 +35,9 @@ bool OutputFile::Save(const QString &path, const std::function<bool(QIODevice &)
   };
   const QString refused = Refusal(path);
   if (!refused.isEmpty()) return fail(refused);
+#ifdef Q_OS_UNIX
+  if (NativePath::HoldsRawBytes(path)) return SaveUnderRawName(path, fill, reason);
+#endif
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
   // write() only fills Qt's buffer: a full disk may show first in flush(), and commit() would
@@ -39,3 +52,53 @@ bool OutputFile::Save(const QString &path, const std::function<bool(QIODevice &)
   }
   return true;
 }
+
+#ifdef Q_OS_UNIX
+// QSaveFile knows a file only by a name Qt can spell, so a name that is no valid UTF-8 is saved
+// the same way by hand: a new file beside the old one, written, synced, then renamed over it.
+bool OutputFile::SaveUnderRawName(const QString &path,
+                                  const std::function<bool(QIODevice &)> &fill, QString *reason) {
+  const QByteArray target = NativePath::ToBytes(path);
+  QByteArray temporary = target + ".XXXXXX";
+  const int fd = ::mkstemp(temporary.data());
+  if (fd < 0) {
+    if (reason) *reason = qt_error_string(errno);
+    return false;
+  }
+  // The new file gets the old one's rights, or those a new file gets.
+  struct stat old {};
+  mode_t mode = 0;
+  if (::stat(target.constData(), &old) == 0) {
+    mode = old.st_mode & 07777;
+  } else {
+    mode = ::umask(0);
+    ::umask(mode);
+    mode = 0666 & ~mode;
+  }
+  QFile file;
+  const bool opened = file.open(fd, QIODevice::WriteOnly, QFileDevice::DontCloseHandle);
+  const bool filled = opened && fill(file);
+  bool saved = filled && file.error() == QFileDevice::NoError && file.flush();
+  QString why = !opened || file.error() != QFileDevice::NoError || filled
+                    ? file.errorString()
+                    : tr("Der Inhalt konnte nicht erzeugt werden.");
+  file.close();
+  if (saved && (::fchmod(fd, mode) != 0 || ::fsync(fd) != 0)) {
+    saved = false;
+    why = qt_error_string(errno);
+  }
+  if (::close(fd) != 0 && saved) {
+    saved = false;
+    why = qt_error_string(errno);
+  }
+  if (saved && ::rename(temporary.constData(), target.constData()) != 0) {
+    saved = false;
+    why = qt_error_string(errno);
+  }
+  if (!saved) {
+    ::unlink(temporary.constData());
+    if (reason) *reason = why;
+  }
+  return saved;
+}
+#endif

@@ -26,4 +26,8 @@ class OutputFile {
   // produce them.
   static bool Save(const QString &path, const std::function<bool(QIODevice &)> &fill,
                    QString *reason);
+
+ private:
+  static bool SaveUnderRawName(const QString &path, const std::function<bool(QIODevice &)> &fill,
+                               QString *reason);
 };

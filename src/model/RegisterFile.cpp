@@ -1,11 +1,11 @@
 #include "RegisterFile.h"
 
+#include "NativePath.h"
 #include "OutputFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 namespace {
 
@@ -35,15 +35,17 @@ QString TooLarge() {
   return Tr("Sie ist größer als 1 MB; eine Registerdatei ist nur etwa 2 KB groß.");
 }
 
-// Why `info` cannot be a register file before anything is opened, or empty. Opening a pipe
+// Why `path` cannot be a register file before anything is opened, or empty. Opening a pipe
 // waits for a writer and a device may never end, so those are told apart by type alone.
-QString RefusedUnopened(const QFileInfo &info, const QString &shown) {
-  if (!info.exists()) return QString();  // open() names the reason
-  if (info.isDir()) return NotOpened(shown, Tr("Es ist ein Ordner, keine Datei."));
-  if (!info.isFile())
+QString RefusedUnopened(const QString &path, const QString &shown) {
+  bool isFolder = false;
+  if (!NativePath::Exists(path, &isFolder)) return QString();  // open() names the reason
+  if (isFolder) return NotOpened(shown, Tr("Es ist ein Ordner, keine Datei."));
+  qint64 size = 0;
+  if (!NativePath::IsRegularFile(path, &size))
     return NotOpened(shown, Tr("Es ist keine gewöhnliche Datei, sondern ein Gerät, eine Pipe oder "
                                "ein Socket."));
-  if (info.size() > kMaxFileSize) return NoRegisterFile(shown, TooLarge());
+  if (size > kMaxFileSize) return NoRegisterFile(shown, TooLarge());
   return QString();
 }
 
@@ -73,15 +75,16 @@ bool WriteRegisterFile(const QString &path, const QStringList &texts, QString *e
 }
 
 bool ReadRegisterFile(const QString &path, QStringList *texts, QString *error) {
-  const QString shown = QDir::toNativeSeparators(path);
-  const QString refused = RefusedUnopened(QFileInfo(path), shown);
+  const QString shown = QDir::toNativeSeparators(NativePath::Shown(path));
+  const QString refused = RefusedUnopened(path, shown);
   if (!refused.isEmpty()) {
     SetError(error, refused);
     return false;
   }
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    SetError(error, NotOpened(shown, file.errorString()));
+  QFile file;
+  QString reason;
+  if (!NativePath::OpenForReading(file, path, &reason)) {
+    SetError(error, NotOpened(shown, reason));
     return false;
   }
   // One byte more than allowed tells a file that grew since it was looked at.
@@ -95,7 +98,6 @@ bool ReadRegisterFile(const QString &path, QStringList *texts, QString *error) {
     SetError(error, NoRegisterFile(shown, TooLarge()));
     return false;
   }
-  QString reason;
   if (!ParseRegisterFile(data, texts, &reason)) {
     SetError(error, NoRegisterFile(shown, reason));
     return false;

@@ -1,5 +1,7 @@
 #include "Preferences.h"
 
+#include "NativePath.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -63,12 +65,27 @@ void Preferences::SetLastFolder(const QString &folder) {
   settings_.setValue(kLastFolder, folder);
 }
 
+// A name that is no valid UTF-8 is kept as its bytes: the settings file stores text as UTF-8
+// and would lose it.
 QStringList Preferences::RecentFiles() const {
-  return settings_.value(kRecentFiles).toStringList();
+  const QVariant value = settings_.value(kRecentFiles);
+  // A list of one is stored as that one entry.
+  QVariantList entries = value.toList();
+  if (entries.isEmpty() && value.isValid()) entries.append(value);
+  QStringList files;
+  for (const QVariant &entry : entries)
+    files.append(entry.typeId() == QMetaType::QByteArray
+                     ? NativePath::FromBytes(entry.toByteArray())
+                     : entry.toString());
+  return files;
 }
 
 void Preferences::SetRecentFiles(const QStringList &files) {
-  settings_.setValue(kRecentFiles, files);
+  QVariantList entries;
+  for (const QString &file : files)
+    entries.append(NativePath::HoldsRawBytes(file) ? QVariant(NativePath::ToBytes(file))
+                                                   : QVariant(file));
+  settings_.setValue(kRecentFiles, entries);
 }
 
 QByteArray Preferences::WindowGeometry() const {
