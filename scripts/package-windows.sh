@@ -103,6 +103,7 @@ if [ "$try" -eq 1 ]; then
     [ -s "$scratch/$exe" ] || { echo "The relink package did not link $exe." >&2; exit 1; }
   done
   rm -rf "$scratch"
+  cmake -DPACKAGE="$out" -DVERSION="$version" -P "$QUOREX_ROOT/tests/WindowsPackage.cmake"
   cmake -DSETUP="$out/QuorexSetup-$version.exe" -DVERSION="$version" \
     -DPREFIX="$build_dir/wineprefix-installer" -P "$QUOREX_ROOT/tests/WindowsInstaller.cmake"
   echo "Installer tried under Wine: installed, registered, uninstalled."
