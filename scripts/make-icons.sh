@@ -18,4 +18,24 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 # The window and about box icon, compiled into the program.
 cp "$QUOREX_ROOT/resources/icons/hicolor/64x64/apps/quorex.png" "$QUOREX_ROOT/resources/quorex.png"
-echo "Icons written under resources/icons/hicolor and resources/quorex.png."
+
+# The Windows icon (program, installer, register files): the PNGs as they are in one .ico,
+# which Windows Vista and later read. Numbers in the header are little-endian.
+byte() { printf "\\$(printf %03o "$1")"; }
+le16() { byte $(($1 & 255)); byte $(($1 >> 8 & 255)); }
+le32() { le16 $(($1 & 65535)); le16 $(($1 >> 16)); }
+sizes=(16 24 32 48 64 128 256)
+png() { echo "$QUOREX_ROOT/resources/icons/hicolor/$1x$1/apps/quorex.png"; }
+{
+  le16 0; le16 1; le16 ${#sizes[@]}
+  offset=$((6 + 16 * ${#sizes[@]}))
+  for size in "${sizes[@]}"; do
+    bytes=$(stat -c %s "$(png "$size")")
+    # 256 is written as 0; no palette; one plane of 32 bits.
+    byte $((size & 255)); byte $((size & 255)); byte 0; byte 0; le16 1; le16 32
+    le32 "$bytes"; le32 "$offset"
+    offset=$((offset + bytes))
+  done
+  for size in "${sizes[@]}"; do cat "$(png "$size")"; done
+} >"$QUOREX_ROOT/resources/windows/quorex.ico"
+echo "Icons written under resources/icons/hicolor, resources/quorex.png and resources/windows/quorex.ico."

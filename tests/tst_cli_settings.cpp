@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -346,7 +347,8 @@ void TestCliSettings::errorsStandOnOneLine() {
   const QString folder = dir_->path();
   arguments.replaceInStrings(QStringLiteral("FILE"), file_);
   arguments.replaceInStrings(QStringLiteral("DIR"), folder);
-  line.replace(QStringLiteral("DIR"), folder);
+  // Paths as the system writes them: backslashes on Windows.
+  line = QDir::toNativeSeparators(line.replace(QStringLiteral("DIR"), folder));
   const Result result = Run(arguments);
   QCOMPARE(result.exit, exit);
   QCOMPARE(result.err.section('\n', 0, 0), QStringLiteral("quorex-cli: ") + line);

@@ -352,15 +352,18 @@ void TestJournal::csv() {
   const QByteArray csv = ProgrammingLog::Csv({write, read});
   QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
   const QString text = QString::fromUtf8(csv.mid(3));
+  // The file as the system writes paths: backslashes on Windows.
   QCOMPARE(text,
            QStringLiteral(
                "Zeit;Programm;Vorgang;Port;Quorex;Datei;Sicherung;Ergebnis;Meldung;Register;"
                "Unterschiede\r\n"
-               "09.12.2026 14:03:12;quorex;Senden;/dev/ttyUSB0;Quorex V 1.07 SN 4711;"
-               "\"/home/technik/a;b.rquorex\";;erfolgreich;\"Er sagte \"\"nein\"\"; dann\nEnde\";"
-               "200;2\r\n"
-               "09.12.2026 14:03:12;quorex;Lesen;/dev/ttyUSB0;\"'=HYPERLINK(\"\"x\"\")\";;;"
-               "abgebrochen;;200;\r\n"));
+               "09.12.2026 14:03:12;quorex;Senden;/dev/ttyUSB0;Quorex V 1.07 SN 4711;\"") +
+               QDir::toNativeSeparators(write.file) +
+               QStringLiteral(
+                   "\";;erfolgreich;\"Er sagte \"\"nein\"\"; dann\nEnde\";"
+                   "200;2\r\n"
+                   "09.12.2026 14:03:12;quorex;Lesen;/dev/ttyUSB0;\"'=HYPERLINK(\"\"x\"\")\";;;"
+                   "abgebrochen;;200;\r\n"));
 }
 
 int main(int argc, char *argv[]) {

@@ -8,7 +8,44 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#ifdef Q_OS_WIN
+#include <cstdio>
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#endif
+
+namespace {
+
+#ifdef Q_OS_WIN
+// Windows' console and C library stand between our bytes and the user: text mode would turn
+// the CR LF that CSV and register lines bring into CR CR LF, and the console's code page (850
+// in a German cmd) would show UTF-8 umlauts as two signs each. Binary output and UTF-8 while
+// we run give the same bytes as everywhere else; the user's code page comes back at the end.
+class ConsoleBytes {
+ public:
+  ConsoleBytes() : codePage_(GetConsoleOutputCP()) {
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+    if (codePage_ != 0) SetConsoleOutputCP(CP_UTF8);
+  }
+  ~ConsoleBytes() {
+    if (codePage_ != 0) SetConsoleOutputCP(codePage_);
+  }
+  ConsoleBytes(const ConsoleBytes &) = delete;
+  ConsoleBytes &operator=(const ConsoleBytes &) = delete;
+
+ private:
+  UINT codePage_;
+};
+#else
+struct ConsoleBytes {};
+#endif
+
+}  // namespace
+
 int main(int argc, char *argv[]) {
+  [[maybe_unused]] const ConsoleBytes console;
   QCoreApplication::setApplicationName(QStringLiteral("quorex-cli"));
   QCoreApplication::setApplicationVersion(QString::fromLatin1(kQuorexVersion));
 

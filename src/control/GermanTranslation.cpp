@@ -9,9 +9,14 @@ void InstallGermanTranslation(QCoreApplication &app) {
   const QLocale german(QLocale::German, QLocale::Germany);
   QLocale::setDefault(german);
   auto *translator = new QTranslator(&app);
-  if (translator->load(german, QStringLiteral("qtbase"), QStringLiteral("_"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QCoreApplication::installTranslator(translator);
-  else
-    delete translator;
+  // A program linked with a static Qt (the Windows build) has no Qt folder beside it and
+  // carries Qt's German texts inside.
+  for (const QString &folder : {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+                                QStringLiteral(":/translations")}) {
+    if (translator->load(german, QStringLiteral("qtbase"), QStringLiteral("_"), folder)) {
+      QCoreApplication::installTranslator(translator);
+      return;
+    }
+  }
+  delete translator;
 }

@@ -17,7 +17,8 @@ constexpr char16_t kRawByteBase = 0xDC00;
 
 bool IsRawByte(QChar c) { return c.unicode() >= 0xDC80 && c.unicode() <= 0xDCFF; }
 
-// Length of the valid UTF-8 sequence starting at `i`, or 0.
+#ifdef Q_OS_UNIX
+// Length of the valid UTF-8 sequence starting at `i`, or 0. Only POSIX names are bytes.
 int SequenceLength(const QByteArray &bytes, qsizetype i) {
   const auto byte = [&bytes](qsizetype at) { return static_cast<unsigned char>(bytes.at(at)); };
   const unsigned char lead = byte(i);
@@ -47,7 +48,6 @@ int SequenceLength(const QByteArray &bytes, qsizetype i) {
   return length;
 }
 
-#ifdef Q_OS_UNIX
 bool Stat(const QString &path, struct stat *info) {
   return ::stat(NativePath::ToBytes(path).constData(), info) == 0;
 }
