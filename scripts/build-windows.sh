@@ -19,7 +19,7 @@ fi
 # Recommends would bring fonts, sound and printing for Wine, which the tests do not use.
 QUOREX_APT_OPTIONS=--no-install-recommends quorex_install_missing \
   g++-mingw-w64-x86-64-posix wine wine64 nsis ninja-build cmake xz-utils \
-  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n fonts-dejavu-core
 
 # Qt was built with posix threads (std::thread, std::mutex); the win32 flavour of the compiler
 # would not link against it.

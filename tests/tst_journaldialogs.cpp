@@ -266,7 +266,7 @@ void TestJournalDialogs::logTable() {
   auto *table = Child<QTableWidget>(&dialog, QStringLiteral("logTable"));
   QCOMPARE(Row(table, 0),
            QStringList({"09.12.2026 08:16:00", "Senden", "Quorex V 1.07 SN 4711", "/dev/ttyUSB0",
-                        "/home/technik/leitstelle.rquorex", "fehlgeschlagen"}));
+                        QDir::toNativeSeparators(write.file), "fehlgeschlagen"}));
   QCOMPARE(Row(table, 1), QStringList({"09.12.2026 08:15:00", "Lesen", "Quorex V 1.07 SN 4711",
                                        "/dev/ttyUSB0", "", "erfolgreich"}));
   for (int column = 0; column < table->columnCount(); ++column)
@@ -328,7 +328,7 @@ void TestJournalDialogs::logExport() {
   QFile file(path);
   QVERIFY(file.open(QIODevice::ReadOnly));
   QCOMPARE(file.readAll(), ProgrammingLog::Csv({read}));
-  QCOMPARE(dialogs.Last().text, QStringLiteral("gespeichert in: ") + path);
+  QCOMPARE(dialogs.Last().text, QStringLiteral("gespeichert in: ") + QDir::toNativeSeparators(path));
 
   exportButton->click();
   QCOMPARE(dialogs.Last().caption, QStringLiteral("Fehler"));

@@ -315,7 +315,7 @@ void TestReport::pdfRefused() {
   QString error;
   QVERIFY(!ReportPdf::Write(SettingsReport(MakeInput({}, {})).Html(), path,
                             SettingsReport::Title(), &error));
-  QVERIFY2(error.startsWith(QStringLiteral("Der Bericht konnte nicht in \"%1\"").arg(path)),
+  QVERIFY2(error.startsWith(QStringLiteral("Der Bericht konnte nicht in \"%1\"").arg(QDir::toNativeSeparators(path))),
            qPrintable(error));
   QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
 }

@@ -104,7 +104,7 @@ SimulatedConsole::SimulatedConsole(Transport transport, QObject *parent)
   }
   connect(inTimer_, &QTimer::timeout, this, &SimulatedConsole::PumpInput);
   connect(outTimer_, &QTimer::timeout, this, &SimulatedConsole::PumpOutput);
-  hangUpTimer_->setInterval(5);
+  hangUpTimer_->setSingleShot(true);
   connect(hangUpTimer_, &QTimer::timeout, this, &SimulatedConsole::HangUpWhenDelivered);
 #ifdef Q_OS_UNIX
   if (transport_ == Transport::PseudoTerminal) line_ = new PtyLine(this);
@@ -168,13 +168,18 @@ void SimulatedConsole::HangUp() {
 void SimulatedConsole::StartHangUp() {
   hangingUp_ = true;
   hangUpSince_ = clock_.nsecsElapsed();
-  hangUpTimer_->start();
+  // The first look right after this command, not a timer tick later: on Windows a tick may be
+  // 15 ms, long enough for a write to send everything that was left.
+  hangUpTimer_->start(0);
 }
 
 void SimulatedConsole::HangUpWhenDelivered() {
   const qint64 unread = line_->Unread();
   const bool givenUp = clock_.nsecsElapsed() - hangUpSince_ > 2000LL * 1000000;
-  if ((outQueue_.isEmpty() && unread == 0) || !IsProgramConnected() || givenUp) HangUp();
+  if ((outQueue_.isEmpty() && unread == 0) || !IsProgramConnected() || givenUp)
+    HangUp();
+  else
+    hangUpTimer_->start(kHangUpPollMilliseconds);
 }
 
 QString SimulatedConsole::DevicePath() const { return devicePath_; }

@@ -81,6 +81,8 @@ class SimulatedConsole : public QObject {
   // HangUp: the line closes when the command for this register (read request or write
   // command) arrives; the registers before it are answered or stored.
   static constexpr int kHangUpRegister = 100;
+  // How often a hang-up that waits for the program to read looks again.
+  static constexpr int kHangUpPollMilliseconds = 5;
   // Freeze: from the command for this register on, nothing more is answered or stored.
   static constexpr int kFreezeRegister = 100;
   // Chatter: the line sent back for every write command.
