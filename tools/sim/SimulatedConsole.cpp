@@ -168,9 +168,11 @@ void SimulatedConsole::HangUp() {
 void SimulatedConsole::StartHangUp() {
   hangingUp_ = true;
   hangUpSince_ = clock_.nsecsElapsed();
-  // The first look right after this command, not a timer tick later: on Windows a tick may be
-  // 15 ms, long enough for a write to send everything that was left.
-  hangUpTimer_->start(0);
+  // The in-process line knows exactly what the program has not read yet, so it looks right
+  // after this command, not a tick later: on Windows a tick may be 15 ms, long enough for a
+  // write to send everything that was left. A pseudo-terminal's count misses what is on its
+  // way to the program; there the first look waits a tick too.
+  hangUpTimer_->start(transport_ == Transport::InProcess ? 0 : kHangUpPollMilliseconds);
 }
 
 void SimulatedConsole::HangUpWhenDelivered() {
