@@ -168,11 +168,15 @@ void SimulatedConsole::HangUp() {
 void SimulatedConsole::StartHangUp() {
   hangingUp_ = true;
   hangUpSince_ = clock_.nsecsElapsed();
-  // The in-process line knows exactly what the program has not read yet, so it looks right
-  // after this command, not a tick later: on Windows a tick may be 15 ms, long enough for a
-  // write to send everything that was left. A pseudo-terminal's count misses what is on its
-  // way to the program; there the first look waits a tick too.
-  hangUpTimer_->start(transport_ == Transport::InProcess ? 0 : kHangUpPollMilliseconds);
+  // The in-process line knows exactly what the program has not read yet, so it looks at once,
+  // before the program's next timer can run: otherwise a busy machine may let a write's wire
+  // time run out first, and the write end as unconfirmed instead of broken off. A
+  // pseudo-terminal's count misses what is on its way to the program; there the first look
+  // waits a tick.
+  if (transport_ == Transport::InProcess)
+    HangUpWhenDelivered();
+  else
+    hangUpTimer_->start(kHangUpPollMilliseconds);
 }
 
 void SimulatedConsole::HangUpWhenDelivered() {
