@@ -27,6 +27,9 @@ class ConsoleLine : public QObject {
   virtual qint64 Write(const QByteArray &bytes) = 0;
   // Bytes handed over that the program has not read yet.
   virtual qint64 Unread() const = 0;
+  // Whether Unread() also counts what is still on its way to the program; a pseudo-terminal's
+  // count misses what sits between its two ends.
+  virtual bool UnreadIsExact() const = 0;
   // Drops them, as when the program's port closes.
   virtual void DropUnread() = 0;
   // Whether the program has its end open; a line that cannot tell says yes while it is open.

@@ -23,6 +23,7 @@ class InProcessLine : public ConsoleLine {
   QString ErrorString() const override { return QString(); }
   qint64 Write(const QByteArray &bytes) override;
   qint64 Unread() const override;
+  bool UnreadIsExact() const override { return true; }
   void DropUnread() override;
   bool IsProgramConnected() const override { return IsOpen() && programConnected_; }
 

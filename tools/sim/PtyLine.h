@@ -24,6 +24,7 @@ class PtyLine : public ConsoleLine {
   QString ErrorString() const override { return errorString_; }
   qint64 Write(const QByteArray &bytes) override;
   qint64 Unread() const override;
+  bool UnreadIsExact() const override { return false; }
   void DropUnread() override;
   bool IsProgramConnected() const override;
 

@@ -168,12 +168,11 @@ void SimulatedConsole::HangUp() {
 void SimulatedConsole::StartHangUp() {
   hangingUp_ = true;
   hangUpSince_ = clock_.nsecsElapsed();
-  // The in-process line knows exactly what the program has not read yet, so it looks at once,
-  // before the program's next timer can run: otherwise a busy machine may let a write's wire
-  // time run out first, and the write end as unconfirmed instead of broken off. A
-  // pseudo-terminal's count misses what is on its way to the program; there the first look
-  // waits a tick.
-  if (transport_ == Transport::InProcess)
+  // Where the line knows exactly what the program has not read yet, look at once, before the
+  // program's next timer can run: otherwise a busy machine may let a write's wire time run out
+  // first, and the write end as unconfirmed instead of broken off. Elsewhere the first look
+  // waits a tick for what is on its way.
+  if (line_->UnreadIsExact())
     HangUpWhenDelivered();
   else
     hangUpTimer_->start(kHangUpPollMilliseconds);
