@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // quorex-bench: times a bulk read and a bulk write through the main window against a simulated
 // console that keeps 9600-baud line time, from the button press until the buttons are usable
 // again, and sets each beside the least time the console and the line allow.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Where the programs go on `cmake --install` and in the package. The resource files (desktop
 # entry, file type, icons, AppStream entry, manual pages) are installed by resources/.
 

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package (scripts/package.sh): quorex_<version>_<arch>.deb with everything that
 # `cmake --install` puts in place. Its library dependencies come from dpkg-shlibdeps, so they
 # name the Qt packages of the distribution it was built on.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any bytes as what a console sent: greeting, end mark and the answer to a bulk read. Besides
 // the sanitizers' own checks, the rules the transfers rely on must hold for every input.
 

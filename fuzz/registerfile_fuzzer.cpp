@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any bytes as the contents of a register file. Besides the sanitizers' own checks: a file
 // is either taken whole (200 register texts) or refused with a reason and nothing taken, and
 // what was taken reads back the same once saved.

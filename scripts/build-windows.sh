@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds quorex.exe, quorex-cli.exe and the tests that run on Windows into build-windows/, on
 # Linux, against the static Qt kit for Windows (MinGW-w64); the tests run under Wine
 # (scripts/test-windows.sh). Installs what is missing, checks the kit's checksums and unpacks it

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by run.sh and test.sh: install what is missing, then configure and build.
 # Sourced, not run; expects QUOREX_ROOT to be set.
 

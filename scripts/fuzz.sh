@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the libFuzzer targets with clang into build-fuzz/ and runs each for the given number
 # of seconds (default 60), starting from its seed corpus in fuzz/corpus/. Installs clang if it
 # is missing. Inputs the fuzzer finds go to build-fuzz/corpus/, crashing inputs to

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Renders the PNG icons from the one drawing, resources/icons/quorex.svg. The PNGs are kept in
 # the repository so that a build needs no SVG renderer; run this after changing the drawing and
 # commit what it wrote. Needs rsvg-convert (Debian: librsvg2-bin).

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Packs the Windows build (scripts/build-windows.sh) into build-windows/package/:
 #   quorex-<version>-windows-x86_64.zip          both programs, LIESMICH.txt, the licences
 #   quorex-<version>-windows-x86_64-relink.zip   the program's objects and link commands, so

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package build-package/quorex_<version>_<arch>.deb (Release, prefix /usr,
 # without tests and benchmark). Its dependencies are worked out by dpkg-shlibdeps from the
 # Qt libraries of this machine, so build it on the distribution it is meant for.

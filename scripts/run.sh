@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds, starts a simulated console and the program.
 # The simulated console's device path is printed: type it into "Port:".
 # Set QUOREX_NO_SIM=1 to start the program alone (a real console on a real port).

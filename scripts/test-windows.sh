@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds for Windows (scripts/build-windows.sh) and runs every test built there under Wine,
 # without a display, in build-windows/'s own Wine prefix.
 #   scripts/test-windows.sh [ctest options]

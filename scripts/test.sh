@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds, and runs every test (CI runs exactly this).
 #   scripts/test.sh [ctest options]              build/, the normal build
 #   scripts/test.sh --sanitize [ctest options]   build-asan/: AddressSanitizer and

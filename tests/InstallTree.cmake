@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into PREFIX and checks what arrived: exactly the expected files, icons of
 # the size their folder names, the version where it belongs, and programs that run from there.
 # cmake -DBUILD_DIR=... -DPREFIX=... -DVERSION=... -DAPP_ID=... -DMAN_SUFFIX=.1.gz

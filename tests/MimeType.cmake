@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds a MIME database from our type alone and checks that it knows the register file:
 # update-mime-database reads the XML as a desktop would.
 # cmake -DUPDATE_MIME_DATABASE=... -DMIME_XML=... -DWORK_DIR=... -P MimeType.cmake

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Tries the Windows installer under Wine the way an administrator rolls it out, silently (/S),
 # in a Wine prefix of its own made afresh, so nothing left from an earlier run can pass for it:
 # the files, the Start menu entry and the file type are there and the installed quorex-cli runs;

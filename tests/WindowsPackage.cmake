@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Windows zip holds exactly what LIESMICH.txt promises, its texts read right in Notepad
 # (UTF-8 mark, CR LF, the version filled in), and every file the relink commands name is in
 # the relink package.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Squelch, duplex, BUSY output/input, TX input and audio input pages: what they show for the
 // characters of the register image and what OK writes back.
 

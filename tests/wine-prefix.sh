@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Makes the Wine prefix the Windows tests run in (WINEPREFIX) ready for Qt's offscreen platform.
 # Wine hands no QT_* variable from Linux to a Windows program, so the platform and its fonts
 # (the host's DejaVu; the kit brings none) go into the prefix's own environment, where the

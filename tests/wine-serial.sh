@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # quorex-cli.exe under Wine against the simulated console of the Linux build, through a COM
 # port that Wine maps to the console's pseudo-terminal: the whole serial path of the Windows
 # program (Qt's serial port on Windows' API, Wine's serial driver) at the real 9600-baud pace.

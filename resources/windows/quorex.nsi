@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 ; The Windows installer: both programs into Program Files, a Start menu entry, register files
 ; (*.rquorex) opening in the program, an uninstaller. scripts/package-windows.sh calls makensis
 ; with VERSION, STAGE (the folder holding what is installed), ICON and OUTFILE.

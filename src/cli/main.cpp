@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // quorex-cli: reads, writes and checks a Quorex from a shell; shows register files in words.
 #include "CliApp.h"
 #include "Commands.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "ConsoleRead.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The schema of every configuration page: which settings it shows, under which id, group and
 // label, over which register characters, with which codec. Labels and groups are the texts of
 // the page's form (translation context: the page's class name).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Which register characters the pages cover, and which registers hold characters no page
 // uses: what a comparison, a report and an export must show as whole registers.
 #include <set>

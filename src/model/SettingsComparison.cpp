@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Two register images compared setting by setting, then register by register for the
 // characters no page uses.
 #include "SettingsCatalog.h"

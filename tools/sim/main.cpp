@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // quorex-sim: a simulated console on a pseudo-terminal, for trying the program without one.
 #include "QuorexVersion.h"
 #include "SimulatedConsole.h"
