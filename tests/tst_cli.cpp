@@ -292,7 +292,9 @@ void TestCli::usage_data() {
                                        << QStringLiteral("reset --port PORT --yes") << QString();
   QTest::newRow("--version")
       << QStringList{"--version"} << 0
-      << QStringLiteral("quorex-cli %1\n").arg(QString::fromLatin1(kQuorexVersion)) << QString();
+      << QStringLiteral("quorex-cli %1\n").arg(QString::fromLatin1(kQuorexVersion)) +
+             QString::fromUtf8(kQuorexLicenceNotice)
+      << QString();
   QTest::newRow("no command") << QStringList{} << 2 << QString()
                               << QStringLiteral("Bitte geben Sie einen Befehl an.");
   QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2 << QString()

@@ -3,6 +3,8 @@
 
 #include "CliApp.h"
 
+#include "QuorexVersion.h"
+
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -232,6 +234,7 @@ std::optional<int> CliApp::Parse(const QStringList &arguments, Invocation *invoc
   if (parser_.isSet(versionOption_)) {
     std::printf("%s %s\n", qUtf8Printable(QCoreApplication::applicationName()),
                 qUtf8Printable(QCoreApplication::applicationVersion()));
+    std::fputs(kQuorexLicenceNotice, stdout);
     return 0;
   }
   if (!parsed) errorText_ = parser_.errorText();
