@@ -11,6 +11,7 @@
 #include "Preferences.h"
 #include "RecentFiles.h"
 #include "ScriptedDialogs.h"
+#include "WindowBench.h"
 #include "SimulatedConsole.h"
 #include "TemporarySettings.h"
 
@@ -285,8 +286,7 @@ void TestDesktop::portRememberedAfterTransfer() {
   console_.SetFault(fault);
   window.findChild<QComboBox *>(QStringLiteral("portComboBox"))->setEditText(console_.DevicePath());
   // What a loaded register file gives: "Senden", and with it the comparison.
-  auto *senden = window.findChild<QPushButton *>(QStringLiteral("sendenButton"));
-  senden->setEnabled(true);
+  StartFrom(window, QStringLiteral("11010"));
   if (button == "vergleichen") {
     window.findChild<QAction *>(QStringLiteral("quorexVergleichenAction"))->trigger();
   } else {
@@ -632,7 +632,7 @@ void TestDesktop::recentAndDropRefusedDuringWrite() {
   QVERIFY(window.Image().SetAllTexts(texts));
   window.Image().SetModified(true);
   auto *senden = window.findChild<QPushButton *>(QStringLiteral("sendenButton"));
-  senden->setEnabled(true);
+  StartFrom(window, QStringLiteral("11010"));
   senden->click();
   QTRY_VERIFY(console_.Received().contains("$P050"));
 

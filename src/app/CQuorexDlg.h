@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "ConsoleCommands.h"
 #include "ConsoleController.h"
 #include "ExtrasCommands.h"
 #include "FileCommands.h"
@@ -37,6 +38,8 @@ class CQuorexDlg : public QDialog {
 
   Register &Image() { return register_; }
   const ConsoleSession &Session() const { return controller_.Session(); }
+  // The console jobs and the states of the buttons and the tree they follow.
+  ConsoleController &Controller() { return controller_; }
   QMenuBar *MenuBar() const { return menuBar_; }
 
   // Steps the progress bar once; past its end it starts over from the left.
@@ -86,13 +89,7 @@ class CQuorexDlg : public QDialog {
   void OpenPage(QTreeWidgetItem *item);
   void OnHilfe();
   void OnInfo();
-  void OnVersion();
-  void OnSenden();
-  void OnLesen();
-  void OnWerkeinstellungen();
-  void StartProgress(ConsoleJob job);
   void SetStatus(const QString &text);
-  void StatusFailed(ConsoleJob job, const QString &message);
   void RememberFocus();
   void RestoreFocus();
   void EndProgram();
@@ -102,6 +99,7 @@ class CQuorexDlg : public QDialog {
   ConsoleController controller_;
   FileCommands files_;
   ExtrasCommands extras_;
+  ConsoleCommands console_;
   QMenuBar *menuBar_ = nullptr;
   bool portsListed_ = false;
   QString portName_;
@@ -109,7 +107,5 @@ class CQuorexDlg : public QDialog {
   // The tree entry whose page opens once the tree's signal has returned. The tree keeps its
   // entries for the window's whole life.
   QTreeWidgetItem *pendingPage_ = nullptr;
-  // The edits a running write takes with it.
-  int editsSending_ = 0;
   QPointer<QPushButton> focusBeforeTransfer_;
 };
