@@ -301,9 +301,10 @@ void BackupStore::Prune(const QDateTime &now, const QString &keep) const {
     if (!CouldHaveMade(name, &time) || !IsOwnFile(folder.filePath(name))) continue;
     candidates.push_back({std::min(time, newest), time, name});
   }
-  std::sort(candidates.begin(), candidates.end(), [](const Candidate &a, const Candidate &b) {
-    return std::make_tuple(a.rank, a.fileName.size(), a.fileName) >
-           std::make_tuple(b.rank, b.fileName.size(), b.fileName);
+  // The one just stored is the newest of all, whatever its name says.
+  std::sort(candidates.begin(), candidates.end(), [&keep](const Candidate &a, const Candidate &b) {
+    return std::make_tuple(a.fileName == keep, a.rank, a.fileName.size(), a.fileName) >
+           std::make_tuple(b.fileName == keep, b.rank, b.fileName.size(), b.fileName);
   });
   for (size_t i = 0; i < candidates.size(); ++i) {
     const Candidate &candidate = candidates[i];

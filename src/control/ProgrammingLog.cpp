@@ -77,7 +77,8 @@ Opening OpenRegular(const QString &path, QIODevice::OpenMode mode, QFile *file) 
                     (mode & QIODevice::Append ? O_WRONLY | O_APPEND | O_CREAT : O_RDONLY);
   const int fd = ::open(QFile::encodeName(path).constData(), flags, 0666);
   if (fd < 0) {
-    opening.absent = errno == ENOENT;
+    // A data folder that is a file holds no log either.
+    opening.absent = errno == ENOENT || errno == ENOTDIR;
     opening.reason = FileReason::FromErrno(errno);
     return opening;
   }
