@@ -1193,7 +1193,8 @@ void TestCli::oddDataFolder_data() {
   QTest::addColumn<QString>("kind");    // what is there: OddFiles::Make's, or a full disk
   QTest::addColumn<QString>("logged");  // why the log line failed (the system's words vary)
   QTest::addColumn<bool>("unreadable");  // whether "log" fails for it
-  const QString pipe = QStringLiteral("Das Protokoll LOG ist keine gewöhnliche Datei, sondern eine Pipe.");
+  const QString pipe =
+      QStringLiteral("Das Protokoll LOG ist keine gewöhnliche Datei, sondern eine Pipe.");
   const QString device =
       QStringLiteral("Das Protokoll LOG ist keine gewöhnliche Datei, sondern ein Gerät.");
   QTest::newRow("log is a pipe") << "LOG" << "pipe" << pipe << true;

@@ -43,7 +43,8 @@ bool Matches(const QString &id, const QString &pattern) {
 // Why `path` could not be opened, for a file that did not pass as a regular one.
 QString WhyNotRegular(const QString &path) {
   const QString kind = FileReason::NotRegular(path);
-  if (!kind.isEmpty()) return SettingsCommands::tr("es ist keine gewöhnliche Datei, sondern %1").arg(kind);
+  if (!kind.isEmpty())
+    return SettingsCommands::tr("es ist keine gewöhnliche Datei, sondern %1").arg(kind);
   return SettingsCommands::tr("es gibt sie nicht");
 }
 
