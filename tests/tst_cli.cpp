@@ -1147,7 +1147,7 @@ void TestCli::backupNotStored_data() {
   QTest::newRow("a file where the backups belong")
       << "file" << QStringLiteral("/quorex/Sicherungen ist kein Ordner, sondern eine Datei");
   QTest::newRow("full data folder")
-      << "full" << QStringLiteral("Kein freier Speicherplatz auf dem Datenträger (");
+      << "full" << QStringLiteral("Kein freier Speicherplatz auf dem Datenträger");
 }
 
 // "--backup" asks for a way back: without a stored backup nothing is sent.
@@ -1215,7 +1215,7 @@ void TestCli::oddDataFolder_data() {
   QTest::newRow("full disk")
       << "DATA" << "full"
       << QStringLiteral("Das Protokoll LOG kann nicht gesperrt werden: Kein freier Speicherplatz "
-                        "auf dem Datenträger (")
+                        "auf dem Datenträger")
       << false;
 }
 

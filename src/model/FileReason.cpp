@@ -11,6 +11,8 @@
 #include <cerrno>
 
 #ifdef Q_OS_UNIX
+#include <locale.h>
+#include <string.h>
 #include <sys/stat.h>
 #endif
 #ifdef Q_OS_WIN
@@ -53,13 +55,29 @@ const Words kWords[] = {
 
 QString Translated(const char *text) { return QCoreApplication::translate("FileReason", text); }
 
+// Whether the system's text is the one of the C locale, English, rather than one Qt or the
+// system has already put into the user's language.
+bool IsEnglish(int error, const QString &system) {
+#ifdef Q_OS_UNIX
+  static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(0));
+  return !c || system == QString::fromLocal8Bit(strerror_l(error, c));
+#else
+  Q_UNUSED(error)
+  Q_UNUSED(system)
+  return true;
+#endif
+}
+
 }  // namespace
 
 QString FileReason::FromErrno(int error) {
   const QString system = qt_error_string(error);
-  for (const Words &words : kWords)
-    if (words.error == error)
-      return QStringLiteral("%1 (%2)").arg(Translated(words.text), system);
+  for (const Words &words : kWords) {
+    if (words.error != error) continue;
+    // In the user's language once is enough.
+    if (!IsEnglish(error, system)) return Translated(words.text);
+    return QStringLiteral("%1 (%2)").arg(Translated(words.text), system);
+  }
   return system;
 }
 

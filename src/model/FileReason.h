@@ -6,9 +6,10 @@
 #include <QCoreApplication>
 #include <QString>
 
-// Why a file or folder could not be used, in German words. The system's own text (English
-// under most locales, and what a search on the web finds) follows in parentheses. A reason is
-// a phrase without a closing full stop, to stand after "...: " in a sentence.
+// Why a file or folder could not be used, in German words. The system's own text follows in
+// parentheses where it is English (what a search on the web finds), not where Qt's translation
+// or the system has put it into German already. A reason is a phrase without a closing full
+// stop, to stand after "...: " in a sentence.
 class FileReason {
   Q_DECLARE_TR_FUNCTIONS(FileReason)
 
