@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "OddFiles.h"
 #include "QuorexVersion.h"
 #include "SimulatedConsole.h"
 #include "SmallDisk.h"
@@ -253,8 +254,13 @@ class TestCli : public QObject {
   void journal();
   void backupReadFails();
   void journalFolderRefuses();
+  void backupNotStored_data();
+  void backupNotStored();
+  void oddDataFolder_data();
+  void oddDataFolder();
   void log_data();
   void log();
+  void controlCharacters();
 
  private:
   QString Path(const QString &name) const { return dir_.filePath(name); }
@@ -353,6 +359,9 @@ void TestCli::usage_data() {
   QTest::newRow("--since that is no date")
       << QStringList{"log", "--since", "2026-13-01"} << 2 << QString()
       << QStringLiteral("\"2026-13-01\" ist kein Datum");
+  QTest::newRow("--since with a sign")
+      << QStringList{"log", "--since", "-2026-01-01"} << 2 << QString()
+      << QStringLiteral("\"-2026-01-01\" ist kein Datum");
   QTest::newRow("--port with log") << QStringList{"log", "--port", port} << 2 << QString()
                                    << QStringLiteral("--port gilt nicht für den Befehl log");
   QTest::newRow("--format with version")
@@ -1134,6 +1143,128 @@ void TestCli::journalFolderRefuses() {
   QCOMPARE(said.at(2), QStringLiteral("gespeichert in: %1").arg(file));
 }
 
+void TestCli::backupNotStored_data() {
+  QTest::addColumn<QString>("how");
+  QTest::addColumn<QString>("reason");
+  QTest::newRow("a file where the backups belong")
+      << "file" << QStringLiteral("/quorex/Sicherungen ist kein Ordner, sondern eine Datei");
+  QTest::newRow("full data folder")
+      << "full" << QStringLiteral("Kein freier Speicherplatz auf dem Datenträger");
+}
+
+// "--backup" asks for a way back: without a stored backup nothing is sent.
+void TestCli::backupNotStored() {
+  QFETCH(QString, how);
+  QFETCH(QString, reason);
+  QTemporaryDir home;
+  SmallDisk disk;
+  QString dataHome = home.path();
+  if (how == QLatin1String("full")) {
+    if (!disk.IsMounted()) QSKIP(qPrintable(disk.Why()));
+    dataHome = disk.FilePath(QString());
+  }
+  QVERIFY(QDir().mkpath(dataHome + QStringLiteral("/quorex")));
+  if (how == QLatin1String("full"))
+    QVERIFY(disk.Fill());
+  else
+    QVERIFY(OddFiles::Make(dataHome + QStringLiteral("/quorex/Sicherungen"), how));
+  SimulatedConsole console(kLine);
+  QVERIFY(console.Start());
+  const QString file = WriteFile(QStringLiteral("unsent.rquorex"), FunkkreisOneOff());
+  CliRun run({"write", "--port", console.DevicePath(), file, "--backup"}, dir_.path(),
+             DataHome(dataHome));
+  QVERIFY(run.Finish());
+  QVERIFY2(run.ExitCode() == 4, run.Said());
+  QCOMPARE(console.Received(), ReadSession());
+  QCOMPARE(Registers(console), FactoryValues());
+  const QString said = QStringLiteral(
+      "Der Quorex konnte vor dem Senden nicht gesichert werden. Es wurde nichts gesendet.");
+  const QString first = run.Err().section(QLatin1Char('\n'), 0, 0);
+  QVERIFY2(first.startsWith(QStringLiteral("quorex-cli: ") + said + QLatin1Char(' ')) &&
+               first.contains(reason),
+           run.Said());
+  if (how == QLatin1String("full")) return;
+  const QList<QJsonObject> logged = LogLines(dataHome);
+  QCOMPARE(logged.size(), 1);
+  QCOMPARE(logged.at(0)["result"].toString(), QStringLiteral("failed"));
+  QVERIFY(logged.at(0)["message"].toString().startsWith(said + QStringLiteral("\n\n")));
+}
+
+void TestCli::oddDataFolder_data() {
+  QTest::addColumn<QString>("place");   // DATA: the data folder, LOG: the log, LOCK: its lock
+  QTest::addColumn<QString>("kind");    // what is there: OddFiles::Make's, or a full disk
+  QTest::addColumn<QString>("logged");  // why the log line failed (the system's words vary)
+  QTest::addColumn<bool>("unreadable");  // whether "log" fails for it
+  const QString pipe =
+      QStringLiteral("Das Protokoll LOG ist keine gewöhnliche Datei, sondern eine Pipe.");
+  const QString device =
+      QStringLiteral("Das Protokoll LOG ist keine gewöhnliche Datei, sondern ein Gerät.");
+  QTest::newRow("log is a pipe") << "LOG" << "pipe" << pipe << true;
+  QTest::newRow("log is a link to a device") << "LOG" << "link to /dev/zero" << device << true;
+  QTest::newRow("lock is a pipe")
+      << "LOCK" << "pipe"
+      << QStringLiteral("Die Sperrdatei LOCK ist keine gewöhnliche Datei, sondern eine Pipe.")
+      << false;
+  QTest::newRow("lock is a folder")
+      << "LOCK" << "folder"
+      << QStringLiteral("Die Sperrdatei LOCK ist keine gewöhnliche Datei, sondern ein Ordner.")
+      << false;
+  QTest::newRow("data folder is a file")
+      << "DATA" << "file"
+      << QStringLiteral("Der Ordner DATA konnte nicht angelegt werden: DATA ist kein Ordner, "
+                        "sondern eine Datei")
+      << false;
+  QTest::newRow("full disk")
+      << "DATA" << "full"
+      << QStringLiteral("Das Protokoll LOG kann nicht gesperrt werden: Kein freier Speicherplatz "
+                        "auf dem Datenträger")
+      << false;
+}
+
+// Nothing waits on the log: a console command keeps its own outcome and says why its line is
+// missing; "log" refuses at once what it cannot read. Each run is bounded by Finish's time.
+void TestCli::oddDataFolder() {
+  QFETCH(QString, place);
+  QFETCH(QString, kind);
+  QFETCH(QString, logged);
+  QFETCH(bool, unreadable);
+  QTemporaryDir home;
+  SmallDisk disk;
+  QString dataHome = home.path();
+  if (kind == QLatin1String("full")) {
+    if (!disk.IsMounted()) QSKIP(qPrintable(disk.Why()));
+    dataHome = disk.FilePath(QString());
+  }
+  const QString data = dataHome + QStringLiteral("/quorex");
+  const QString log = data + QStringLiteral("/protokoll.jsonl");
+  const QMap<QString, QString> places = {
+      {"DATA", data}, {"LOG", log}, {"LOCK", log + QStringLiteral(".lock")}};
+  if (place != QLatin1String("DATA") || kind == QLatin1String("full"))
+    QVERIFY(QDir().mkpath(data));
+  if (kind == QLatin1String("full"))
+    QVERIFY(disk.Fill());
+  else
+    QVERIFY(OddFiles::Make(places[place], kind));
+  for (auto it = places.begin(); it != places.end(); ++it) logged.replace(it.key(), it.value());
+  const QString file = WriteFile(QStringLiteral("odd.rquorex"), FactoryValues());
+  CliRun verify({"verify", "--port", kNoSuchPort, file, "--format", "json"}, QString(),
+                DataHome(dataHome));
+  CliRun listing({"log"}, QString(), DataHome(dataHome));
+  QVERIFY(verify.Finish());
+  QVERIFY(listing.Finish());
+
+  // The port's failure is the command's; the log's stands on a line of its own beside it.
+  QVERIFY2(verify.ExitCode() == 3, verify.Said());
+  QCOMPARE(QJsonDocument::fromJson(verify.Out().toUtf8()).object(),
+           (QJsonObject{{"error", kOpenFailed.mid(12).chopped(1)}, {"exit", 3}}));
+  QVERIFY2(verify.Err().contains(QStringLiteral("\nquorex-cli: Protokoll fehlgeschlagen: ") +
+                                 logged),
+           verify.Said());
+  QVERIFY2(listing.ExitCode() == (unreadable ? 4 : 0), listing.Said());
+  QCOMPARE(listing.Err(), unreadable ? QStringLiteral("quorex-cli: ") + logged + '\n' : QString());
+  QCOMPARE(listing.Out(), QString());
+}
+
 void TestCli::log_data() {
   QTest::addColumn<QStringList>("arguments");
   QTest::addColumn<QString>("out");
@@ -1195,6 +1326,40 @@ void TestCli::log() {
   QCOMPARE(array.at(0)["operation"].toString(), QStringLiteral("read"));
   QCOMPARE(array.at(1)["registers"].toInt(), 57);
   QCOMPARE(array.at(1)["time"].toString(), QStringLiteral("2026-12-08T09:00:00+00:00"));
+}
+
+// A console's identification, a file name or a message holding control characters reach the
+// terminal written out, so that none can rewrite the screen or forge a line of the listing.
+void TestCli::controlCharacters() {
+  QTemporaryDir dataHome;
+  SimulatedConsole console(kLine);
+  QVERIFY(console.Start());
+  console.SetIdentification("0123456789ABQuorex\x1b[2J V 1.07\x07\rX\x9b");
+  const QString shown = QStringLiteral("Quorex\\e[2J V 1.07\\x07\\rX\\x9b");
+  CliRun version({"version", "--port", console.DevicePath()}, QString(), DataHome(dataHome.path()));
+  QVERIFY(version.Finish());
+  QVERIFY2(version.ExitCode() == 0, version.Said());
+  QCOMPARE(version.Out(), shown + QLatin1Char('\n'));
+
+  QFile file(dataHome.filePath(QStringLiteral("quorex/protokoll.jsonl")));
+  QVERIFY(file.open(QIODevice::Append));
+  file.write("{\"time\":\"2026-12-08T09:00:00+00:00\",\"program\":\"quorex\",\"operation\":"
+             "\"read\",\"port\":\"COM3\",\"console\":\"\",\"file\":\"a\\n08.12.2026 09:00:00  "
+             "Senden\",\"backup\":\"\",\"result\":\"ok\",\"message\":\"\\u001b[1mfett\\nzwei\","
+             "\"registers\":200,\"differences\":null}\n");
+  file.close();
+  CliRun log({"log"}, QString(), DataHome(dataHome.path()));
+  QVERIFY(log.Finish());
+  QVERIFY2(log.ExitCode() == 0, log.Said());
+  QVERIFY2(log.Out().contains(QStringLiteral("  Version  erfolgreich  quorex-cli  %1  %2\n")
+                                  .arg(console.DevicePath(), shown)),
+           log.Said());
+  QVERIFY2(log.Out().endsWith(QStringLiteral(
+               "08.12.2026 09:00:00  Lesen  erfolgreich  quorex  COM3\n"
+               "  Datei: a\\n08.12.2026 09:00:00  Senden\n"
+               "  \\e[1mfett\n"
+               "  zwei\n")),
+           log.Said());
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 #include <cstdio>
 #include <utility>
@@ -293,7 +294,11 @@ bool CliApp::Check(Invocation *invocation) {
   checked.backup = parser_.isSet(backupOption_);
   if (parser_.isSet(sinceOption_)) {
     const QString since = parser_.value(sinceOption_);
-    checked.since = QDate::fromString(since, QStringLiteral("yyyy-MM-dd"));
+    // QDate takes a sign and fewer digits too ("-2026-01-01" is a year before Christ).
+    static const QRegularExpression digits(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+    checked.since = digits.match(since).hasMatch()
+                        ? QDate::fromString(since, QStringLiteral("yyyy-MM-dd"))
+                        : QDate();
     if (!checked.since.isValid())
       return Fail(tr("\"%1\" ist kein Datum; bitte JJJJ-MM-TT angeben, z. B. 2026-12-01.")
                       .arg(since));

@@ -82,7 +82,9 @@ bool SettingsText::Import(const QString &text, QStringList *texts, QStringList *
       const QString digits = id.mid(RegisterPrefix().size());
       const int reg = digits.size() == 3 ? digits.toInt(&ok) : -1;
       const auto entry = uncovered.find(reg);
-      if (!ok || entry == uncovered.end()) {
+      // Only the written form: "register.+24" or "register. 24" would be a second line for
+      // register 24, which "seen" does not know by that name.
+      if (!ok || entry == uncovered.end() || id != SettingsCatalog::RegisterId(reg)) {
         found << tr("Zeile %1: unbekannte Einstellung \"%2\".").arg(number).arg(id);
         continue;
       }
