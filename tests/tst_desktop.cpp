@@ -180,6 +180,7 @@ QString TestDesktop::WriteFile(const QString &name, const QByteArray &data) {
 CQuorexDlg &TestDesktop::ShowWindow() {
   window_ = std::make_unique<CQuorexDlg>();
   window_->SetTiming(Fast());
+  window_->Controller().SetLineSource(LinesOf(console_));
   window_->SetDataFolder(Path(QStringLiteral("daten")));
   window_->show();
   if (!QTest::qWaitForWindowExposed(window_.get())) qFatal("window not exposed");

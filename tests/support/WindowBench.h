@@ -67,6 +67,7 @@ struct WindowBench {
       peak = qMax(peak, value);
     });
     window.SetTiming(timing);
+    window.Controller().SetLineSource(LinesOf(console));
     window.show();
     port->setEditText(console.DevicePath());
     return true;
