@@ -3,9 +3,12 @@
 
 #include "CliApp.h"
 
+#include "QuorexVersion.h"
+
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 #include <cstdio>
 #include <utility>
@@ -262,6 +265,7 @@ std::optional<int> CliApp::Parse(const QStringList &arguments, Invocation *invoc
   if (parser_.isSet(versionOption_)) {
     std::printf("%s %s\n", qUtf8Printable(QCoreApplication::applicationName()),
                 qUtf8Printable(QCoreApplication::applicationVersion()));
+    std::fputs(kQuorexLicenceNotice, stdout);
     return 0;
   }
   if (!parsed) errorText_ = parser_.errorText();
@@ -324,7 +328,11 @@ bool CliApp::CheckOptions(const CommandEntry &entry, const QString &name, Invoca
   checked->backup = parser_.isSet(backupOption_);
   if (parser_.isSet(sinceOption_)) {
     const QString since = parser_.value(sinceOption_);
-    checked->since = QDate::fromString(since, QStringLiteral("yyyy-MM-dd"));
+    // QDate takes a sign and fewer digits too ("-2026-01-01" is a year before Christ).
+    static const QRegularExpression digits(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+    checked->since = digits.match(since).hasMatch()
+                         ? QDate::fromString(since, QStringLiteral("yyyy-MM-dd"))
+                         : QDate();
     if (!checked->since.isValid())
       return Fail(tr("\"%1\" ist kein Datum; bitte JJJJ-MM-TT angeben, z. B. 2026-12-01.")
                       .arg(since));

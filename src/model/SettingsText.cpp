@@ -106,7 +106,9 @@ void SettingsText::TakeRegister(int number, const QString &id, const QString &va
   const QString digits = id.mid(RegisterPrefix().size());
   const int reg = digits.size() == 3 ? digits.toInt(&ok) : -1;
   const auto entry = reading.uncovered.find(reg);
-  if (!ok || entry == reading.uncovered.end()) {
+  // Only the written form: "register.+24" or "register. 24" would be a second line for
+  // register 24, which "seen" does not know by that name.
+  if (!ok || entry == reading.uncovered.end() || id != SettingsCatalog::RegisterId(reg)) {
     reading.found << tr("Zeile %1: unbekannte Einstellung \"%2\".").arg(number).arg(id);
     return;
   }
