@@ -6,6 +6,7 @@
 #include "OddFiles.h"
 #include "ProgrammingLog.h"
 #include "SmallDisk.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,23 +33,6 @@ const char kChildArgument[] = "--append-log-lines";
 const char kStoreAndDieArgument[] = "--store-backup-and-die";
 
 QStringList Texts(char digit) { return QStringList(200, QString(8, QLatin1Char(digit))); }
-
-QByteArray FileBytes(const QStringList &texts) {
-  QByteArray bytes;
-  for (const QString &text : texts) bytes += text.toLatin1() + "\r\n";
-  return bytes;
-}
-
-QByteArray Contents(const QString &path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void Touch(const QString &path, const QByteArray &bytes = QByteArray()) {
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-    qFatal("cannot write %s", qPrintable(path));
-}
 
 LogEntry Entry(const QString &operation, const QString &message = QString()) {
   LogEntry entry;
@@ -188,7 +172,7 @@ void TestJournal::prune() {
         QStringLiteral("notiz.txt"), dir.filePath(QStringLiteral("notiz.txt")));
     name = name.section(QLatin1Char('|'), 0, 0);
     if (kind.isEmpty())
-      Touch(dir.filePath(name));
+      WriteFile(dir.filePath(name));
     else
       QVERIFY2(OddFiles::Make(dir.filePath(name), kind), qPrintable(name));
   }
@@ -206,9 +190,9 @@ void TestJournal::keepsNewest2000() {
   // 2001 backups a minute apart, all within the year; the new one makes 2002.
   const QDateTime first = kNow.addDays(-30);
   for (int i = 0; i < 2001; ++i)
-    Touch(dir.filePath(BackupStore::FileName(first.addSecs(60 * i), QStringLiteral("Q"))),
-          FileBytes(Texts('0')));
-  Touch(dir.filePath(QStringLiteral("notiz.txt")));
+    WriteFile(dir.filePath(BackupStore::FileName(first.addSecs(60 * i), QStringLiteral("Q"))),
+              FileBytes(Texts('0')));
+  WriteFile(dir.filePath(QStringLiteral("notiz.txt")));
   BackupStore(dir.path()).Store(Texts('0'), QStringLiteral("Q"), kNow);
   const std::vector<BackupStore::Backup> left = BackupStore(dir.path()).List();
   QCOMPARE(int(left.size()), BackupStore::kKeepCount);
@@ -222,8 +206,9 @@ void TestJournal::keepsNewest2000() {
 void TestJournal::futureNamesNeverCrowdOut() {
   QTemporaryDir dir;
   for (int i = 0; i < BackupStore::kKeepCount; ++i)
-    Touch(dir.filePath(BackupStore::FileName(kNow.addDays(1).addSecs(60 * i), QStringLiteral("Q"))),
-          FileBytes(Texts('0')));
+    WriteFile(dir.filePath(BackupStore::FileName(kNow.addDays(1).addSecs(60 * i),
+                                                 QStringLiteral("Q"))),
+              FileBytes(Texts('0')));
   const BackupStore store(dir.path());
   const QString stored = store.Store(Texts('1'), QStringLiteral("Q"), kNow);
   QCOMPARE(Contents(stored), FileBytes(Texts('1')));
@@ -249,7 +234,7 @@ void TestJournal::killedBackup() {
            qPrintable(left.front()));
   QCOMPARE(Contents(folder.filePath(left.front())), FileBytes(Texts('7')));
   // What older programs left: a backup's name on an empty file.
-  Touch(folder.filePath(QStringLiteral("2026-12-09_14-03-12_Q.rquorex")));
+  WriteFile(folder.filePath(QStringLiteral("2026-12-09_14-03-12_Q.rquorex")));
   const BackupStore store(dir.path());
   QVERIFY(store.List().empty());
 
@@ -259,7 +244,7 @@ void TestJournal::killedBackup() {
                              QFileDevice::FileModificationTime));
   killed.close();
   // Another program's, being written right now.
-  Touch(folder.filePath(QStringLiteral(".Sicherung-0123abcd.tmp")));
+  WriteFile(folder.filePath(QStringLiteral(".Sicherung-0123abcd.tmp")));
   const QString stored = store.Store(Texts('8'), QStringLiteral("Q"), kNow);
   QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden, QDir::Name),
            QStringList({".Sicherung-0123abcd.tmp", "2026-12-09_14-03-12_Q.rquorex",
@@ -285,7 +270,7 @@ void TestJournal::folderRefuses() {
   SmallDisk disk;
   QString dataFolder = dir.filePath(QStringLiteral("quorex"));
   if (how == QLatin1String("file")) {
-    Touch(dataFolder);
+    WriteFile(dataFolder);
   } else {
     if (!disk.IsMounted()) QSKIP(qPrintable(disk.Why()));
     dataFolder = disk.FilePath(QStringLiteral("quorex"));

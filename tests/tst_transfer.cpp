@@ -507,7 +507,8 @@ void TestTransfer::serialPort() {
   QVERIFY(!port.ErrorString().isEmpty());
   QCOMPARE(port.OpenPort(QString()), -1);
 
-  QCOMPARE(port.OpenPort(console.DevicePath()), 1);
+  // An in-process line is handed in by its console; a pseudo-terminal opens by its path.
+  QCOMPARE(port.OpenPort(console.DevicePath(), console.LineFor(console.DevicePath())), 1);
   QIODevice *device = port.Device();
   // An in-process line has no line settings to check.
   if (auto *serial = qobject_cast<QSerialPort *>(device)) {

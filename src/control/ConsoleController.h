@@ -14,6 +14,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <utility>
 
 class Register;
 
@@ -39,6 +40,8 @@ class ConsoleController : public QObject {
   explicit ConsoleController(QObject *parent = nullptr);
 
   const ConsoleSession &Session() const { return session_; }
+  // Lines of the owner's own by port name (a test's simulated console), for the session.
+  void SetLineSource(LineSource lines) { session_.SetLineSource(std::move(lines)); }
   // The console's pacing for jobs started from now on (tests shorten it).
   void SetTiming(const Timing &timing) { session_.SetTiming(timing); }
   const Timing &GetTiming() const { return session_.GetTiming(); }

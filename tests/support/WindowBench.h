@@ -7,6 +7,7 @@
 #include "ConsoleJournal.h"
 #include "ConsoleScripts.h"
 #include "Register.h"
+#include "RegisterFixtures.h"
 #include "ScriptedDialogs.h"
 #include "SimulatedConsole.h"
 #include "StatusLine.h"
@@ -67,6 +68,7 @@ struct WindowBench {
       peak = qMax(peak, value);
     });
     window.SetTiming(timing);
+    window.Controller().SetLineSource(LinesOf(console));
     window.show();
     port->setEditText(console.DevicePath());
     return true;
