@@ -9,6 +9,7 @@
 #include "ScriptedDialogs.h"
 #include "SettingsCatalog.h"
 #include "SimulatedConsole.h"
+#include "TextCodec.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -6,6 +6,9 @@
 #include <QtTest>
 #include <set>
 
+#include "ChoiceCodec.h"
+#include "PackedChoiceCodec.h"
+#include "PackedFlagCodec.h"
 #include "Register.h"
 #include "SettingSchema.h"
 #include "SettingsCatalog.h"

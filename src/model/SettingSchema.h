@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "FormText.h"
 #include "PageTable.h"
 #include "SettingCodec.h"
 

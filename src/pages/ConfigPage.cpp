@@ -3,9 +3,16 @@
 
 #include "ConfigPage.h"
 
+#include "CheckBoxCodec.h"
+#include "ChoiceCodec.h"
 #include "DialogHelpers.h"
 #include "DialogSeam.h"
+#include "MaskCodec.h"
+#include "NumberCodec.h"
+#include "PackedChoiceCodec.h"
+#include "PackedDigit.h"
 #include "Register.h"
+#include "TextCodec.h"
 
 #include <QCheckBox>
 #include <QComboBox>

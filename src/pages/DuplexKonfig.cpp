@@ -4,6 +4,9 @@
 #include "DuplexKonfig.h"
 
 #include "DuplexTable.h"
+#include "PackedChoiceCodec.h"
+#include "PackedDigit.h"
+#include "PackedFlagCodec.h"
 #include "Register.h"
 #include "ui_DuplexKonfig.h"
 

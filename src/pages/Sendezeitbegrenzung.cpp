@@ -4,6 +4,7 @@
 #include "Sendezeitbegrenzung.h"
 
 #include "SenderTable.h"
+#include "VorlaufzeitCodec.h"
 #include "ui_Sendezeitbegrenzung.h"
 
 #include <QLineEdit>

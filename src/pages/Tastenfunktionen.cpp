@@ -8,6 +8,7 @@
 #include "DialogSeam.h"
 #include "Register.h"
 #include "TastenfunktionenTable.h"
+#include "TextCodec.h"
 #include "ui_Tastenfunktionen.h"
 
 #include <QCoreApplication>

@@ -1,0 +1,55 @@
+// SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "PackedFlagCodec.h"
+
+#include "CodecText.h"
+#include "PackedDigit.h"
+
+using CodecText::First;
+using CodecText::NotAccepted;
+using CodecText::Off;
+using CodecText::On;
+using CodecText::OnOff;
+using CodecText::OnOffAccepted;
+using CodecText::Quoted;
+
+PackedFlagCodec::PackedFlagCodec(FormText off, FormText on, bool keepUnlisted)
+    : SettingCodec(1), off_(off), on_(on), keepUnlisted_(keepUnlisted) {}
+
+QString PackedFlagCodec::Decode(const QString &chars) const {
+  const QChar c = First(chars);
+  if (!PackedDigit::IsListed(c)) return QString();
+  const bool flag = PackedDigit::Flag(c);
+  if (IsCheckBox()) return flag ? On() : Off();
+  return (flag ? on_ : off_).Tr();
+}
+
+QString PackedFlagCodec::Describe(const QString &chars) const {
+  const QString value = Decode(chars);
+  if (value.isNull()) return UnknownText(chars);
+  if (!IsCheckBox()) return value;
+  return value == On() ? tr("ein") : tr("aus");
+}
+
+bool PackedFlagCodec::Encode(const QString &value, QString *chars, QString *error) const {
+  int flag = -1;
+  if (IsCheckBox()) {
+    flag = OnOff(value);
+  } else if (value.trimmed() == off_.Tr() || value.trimmed() == on_.Tr()) {
+    flag = value.trimmed() == on_.Tr() ? 1 : 0;
+  }
+  if (flag < 0) {
+    *error = NotAccepted(value, Accepted());
+    return false;
+  }
+  const QChar c = First(*chars);
+  if (keepUnlisted_ && !PackedDigit::IsListed(c)) return true;
+  *chars = QString(PackedDigit::Join(PackedDigit::Part(c), flag == 1));
+  return true;
+}
+
+QString PackedFlagCodec::Accepted() const {
+  if (IsCheckBox()) return OnOffAccepted();
+  return Quoted(off_.Tr()) + QStringLiteral(", ") + Quoted(on_.Tr());
+}

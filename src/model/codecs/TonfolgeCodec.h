@@ -1,0 +1,17 @@
+// SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QString>
+
+#include "TextCodec.h"
+
+// A call key's tone sequence: 5 hex digits, then "000" that the page writes and never shows.
+class TonfolgeCodec : public TextCodec {
+ public:
+  TonfolgeCodec(int width, int digits);
+
+  QString Decode(const QString &chars) const override;
+  QString Describe(const QString &chars) const override;
+};
