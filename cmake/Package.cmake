@@ -12,11 +12,9 @@ set(QUOREX_MAINTAINER "Quorex-Entwicklung <quorex@example.org>"
 # compressed (gzip -9n, so the same sources give the same bytes). Installed by `cmake --install`
 # as well, so the package is exactly what an install holds.
 if(UNIX AND NOT APPLE)
-  # The release date at noon UTC, in the form dpkg-parsechangelog reads.
-  execute_process(COMMAND date -u -R -d "${QUOREX_RELEASE_DATE} 12:00"
-    OUTPUT_VARIABLE QUOREX_CHANGELOG_DATE OUTPUT_STRIP_TRAILING_WHITESPACE)
+  include(${PROJECT_SOURCE_DIR}/cmake/DebianChangelog.cmake)
   set(quorex_changelog ${CMAKE_BINARY_DIR}/debian/changelog)
-  configure_file(resources/debian/changelog.in ${quorex_changelog} @ONLY)
+  quorex_debian_changelog(${PROJECT_SOURCE_DIR}/NEWS.md ${quorex_changelog} "${QUOREX_MAINTAINER}")
   if(QUOREX_GZIP)
     add_custom_command(OUTPUT ${quorex_changelog}.gz
       COMMAND ${QUOREX_GZIP} -9nkf ${quorex_changelog}

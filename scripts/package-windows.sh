@@ -39,7 +39,10 @@ windows_text() {
 x86_64-w64-mingw32-strip -o "$stage/quorex.exe" "$build_dir/src/quorex.exe"
 x86_64-w64-mingw32-strip -o "$stage/quorex-cli.exe" "$build_dir/src/cli/quorex-cli.exe"
 windows_text "$QUOREX_ROOT/resources/windows/LIESMICH.txt" "$stage/LIESMICH.txt"
-windows_text "$QUOREX_ROOT/resources/windows/LIZENZ.txt" "$stage/LIZENZ.txt"
+# The program's licence notice and, after it, the whole text of the GPL it names.
+cat "$QUOREX_ROOT/resources/windows/LIZENZ.txt" "$QUOREX_ROOT/LICENSES/GPL-3.0-or-later.txt" \
+  >"$out/LIZENZ.txt"
+windows_text "$out/LIZENZ.txt" "$stage/LIZENZ.txt"
 # Qt's licence texts as Qt ships them, and the copyright of every part of Debian's qtbase
 # sources the kit was built from (the third-party libraries inside qtbase included).
 tar -xJf "$kit/qtserialport-6.4.2-src.tar.xz" -C "$out" \

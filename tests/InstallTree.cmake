@@ -59,6 +59,14 @@ foreach(size IN LISTS sizes)
 endforeach()
 
 file(READ "${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml" metainfo)
+if(NOT metainfo MATCHES "<project_license>GPL-3.0-or-later</project_license>")
+  message(FATAL_ERROR "The metainfo names another licence than GPL-3.0-or-later.")
+endif()
+file(READ "${PREFIX}/share/doc/quorex/copyright" copyright)
+if(NOT copyright MATCHES "\nFiles: \\*\nCopyright: 2026 Quorex-Entwicklung\nLicense: GPL-3\\+\n"
+   OR NOT copyright MATCHES "/usr/share/common-licenses/GPL-3")
+  message(FATAL_ERROR "The package's copyright does not give the GPL-3+ for all files.")
+endif()
 if(NOT metainfo MATCHES "<release version=\"${VERSION}\" date=\"[0-9]+-[0-9]+-[0-9]+\"")
   message(FATAL_ERROR "The metainfo names no release ${VERSION} with a date.")
 endif()
@@ -68,7 +76,7 @@ foreach(program IN LISTS programs)
   execute_process(COMMAND "${CMAKE_COMMAND}" -E env --unset=DISPLAY QT_QPA_PLATFORM=no-such-platform
       "${PREFIX}/bin/${program}" --version
     RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE errors)
-  if(NOT result EQUAL 0 OR NOT output STREQUAL "${program} ${VERSION}\n")
+  if(NOT result EQUAL 0 OR NOT output MATCHES "^${program} ${VERSION}\nCopyright 2026 Quorex-Entwicklung\nLizenz GPLv3\\+: GNU GPL Version 3 oder neuer .*KEINE GARANTIE")
     message(FATAL_ERROR "Installed ${program} --version: exit ${result}, \"${output}\" ${errors}")
   endif()
 endforeach()

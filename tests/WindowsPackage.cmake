@@ -43,6 +43,12 @@ foreach(text LIESMICH.txt LIZENZ.txt)
   endif()
 endforeach()
 
+file(READ ${work}/${name}/LIZENZ.txt licence)
+if(NOT licence MATCHES "GPL-3\\.0-or-later" OR NOT licence MATCHES "GNU GENERAL PUBLIC LICENSE[\r\n ]+Version 3"
+   OR NOT licence MATCHES "LGPLv3")
+  message(SEND_ERROR "LIZENZ.txt: not the GPL-3.0-or-later notice with the GPL's text and Qt's LGPL notice")
+endif()
+
 # relink.sh names our objects relative to its folder and Qt's as "$QT/...".
 file(STRINGS ${work}/${name}-relink/relink.sh commands REGEX "^\"\\$CXX\"")
 list(LENGTH commands count)

@@ -3,6 +3,7 @@
 
 #include "CliRunner.h"
 #include "ConsoleScripts.h"
+#include "OddFiles.h"
 #include "QuorexVersion.h"
 #include "RegisterFixtures.h"
 #include "SimulatedConsole.h"
@@ -112,6 +113,7 @@ class TestCli : public QObject {
   void ports();
   void log_data();
   void log();
+  void controlCharacters();
 
  private:
   QString Path(const QString &name) const { return dir_.filePath(name); }
@@ -142,7 +144,9 @@ void TestCli::usage_data() {
                                        << QStringLiteral("reset --port PORT --yes") << QString();
   QTest::newRow("--version")
       << QStringList{"--version"} << 0
-      << QStringLiteral("quorex-cli %1\n").arg(QString::fromLatin1(kQuorexVersion)) << QString();
+      << QStringLiteral("quorex-cli %1\n").arg(QString::fromLatin1(kQuorexVersion)) +
+             QString::fromUtf8(kQuorexLicenceNotice)
+      << QString();
   QTest::newRow("no command") << QStringList{} << 2 << QString()
                               << QStringLiteral("Bitte geben Sie einen Befehl an.");
   QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2 << QString()
@@ -201,6 +205,9 @@ void TestCli::usage_data() {
   QTest::newRow("--since that is no date")
       << QStringList{"log", "--since", "2026-13-01"} << 2 << QString()
       << QStringLiteral("\"2026-13-01\" ist kein Datum");
+  QTest::newRow("--since with a sign")
+      << QStringList{"log", "--since", "-2026-01-01"} << 2 << QString()
+      << QStringLiteral("\"-2026-01-01\" ist kein Datum");
   QTest::newRow("--port with log") << QStringList{"log", "--port", port} << 2 << QString()
                                    << QStringLiteral("--port gilt nicht für den Befehl log");
   QTest::newRow("--format with version")
@@ -769,6 +776,41 @@ void TestCli::log() {
   QCOMPARE(array.at(0)["operation"].toString(), QStringLiteral("read"));
   QCOMPARE(array.at(1)["registers"].toInt(), 57);
   QCOMPARE(array.at(1)["time"].toString(), QStringLiteral("2026-12-08T09:00:00+00:00"));
+}
+
+
+// A console's identification, a file name or a message holding control characters reach the
+// terminal written out, so that none can rewrite the screen or forge a line of the listing.
+void TestCli::controlCharacters() {
+  QTemporaryDir dataHome;
+  SimulatedConsole console(kLine);
+  QVERIFY(console.Start());
+  console.SetIdentification("0123456789ABQuorex\x1b[2J V 1.07\x07\rX\x9b");
+  const QString shown = QStringLiteral("Quorex\\e[2J V 1.07\\x07\\rX\\x9b");
+  CliRun version({"version", "--port", console.DevicePath()}, QString(), DataHome(dataHome.path()));
+  QVERIFY(version.Finish());
+  QVERIFY2(version.ExitCode() == 0, version.Said());
+  QCOMPARE(version.Out(), shown + QLatin1Char('\n'));
+
+  QFile file(dataHome.filePath(QStringLiteral("quorex/protokoll.jsonl")));
+  QVERIFY(file.open(QIODevice::Append));
+  file.write("{\"time\":\"2026-12-08T09:00:00+00:00\",\"program\":\"quorex\",\"operation\":"
+             "\"read\",\"port\":\"COM3\",\"console\":\"\",\"file\":\"a\\n08.12.2026 09:00:00  "
+             "Senden\",\"backup\":\"\",\"result\":\"ok\",\"message\":\"\\u001b[1mfett\\nzwei\","
+             "\"registers\":200,\"differences\":null}\n");
+  file.close();
+  CliRun log({"log"}, QString(), DataHome(dataHome.path()));
+  QVERIFY(log.Finish());
+  QVERIFY2(log.ExitCode() == 0, log.Said());
+  QVERIFY2(log.Out().contains(QStringLiteral("  Version  erfolgreich  quorex-cli  %1  %2\n")
+                                  .arg(console.DevicePath(), shown)),
+           log.Said());
+  QVERIFY2(log.Out().endsWith(QStringLiteral(
+               "08.12.2026 09:00:00  Lesen  erfolgreich  quorex  COM3\n"
+               "  Datei: a\\n08.12.2026 09:00:00  Senden\n"
+               "  \\e[1mfett\n"
+               "  zwei\n")),
+           log.Said());
 }
 
 QTEST_GUILESS_MAIN(TestCli)

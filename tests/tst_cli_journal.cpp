@@ -3,12 +3,15 @@
 
 #include "CliRunner.h"
 #include "ConsoleScripts.h"
+#include "OddFiles.h"
 #include "RegisterFixtures.h"
 #include "SimulatedConsole.h"
+#include "SmallDisk.h"
 #include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QMap>
 #include <QRegularExpression>
@@ -61,6 +64,10 @@ class TestCliJournal : public QObject {
   void journal();
   void backupReadFails();
   void journalFolderRefuses();
+  void backupNotStored_data();
+  void backupNotStored();
+  void oddDataFolder_data();
+  void oddDataFolder();
 
  private:
   QString Path(const QString &name) const { return dir_.filePath(name); }
@@ -208,6 +215,128 @@ void TestCliJournal::journalFolderRefuses() {
   QVERIFY2(said.at(1).startsWith(QStringLiteral("quorex-cli: Protokoll fehlgeschlagen: ")),
            run.Said());
   QCOMPARE(said.at(2), QStringLiteral("gespeichert in: %1").arg(file));
+}
+
+void TestCliJournal::backupNotStored_data() {
+  QTest::addColumn<QString>("how");
+  QTest::addColumn<QString>("reason");
+  QTest::newRow("a file where the backups belong")
+      << "file" << QStringLiteral("/quorex/Sicherungen ist kein Ordner, sondern eine Datei");
+  QTest::newRow("full data folder")
+      << "full" << QStringLiteral("Kein freier Speicherplatz auf dem Datenträger");
+}
+
+// "--backup" asks for a way back: without a stored backup nothing is sent.
+void TestCliJournal::backupNotStored() {
+  QFETCH(QString, how);
+  QFETCH(QString, reason);
+  QTemporaryDir home;
+  SmallDisk disk;
+  QString dataHome = home.path();
+  if (how == QLatin1String("full")) {
+    if (!disk.IsMounted()) QSKIP(qPrintable(disk.Why()));
+    dataHome = disk.FilePath(QString());
+  }
+  QVERIFY(QDir().mkpath(dataHome + QStringLiteral("/quorex")));
+  if (how == QLatin1String("full"))
+    QVERIFY(disk.Fill());
+  else
+    QVERIFY(OddFiles::Make(dataHome + QStringLiteral("/quorex/Sicherungen"), how));
+  SimulatedConsole console(kLine);
+  QVERIFY(console.Start());
+  const QString file = WriteFile(QStringLiteral("unsent.rquorex"), FunkkreisOneOff());
+  CliRun run({"write", "--port", console.DevicePath(), file, "--backup"}, dir_.path(),
+             DataHome(dataHome));
+  QVERIFY(run.Finish());
+  QVERIFY2(run.ExitCode() == 4, run.Said());
+  QCOMPARE(console.Received(), ReadSession());
+  QCOMPARE(Registers(console), FactoryValues());
+  const QString said = QStringLiteral(
+      "Der Quorex konnte vor dem Senden nicht gesichert werden. Es wurde nichts gesendet.");
+  const QString first = run.Err().section(QLatin1Char('\n'), 0, 0);
+  QVERIFY2(first.startsWith(QStringLiteral("quorex-cli: ") + said + QLatin1Char(' ')) &&
+               first.contains(reason),
+           run.Said());
+  if (how == QLatin1String("full")) return;
+  const QList<QJsonObject> logged = LogLines(dataHome);
+  QCOMPARE(logged.size(), 1);
+  QCOMPARE(logged.at(0)["result"].toString(), QStringLiteral("failed"));
+  QVERIFY(logged.at(0)["message"].toString().startsWith(said + QStringLiteral("\n\n")));
+}
+
+void TestCliJournal::oddDataFolder_data() {
+  QTest::addColumn<QString>("place");   // DATA: the data folder, LOG: the log, LOCK: its lock
+  QTest::addColumn<QString>("kind");    // what is there: OddFiles::Make's, or a full disk
+  QTest::addColumn<QString>("logged");  // why the log line failed (the system's words vary)
+  QTest::addColumn<bool>("unreadable");  // whether "log" fails for it
+  const QString pipe =
+      QStringLiteral("Das Protokoll LOG ist keine gewöhnliche Datei, sondern eine Pipe.");
+  const QString device =
+      QStringLiteral("Das Protokoll LOG ist keine gewöhnliche Datei, sondern ein Gerät.");
+  QTest::newRow("log is a pipe") << "LOG" << "pipe" << pipe << true;
+  QTest::newRow("log is a link to a device") << "LOG" << "link to /dev/zero" << device << true;
+  QTest::newRow("lock is a pipe")
+      << "LOCK" << "pipe"
+      << QStringLiteral("Die Sperrdatei LOCK ist keine gewöhnliche Datei, sondern eine Pipe.")
+      << false;
+  QTest::newRow("lock is a folder")
+      << "LOCK" << "folder"
+      << QStringLiteral("Die Sperrdatei LOCK ist keine gewöhnliche Datei, sondern ein Ordner.")
+      << false;
+  QTest::newRow("data folder is a file")
+      << "DATA" << "file"
+      << QStringLiteral("Der Ordner DATA konnte nicht angelegt werden: DATA ist kein Ordner, "
+                        "sondern eine Datei")
+      << false;
+  QTest::newRow("full disk")
+      << "DATA" << "full"
+      << QStringLiteral("Das Protokoll LOG kann nicht gesperrt werden: Kein freier Speicherplatz "
+                        "auf dem Datenträger")
+      << false;
+}
+
+// Nothing waits on the log: a console command keeps its own outcome and says why its line is
+// missing; "log" refuses at once what it cannot read. Each run is bounded by Finish's time.
+void TestCliJournal::oddDataFolder() {
+  QFETCH(QString, place);
+  QFETCH(QString, kind);
+  QFETCH(QString, logged);
+  QFETCH(bool, unreadable);
+  QTemporaryDir home;
+  SmallDisk disk;
+  QString dataHome = home.path();
+  if (kind == QLatin1String("full")) {
+    if (!disk.IsMounted()) QSKIP(qPrintable(disk.Why()));
+    dataHome = disk.FilePath(QString());
+  }
+  const QString data = dataHome + QStringLiteral("/quorex");
+  const QString log = data + QStringLiteral("/protokoll.jsonl");
+  const QMap<QString, QString> places = {
+      {"DATA", data}, {"LOG", log}, {"LOCK", log + QStringLiteral(".lock")}};
+  if (place != QLatin1String("DATA") || kind == QLatin1String("full"))
+    QVERIFY(QDir().mkpath(data));
+  if (kind == QLatin1String("full"))
+    QVERIFY(disk.Fill());
+  else
+    QVERIFY(OddFiles::Make(places[place], kind));
+  for (auto it = places.begin(); it != places.end(); ++it) logged.replace(it.key(), it.value());
+  const QString file = WriteFile(QStringLiteral("odd.rquorex"), FactoryValues());
+  CliRun verify({"verify", "--port", kNoSuchPort, file, "--format", "json"}, QString(),
+                DataHome(dataHome));
+  CliRun listing({"log"}, QString(), DataHome(dataHome));
+  QVERIFY(verify.Finish());
+  QVERIFY(listing.Finish());
+
+  // The port's failure is the command's; the log's stands on a line of its own beside it.
+  QVERIFY2(verify.ExitCode() == 3, verify.Said());
+  QCOMPARE(QJsonDocument::fromJson(verify.Out().toUtf8()).object(),
+           (QJsonObject{{"error", kOpenFailed.mid(12).chopped(1)}, {"exit", 3}}));
+  QVERIFY2(verify.Err().contains(QStringLiteral("\nquorex-cli: Protokoll fehlgeschlagen: ") +
+                                 logged),
+           verify.Said());
+  QVERIFY2(listing.ExitCode() == (unreadable ? 4 : 0), listing.Said());
+  QCOMPARE(listing.Err(), unreadable ? QStringLiteral("quorex-cli: ") + logged + '\n' : QString());
+  QCOMPARE(listing.Out(), QString());
 }
 
 QTEST_GUILESS_MAIN(TestCliJournal)

@@ -129,7 +129,8 @@ void TestCommandLine::programs_data() {
   QTest::addColumn<QString>("err");  // a part of stderr
 
   const QString quorex = QStringLiteral(QUOREX_PROGRAM);
-  const QString versionLine = QStringLiteral("quorex %1\n").arg(Version());
+  const QString versionLine =
+      QStringLiteral("quorex %1\n").arg(Version()) + QString::fromUtf8(kQuorexLicenceNotice);
   QTest::newRow("quorex --version") << quorex << QStringList{"--version"} << QString() << 0
                                     << versionLine << QString();
   QTest::newRow("quorex -v") << quorex << QStringList{"-v"} << QString() << 0 << versionLine
@@ -148,7 +149,8 @@ void TestCommandLine::programs_data() {
   // Only where the simulated console can reach another program: on a pseudo-terminal.
   const QString sim = QStringLiteral(QUOREX_SIM_PROGRAM);
   QTest::newRow("quorex-sim --version") << sim << QStringList{"--version"} << QString() << 0
-                                        << QStringLiteral("quorex-sim %1\n").arg(Version())
+                                        << QStringLiteral("quorex-sim %1\n").arg(Version()) +
+                                               QString::fromUtf8(kQuorexLicenceNotice)
                                         << QString();
   QTest::newRow("quorex-sim --help") << sim << QStringList{"--help"} << QString() << 0
                                      << QStringLiteral("~--wire-time") << QString();

@@ -3,6 +3,7 @@
 
 #include "BackupStore.h"
 #include "ConsoleJournal.h"
+#include "OddFiles.h"
 #include "ProgrammingLog.h"
 #include "SmallDisk.h"
 #include "TestFiles.h"
@@ -15,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <cstdlib>
 #include <cstring>
 
 // Backups and the programming log on real files: names, pruning, folders that refuse, and two
@@ -26,6 +29,8 @@ const QDateTime kNow(QDate(2026, 12, 9), QTime(14, 3, 12));
 // Lines one child process appends when this program is run with kChildArgument.
 constexpr int kChildLines = 150;
 const char kChildArgument[] = "--append-log-lines";
+// The child of killedBackup.
+const char kStoreAndDieArgument[] = "--store-backup-and-die";
 
 QStringList Texts(char digit) { return QStringList(200, QString(8, QLatin1Char(digit))); }
 
@@ -40,6 +45,19 @@ LogEntry Entry(const QString &operation, const QString &message = QString()) {
   entry.message = message;
   entry.registers = 200;
   return entry;
+}
+
+// The child's part of killedBackup: killed once the backup is written, before it has its name.
+int StoreAndDie(const QString &folder) {
+  BackupStore store(folder);
+  store.SetBeforeNaming([](const QString &) {
+#ifdef Q_OS_UNIX
+    std::raise(SIGKILL);
+#endif
+    std::_Exit(9);
+  });
+  store.Store(Texts('7'), QStringLiteral("Q"), kNow);
+  return 0;
 }
 
 // The child's part of twoProcessesAppend: its lines, numbered, as fast as it can.
@@ -66,11 +84,14 @@ class TestJournal : public QObject {
   void prune_data();
   void prune();
   void keepsNewest2000();
+  void futureNamesNeverCrowdOut();
+  void killedBackup();
   void folderRefuses_data();
   void folderRefuses();
   void describe();
   void logLine();
   void damagedLines();
+  void longLineSkipped();
   void twoProcessesAppend();
   void filters_data();
   void filters();
@@ -124,6 +145,16 @@ void TestJournal::prune_data() {
       << QStringList{"2025-12-09_14-03-11_Q.rquorex", "2025-12-09_14-03-12_Q.rquorex",
                      "2026-01-01_00-00-00_Q_2.rquorex"}
       << QStringList{"2025-12-09_14-03-11_Q.rquorex"};
+#ifdef Q_OS_UNIX
+  // A link is someone else's name for a file, whatever it is called.
+  QTest::newRow("links and names the program could not make")
+      << QStringList{"notiz.txt|file", "2020-01-01_00-00-00_Q.rquorex|file",
+                     "2020-01-01_00-00-00_S.rquorex|link to notiz.txt",
+                     "2020-01-01_00-00-00_H.rquorex|second name of notiz.txt",
+                     "2020-01-01_00-00-00_" + QString(101, QLatin1Char('K')) + ".rquorex|file",
+                     "2020-02-30_00-00-00_Q.rquorex|file"}
+      << QStringList{"2020-01-01_00-00-00_Q.rquorex"};
+#endif
   QTest::newRow("other names are never touched")
       << QStringList{"2020-01-01_00-00-00_Q.rquorex.bak", "alt.rquorex", "notiz.txt",
                      "2020-13-45_00-00-00_Q.rquorex", "2020-01-01_00-00-00_Q V.rquorex",
@@ -135,7 +166,16 @@ void TestJournal::prune() {
   QFETCH(QStringList, present);
   QFETCH(QStringList, removed);
   QTemporaryDir dir;
-  for (const QString &name : present) WriteFile(dir.filePath(name));
+  // "name|kind" for anything but an empty file: OddFiles::Make's kinds.
+  for (QString &name : present) {
+    const QString kind = name.section(QLatin1Char('|'), 1).replace(
+        QStringLiteral("notiz.txt"), dir.filePath(QStringLiteral("notiz.txt")));
+    name = name.section(QLatin1Char('|'), 0, 0);
+    if (kind.isEmpty())
+      WriteFile(dir.filePath(name));
+    else
+      QVERIFY2(OddFiles::Make(dir.filePath(name), kind), qPrintable(name));
+  }
   // A folder that happens to carry a backup's name stays too.
   QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("2020-01-01_00-00-00_Ordner.rquorex")));
   const QString stored = BackupStore(dir.path()).Store(Texts('0'), QStringLiteral("Q"), kNow);
@@ -150,7 +190,8 @@ void TestJournal::keepsNewest2000() {
   // 2001 backups a minute apart, all within the year; the new one makes 2002.
   const QDateTime first = kNow.addDays(-30);
   for (int i = 0; i < 2001; ++i)
-    WriteFile(dir.filePath(BackupStore::FileName(first.addSecs(60 * i), QStringLiteral("Q"))));
+    WriteFile(dir.filePath(BackupStore::FileName(first.addSecs(60 * i), QStringLiteral("Q"))),
+              FileBytes(Texts('0')));
   WriteFile(dir.filePath(QStringLiteral("notiz.txt")));
   BackupStore(dir.path()).Store(Texts('0'), QStringLiteral("Q"), kNow);
   const std::vector<BackupStore::Backup> left = BackupStore(dir.path()).List();
@@ -158,6 +199,58 @@ void TestJournal::keepsNewest2000() {
   QCOMPARE(left.front().time, kNow);
   QCOMPARE(left.back().time, first.addSecs(120));
   QVERIFY(QFile::exists(dir.filePath(QStringLiteral("notiz.txt"))));
+}
+
+// Backups dated ahead (a clock set back, a folder copied from another machine) count as made
+// now: the one just stored stays, and the list says so.
+void TestJournal::futureNamesNeverCrowdOut() {
+  QTemporaryDir dir;
+  for (int i = 0; i < BackupStore::kKeepCount; ++i)
+    WriteFile(dir.filePath(BackupStore::FileName(kNow.addDays(1).addSecs(60 * i),
+                                                 QStringLiteral("Q"))),
+              FileBytes(Texts('0')));
+  const BackupStore store(dir.path());
+  const QString stored = store.Store(Texts('1'), QStringLiteral("Q"), kNow);
+  QCOMPARE(Contents(stored), FileBytes(Texts('1')));
+  const std::vector<BackupStore::Backup> left = store.List();
+  QCOMPARE(int(left.size()), BackupStore::kKeepCount);
+  QVERIFY(std::any_of(left.begin(), left.end(),
+                      [&](const BackupStore::Backup &backup) { return backup.path == stored; }));
+}
+
+// A program killed while storing leaves no backup name behind, only a file no list shows,
+// which the next backup removes once it is a minute old.
+void TestJournal::killedBackup() {
+  QTemporaryDir dir;
+  QProcess child;
+  child.start(QCoreApplication::applicationFilePath(),
+              {QString::fromLatin1(kStoreAndDieArgument), dir.path()});
+  QVERIFY(child.waitForFinished(30000));
+  QVERIFY(child.exitStatus() == QProcess::CrashExit || child.exitCode() == 9);
+  const QDir folder(dir.path());
+  const QStringList left = folder.entryList(QDir::Files | QDir::Hidden);
+  QCOMPARE(left.size(), 1);
+  QVERIFY2(left.front().startsWith('.') && !left.front().endsWith(".rquorex"),
+           qPrintable(left.front()));
+  QCOMPARE(Contents(folder.filePath(left.front())), FileBytes(Texts('7')));
+  // What older programs left: a backup's name on an empty file.
+  WriteFile(folder.filePath(QStringLiteral("2026-12-09_14-03-12_Q.rquorex")));
+  const BackupStore store(dir.path());
+  QVERIFY(store.List().empty());
+
+  QFile killed(folder.filePath(left.front()));
+  QVERIFY(killed.open(QIODevice::ReadWrite));
+  QVERIFY(killed.setFileTime(QDateTime::currentDateTime().addSecs(-120),
+                             QFileDevice::FileModificationTime));
+  killed.close();
+  // Another program's, being written right now.
+  WriteFile(folder.filePath(QStringLiteral(".Sicherung-0123abcd.tmp")));
+  const QString stored = store.Store(Texts('8'), QStringLiteral("Q"), kNow);
+  QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden, QDir::Name),
+           QStringList({".Sicherung-0123abcd.tmp", "2026-12-09_14-03-12_Q.rquorex",
+                        "2026-12-09_14-03-12_Q_2.rquorex"}));
+  QCOMPARE(store.List().size(), size_t(1));
+  QCOMPARE(store.List().front().path, stored);
 }
 
 void TestJournal::folderRefuses_data() {
@@ -268,6 +361,24 @@ void TestJournal::damagedLines() {
   QVERIFY(Contents(log.Path()).contains("kaputt\n"));
 }
 
+// No line of ours is a megabyte long: it is skipped without being held, and the next is read.
+void TestJournal::longLineSkipped() {
+  QTemporaryDir dir;
+  const ProgrammingLog log(dir.filePath(QStringLiteral("protokoll.jsonl")));
+  QVERIFY(log.Append(Entry(QStringLiteral("read"))));
+  QFile file(log.Path());
+  QVERIFY(file.open(QIODevice::Append));
+  file.write(QByteArray(3 * 1024 * 1024, '{') + '\n');
+  file.close();
+  QVERIFY(log.Append(Entry(QStringLiteral("write"))));
+  std::vector<LogEntry> read;
+  int damaged = 0;
+  QVERIFY(log.ReadAll(&read, &damaged));
+  QCOMPARE(damaged, 1);
+  QCOMPARE(int(read.size()), 2);
+  QCOMPARE(read[1].operation, QStringLiteral("write"));
+}
+
 // Both children append while the other does; each line arrives whole, none is lost.
 void TestJournal::twoProcessesAppend() {
   QTemporaryDir dir;
@@ -354,6 +465,10 @@ void TestJournal::csv() {
 }
 
 int main(int argc, char *argv[]) {
+  if (argc == 3 && std::strcmp(argv[1], kStoreAndDieArgument) == 0) {
+    QCoreApplication app(argc, argv);
+    return StoreAndDie(QString::fromLocal8Bit(argv[2]));
+  }
   if (argc == 4 && std::strcmp(argv[1], kChildArgument) == 0) {
     QCoreApplication app(argc, argv);
     return AppendLines(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));

@@ -422,13 +422,24 @@ void TestJournalDialogs::backupReadFails() {
 
 void TestJournalDialogs::backupNotStored_data() {
   QTest::addColumn<QString>("how");
-  QTest::newRow("a file where the folder belongs") << "file";
-  QTest::newRow("read-only file system") << "read-only";
+  QTest::addColumn<QString>("job");
+  QTest::addColumn<QString>("status");  // how the status line begins
+  QTest::addColumn<QString>("logged");  // the log line, where the log can be written
+  for (const char *how : {"file", "read-only"}) {
+    QTest::addRow("Lesen, %s", how) << how << "lesen" << "Sicherung fehlgeschlagen: "
+                                    << "read ok 200 ---c";
+    QTest::addRow("Senden, sichern, %s", how) << how << "senden" << "Fehler beim Sichern: "
+                                              << "backup failed 200 ---c";
+  }
 }
 
-// The read goes through whatever the backup folder does; the status line says what failed.
+// A read goes through whatever the backup folder does, and the status line says what failed.
+// "Vor dem Senden sichern" asks for a way back: without it nothing is sent.
 void TestJournalDialogs::backupNotStored() {
   QFETCH(QString, how);
+  QFETCH(QString, job);
+  QFETCH(QString, status);
+  QFETCH(QString, logged);
   WindowBench b;
   SmallDisk disk;
   QVERIFY(Prepare(b));
@@ -443,11 +454,23 @@ void TestJournalDialogs::backupNotStored() {
     QVERIFY(disk.MakeReadOnly());
   }
   const int boxes = int(b.dialogs.shown.size());
-  b.lesen->click();
-  QTRY_VERIFY(b.Status().startsWith("Sicherung fehlgeschlagen: "));
-  QCOMPARE(b.window.Image().AllTexts(), Pattern("C"));
-  QCOMPARE(b.dialogs.shown.size(), boxes);
-  if (how == "file") QCOMPARE(LogLines(b), QStringList{"read ok 200 ---c"});
+  if (job == "senden") b.Action("sichernAction")->trigger();
+  (job == "lesen" ? b.lesen : b.senden)->click();
+  QTRY_VERIFY(b.Status().startsWith(status));
+  QTRY_VERIFY(b.lesen->isEnabled() && b.senden->isEnabled());
+  QCOMPARE(b.window.Image().AllTexts(), job == "lesen" ? Pattern("C") : Pattern("AB"));
+  if (job == "senden") {
+    QCOMPARE(b.dialogs.shown.size(), boxes + 1);
+    const QString said =
+        "Der Quorex konnte vor dem Senden nicht gesichert werden. Es wurde nichts gesendet.\n\n";
+    // The reason follows.
+    QVERIFY2(b.dialogs.Last().text.startsWith(said) && b.dialogs.Last().text.size() > said.size(),
+             qPrintable(b.dialogs.Last().text));
+    QVERIFY(!b.console.Received().contains("$P0"));
+  } else {
+    QCOMPARE(b.dialogs.shown.size(), boxes);
+  }
+  if (how == "file") QCOMPARE(LogLines(b), QStringList{logged});
 }
 
 void TestJournalDialogs::extrasEntries_data() {

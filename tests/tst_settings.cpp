@@ -354,6 +354,13 @@ void TestSettings::importRefuses_data() {
                                                   "Zeile %1: register.000 braucht 8 Zeichen "
                                                   "wie .......H: H eine Hex-Ziffer, \".\" "
                                                   "eine Stelle einer Einstellung."};
+  // Only the written form names a register: any other would be a second line for it.
+  for (const char *alias : {"register.+24", "register. 24"})
+    QTest::addRow("register written as \"%s\"", alias)
+        << "register.025 = 00000000" << QString::fromLatin1(alias) + " = 00000000"
+        << QStringList{QStringLiteral("Zeile %1: unbekannte Einstellung \"%2\".")
+                           .arg(QStringLiteral("%1"), QString::fromLatin1(alias)),
+                       "Es fehlen: register.025."};
   QTest::newRow("register every page covers") << "register.199 = 00000000"
                                               << "register.020 = 00000000"
                                               << QStringList{

@@ -3,7 +3,13 @@
 
 #include "CommandLine.h"
 
+#include "QuorexVersion.h"
+
+#include <QCoreApplication>
 #include <QFileInfo>
+
+#include <cstdio>
+#include <cstdlib>
 
 CommandLine::CommandLine()
     : helpOption_(parser_.addHelpOption()), versionOption_(parser_.addVersionOption()) {
@@ -62,4 +68,12 @@ bool CommandLine::MayBeQtOption() const {
 
 void CommandLine::ShowHelp() { parser_.showHelp(0); }
 
-void CommandLine::ShowVersion() { parser_.showVersion(); }
+void CommandLine::ShowVersion() {
+  // Qt's own answer has no room for the licence lines; this one ends the program the same way.
+  const QString text = QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
+                                                    QCoreApplication::applicationVersion()) +
+                       QString::fromUtf8(kQuorexLicenceNotice);
+  std::fputs(qPrintable(text), stdout);
+  std::fflush(stdout);
+  std::exit(EXIT_SUCCESS);
+}

@@ -3,9 +3,12 @@
 
 #include "CliApp.h"
 
+#include "QuorexVersion.h"
+
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 #include <cstdio>
 #include <utility>
@@ -20,24 +23,51 @@ using Format = Invocation::Format;
 // mistyped line never does something other than what was meant.
 enum Takes : unsigned {
   kNothing = 0,
-  kPort = 1,    // talks to a console: --port required, --quiet allowed
-  kOutput = 2,  // -o
-  kVerify = 4,  // --verify
-  kYes = 8,     // --yes
-  kWords = 16,  // further words after its files
-  kBackup = 32,  // --backup
-  kSince = 64,   // --since
+  kPort = 1,                    // talks to a console: --port required, --quiet allowed
+  kOutput = 2,                  // -o
+  kVerify = 4,                  // --verify
+  kYes = 8,                     // --yes
+  kWords = 16,                  // further words after its files
+  kBackup = 32,                 // --backup
+  kSince = 64,                  // --since
+  kFormat = 128,                // --format: given by the command's formats
+  kFormatOnlyWithVerify = 256,  // --format only beside --verify
 };
 
+// What a command insists on beyond the options it takes, each with the message that refuses a
+// line without it (translation context CliApp; %1 is the command's name).
+struct Needs {
+  const char *output = nullptr;           // -o, and a file rather than stdout
+  const char *outputNotStdout = nullptr;  // "-o -" refused: the command writes a register file
+  const char *words = nullptr;            // at least one word after its files
+};
+
+}  // namespace
+
+// A command's row: its word, synopsis and description, its files, the options it takes and
+// what it insists on.
 struct CommandEntry {
   const char *name;
-  Command command;
+  Invocation::Command command;
   const char *synopsis;
   const char *description;
   int files;
   unsigned takes;
-  std::vector<Format> formats;  // --format values allowed, the first is the default
+  std::vector<Invocation::Format> formats;  // --format values allowed, the first the default
+  Needs needs = {};
+
+  bool Takes(unsigned option) const {
+    return ((takes | (formats.empty() ? 0u : unsigned(kFormat))) & option) != 0;
+  }
 };
+
+namespace {
+
+const char kReadNeedsOutput[] =
+    QT_TRANSLATE_NOOP("CliApp", "Der Befehl %1 braucht -o mit dem Namen der Registerdatei.");
+const char kWritesRegisterFile[] =
+    QT_TRANSLATE_NOOP("CliApp", "Der Befehl %1 schreibt eine Registerdatei; bitte geben Sie mit "
+                                "-o ihren Namen an.");
 
 const std::vector<CommandEntry> &CommandTable() {
   const std::vector<Format> noFormat;
@@ -46,14 +76,14 @@ const std::vector<CommandEntry> &CommandTable() {
   static const std::vector<CommandEntry> table = {
       {"read", Command::Read, QT_TRANSLATE_NOOP("CliApp", "read --port PORT -o DATEI"),
        QT_TRANSLATE_NOOP("CliApp", "Liest alle 200 Register in eine Registerdatei."), 0,
-       kPort | kOutput, noFormat},
+       kPort | kOutput, noFormat, {kReadNeedsOutput, kReadNeedsOutput}},
       {"write", Command::Write,
        QT_TRANSLATE_NOOP("CliApp",
                          "write --port PORT DATEI [--backup] [--verify] [--format text|json]"),
        QT_TRANSLATE_NOOP("CliApp",
                          "Schreibt die Datei in den Quorex; --backup sichert ihn vorher, --verify "
                          "liest ihn danach zurück."),
-       1, kPort | kVerify | kBackup, textJson},
+       1, kPort | kVerify | kBackup | kFormatOnlyWithVerify, textJson},
       {"verify", Command::Verify,
        QT_TRANSLATE_NOOP("CliApp", "verify --port PORT DATEI [--format text|json]"),
        QT_TRANSLATE_NOOP("CliApp",
@@ -87,13 +117,19 @@ const std::vector<CommandEntry> &CommandTable() {
       {"set", Command::Set, QT_TRANSLATE_NOOP("CliApp", "set DATEI ID=WERT ... [-o NEU]"),
        QT_TRANSLATE_NOOP("CliApp",
                          "Ändert Einstellungen nach ID; ohne -o wird die Datei ersetzt."),
-       1, kWords | kOutput, noFormat},
+       1, kWords | kOutput, noFormat,
+       {nullptr, kWritesRegisterFile,
+        QT_TRANSLATE_NOOP("CliApp", "Dem Befehl %1 fehlt eine Einstellung wie "
+                                    "squelch.kreis1.sql=\"SQL aktiv high\".")}},
       {"export", Command::Export, QT_TRANSLATE_NOOP("CliApp", "export DATEI [-o TEXT]"),
        QT_TRANSLATE_NOOP("CliApp", "Schreibt alle Einstellungen als bearbeitbaren Text."), 1,
        kOutput, noFormat},
       {"import", Command::Import, QT_TRANSLATE_NOOP("CliApp", "import TEXT -o DATEI"),
        QT_TRANSLATE_NOOP("CliApp", "Macht aus einem solchen Text wieder eine Registerdatei."), 1,
-       kOutput, noFormat},
+       kOutput, noFormat,
+       {QT_TRANSLATE_NOOP("CliApp",
+                          "Der Befehl %1 braucht -o mit dem Namen der neuen Registerdatei."),
+        kWritesRegisterFile}},
       {"log", Command::Log,
        QT_TRANSLATE_NOOP("CliApp", "log [--format text|json|csv] [--since JJJJ-MM-TT]"),
        QT_TRANSLATE_NOOP("CliApp",
@@ -191,12 +227,9 @@ QString CliApp::CommandHelpText(const QString &name) const {
   QString text = tr("Aufruf: quorex-cli %1\n\n%2\n")
                      .arg(Translated(entry->synopsis), Translated(entry->description));
   const std::pair<const QCommandLineOption *, bool> options[] = {
-      {&portOption_, (entry->takes & kPort) != 0},
-      {&outputOption_, (entry->takes & kOutput) != 0},
-      {&formatOption_, !entry->formats.empty()},
-      {&verifyOption_, (entry->takes & kVerify) != 0},
-      {&yesOption_, (entry->takes & kYes) != 0},
-      {&quietOption_, (entry->takes & kPort) != 0},
+      {&portOption_, entry->Takes(kPort)},     {&outputOption_, entry->Takes(kOutput)},
+      {&formatOption_, entry->Takes(kFormat)}, {&verifyOption_, entry->Takes(kVerify)},
+      {&yesOption_, entry->Takes(kYes)},       {&quietOption_, entry->Takes(kPort)},
       {&verboseOption_, true}};
   text += tr("\nOptionen:\n");
   for (const auto &[option, takes] : options) {
@@ -232,6 +265,7 @@ std::optional<int> CliApp::Parse(const QStringList &arguments, Invocation *invoc
   if (parser_.isSet(versionOption_)) {
     std::printf("%s %s\n", qUtf8Printable(QCoreApplication::applicationName()),
                 qUtf8Printable(QCoreApplication::applicationVersion()));
+    std::fputs(kQuorexLicenceNotice, stdout);
     return 0;
   }
   if (!parsed) errorText_ = parser_.errorText();
@@ -259,19 +293,25 @@ bool CliApp::Check(Invocation *invocation) {
   const QString name = words.takeFirst();
   const CommandEntry *entry = FindCommand(name);
   if (!entry) return Fail(tr("Unbekannter Befehl \"%1\".").arg(name));
+  Invocation checked;
+  checked.command = entry->command;
+  if (!CheckOptions(*entry, name, &checked) || !CheckOutput(*entry, name, checked) ||
+      !CheckWords(*entry, name, words, &checked) || !CheckFormat(*entry, name, &checked))
+    return false;
+  // "-o -" is standard output, as with most shell tools.
+  if (checked.output == QLatin1String("-")) checked.output.clear();
+  *invocation = checked;
+  return true;
+}
 
-  const bool port = entry->takes & kPort;
-  const std::pair<const QCommandLineOption &, bool> allowed[] = {
-      {portOption_, port},
-      {quietOption_, port},
-      {outputOption_, (entry->takes & kOutput) != 0},
-      {verifyOption_, (entry->takes & kVerify) != 0},
-      {yesOption_, (entry->takes & kYes) != 0},
-      {backupOption_, (entry->takes & kBackup) != 0},
-      {sinceOption_, (entry->takes & kSince) != 0},
-      {formatOption_, !entry->formats.empty()}};
-  for (const auto &[option, allow] : allowed)
-    if (!allow && parser_.isSet(option))
+// The options the command takes, each given once, with values that make sense; into *checked.
+bool CliApp::CheckOptions(const CommandEntry &entry, const QString &name, Invocation *checked) {
+  const std::pair<const QCommandLineOption &, unsigned> rules[] = {
+      {portOption_, kPort},     {quietOption_, kPort},   {outputOption_, kOutput},
+      {verifyOption_, kVerify}, {yesOption_, kYes},      {backupOption_, kBackup},
+      {sinceOption_, kSince},   {formatOption_, kFormat}};
+  for (const auto &[option, takes] : rules)
+    if (!entry.Takes(takes) && parser_.isSet(option))
       return Fail(tr("Die Option --%1 gilt nicht für den Befehl %2.")
                       .arg(option.names().constLast(), name));
 
@@ -281,72 +321,79 @@ bool CliApp::Check(Invocation *invocation) {
     if (parser_.values(*option).size() > 1)
       return Fail(tr("Die Option --%1 ist mehrfach angegeben.").arg(option->names().constLast()));
 
-  Invocation checked;
-  checked.command = entry->command;
-  checked.port = parser_.value(portOption_);
-  checked.output = parser_.value(outputOption_);
-  checked.verify = parser_.isSet(verifyOption_);
-  checked.yes = parser_.isSet(yesOption_);
-  checked.backup = parser_.isSet(backupOption_);
+  checked->port = parser_.value(portOption_);
+  checked->output = parser_.value(outputOption_);
+  checked->verify = parser_.isSet(verifyOption_);
+  checked->yes = parser_.isSet(yesOption_);
+  checked->backup = parser_.isSet(backupOption_);
   if (parser_.isSet(sinceOption_)) {
     const QString since = parser_.value(sinceOption_);
-    checked.since = QDate::fromString(since, QStringLiteral("yyyy-MM-dd"));
-    if (!checked.since.isValid())
+    // QDate takes a sign and fewer digits too ("-2026-01-01" is a year before Christ).
+    static const QRegularExpression digits(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+    checked->since = digits.match(since).hasMatch()
+                         ? QDate::fromString(since, QStringLiteral("yyyy-MM-dd"))
+                         : QDate();
+    if (!checked->since.isValid())
       return Fail(tr("\"%1\" ist kein Datum; bitte JJJJ-MM-TT angeben, z. B. 2026-12-01.")
                       .arg(since));
   }
-  checked.quiet = parser_.isSet(quietOption_);
-  checked.verbose = parser_.isSet(verboseOption_);
-
-  if (port && checked.port.trimmed().isEmpty())
+  checked->quiet = parser_.isSet(quietOption_);
+  checked->verbose = parser_.isSet(verboseOption_);
+  if (entry.Takes(kPort) && checked->port.trimmed().isEmpty())
     return Fail(parser_.isSet(portOption_) ? tr("Der Name des Ports ist leer.")
                                            : tr("Der Befehl %1 braucht --port.").arg(name));
+  return true;
+}
+
+bool CliApp::CheckOutput(const CommandEntry &entry, const QString &name,
+                         const Invocation &checked) {
   if (parser_.isSet(outputOption_) && checked.output.isEmpty())
     return Fail(tr("Der Name der Ausgabedatei ist leer."));
-  if (checked.command == Command::Read &&
-      (checked.output.isEmpty() || checked.output == QLatin1String("-")))
-    return Fail(tr("Der Befehl read braucht -o mit dem Namen der Registerdatei."));
-  if (checked.command == Command::Import && checked.output.isEmpty())
-    return Fail(tr("Der Befehl import braucht -o mit dem Namen der neuen Registerdatei."));
+  if (entry.needs.output && checked.output.isEmpty())
+    return Fail(Translated(entry.needs.output).arg(name));
   // Without -o, set replaces its file: "-o -" must not quietly come to mean that.
-  if ((checked.command == Command::Set || checked.command == Command::Import) &&
-      checked.output == QLatin1String("-"))
-    return Fail(tr("Der Befehl %1 schreibt eine Registerdatei; bitte geben Sie mit -o ihren "
-                   "Namen an.")
-                    .arg(name));
+  if (entry.needs.outputNotStdout && checked.output == QLatin1String("-"))
+    return Fail(Translated(entry.needs.outputNotStdout).arg(name));
+  return true;
+}
 
-  if (words.size() < entry->files)
-    return Fail(entry->files == 1
+// The command's files, then its further words where it takes them.
+bool CliApp::CheckWords(const CommandEntry &entry, const QString &name, QStringList words,
+                        Invocation *checked) {
+  if (words.size() < entry.files)
+    return Fail(entry.files == 1
                     ? tr("Dem Befehl %1 fehlt der Name der Registerdatei.").arg(name)
                     : tr("Dem Befehl %1 fehlen die Namen zweier Registerdateien.").arg(name));
-  if (entry->takes & kWords) {
-    checked.words = words.mid(entry->files);
-    words = words.mid(0, entry->files);
+  if (entry.Takes(kWords)) {
+    checked->words = words.mid(entry.files);
+    words = words.mid(0, entry.files);
   }
-  if (checked.command == Command::Set && checked.words.isEmpty())
-    return Fail(
-        tr("Dem Befehl set fehlt eine Einstellung wie squelch.kreis1.sql=\"SQL aktiv high\"."));
-  if (words.size() > entry->files)
+  if (entry.needs.words && checked->words.isEmpty())
+    return Fail(Translated(entry.needs.words).arg(name));
+  if (words.size() > entry.files)
     return Fail(tr("Zu viele Argumente für den Befehl %1: %2")
-                    .arg(name, words.mid(entry->files).join(QLatin1Char(' '))));
+                    .arg(name, words.mid(entry.files).join(QLatin1Char(' '))));
   for (const QString &file : words)
     if (file.isEmpty()) return Fail(tr("Der Name der Registerdatei ist leer."));
-  checked.files = words;
+  checked->files = words;
+  return true;
+}
 
-  if (!entry->formats.empty()) {
-    checked.format = entry->formats.front();
+bool CliApp::CheckFormat(const CommandEntry &entry, const QString &name, Invocation *checked) {
+  if (!entry.formats.empty()) {
+    checked->format = entry.formats.front();
     // Without --format the output file's ending chooses ("bericht.pdf").
-    const QString ending = QFileInfo(checked.output).suffix().toLower();
-    for (Format format : entry->formats)
-      if (!checked.output.isEmpty() && ending == FormatName(format)) checked.format = format;
+    const QString ending = QFileInfo(checked->output).suffix().toLower();
+    for (Format format : entry.formats)
+      if (!checked->output.isEmpty() && ending == FormatName(format)) checked->format = format;
     if (parser_.isSet(formatOption_)) {
       const QString value = parser_.value(formatOption_);
       QStringList names;
       bool known = false;
-      for (Format format : entry->formats) {
+      for (Format format : entry.formats) {
         names << FormatName(format);
         if (value == FormatName(format)) {
-          checked.format = format;
+          checked->format = format;
           known = true;
         }
       }
@@ -355,14 +402,10 @@ bool CliApp::Check(Invocation *invocation) {
                         .arg(value, name, names.join(QStringLiteral(", "))));
     }
   }
-  if (checked.command == Command::Write && parser_.isSet(formatOption_) && !checked.verify)
+  if (entry.Takes(kFormatOnlyWithVerify) && parser_.isSet(formatOption_) && !checked->verify)
     return Fail(tr("Die Option --format gilt für write nur zusammen mit --verify."));
-  if (checked.format == Format::Pdf &&
-      (checked.output.isEmpty() || checked.output == QLatin1String("-")))
+  if (checked->format == Format::Pdf &&
+      (checked->output.isEmpty() || checked->output == QLatin1String("-")))
     return Fail(tr("Für --format pdf geben Sie bitte mit -o die Ausgabedatei an."));
-  // "-o -" is standard output, as with most shell tools.
-  if (checked.output == QLatin1String("-")) checked.output.clear();
-
-  *invocation = checked;
   return true;
 }

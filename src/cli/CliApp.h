@@ -13,6 +13,8 @@
 
 #include <optional>
 
+struct CommandEntry;
+
 // quorex-cli's command line: a command word, its register files and the options it takes.
 // Judging it needs no console and no window system, so help, version and usage errors are
 // answered before the application object a command needs is made.
@@ -35,8 +37,15 @@ class CliApp {
   static QString UsageText();
 
  private:
-  // True when the words and options make a complete command; else errorText_ says why.
+  // True when the words and options make a complete command; else errorText_ says why. The
+  // steps, in this order, each against the command's row of the table: options, output file,
+  // files and words, format.
   bool Check(Invocation *invocation);
+  bool CheckOptions(const CommandEntry &entry, const QString &name, Invocation *checked);
+  bool CheckOutput(const CommandEntry &entry, const QString &name, const Invocation &checked);
+  bool CheckWords(const CommandEntry &entry, const QString &name, QStringList words,
+                  Invocation *checked);
+  bool CheckFormat(const CommandEntry &entry, const QString &name, Invocation *checked);
   // Keeps the reason and answers false.
   bool Fail(const QString &text);
 

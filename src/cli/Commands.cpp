@@ -14,6 +14,7 @@
 #include "SerialPort.h"
 #include "SettingsCommands.h"
 #include "SettingsReport.h"
+#include "TerminalText.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -25,6 +26,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 using namespace ExitStatus;
 using Command = Invocation::Command;
@@ -149,8 +151,9 @@ int Commands::Write() {
     failurePrefix_ = tr("Der Quorex konnte vor dem Senden nicht gesichert werden. Es wurde nichts "
                         "gesendet.") +
                      QStringLiteral("\n\n");
-    const int status = ReadConsole(&before);
-    const LogEntry backup = Entry(LogOperation::kBackup, status == kOk ? &before : nullptr);
+    int status = ReadConsole(&before);
+    const LogEntry backup =
+        Entry(LogOperation::kBackup, status == kOk ? &before : nullptr, &status);
     Record(backup, status);
     failurePrefix_.clear();
     if (status != kOk) return status;
@@ -202,7 +205,7 @@ int Commands::Version() {
   const int status = ReadConsole(&read);
   Record(Entry(LogOperation::kVersion, status == kOk ? &read : nullptr), status);
   if (status != kOk) return status;
-  return Emit(read.versionText.toUtf8() + '\n');
+  return Emit(TerminalText::Escaped(read.versionText).toUtf8() + '\n');
 }
 
 int Commands::Reset() {
@@ -329,29 +332,51 @@ QByteArray Commands::PortsJson(const PortListing &listing) {
 }
 
 int Commands::Log() {
-  std::vector<LogEntry> entries;
+  // Entry by entry as read, so that memory does not grow with the log. The header comes with
+  // the first entry, or at the end: a log that cannot be read gives no output but the error.
+  const Format format = invocation_.format;
+  bool started = false;
+  bool written = true;
+  const auto put = [&](const QByteArray &bytes) {
+    written = written && Put(bytes);
+    return written;
+  };
+  const auto start = [&] {
+    if (std::exchange(started, true)) return;
+    if (format == Format::Csv) put(ProgrammingLog::CsvHeader());
+    if (format == Format::Json) put(LogListing::JsonStart());
+  };
+  bool first = true;
   int damaged = 0;
   QString error;
-  if (!journal_.Log().ReadAll(&entries, &damaged, &error)) {
+  const bool read = journal_.Log().ForEach(
+      [&](const LogEntry &entry) {
+        if (!ProgrammingLog::IsSince(entry, invocation_.since)) return true;
+        start();
+        if (format == Format::Json)
+          put(LogListing::JsonEntry(entry, std::exchange(first, false)));
+        else if (format == Format::Csv)
+          put(ProgrammingLog::CsvRow(entry));
+        else
+          put(LogListing::Text(entry).toUtf8());
+        return written;
+      },
+      &damaged, &error);
+  if (!read) {
     Error(error);
+    return kFile;
+  }
+  start();
+  if (format == Format::Json) put(LogListing::JsonEnd(first));
+  if (!written || std::fflush(stdout) != 0) {
+    Error(tr("Die Ausgabe konnte nicht geschrieben werden."));
     return kFile;
   }
   if (damaged > 0)
     Say(damaged == 1
             ? tr("1 beschädigte Zeile im Protokoll wurde übersprungen.")
             : tr("%1 beschädigte Zeilen im Protokoll wurden übersprungen.").arg(damaged));
-  entries = ProgrammingLog::Since(entries, invocation_.since);
-  switch (invocation_.format) {
-    case Format::Json:
-      return Emit(LogListing::Json(entries));
-    case Format::Csv:
-      return Emit(ProgrammingLog::Csv(entries));
-    case Format::Text:
-    case Format::Html:
-    case Format::Pdf:
-      break;
-  }
-  return Emit(LogListing::Text(entries).toUtf8());
+  return kOk;
 }
 
 int Commands::RunSettings() {
@@ -457,14 +482,23 @@ int Commands::PortFailed() {
   return kConsole;
 }
 
-LogEntry Commands::Entry(const char *operation, const ConsoleRead *read) {
+LogEntry Commands::Entry(const char *operation, const ConsoleRead *read, int *required) {
   LogEntry entry;
   entry.operation = QString::fromLatin1(operation);
   entry.port = invocation_.port;
-  if (read) {
-    backupFailure_ = journal_.BackUpInto(*read, &entry);
-    if (!backupFailure_.isEmpty()) Error(backupFailure_);
+  if (!read) return entry;
+  QString reason;
+  backupFailure_ = journal_.BackUpInto(*read, &entry, &reason);
+  if (backupFailure_.isEmpty()) return entry;
+  if (!required) {
+    Note(backupFailure_);
+    return entry;
   }
+  // The backup was the point: it fails the command, with what failurePrefix_ says first.
+  backupFailure_.clear();
+  failure_ = reason;
+  Error(failurePrefix_ + reason);
+  *required = kFile;
   return entry;
 }
 
@@ -477,8 +511,9 @@ void Commands::Record(LogEntry entry, int status) {
     entry.message =
         entry.result == QLatin1String("ok") ? backupFailure_ : failurePrefix_ + failure_;
   backupFailure_.clear();
+  // Beside the command's own outcome, never in its place.
   const QString failed = journal_.Record(entry);
-  if (!failed.isEmpty()) Error(failed);
+  if (!failed.isEmpty()) Note(failed);
 }
 
 bool Commands::LoadFile(const QString &path, QStringList *texts) {
@@ -498,11 +533,14 @@ int Commands::ShowDifferences(const QStringList &a, const QStringList &b, const 
   return differences.IsEqual() ? kOk : kDifferences;
 }
 
+bool Commands::Put(const QByteArray &bytes) {
+  return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size());
+}
+
 int Commands::Emit(const QByteArray &bytes) {
   if (invocation_.output.isEmpty()) {
     // A full disk or a closed pipe behind stdout must not pass for success.
-    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()) ||
-        std::fflush(stdout) != 0) {
+    if (!Put(bytes) || std::fflush(stdout) != 0) {
       Error(tr("Die Ausgabe konnte nicht geschrieben werden."));
       return kFile;
     }
@@ -536,14 +574,22 @@ bool Commands::IsWritable(const QString &path, QString *why) {
 }
 
 void Commands::Error(const QString &message, const QString &details) {
+  lastError_ = OneLine(message);
+  Say(QStringLiteral("quorex-cli: ") + lastError_ +
+      (details.isEmpty() ? QString() : QLatin1Char('\n') + details));
+}
+
+void Commands::Note(const QString &message) {
+  Say(QStringLiteral("quorex-cli: ") + OneLine(message));
+}
+
+QString Commands::OneLine(const QString &message) {
   // The window's texts break lines to fit a message box; a terminal gets the message on one
   // line, so a script's grep and a log show it whole.
   QStringList parts;
   for (const QString &line : message.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
     parts << line.trimmed();
-  lastError_ = parts.join(QLatin1Char(' '));
-  Say(QStringLiteral("quorex-cli: ") + lastError_ +
-      (details.isEmpty() ? QString() : QLatin1Char('\n') + details));
+  return parts.join(QLatin1Char(' '));
 }
 
 QString Commands::NotSavedText(const QString &reason) const {
@@ -553,7 +599,8 @@ QString Commands::NotSavedText(const QString &reason) const {
 
 void Commands::Say(const QString &text) {
   progress_.Break();
-  std::fprintf(stderr, "%s\n", qUtf8Printable(text));
+  // Messages name consoles and files, whose names may hold anything.
+  std::fprintf(stderr, "%s\n", qUtf8Printable(TerminalText::Escaped(text, true)));
   std::fflush(stderr);
 }
 

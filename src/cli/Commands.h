@@ -52,9 +52,11 @@ class Commands {
   int Await();
   QString InterruptedText(ConsoleSession::Operation operation, int sent, bool confirmed) const;
   int PortFailed();
-  // A log line for `operation` (LogOperation); given a complete read, also its console and the backup of it,
-  // stored now (a backup that could not be stored is said).
-  LogEntry Entry(const char *operation, const ConsoleRead *read = nullptr);
+  // A log line for `operation` (LogOperation); given a complete read, also its console and the
+  // backup of it, stored now. A backup that could not be stored is said; given `required`, it
+  // fails the command: *required becomes kFile.
+  LogEntry Entry(const char *operation, const ConsoleRead *read = nullptr,
+                 int *required = nullptr);
   // Appends the line, its result (where not set) taken from the exit status.
   void Record(LogEntry entry, int status);
   static QByteArray PortsText(const PortListing &listing);
@@ -66,6 +68,8 @@ class Commands {
                       const QString &nameB);
   // To stdout, or into the output file (-o) when one is named.
   int Emit(const QByteArray &bytes);
+  // To stdout, unflushed; false when not all of it went.
+  static bool Put(const QByteArray &bytes);
   // The German message for the output file not saved.
   QString NotSavedText(const QString &reason) const;
 
@@ -74,6 +78,10 @@ class Commands {
   static bool IsWritable(const QString &path, QString *why);
   // "quorex-cli: " and the message on one line, then the details on lines of their own.
   void Error(const QString &message, const QString &details = QString());
+  // The same for what went wrong beside the command (a backup, a log line): never taken for
+  // the command's own failure.
+  void Note(const QString &message);
+  static QString OneLine(const QString &message);
   // Messages on stderr; Confirm only without --quiet.
   void Say(const QString &text);
   void Confirm(const QString &text);

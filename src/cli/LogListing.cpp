@@ -3,36 +3,38 @@
 
 #include "LogListing.h"
 
+#include "TerminalText.h"
+
 #include <QDir>
 #include <QStringList>
 
-QString LogListing::Text(const std::vector<LogEntry> &entries) {
-  QString text;
-  for (const LogEntry &entry : entries) {
-    QStringList columns = {ProgrammingLog::TimeText(entry.time),
-                           ProgrammingLog::OperationText(entry.operation),
-                           ProgrammingLog::ResultText(entry.result), entry.program};
-    if (!entry.port.isEmpty()) columns << entry.port;
-    if (!entry.console.isEmpty()) columns << entry.console;
-    text += columns.join(QStringLiteral("  ")) + QLatin1Char('\n');
-    if (!entry.file.isEmpty())
-      text += tr("  Datei: %1").arg(QDir::toNativeSeparators(entry.file)) + QLatin1Char('\n');
-    if (!entry.backup.isEmpty())
-      text += tr("  Sicherung: %1").arg(entry.backup) + QLatin1Char('\n');
-    if (entry.differences)
-      text += tr("  Unterschiede: %1").arg(*entry.differences) + QLatin1Char('\n');
-    // A message of several lines stays indented as a whole.
-    if (!entry.message.isEmpty())
-      text += QStringLiteral("  ") +
-              QString(entry.message).replace(QLatin1Char('\n'), QStringLiteral("\n  ")) +
-              QLatin1Char('\n');
-  }
+QString LogListing::Text(const LogEntry &entry) {
+  const auto shown = [](const QString &text) { return TerminalText::Escaped(text); };
+  QStringList columns = {ProgrammingLog::TimeText(entry.time),
+                         shown(ProgrammingLog::OperationText(entry.operation)),
+                         shown(ProgrammingLog::ResultText(entry.result)), shown(entry.program)};
+  if (!entry.port.isEmpty()) columns << shown(entry.port);
+  if (!entry.console.isEmpty()) columns << shown(entry.console);
+  QString text = columns.join(QStringLiteral("  ")) + QLatin1Char('\n');
+  if (!entry.file.isEmpty())
+    text += tr("  Datei: %1").arg(shown(QDir::toNativeSeparators(entry.file))) + QLatin1Char('\n');
+  if (!entry.backup.isEmpty())
+    text += tr("  Sicherung: %1").arg(shown(entry.backup)) + QLatin1Char('\n');
+  if (entry.differences)
+    text += tr("  Unterschiede: %1").arg(*entry.differences) + QLatin1Char('\n');
+  // A message of several lines stays indented as a whole.
+  if (!entry.message.isEmpty())
+    text += QStringLiteral("  ") +
+            TerminalText::Escaped(entry.message, true).replace(QLatin1Char('\n'),
+                                                               QStringLiteral("\n  ")) +
+            QLatin1Char('\n');
   return text;
 }
 
-QByteArray LogListing::Json(const std::vector<LogEntry> &entries) {
-  QByteArray json = "[";
-  for (const LogEntry &entry : entries)
-    json += (json.size() > 1 ? ",\n  " : "\n  ") + ProgrammingLog::JsonLine(entry);
-  return json + (entries.empty() ? "]\n" : "\n]\n");
+QByteArray LogListing::JsonStart() { return "["; }
+
+QByteArray LogListing::JsonEntry(const LogEntry &entry, bool first) {
+  return (first ? "\n  " : ",\n  ") + ProgrammingLog::JsonLine(entry);
 }
+
+QByteArray LogListing::JsonEnd(bool empty) { return empty ? "]\n" : "\n]\n"; }

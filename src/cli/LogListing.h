@@ -9,17 +9,20 @@
 #include <QCoreApplication>
 #include <QString>
 
-#include <vector>
-
-// The programming log as `quorex-cli log` shows it, oldest first: text for people, JSON for
-// scripts. (CSV for office programs is the log's own, shared with the window.)
+// The programming log as `quorex-cli log` shows it, oldest first, one entry at a time: text for
+// people, JSON for scripts. (CSV for office programs is the log's own, shared with the window.)
 class LogListing {
   Q_DECLARE_TR_FUNCTIONS(LogListing)
 
  public:
-  // One line per operation (time, operation, result, program, port, console), then the file,
-  // the backup and the message indented below it where there are any.
-  static QString Text(const std::vector<LogEntry> &entries);
-  // An array of the log's own objects, one per line.
-  static QByteArray Json(const std::vector<LogEntry> &entries);
+  // One line for the operation (time, operation, result, program, port, console), then the
+  // file, the backup and the message indented below it where there are any. What the log
+  // holds is shown with its control characters escaped, so that no console name or message
+  // can move the terminal's cursor or forge a line of the listing.
+  static QString Text(const LogEntry &entry);
+  // An array of the log's own objects, one per line: the opening, each entry (`first` for the
+  // first), the end (`empty` when no entry came).
+  static QByteArray JsonStart();
+  static QByteArray JsonEntry(const LogEntry &entry, bool first);
+  static QByteArray JsonEnd(bool empty);
 };

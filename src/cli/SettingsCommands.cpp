@@ -3,6 +3,7 @@
 
 #include "SettingsCommands.h"
 
+#include "FileReason.h"
 #include "NativePath.h"
 
 #include <QDir>
@@ -25,14 +26,27 @@ namespace {
 // A text file to import is small; anything larger is no export of ours.
 constexpr qint64 kMaxTextSize = 1024 * 1024;
 
+bool IsGlob(const QString &pattern) {
+  return pattern.contains(QLatin1Char('*')) || pattern.contains(QLatin1Char('?')) ||
+         pattern.contains(QLatin1Char('['));
+}
+
+QRegularExpression Glob(const QString &pattern) {
+  return QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern));
+}
+
 // An id, a glob ("squelch.*", "*.kreis1.*") or a leading part ending at a dot ("squelch").
 bool Matches(const QString &id, const QString &pattern) {
-  if (pattern.contains(QLatin1Char('*')) || pattern.contains(QLatin1Char('?')) ||
-      pattern.contains(QLatin1Char('[')))
-    return QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern))
-        .match(id)
-        .hasMatch();
+  if (IsGlob(pattern)) return Glob(pattern).match(id).hasMatch();
   return id == pattern || id.startsWith(pattern + QLatin1Char('.'));
+}
+
+// Why `path` could not be opened, for a file that did not pass as a regular one.
+QString WhyNotRegular(const QString &path) {
+  const QString kind = FileReason::NotRegular(path);
+  if (!kind.isEmpty())
+    return SettingsCommands::tr("es ist keine gewöhnliche Datei, sondern %1").arg(kind);
+  return SettingsCommands::tr("es gibt sie nicht");
 }
 
 }  // namespace
@@ -119,10 +133,10 @@ int SettingsCommands::Import() {
   const bool regular = NativePath::IsRegularFile(path, &size);
   QString reason;
   if (!regular || size > kMaxTextSize || !NativePath::OpenForReading(file, path, &reason)) {
-    output_.error(tr("Die Datei %1 kann nicht gelesen werden%2.")
-                    .arg(shown, regular && size > kMaxTextSize ? tr(": sie ist größer als 1 MB")
-                                : reason.isEmpty()             ? QString()
-                                                               : QStringLiteral(": ") + reason),
+    if (!regular) reason = WhyNotRegular(path);
+    output_.error(tr("Die Datei %1 kann nicht gelesen werden: %2.")
+                      .arg(shown, size > kMaxTextSize ? tr("sie ist größer als 1 MB")
+                                                      : FileReason::FromText(reason)),
                   QString());
     return kFile;
   }
@@ -145,6 +159,14 @@ bool SettingsCommands::LoadFile(const QString &path, QStringList *texts) {
 
 bool SettingsCommands::Select(const QStringList &patterns,
                               std::vector<const SettingsCatalog::Setting *> *selected) {
+  for (const QString &pattern : patterns)
+    if (IsGlob(pattern) && !Glob(pattern).isValid()) {
+      output_.error(tr("\"%1\" ist kein gültiges Muster; es kennt *, ? und Zeichen in Klammern "
+                       "wie [34] oder [1-4].")
+                        .arg(pattern),
+                    QString());
+      return false;
+    }
   std::set<QString> unused(patterns.begin(), patterns.end());
   for (const SettingsCatalog::Page &page : catalog_.Pages()) {
     for (const SettingsCatalog::Setting &setting : page.settings) {

@@ -11,8 +11,9 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
-#ifdef Q_OS_WIN
 #include <cstdio>
+
+#ifdef Q_OS_WIN
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
@@ -45,10 +46,20 @@ class ConsoleBytes {
 struct ConsoleBytes {};
 #endif
 
+// Qt's own warnings are written for developers, in English and without our name: every fault
+// a user must know of is said by the command itself, in German. Only a fatal one, which ends
+// the program, is said before it does.
+void QtMessages(QtMsgType type, const QMessageLogContext &, const QString &message) {
+  if (type != QtFatalMsg) return;
+  std::fprintf(stderr, "quorex-cli: %s\n", qUtf8Printable(message));
+  std::fflush(stderr);
+}
+
 }  // namespace
 
 int main(int argc, char *argv[]) {
   [[maybe_unused]] const ConsoleBytes console;
+  qInstallMessageHandler(QtMessages);
   QCoreApplication::setApplicationName(QStringLiteral("quorex-cli"));
   QCoreApplication::setApplicationVersion(QString::fromLatin1(kQuorexVersion));
 

@@ -10,12 +10,14 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 // The backups of complete console reads: one register file each, in a folder of their own,
 // named after the moment and the console (2026-12-09_14-03-12_Quorex_V_1.07_SN_4711.rquorex).
-// The folder keeps a year's worth and at most the newest 2000; a file whose name does not
-// follow that rule is never touched, whatever else lies in the folder.
+// A backup appears under its name only whole: it is written under a name no list shows and
+// then named in one step. The folder keeps a year's worth and at most the newest 2000; only
+// files of this program's making are ever removed, whatever else lies in the folder.
 class BackupStore {
   Q_DECLARE_TR_FUNCTIONS(BackupStore)
 
@@ -38,19 +40,29 @@ class BackupStore {
 
   QString Folder() const { return folder_; }
 
-  // Stores the 200 texts atomically and then prunes the folder. Answers the new file's full
-  // path, or empty with the reason in *error (one line, German).
+  // Stores the 200 texts and then prunes the folder; a file left half written by a program
+  // killed while storing (older than a minute) goes too. Answers the new file's full path, or
+  // empty with the reason in *error (one line, German).
   QString Store(const QStringList &texts, const QString &versionText,
                 const QDateTime &when = QDateTime::currentDateTime(),
                 QString *error = nullptr) const;
 
-  // The backups in the folder, newest first.
+  // The backups in the folder, newest first: whole register files with a backup's name.
   std::vector<Backup> List() const;
   // Takes console, port and occasion from the log lines that name each backup.
   static void Describe(std::vector<Backup> *backups, const std::vector<LogEntry> &log);
 
-  // Removes backups taken before `now` less 365 days and all but the newest 2000.
-  void Prune(const QDateTime &now) const;
+  // Removes backups taken before `now` less 365 days and all but the newest 2000, by the time
+  // in their names, where a time later than `now` counts as `now`. The backup named `keep`
+  // (the one just stored) stays whatever its name says. Only regular files with no other name
+  // (no links) whose names Store could have made are removed.
+  void Prune(const QDateTime &now, const QString &keep = QString()) const;
+
+  // For tests: called with the written file's path before it gets its name, where a test
+  // stops the program as a crash would.
+  void SetBeforeNaming(std::function<void(const QString &temporary)> hook) {
+    beforeNaming_ = std::move(hook);
+  }
 
   // The console's version text as a part of a file name: A-Z, a-z, 0-9, "." and "-" kept,
   // anything else "_".
@@ -62,4 +74,5 @@ class BackupStore {
 
  private:
   QString folder_;
+  std::function<void(const QString &)> beforeNaming_;
 };

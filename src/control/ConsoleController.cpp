@@ -22,7 +22,7 @@ ConsoleController::ConsoleController(QObject *parent) : QObject(parent) {
   connect(&session_, &ConsoleSession::ReadCompleted, this, [this](const ConsoleRead &read) {
     emit PortWorked(port_);
     if (line_) {
-      const QString failure = Journal().BackUpInto(read, &*line_);
+      const QString failure = Journal().BackUpInto(read, &*line_, &backupReason_);
       line_->message = failure;
       if (!failure.isEmpty()) note_ = failure;
     }
@@ -180,6 +180,17 @@ bool ConsoleController::StartWrite(const QString &port, const QStringList &texts
   return Started(session_.StartWrite(port, texts));
 }
 
+void ConsoleController::RefuseWrite() {
+  Step(JobStep::Failed);
+  const QString said = FailureText(ConsoleJob::Backup, backupReason_);
+  CloseLine(kFailed, said);
+  // The failure is what the status line says.
+  note_.clear();
+  QMetaObject::invokeMethod(
+      this, [this, said] { emit Failed(ConsoleJob::Backup, said, QString()); },
+      Qt::QueuedConnection);
+}
+
 void ConsoleController::StartWriteAfterBackup() {
   if (!std::exchange(writeNext_, false)) return;
   const QStringList backup = console_;
@@ -260,6 +271,11 @@ void ConsoleController::OnFinished() {
         EmitNote();
       break;
     case ConsoleJob::Backup:
+      // Without a way back nothing is sent.
+      if (line_ && line_->backup.isEmpty()) {
+        RefuseWrite();
+        break;
+      }
       backupName_ = line_ ? line_->backup : QString();
       CloseLine(kOk);
       // The write starts once the session has wholly ended.

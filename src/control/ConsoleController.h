@@ -29,9 +29,10 @@ class Register;
 // session has wholly ended, from a queued call, so that no message box runs inside a session
 // signal.
 //
-// Every complete read leaves a backup and every job a line in the programming log. Neither ever
+// Every complete read leaves a backup and every job a line in the programming log. Neither
 // fails or holds up a job: what could not be stored comes in Noted once the job has said how it
-// ended, so the status line keeps it.
+// ended, so the status line keeps it. The one exception is the backup read before a write,
+// which is there to keep a way back: without its backup nothing is sent.
 class ConsoleController : public QObject {
   Q_OBJECT
 
@@ -56,7 +57,7 @@ class ConsoleController : public QObject {
   // Each answers false when the port did not open (PortFailed has then been emitted).
   bool StartRead(const QString &port);
   // `check`: read the console back once the write has ended, and compare with `texts`.
-  // `backUpFirst`: read the whole console into a backup first, and write only once it is read.
+  // `backUpFirst`: read the whole console into a backup first, and write only once it is stored.
   // `file`: the register file the texts came from, for the log.
   bool StartWrite(const QString &port, const QStringList &texts, bool check,
                   bool backUpFirst = false, const QString &file = QString());
@@ -124,6 +125,8 @@ class ConsoleController : public QObject {
   bool Started(bool opened);
   void StartCheck();
   void StartWriteAfterBackup();
+  // The backup read before a write could not be stored: the job fails, and nothing is sent.
+  void RefuseWrite();
   void OnFinished();
   void OpenLine();
   // Appends the job's line, once; `message` empty keeps what the line says already.
@@ -143,6 +146,8 @@ class ConsoleController : public QObject {
   bool writeNext_ = false;
   QString backupVersion_;
   QString backupName_;
+  // Why the last backup could not be stored.
+  QString backupReason_;
   // The running job's log line, and what could not be stored since the job was started.
   std::optional<LogEntry> line_;
   QString note_;

@@ -32,20 +32,21 @@ QString ConsoleJournal::LogPath() const {
 ConsoleJournal::Backup ConsoleJournal::BackUp(const QStringList &texts,
                                               const QString &versionText) const {
   const QString failed = tr("Sicherung fehlgeschlagen: ");
-  if (dataFolder_.isEmpty())
-    return {QString(), failed + tr("Es gibt keinen Ordner für Programmdaten.")};
-  QString error;
-  const QString path =
-      Backups().Store(texts, versionText, QDateTime::currentDateTime(), &error);
-  if (path.isEmpty()) return {QString(), failed + error};
-  return {QFileInfo(path).fileName(), QString()};
+  QString error = tr("Es gibt keinen Ordner für Programmdaten.");
+  const QString path = dataFolder_.isEmpty() ? QString()
+                       : Backups().Store(texts, versionText, QDateTime::currentDateTime(),
+                                         &error);
+  if (path.isEmpty()) return {QString(), failed + error, error};
+  return {QFileInfo(path).fileName(), QString(), QString()};
 }
 
-QString ConsoleJournal::BackUpInto(const ConsoleRead &read, LogEntry *entry) const {
+QString ConsoleJournal::BackUpInto(const ConsoleRead &read, LogEntry *entry,
+                                   QString *reason) const {
   const Backup backup = BackUp(read.texts, read.versionText);
   entry->console = read.versionText;
   entry->registers = Register::kRegisterCount;
   entry->backup = backup.fileName;
+  if (reason) *reason = backup.reason;
   return backup.failure;
 }
 

@@ -35,13 +35,15 @@ class ConsoleJournal {
   struct Backup {
     QString fileName;  // empty when none was stored
     QString failure;   // "Sicherung fehlgeschlagen: " and why, or empty
+    QString reason;    // only why
   };
   // Stores a backup of a complete read.
   Backup BackUp(const QStringList &texts, const QString &versionText) const;
 
   // Stores the backup of a complete read and fills `entry` with what the read tells: the
-  // console, the registers read and the backup's name. Answers the backup's failure, or empty.
-  QString BackUpInto(const ConsoleRead &read, LogEntry *entry) const;
+  // console, the registers read and the backup's name. Answers the backup's failure, or empty;
+  // *reason gets only why.
+  QString BackUpInto(const ConsoleRead &read, LogEntry *entry, QString *reason = nullptr) const;
 
   // Settings in which `sent` and `console` differ: the log's "differences".
   static int DifferenceCount(const QStringList &sent, const QStringList &console);

@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -51,8 +52,12 @@ class ProgrammingLog {
 
   // Every readable line in the file's order, oldest first. *damaged counts the lines skipped;
   // a log that does not exist yet is empty. False (and *error) only when the file exists but
-  // cannot be read.
+  // cannot be read, or is no regular file.
   bool ReadAll(std::vector<LogEntry> *entries, int *damaged = nullptr,
+               QString *error = nullptr) const;
+  // The same one entry at a time, holding no more than a line, however long the log: `take`
+  // gets each and answers false to stop.
+  bool ForEach(const std::function<bool(const LogEntry &)> &take, int *damaged = nullptr,
                QString *error = nullptr) const;
 
   static QByteArray JsonLine(const LogEntry &entry);
@@ -60,6 +65,7 @@ class ProgrammingLog {
 
   // The entries from `since` on (local date); an invalid date keeps them all.
   static std::vector<LogEntry> Since(const std::vector<LogEntry> &entries, const QDate &since);
+  static bool IsSince(const LogEntry &entry, const QDate &since);
   // True when `text` occurs, ignoring case, in any column a person sees or in the message.
   static bool Matches(const LogEntry &entry, const QString &text);
 
@@ -73,7 +79,13 @@ class ProgrammingLog {
   // For office programs: UTF-8 with BOM, semicolons, German headers, CR LF, one row per entry
   // in the order given.
   static QByteArray Csv(const std::vector<LogEntry> &entries);
+  // The same in parts: the header (with the BOM), then one row per entry.
+  static QByteArray CsvHeader();
+  static QByteArray CsvRow(const LogEntry &entry);
 
  private:
+  // "Das Protokoll ... ist keine gewöhnliche Datei, sondern `kind`."
+  QString NotRegularText(const QString &kind) const;
+
   QString path_;
 };

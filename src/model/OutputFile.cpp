@@ -3,6 +3,7 @@
 
 #include "OutputFile.h"
 
+#include "FileReason.h"
 #include "NativePath.h"
 
 #include <QFile>
@@ -15,6 +16,26 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
+
+namespace {
+
+#ifdef Q_OS_UNIX
+// A file put in place of another keeps the old one's owner, group and rights: root editing a
+// technician's file must not leave it readable by root alone. Only root may give a file away;
+// anyone else keeps at least the group where they belong to it, and otherwise the new file is
+// their own, as it would be without this.
+void KeepOwner(int fd, const QByteArray &target) {
+  struct stat old {};
+  if (::stat(target.constData(), &old) != 0) return;
+  const bool given = ::fchown(fd, old.st_uid, old.st_gid) == 0 ||
+                     ::fchown(fd, uid_t(-1), old.st_gid) == 0;
+  Q_UNUSED(given)
+  // After the owner: a change of owner clears the set-user-ID bit.
+  ::fchmod(fd, old.st_mode & 07777);
+}
+#endif
+
+}  // namespace
 
 QString OutputFile::Refusal(const QString &path) {
   bool isFolder = false;
@@ -42,13 +63,16 @@ bool OutputFile::Save(const QString &path, const std::function<bool(QIODevice &)
   if (NativePath::HoldsRawBytes(path)) return SaveUnderRawName(path, fill, reason);
 #endif
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
+  if (!file.open(QIODevice::WriteOnly)) return fail(FileReason::FromText(file.errorString()));
   // write() only fills Qt's buffer: a full disk may show first in flush(), and commit() would
   // not notice a failed flush of its own and put the short file in place of the old one.
   const bool filled = fill(file);
+#ifdef Q_OS_UNIX
+  if (filled) KeepOwner(file.handle(), QFile::encodeName(path));
+#endif
   if (!filled || file.error() != QFileDevice::NoError || !file.flush() || !file.commit()) {
     const QString why = file.error() != QFileDevice::NoError || filled
-                            ? file.errorString()
+                            ? FileReason::FromText(file.errorString())
                             : tr("Der Inhalt konnte nicht erzeugt werden.");
     file.cancelWriting();
     return fail(why);
@@ -65,13 +89,14 @@ bool OutputFile::SaveUnderRawName(const QString &path,
   QByteArray temporary = target + ".XXXXXX";
   const int fd = ::mkstemp(temporary.data());
   if (fd < 0) {
-    if (reason) *reason = qt_error_string(errno);
+    if (reason) *reason = FileReason::FromErrno(errno);
     return false;
   }
-  // The new file gets the old one's rights, or those a new file gets.
+  // The new file gets the old one's owner and rights, or the rights a new file gets.
   struct stat old {};
+  const bool replacing = ::stat(target.constData(), &old) == 0;
   mode_t mode = 0;
-  if (::stat(target.constData(), &old) == 0) {
+  if (replacing) {
     mode = old.st_mode & 07777;
   } else {
     mode = ::umask(0);
@@ -83,20 +108,21 @@ bool OutputFile::SaveUnderRawName(const QString &path,
   const bool filled = opened && fill(file);
   bool saved = filled && file.error() == QFileDevice::NoError && file.flush();
   QString why = !opened || file.error() != QFileDevice::NoError || filled
-                    ? file.errorString()
+                    ? FileReason::FromText(file.errorString())
                     : tr("Der Inhalt konnte nicht erzeugt werden.");
   file.close();
+  if (saved && replacing) KeepOwner(fd, target);
   if (saved && (::fchmod(fd, mode) != 0 || ::fsync(fd) != 0)) {
     saved = false;
-    why = qt_error_string(errno);
+    why = FileReason::FromErrno(errno);
   }
   if (::close(fd) != 0 && saved) {
     saved = false;
-    why = qt_error_string(errno);
+    why = FileReason::FromErrno(errno);
   }
   if (saved && ::rename(temporary.constData(), target.constData()) != 0) {
     saved = false;
-    why = qt_error_string(errno);
+    why = FileReason::FromErrno(errno);
   }
   if (!saved) {
     ::unlink(temporary.constData());

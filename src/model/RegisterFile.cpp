@@ -3,6 +3,7 @@
 
 #include "RegisterFile.h"
 
+#include "FileReason.h"
 #include "NativePath.h"
 #include "OutputFile.h"
 
@@ -62,15 +63,19 @@ bool IsHexDigits(const QString &text) {
 
 }  // namespace
 
-bool WriteRegisterFile(const QString &path, const QStringList &texts, QString *error) {
+QByteArray RegisterFileBytes(const QStringList &texts) {
   QByteArray data;
   data.reserve(texts.size() * (kRegisterFileLineLength + 2));
   for (const QString &text : texts) {
     data += text.toLatin1();
     data += "\r\n";
   }
+  return data;
+}
+
+bool WriteRegisterFile(const QString &path, const QStringList &texts, QString *error) {
   QString reason;
-  if (!OutputFile::Save(path, data, &reason)) {
+  if (!OutputFile::Save(path, RegisterFileBytes(texts), &reason)) {
     SetError(error, NotSaved(QDir::toNativeSeparators(path), reason));
     return false;
   }
@@ -87,14 +92,14 @@ bool ReadRegisterFile(const QString &path, QStringList *texts, QString *error) {
   QFile file;
   QString reason;
   if (!NativePath::OpenForReading(file, path, &reason)) {
-    SetError(error, NotOpened(shown, reason));
+    SetError(error, NotOpened(shown, FileReason::FromText(reason)));
     return false;
   }
   // One byte more than allowed tells a file that grew since it was looked at.
   const QByteArray data = file.read(kMaxFileSize + 1);
   if (file.error() != QFileDevice::NoError) {
     SetError(error, Tr("Die Datei\n%1\nkonnte nicht gelesen werden:\n%2")
-                        .arg(shown, file.errorString()));
+                        .arg(shown, FileReason::FromText(file.errorString())));
     return false;
   }
   if (data.size() > kMaxFileSize) {

@@ -12,6 +12,11 @@
 
 constexpr int kRegisterFileLines = 200;
 constexpr int kRegisterFileLineLength = 8;
+// What WriteRegisterFile writes: 200 lines of 8 digits and CR LF.
+constexpr int kRegisterFileSize = kRegisterFileLines * (kRegisterFileLineLength + 2);
+
+// The bytes of a register file holding `texts`.
+QByteArray RegisterFileBytes(const QStringList &texts);
 
 // Writes the texts atomically (QSaveFile): either the whole new file or the old one stays.
 // Only a file whose every byte reached the disk counts as saved; otherwise *error names the

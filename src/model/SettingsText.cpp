@@ -50,106 +50,128 @@ QString SettingsText::Export(const QStringList &texts, const QString &source) co
   return text;
 }
 
-bool SettingsText::Import(const QString &text, QStringList *texts, QStringList *errors) const {
-  QStringList image(Register::kRegisterCount, QString(Register::kRegisterLength, QLatin1Char('0')));
+// What an import has built and found so far.
+struct SettingsText::Reading {
+  QStringList image;
+  // Every character some line gave (or named in a refused line).
   std::set<RegisterSpot> given;
   std::map<QString, int> seen;  // id -> line
   std::map<int, std::vector<int>> uncovered;
-  for (const SettingsCatalog::UncoveredRegister &entry : catalog_.Uncovered())
-    uncovered[entry.reg] = entry.positions;
   QStringList found;
+};
+
+bool SettingsText::Import(const QString &text, QStringList *texts, QStringList *errors) const {
+  Reading reading;
+  reading.image =
+      QStringList(Register::kRegisterCount, QString(Register::kRegisterLength, QLatin1Char('0')));
+  for (const SettingsCatalog::UncoveredRegister &entry : catalog_.Uncovered())
+    reading.uncovered[entry.reg] = entry.positions;
 
   const QStringList lines = text.split(QLatin1Char('\n'));
-  for (int i = 0; i < lines.size(); ++i) {
-    const int number = i + 1;
-    const QString line = lines.at(i).trimmed();
-    if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
-    const int equals = line.indexOf(QLatin1Char('='));
-    if (equals < 0) {
-      found << tr("Zeile %1: erwartet wird \"ID = Wert\".").arg(number);
-      continue;
-    }
-    const QString id = line.left(equals).trimmed();
-    const QString value = line.mid(equals + 1).trimmed();
-    const auto [previous, fresh] = seen.emplace(id, number);
-    if (!fresh) {
-      found << tr("Zeile %1: %2 steht schon in Zeile %3.")
-                   .arg(QString::number(number), id, QString::number(previous->second));
-      continue;
-    }
+  for (int i = 0; i < lines.size(); ++i) TakeLine(i + 1, lines.at(i).trimmed(), reading);
+  NameMissing(reading);
 
-    if (id.startsWith(RegisterPrefix())) {
-      bool ok = false;
-      const QString digits = id.mid(RegisterPrefix().size());
-      const int reg = digits.size() == 3 ? digits.toInt(&ok) : -1;
-      const auto entry = uncovered.find(reg);
-      if (!ok || entry == uncovered.end()) {
-        found << tr("Zeile %1: unbekannte Einstellung \"%2\".").arg(number).arg(id);
-        continue;
-      }
-      const std::set<int> free(entry->second.begin(), entry->second.end());
-      const QString upper = value.toUpper();
-      bool valid = upper.size() == Register::kRegisterLength;
-      for (int pos = 0; valid && pos < upper.size(); ++pos)
-        valid = free.count(pos) ? Register::IsHexText(QString(upper.at(pos)))
-                                : upper.at(pos) == kCovered;
-      for (int pos : entry->second) given.insert({reg, pos});
-      if (!valid) {
-        QString pattern(Register::kRegisterLength, kCovered);
-        for (int pos : entry->second) pattern[pos] = QLatin1Char('H');
-        found << tr("Zeile %1: %2 braucht 8 Zeichen wie %3: H eine Hex-Ziffer, \".\" eine Stelle "
-                    "einer Einstellung.")
-                     .arg(number)
-                     .arg(id, pattern);
-        continue;
-      }
-      std::vector<RegisterSpot> spots;
-      QString chars;
-      for (int pos : entry->second) {
-        spots.push_back({reg, pos});
-        chars += upper.at(pos);
-      }
-      RegisterEdit::Write(&image, spots, chars);
-      continue;
-    }
-
-    const SettingsCatalog::Setting *setting = catalog_.FindId(id);
-    if (!setting) {
-      found << tr("Zeile %1: unbekannte Einstellung \"%2\".").arg(number).arg(id);
-      continue;
-    }
-    // A refused line is named for its fault, not once more as missing.
-    given.insert(setting->spots.begin(), setting->spots.end());
-    QString chars = setting->Chars(image);
-    QString error;
-    if (!setting->codec->Set(value, &chars, &error)) {
-      found << tr("Zeile %1: %2: %3").arg(number).arg(id, error);
-      continue;
-    }
-    RegisterEdit::Write(&image, setting->spots, chars);
+  if (!reading.found.isEmpty()) {
+    *errors = reading.found;
+    return false;
   }
+  *texts = reading.image;
+  return true;
+}
 
-  // Whatever no line gave would be a guess: name what is missing instead.
+void SettingsText::TakeLine(int number, const QString &line, Reading &reading) const {
+  if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) return;
+  const int equals = line.indexOf(QLatin1Char('='));
+  if (equals < 0) {
+    reading.found << tr("Zeile %1: erwartet wird \"ID = Wert\".").arg(number);
+    return;
+  }
+  const QString id = line.left(equals).trimmed();
+  const QString value = line.mid(equals + 1).trimmed();
+  const auto [previous, fresh] = reading.seen.emplace(id, number);
+  if (!fresh) {
+    reading.found << tr("Zeile %1: %2 steht schon in Zeile %3.")
+                         .arg(QString::number(number), id, QString::number(previous->second));
+    return;
+  }
+  if (id.startsWith(RegisterPrefix()))
+    TakeRegister(number, id, value, reading);
+  else
+    TakeSetting(number, id, value, reading);
+}
+
+// "register.017 = ....0..0": the characters no page uses, the others written ".".
+void SettingsText::TakeRegister(int number, const QString &id, const QString &value,
+                                Reading &reading) const {
+  bool ok = false;
+  const QString digits = id.mid(RegisterPrefix().size());
+  const int reg = digits.size() == 3 ? digits.toInt(&ok) : -1;
+  const auto entry = reading.uncovered.find(reg);
+  // Only the written form: "register.+24" or "register. 24" would be a second line for
+  // register 24, which "seen" does not know by that name.
+  if (!ok || entry == reading.uncovered.end() || id != SettingsCatalog::RegisterId(reg)) {
+    reading.found << tr("Zeile %1: unbekannte Einstellung \"%2\".").arg(number).arg(id);
+    return;
+  }
+  const std::set<int> free(entry->second.begin(), entry->second.end());
+  const QString upper = value.toUpper();
+  bool valid = upper.size() == Register::kRegisterLength;
+  for (int pos = 0; valid && pos < upper.size(); ++pos)
+    valid = free.count(pos) ? Register::IsHexText(QString(upper.at(pos)))
+                            : upper.at(pos) == kCovered;
+  for (int pos : entry->second) reading.given.insert({reg, pos});
+  if (!valid) {
+    QString pattern(Register::kRegisterLength, kCovered);
+    for (int pos : entry->second) pattern[pos] = QLatin1Char('H');
+    reading.found << tr("Zeile %1: %2 braucht 8 Zeichen wie %3: H eine Hex-Ziffer, \".\" eine "
+                        "Stelle einer Einstellung.")
+                         .arg(number)
+                         .arg(id, pattern);
+    return;
+  }
+  std::vector<RegisterSpot> spots;
+  QString chars;
+  for (int pos : entry->second) {
+    spots.push_back({reg, pos});
+    chars += upper.at(pos);
+  }
+  RegisterEdit::Write(&reading.image, spots, chars);
+}
+
+void SettingsText::TakeSetting(int number, const QString &id, const QString &value,
+                               Reading &reading) const {
+  const SettingsCatalog::Setting *setting = catalog_.FindId(id);
+  if (!setting) {
+    reading.found << tr("Zeile %1: unbekannte Einstellung \"%2\".").arg(number).arg(id);
+    return;
+  }
+  // A refused line is named for its fault, not once more as missing.
+  reading.given.insert(setting->spots.begin(), setting->spots.end());
+  QString chars = setting->Chars(reading.image);
+  QString error;
+  if (!setting->codec->Set(value, &chars, &error)) {
+    reading.found << tr("Zeile %1: %2: %3").arg(number).arg(id, error);
+    return;
+  }
+  RegisterEdit::Write(&reading.image, setting->spots, chars);
+}
+
+// Whatever no line gave would be a guess: name what is missing instead.
+void SettingsText::NameMissing(Reading &reading) const {
   QStringList missing;
   for (const SettingsCatalog::Page &page : catalog_.Pages())
     for (const SettingsCatalog::Setting &setting : page.settings)
       for (RegisterSpot spot : setting.spots)
-        if (!setting.view && !given.count(spot)) {
+        if (!setting.view && !reading.given.count(spot)) {
           missing << setting.id;
           break;
         }
-  for (const auto &[reg, positions] : uncovered)
+  for (const auto &[reg, positions] : reading.uncovered)
     for (int pos : positions)
-      if (!given.count({reg, pos})) {
+      if (!reading.given.count({reg, pos})) {
         missing << SettingsCatalog::RegisterId(reg);
         break;
       }
-  if (!missing.isEmpty()) found << tr("Es fehlen: %1.").arg(missing.join(QStringLiteral(", ")));
-
-  if (!found.isEmpty()) {
-    *errors = found;
-    return false;
-  }
-  *texts = image;
-  return true;
+  if (!missing.isEmpty())
+    reading.found << tr("Es fehlen: %1.").arg(missing.join(QStringLiteral(", ")));
 }

@@ -37,7 +37,14 @@ class SettingsText {
   // untouched.
   bool Import(const QString &text, QStringList *texts, QStringList *errors) const;
 
-
  private:
+  // The import's steps: each line taken as a register's or a setting's, then what no line
+  // gave named.
+  struct Reading;
+  void TakeLine(int number, const QString &line, Reading &reading) const;
+  void TakeRegister(int number, const QString &id, const QString &value, Reading &reading) const;
+  void TakeSetting(int number, const QString &id, const QString &value, Reading &reading) const;
+  void NameMissing(Reading &reading) const;
+
   const SettingsCatalog &catalog_;
 };

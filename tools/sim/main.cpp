@@ -20,7 +20,10 @@ int main(int argc, char *argv[]) {
       "Simulierte Quorex-Konsole an einem Pseudo-Terminal. Die erste Zeile der Ausgabe ist der\n"
       "Gerätepfad; geben Sie ihn im Programm unter \"Port:\" ein. Läuft, bis es beendet wird."));
   parser.addHelpOption();
-  parser.addVersionOption();
+  // Qt's version option has no room for the licence lines.
+  const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
+                                   QStringLiteral("Zeigt die Version und die Lizenz."));
+  parser.addOption(version);
   const QCommandLineOption wireTime(QStringLiteral("wire-time"),
                                     QStringLiteral("Sendet und empfängt im Takt einer 9600-Baud-Leitung."));
   const QCommandLineOption file(QStringLiteral("file"),
@@ -40,6 +43,11 @@ int main(int argc, char *argv[]) {
                                    QStringLiteral("Schreibt jeden empfangenen Befehl nach stderr."));
   parser.addOptions({wireTime, file, fault, identification, verbose});
   parser.process(app);
+  if (parser.isSet(version)) {
+    std::printf("%s %s\n%s", qUtf8Printable(QCoreApplication::applicationName()),
+                qUtf8Printable(QCoreApplication::applicationVersion()), kQuorexLicenceNotice);
+    return 0;
+  }
 
   SimulatedConsole console(SimulatedConsole::Transport::PseudoTerminal);
   if (parser.isSet(fault)) {
