@@ -5,11 +5,11 @@
 
 #include "AboutBox.h"
 #include "CAboutDlg.h"
-#include "ConfigPage.h"
 #include "ConfigTree.h"
 #include "ConfigTreeView.h"
 #include "DialogHelpers.h"
 #include "DialogSeam.h"
+#include "EditCommands.h"
 #include "PortChooser.h"
 #include "Preferences.h"
 #include "SerialPort.h"
@@ -32,20 +32,24 @@ static void InitResources() { Q_INIT_RESOURCE(quorex); }
 CQuorexDlg::CQuorexDlg(QWidget *parent)
     : QDialog(parent),
       ui_(std::make_unique<Ui::CQuorexDlg>()),
-      files_(this, register_, [this] { return controller_.IsFileCommandBlocked(); }),
+      history_(register_),
+      files_(
+          this, register_, history_, [this] { return controller_.IsFileCommandBlocked(); },
+          [this] { return controller_.Journal().BackupFolder(); }),
       extras_(
           this, register_, controller_,
           [this] {
             RememberFocus();
             return PullPortName();
           },
-          [this](const QString &path) { return files_.OpenKnownFile(path); }),
-      console_(this, register_, controller_, files_, extras_, [this] {
+          [this](const QString &path) { return files_.OpenBackup(path); }),
+      console_(this, register_, controller_, files_, history_, extras_, [this] {
         RememberFocus();
         return PullPortName();
       }) {
   InitResources();
   ui_->setupUi(this);
+  edits_ = new EditCommands(this, history_, *ui_->configTree, *ui_->sourceLine);
   setWindowIcon(QIcon(QStringLiteral(":/quorex.png")));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -93,6 +97,9 @@ void CQuorexDlg::BuildMenus() {
   keys.removeAll(QKeySequence(Qt::CTRL | Qt::Key_Q));
   keys.prepend(QKeySequence(Qt::CTRL | Qt::Key_Q));
   beenden->setShortcuts(keys);
+  QMenu *bearbeiten = menuBar_->addMenu(tr("&Bearbeiten"));
+  bearbeiten->setObjectName(QStringLiteral("bearbeitenMenu"));
+  edits_->AddTo(*bearbeiten);
   QMenu *extras = menuBar_->addMenu(tr("&Extras"));
   extras->setObjectName(QStringLiteral("extrasMenu"));
   extras_.AddTo(*extras);
@@ -118,6 +125,7 @@ void CQuorexDlg::ApplyStates(const ControlStates &states) {
   ui_->versionButton->setEnabled(states.version);
   ui_->werkeinstellungenButton->setEnabled(states.werkeinstellungen);
   ui_->configTree->setEnabled(states.tree);
+  edits_->SetUsable(states.undo);
   if (!back) return;
   ui_->progressBar->Empty();
   RestoreFocus();
@@ -165,15 +173,7 @@ void CQuorexDlg::OpenPendingPage() {
 }
 
 void CQuorexDlg::OpenPage(QTreeWidgetItem *item) {
-  std::unique_ptr<QDialog> page = ConfigTree::CreatePage(*item, register_, this);
-  if (!page) return;
-  if (auto *configPage = qobject_cast<ConfigPage *>(page.get()))
-    if (!configPage->CheckRegisters()) return;
-  const QStringList before = register_.AllTexts();
-  // OK counts as an edit even where it changed nothing; "Schreiben" of the single register
-  // dialog changes a register without OK.
-  if (page->exec() == QDialog::Accepted || register_.AllTexts() != before) files_.NoteEdit();
-  page.reset();
+  if (!edits_->RunPage(*item)) return;
   // Back where the technician left off, even where the window system hands the keyboard
   // elsewhere when the page goes.
   if (!ui_->configTree->isEnabled()) return;

@@ -5,6 +5,7 @@
 
 #include "ConsoleCommands.h"
 #include "ConsoleController.h"
+#include "EditHistory.h"
 #include "ExtrasCommands.h"
 #include "FileCommands.h"
 #include "Register.h"
@@ -16,6 +17,7 @@
 
 #include <memory>
 
+class EditCommands;
 class QMenuBar;
 class QTreeWidgetItem;
 
@@ -26,7 +28,8 @@ class CQuorexDlg;
 // The program's one window: port choice, the four console buttons, progress bar and status
 // line, the tree of configuration pages and the menus. It owns the register image for the
 // whole run and wires the parts that do the work: the console jobs (ConsoleController), the
-// "&Datei" commands (FileCommands), the "&Extras" menu (ExtrasCommands) and the tree's entries
+// "&Datei" commands (FileCommands), the "&Bearbeiten" menu and the history of changes
+// (EditCommands, EditHistory), the "&Extras" menu (ExtrasCommands) and the tree's entries
 // (ConfigTree). It is the only place that enables or disables the console buttons and the
 // tree, and it looks after the keyboard focus and the closing.
 class CQuorexDlg : public QDialog {
@@ -37,6 +40,7 @@ class CQuorexDlg : public QDialog {
   ~CQuorexDlg() override;
 
   Register &Image() { return register_; }
+  EditHistory &History() { return history_; }
   const ConsoleSession &Session() const { return controller_.Session(); }
   // The console jobs and the states of the buttons and the tree they follow.
   ConsoleController &Controller() { return controller_; }
@@ -97,9 +101,11 @@ class CQuorexDlg : public QDialog {
   Register register_;
   std::unique_ptr<Ui::CQuorexDlg> ui_;
   ConsoleController controller_;
+  EditHistory history_;
   FileCommands files_;
   ExtrasCommands extras_;
   ConsoleCommands console_;
+  EditCommands *edits_ = nullptr;
   QMenuBar *menuBar_ = nullptr;
   bool portsListed_ = false;
   QString portName_;

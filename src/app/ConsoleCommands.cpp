@@ -5,6 +5,7 @@
 
 #include "ConsoleController.h"
 #include "DialogSeam.h"
+#include "EditHistory.h"
 #include "ExtrasCommands.h"
 #include "FileCommands.h"
 #include "Register.h"
@@ -18,23 +19,27 @@ QString Now() { return QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))
 }  // namespace
 
 ConsoleCommands::ConsoleCommands(QWidget *owner, Register &image, ConsoleController &controller,
-                                 FileCommands &files, const ExtrasCommands &extras,
+                                 FileCommands &files, EditHistory &history,
+                                 const ExtrasCommands &extras,
                                  std::function<QString()> portName)
     : QObject(owner),
       owner_(owner),
       image_(image),
       controller_(controller),
       files_(files),
+      history_(history),
       extras_(extras),
       portName_(std::move(portName)) {
   connect(&controller_, &ConsoleController::ReadCompleted, this, [this](const ConsoleRead &read) {
     if (!ConsoleController::TakeRead(read, image_)) return;
-    files_.EditsKept();
+    // Another console's settings now: "Speichern" must not write them over the file opened.
+    image_.SetFilePath(QString());
+    history_.StartOver(EditHistory::Source::Read, read.versionText, controller_.Port());
     emit Status(TransferStates::Texts(controller_.Job())
                     .done.arg(read.versionText, controller_.Port(), Now()));
   });
   connect(&controller_, &ConsoleController::Written, this, [this](int count) {
-    files_.EditsSent(editsSending_);
+    history_.Sent(sending_);
     emit Status(
         TransferStates::Texts(controller_.Job()).done.arg(count).arg(controller_.Port(), Now()));
   });
@@ -53,8 +58,8 @@ void ConsoleCommands::ShowFailure(ConsoleJob job, const QString &message,
 }
 
 void ConsoleCommands::Senden() {
-  editsSending_ = files_.EditsSending();
-  controller_.StartWrite(portName_(), image_.AllTexts(), extras_.VerifyAfterWrite(),
+  sending_ = image_.AllTexts();
+  controller_.StartWrite(portName_(), sending_, extras_.VerifyAfterWrite(),
                          extras_.BackUpBeforeWrite(), image_.FilePath());
 }
 

@@ -7,10 +7,12 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
 class ConsoleController;
+class EditHistory;
 class ExtrasCommands;
 class FileCommands;
 class QWidget;
@@ -19,13 +21,14 @@ class Register;
 // The window's four console buttons: "Senden", "Lesen", "Version des Quorex" and
 // "Werkeinstellungen", each started on the controller at `portName`'s port, and what the window
 // says when a job ends: a finished read taken into the registers, the status line, the box of a
-// failure. Every text comes from the job's row (TransferStates::Texts).
+// failure. Every text comes from the job's row (TransferStates::Texts). A complete read starts
+// a new history of changes, a complete write sets the Stand to what it sent.
 class ConsoleCommands : public QObject {
   Q_OBJECT
 
  public:
   ConsoleCommands(QWidget *owner, Register &image, ConsoleController &controller,
-                  FileCommands &files, const ExtrasCommands &extras,
+                  FileCommands &files, EditHistory &history, const ExtrasCommands &extras,
                   std::function<QString()> portName);
 
   void Senden();
@@ -44,8 +47,9 @@ class ConsoleCommands : public QObject {
   Register &image_;
   ConsoleController &controller_;
   FileCommands &files_;
+  EditHistory &history_;
   const ExtrasCommands &extras_;
   std::function<QString()> portName_;
-  // The edits a running write takes with it.
-  int editsSending_ = 0;
+  // What a running write takes to the console.
+  QStringList sending_;
 };

@@ -22,8 +22,8 @@ constexpr Change O = Change::Off;
 constexpr Change R = Change::Restore;
 constexpr Change S = Change::WithSenden;
 
-// "Senden", "Lesen", "Version des Quorex", "Werkeinstellungen", tree.
-using Changes = std::array<Change, 5>;
+// "Senden", "Lesen", "Version des Quorex", "Werkeinstellungen", tree, undo and redo.
+using Changes = std::array<Change, 6>;
 
 #define N(text) QT_TRANSLATE_NOOP("TransferStates", text)
 
@@ -49,29 +49,30 @@ struct Row {
 // a comparison or a check take it, as they replace or are compared with the registers. A
 // failed read gives back only what its press took: "Senden" stays away where nothing sensible
 // was ever loaded. The backup read before a write gives the tree back but keeps the buttons:
-// the write follows at once.
+// the write follows at once. Undo and redo stay away while a read runs and until a write has
+// sent its last command; a page changed meanwhile is a step of its own all the same.
 const Row kRows[] = {
-    // job                      asked            cancelled        started          port failed      released         failed
-    {ConsoleJob::Read,          {K, K, K, K, K}, {K, K, K, K, K}, {O, O, S, O, O}, {R, I, S, I, R}, {I, I, I, I, I}, {R, I, S, I, R},
+    // job                      asked               cancelled           started             port failed         released            failed
+    {ConsoleJob::Read,          {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, S, O, O, O}, {R, I, S, I, R, I}, {I, I, I, I, I, I}, {R, I, S, I, R, I},
      {LogOperation::kRead, N("Lesen"), N("Gelesen: %1 an %2, %3"), N("Fehler beim Lesen: ")}},
-    {ConsoleJob::Write,         {K, K, K, K, K}, {K, K, K, K, K}, {O, O, O, O, K}, {I, I, I, I, K}, {I, I, I, I, K}, {I, I, I, I, K},
+    {ConsoleJob::Write,         {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, O, O, K, O}, {I, I, I, I, K, I}, {I, I, I, I, K, I}, {I, I, I, I, K, I},
      {LogOperation::kWrite, N("Senden"), N("Gesendet: %1 Register an %2, %3"),
       N("Fehler beim Senden: ")}},
-    {ConsoleJob::WriteAndCheck, {K, K, K, K, K}, {K, K, K, K, K}, {O, O, O, O, K}, {I, I, I, I, K}, {K, K, K, K, K}, {I, I, I, I, K},
+    {ConsoleJob::WriteAndCheck, {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, O, O, K, O}, {I, I, I, I, K, I}, {K, K, K, K, K, I}, {I, I, I, I, K, I},
      {LogOperation::kWrite, N("Senden"), N("Gesendet: %1 Register an %2, %3"),
       N("Fehler beim Senden: ")}},
-    {ConsoleJob::Reset,         {O, O, O, O, K}, {I, I, I, I, K}, {O, O, O, O, O}, {I, I, I, I, R}, {I, I, I, I, I}, {R, I, R, I, R},
+    {ConsoleJob::Reset,         {O, O, O, O, K, K}, {I, I, I, I, K, K}, {O, O, O, O, O, O}, {I, I, I, I, R, I}, {I, I, I, I, I, I}, {R, I, R, I, R, I},
      {LogOperation::kReset, N("Lesen"), N("Zurückgesetzt und gelesen: %1 an %2, %3"),
       N("Fehler beim Zurücksetzen: ")}},
-    {ConsoleJob::Compare,       {K, K, K, K, K}, {K, K, K, K, K}, {O, O, O, O, O}, {R, I, R, I, R}, {R, I, R, I, R}, {R, I, R, I, R},
+    {ConsoleJob::Compare,       {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, O, O, O, O}, {R, I, R, I, R, I}, {R, I, R, I, R, I}, {R, I, R, I, R, I},
      {LogOperation::kCompare, N("Lesen"), nullptr, N("Fehler beim Vergleichen: ")}},
-    {ConsoleJob::Check,         {K, K, K, K, K}, {K, K, K, K, K}, {O, O, O, O, O}, {I, I, I, I, R}, {I, I, I, I, R}, {I, I, I, I, R},
+    {ConsoleJob::Check,         {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, O, O, O, O}, {I, I, I, I, R, I}, {I, I, I, I, R, I}, {I, I, I, I, R, I},
      {LogOperation::kVerify, N("Prüfen"), nullptr, N("Fehler beim Prüfen: "), nullptr,
       N("Prüfung nach dem Senden"),
       N("Die Register wurden gesendet, konnten zur Prüfung aber nicht aus dem Quorex "
         "zurückgelesen werden.\n\n"),
       true}},
-    {ConsoleJob::Backup,        {K, K, K, K, K}, {K, K, K, K, K}, {O, O, O, O, O}, {I, I, I, I, R}, {K, K, K, K, R}, {I, I, I, I, R},
+    {ConsoleJob::Backup,        {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, O, O, O, O}, {I, I, I, I, R, I}, {K, K, K, K, R, K}, {I, I, I, I, R, I},
      {LogOperation::kBackup, N("Sichern"), nullptr, N("Fehler beim Sichern: "),
       N("Der Quorex konnte vor dem Senden nicht gesichert werden. Es wurde nichts "
         "gesendet.\n\n")}},
@@ -127,6 +128,7 @@ ControlStates TransferStates::After(ConsoleJob job, JobStep step, const ControlS
                        : Applied(c[2], now.version, before.version);
     next.werkeinstellungen = Applied(c[3], now.werkeinstellungen, before.werkeinstellungen);
     next.tree = Applied(c[4], now.tree, before.tree);
+    next.undo = Applied(c[5], now.undo, before.undo);
     return next;
   }
   return now;

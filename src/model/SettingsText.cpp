@@ -7,6 +7,7 @@
 #include <set>
 
 #include "Register.h"
+#include "RegisterEdit.h"
 
 namespace {
 
@@ -128,7 +129,13 @@ void SettingsText::TakeRegister(int number, const QString &id, const QString &va
                          .arg(id, pattern);
     return;
   }
-  for (int pos : entry->second) reading.image[reg][pos] = upper.at(pos);
+  std::vector<RegisterSpot> spots;
+  QString chars;
+  for (int pos : entry->second) {
+    spots.push_back({reg, pos});
+    chars += upper.at(pos);
+  }
+  RegisterEdit::Write(&reading.image, spots, chars);
 }
 
 void SettingsText::TakeSetting(int number, const QString &id, const QString &value,
@@ -146,8 +153,7 @@ void SettingsText::TakeSetting(int number, const QString &id, const QString &val
     reading.found << tr("Zeile %1: %2: %3").arg(number).arg(id, error);
     return;
   }
-  for (std::size_t k = 0; k < setting->spots.size(); ++k)
-    reading.image[setting->spots[k].reg][setting->spots[k].pos] = chars.at(int(k));
+  RegisterEdit::Write(&reading.image, setting->spots, chars);
 }
 
 // Whatever no line gave would be a guess: name what is missing instead.
