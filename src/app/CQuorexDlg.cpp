@@ -56,7 +56,12 @@ CQuorexDlg::CQuorexDlg(QWidget *parent)
   register_.SetVersion107(true);
   setAcceptDrops(true);
   ui_->portChooser->SetPortSource([] { return SerialPort::ListPorts(); });
+  ui_->portChooser->SetPortWatch(SerialPort::WatchPorts());
   ui_->portChooser->SetTransferCheck([this] { return IsTransferRunning(); });
+  // The port the first listing offers is the one a later showing puts back.
+  connect(ui_->portChooser, &PortChooser::PortsListed, this, [this] {
+    if (!std::exchange(portsListed_, true)) PullPortName();
+  });
   const QByteArray geometry = Preferences().WindowGeometry();
   if (!geometry.isEmpty()) restoreGeometry(geometry);
   KeepOnScreen(*this);
@@ -157,17 +162,12 @@ void CQuorexDlg::ApplyStates(const ControlStates &states) {
   RestoreFocus();
 }
 
+// The ports are listed after the window's first paint, never before it.
 void CQuorexDlg::showEvent(QShowEvent *event) {
   QDialog::showEvent(event);
-  ListPortsOnce();
-  PushPortName();
+  if (!std::exchange(portsFollowed_, true)) ui_->portChooser->Start();
+  if (portsListed_) PushPortName();
   ui_->progressBar->setRange(0, Register::kRegisterCount);
-}
-
-void CQuorexDlg::ListPortsOnce() {
-  if (portsListed_) return;
-  portsListed_ = true;
-  portName_ = ui_->portChooser->Start();
 }
 
 void CQuorexDlg::PushPortName() { ui_->portChooser->SetPortName(portName_); }

@@ -78,7 +78,6 @@ class CQuorexDlg : public QDialog {
   void BuildMenus();
   void ConnectController();
   void ApplyStates(const ControlStates &states);
-  void ListPortsOnce();
   void PushPortName();
   QString PullPortName();
   void OnEntryChosen(QTreeWidgetItem *item);
@@ -103,6 +102,7 @@ class CQuorexDlg : public QDialog {
   FileCommands files_;
   ExtrasCommands extras_;
   QMenuBar *menuBar_ = nullptr;
+  bool portsFollowed_ = false;
   bool portsListed_ = false;
   QString portName_;
   bool closing_ = false;
