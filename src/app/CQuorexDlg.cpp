@@ -20,6 +20,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QShowEvent>
@@ -50,7 +51,8 @@ CQuorexDlg::CQuorexDlg(QWidget *parent)
           [this](const QString &path) { return files_.OpenKnownFile(path); }) {
   InitResources();
   ui_->setupUi(this);
-  setWindowIcon(QIcon(QStringLiteral(":/quorex.png")));
+  // The program's own icon is the application's; reading it a second time costs start-up time.
+  if (QGuiApplication::windowIcon().isNull()) setWindowIcon(QIcon(QStringLiteral(":/quorex.png")));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   register_.SetVersion107(true);
