@@ -9,12 +9,18 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QLockFile>
+#include <QStringEncoder>
 #include <QThread>
 #include <QThreadPool>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstring>
 #include <limits>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -22,26 +28,29 @@ namespace {
 constexpr int kLockWaitMs = 5000;
 // A view sizes its columns from up to 1000 rows; those stay read.
 constexpr int kCachedEntries = 1500;
-constexpr qint64 kQuarterHourMs = 15 * 60 * 1000;
+// Most lines are 250 bytes and more; shorter ones make the room taken for them grow.
+constexpr qint64 kShortestLine = 64;
 // Below this a second thread costs more than it saves.
 constexpr qint64 kBytesPerThread = 1 << 20;
 
-// Local time as ProgrammingLog::TimeText writes it, for many times in a row. Asking the system
-// for a local time costs microseconds each time (it looks at the zone file again); here the
-// zone's offset is asked twice per quarter hour, and for each time only inside a quarter hour
-// in which the offset changes.
+// Local time as ProgrammingLog::TimeText writes it, for many times. Asking the system for a
+// local time costs microseconds each time (it looks at the zone file again); here the zone's
+// offset is asked at the start and the end of each day (in UTC) that has lines, and for each
+// line only on a day at whose end the offset differs: a zone changes its clock at most once a
+// day.
 class TimeTexts {
  public:
   QByteArray Text(const QDateTime &time) {
     const qint64 ms = time.toMSecsSinceEpoch();
-    const qint64 slot = ms >= 0 ? ms / kQuarterHourMs : (ms + 1) / kQuarterHourMs - 1;
-    if (slot != slot_) {
-      slot_ = slot;
-      offset_ = QDateTime::fromMSecsSinceEpoch(slot * kQuarterHourMs).offsetFromUtc();
-      changes_ = QDateTime::fromMSecsSinceEpoch(slot * kQuarterHourMs + kQuarterHourMs - 1)
-                     .offsetFromUtc() != offset_;
+    const qint64 day = ms >= 0 ? ms / kDayMs : (ms + 1) / kDayMs - 1;
+    auto found = days_.constFind(day);
+    if (found == days_.constEnd()) {
+      const int first = QDateTime::fromMSecsSinceEpoch(day * kDayMs).offsetFromUtc();
+      const int last = QDateTime::fromMSecsSinceEpoch(day * kDayMs + kDayMs - 1).offsetFromUtc();
+      found = days_.insert(day, first == last ? first : kChanges);
     }
-    const int offset = changes_ ? QDateTime::fromMSecsSinceEpoch(ms).offsetFromUtc() : offset_;
+    const int offset =
+        *found == kChanges ? QDateTime::fromMSecsSinceEpoch(ms).offsetFromUtc() : *found;
     const QDateTime local = QDateTime::fromMSecsSinceEpoch(ms + offset * qint64(1000), Qt::UTC);
     const QDate date = local.date();
     const QTime clock = local.time();
@@ -63,19 +72,40 @@ class TimeTexts {
   }
 
  private:
+  static constexpr qint64 kDayMs = 24 * 60 * 60 * 1000;
+  // No offset is this large.
+  static constexpr int kChanges = std::numeric_limits<int>::min();
+
   static void Put(char *at, int value, int digits) {
     for (int i = digits - 1; i >= 0; --i, value /= 10) at[i] = char('0' + value % 10);
   }
 
-  qint64 slot_ = std::numeric_limits<qint64>::min();
-  int offset_ = 0;
-  bool changes_ = false;
+  QHash<qint64, int> days_;
 };
 
-void AddSearchText(QByteArray *search, const QString &text) {
-  *search += text.toCaseFolded().toUtf8();
-  *search += '\0';
-}
+// Console, port, file and message of one line, case-folded, each ended by a zero byte, as
+// UTF-8 at the end of `search`. One string is folded and encoded per line, in buffers that are
+// kept from line to line.
+class SearchTexts {
+ public:
+  void Add(const LogEntry &entry, QByteArray *search) {
+    joined_.truncate(0);
+    for (const QString *text : {&entry.console, &entry.port, &entry.file, &entry.message}) {
+      joined_ += *text;
+      joined_ += QChar(0);
+    }
+    const QString folded = std::move(joined_).toCaseFolded();
+    const qsizetype at = search->size();
+    search->resize(at + encoder_.requiredSpace(folded.size()));
+    char *end = encoder_.appendToBuffer(search->data() + at, folded);
+    search->truncate(end - search->constData());
+    joined_ = folded;
+  }
+
+ private:
+  QString joined_;
+  QStringEncoder encoder_{QStringEncoder::Utf8};
+};
 
 int Intern(QStringList *words, QHash<QString, int> *known, const QString &word) {
   const auto found = known->constFind(word);
@@ -89,6 +119,22 @@ bool IsBlank(const char *begin, const char *end) {
   return std::all_of(begin, end, [](char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
   });
+}
+
+// glibc keeps what a pass over a long log has freed, in the heaps of the threads that made it,
+// for later use; the window has none for it and would stay that much bigger.
+void GiveBackFreedMemory() {
+#ifdef __GLIBC__
+  malloc_trim(0);
+#endif
+}
+
+// Once whatever showed the log has gone too, from the event loop.
+void GiveBackFreedMemoryLater() {
+#ifdef __GLIBC__
+  if (QCoreApplication::instance())
+    QTimer::singleShot(0, QCoreApplication::instance(), [] { malloc_trim(0); });
+#endif
 }
 
 // A line names a backup only where the key stands in it as written (or hides behind an
@@ -148,13 +194,20 @@ struct LogIndex::Part {
 
 LogIndex::LogIndex(const QString &path) : path_(path), cache_(kCachedEntries) {}
 
-LogIndex::~LogIndex() = default;
+LogIndex::~LogIndex() {
+  lines_ = std::vector<Line>();
+  search_ = QByteArray();
+  cache_.clear();
+  GiveBackFreedMemory();
+  GiveBackFreedMemoryLater();
+}
 
 // Lines starting in [begin, end).
 void LogIndex::Scan(const char *data, qint64 begin, qint64 end, Part *part) {
   QHash<QString, int> operations;
   QHash<QString, int> results;
   TimeTexts times;
+  SearchTexts texts;
   for (qint64 start = begin; start < end;) {
     const char *newline =
         static_cast<const char *>(std::memchr(data + start, '\n', size_t(end - start)));
@@ -172,8 +225,7 @@ void LogIndex::Scan(const char *data, qint64 begin, qint64 end, Part *part) {
                                part->search.size()});
         part->search += times.Text(entry->time);
         part->search += '\0';
-        for (const QString *text : {&entry->console, &entry->port, &entry->file, &entry->message})
-          AddSearchText(&part->search, *text);
+        texts.Add(*entry, &part->search);
       }
     }
     start = next;
@@ -220,6 +272,14 @@ bool LogIndex::Load(QString *error) {
   }
   bounds.push_back(contents.size);
   std::vector<Part> parts(static_cast<size_t>(threads));
+  // Room for what a stretch can make, taken here: memory a thread takes stays with that thread
+  // (glibc keeps it in the thread's heap after it has been freed). Untouched room costs
+  // nothing.
+  for (int i = 0; i < threads; ++i) {
+    const qint64 bytes = bounds[size_t(i) + 1] - bounds[size_t(i)];
+    parts[size_t(i)].lines.reserve(size_t(bytes / kShortestLine + 1));
+    parts[size_t(i)].search.reserve(qsizetype(bytes + bytes / 2));
+  }
   QThreadPool pool;
   for (int i = 1; i < threads; ++i)
     pool.start([&, i] {
@@ -255,6 +315,7 @@ bool LogIndex::Load(QString *error) {
     damaged_ += part.damaged;
     part = Part();
   }
+  GiveBackFreedMemory();
   return true;
 }
 
