@@ -26,6 +26,10 @@
 #include <QUrl>
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 // "Sicherungen ..." and "Protokoll ..." on their own, driven by keyboard and buttons; and the
 // backups and log lines the window's console jobs leave behind.
 
@@ -167,6 +171,8 @@ class TestJournalDialogs : public QObject {
   void logFilter();
   void logAsRead_data();
   void logAsRead();
+  void logNotAFile_data();
+  void logNotAFile();
   void logExport();
   void windowJobs_data();
   void windowJobs();
@@ -439,6 +445,50 @@ void TestJournalDialogs::logAsRead() {
   for (const LogEntry &entry : today)
     if (!entry.backup.isEmpty()) naming.push_back(entry);
   QCOMPARE(LogIndex::BackupLines(path), naming);
+}
+
+void TestJournalDialogs::logNotAFile_data() {
+  QTest::addColumn<QString>("log");   // what stands where the log belongs
+  QTest::addColumn<QString>("lock");  // and where its lock file belongs
+  QTest::newRow("log a folder") << "folder" << "";
+#ifdef Q_OS_UNIX
+  // Opening a pipe to read waits for a writer that never comes.
+  QTest::newRow("log a pipe") << "pipe" << "";
+  QTest::newRow("lock a pipe") << "file" << "pipe";
+#endif
+}
+
+// Only a plain file is read as the log, and nothing waits for ever on what stands in its place
+// or in its lock's; "Protokoll ..." says why it shows nothing.
+void TestJournalDialogs::logNotAFile() {
+  QFETCH(QString, log);
+  QFETCH(QString, lock);
+  WindowBench b;
+  const QString path = b.Journal().LogPath();
+  QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+  const auto make = [](const QString &what, const QString &at) {
+    if (what == "folder") return QDir().mkpath(at);
+    if (what == "file") return QFile::exists(WriteLog(at, Lines({Entry("read", "ok", kMorning)})));
+#ifdef Q_OS_UNIX
+    if (what == "pipe") return mkfifo(QFile::encodeName(at).constData(), 0600) == 0;
+#endif
+    return what.isEmpty();
+  };
+  QVERIFY(make(log, path));
+  QVERIFY(make(lock, path + QStringLiteral(".lock")));
+  b.Action("protokollAction")->trigger();
+  if (log == "file") {
+    QTRY_VERIFY(b.window.findChild<LogDialog *>());
+    QCOMPARE(Child<QTableView>(b.window.findChild<LogDialog *>(), "logTable")->model()->rowCount(),
+             1);
+    return;
+  }
+  QCOMPARE(b.dialogs.Last().caption, QStringLiteral("Fehler"));
+  QCOMPARE(b.dialogs.Last().text,
+           QStringLiteral("Das Protokoll %1 kann nicht gelesen werden: Es ist keine gewöhnliche "
+                          "Datei.")
+               .arg(QDir::toNativeSeparators(path)));
+  QVERIFY(LogIndex::BackupLines(path).empty());
 }
 
 // The rows shown, newest first, as the office file; a failed save says so and leaves no file.

@@ -7,6 +7,7 @@
 #include "PortNames.h"
 #include "PortWatch.h"
 #include "Preferences.h"
+#include "SerialPort.h"
 #include "TemporarySettings.h"
 #include "TimedPortWatch.h"
 #include "WidgetDriver.h"
@@ -24,6 +25,12 @@
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
+#endif
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include <dbt.h>
 #endif
 
 // The port field and the port names behind it, on ports a test makes up: what a technician
@@ -128,6 +135,9 @@ class TestPorts : public QObject {
   void adapterFoundUnderNewName();
   void deniedHintShown();
   void windowFirst();
+#ifdef Q_OS_WIN
+  void deviceMessage();
+#endif
 #ifdef Q_OS_LINUX
   void deniedHintForDevices();
 #endif
@@ -422,7 +432,9 @@ void TestPorts::windowFirst() {
     paintedFirst = painted.load();
     return source();
   });
-  chooser->SetPortWatch(std::make_unique<FakeWatch>());
+  auto watch = std::make_unique<FakeWatch>();
+  FakeWatch *udev = watch.get();
+  chooser->SetPortWatch(std::move(watch));
   struct PaintSeen : QObject {
     std::atomic<bool> *painted;
     bool eventFilter(QObject *, QEvent *event) override {
@@ -438,7 +450,26 @@ void TestPorts::windowFirst() {
   QVERIFY(paintedFirst);
   QCOMPARE(chooser->PortName(), QStringLiteral("ttyUSB3"));
   QCOMPARE(system.Looks(), 1);
+
+  // An adapter pulled: one event, one listing.
+  system.Set(Ports({"ttyS0"}));
+  udev->Plug();
+  QTRY_COMPARE(Items(chooser->ComboBox()), QStringList{"ttyS0"});
+  QTRY_VERIFY(!chooser->IsLooking());
+  QCOMPARE(system.Looks(), 2);
 }
+
+#ifdef Q_OS_WIN
+// The system's own message reaches the watch through the application's native events.
+void TestPorts::deviceMessage() {
+  std::unique_ptr<PortWatch> watch = SerialPort::WatchPorts();
+  QSignalSpy changed(watch.get(), &PortWatch::Changed);
+  QWidget window;
+  ShowActive(&window);
+  SendMessageW(reinterpret_cast<HWND>(window.winId()), WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 0);
+  QTRY_VERIFY(!changed.isEmpty());
+}
+#endif
 
 #ifdef Q_OS_LINUX
 // Devices this user may not read and write, of one group: one advice naming both. Root may
