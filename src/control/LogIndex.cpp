@@ -219,7 +219,7 @@ void LogIndex::Scan(const char *data, qint64 begin, qint64 end, Part *part) {
       if (!entry) {
         ++part->damaged;
       } else {
-        part->lines.push_back({start, qint32(stop - start),
+        part->lines.push_back({start, stop - start,
                                Intern(&part->operations, &operations, entry->operation),
                                Intern(&part->results, &results, entry->result),
                                part->search.size()});

@@ -49,7 +49,7 @@ class LogIndex {
  private:
   struct Line {
     qint64 offset;
-    qint32 length;
+    qint64 length;
     qint32 operation;  // into the table of operation words
     qint32 result;     // into the table of result words
     qsizetype search;  // where its texts begin in the search text

@@ -10,7 +10,8 @@
 #include <dbt.h>
 
 DeviceChangeWatch::DeviceChangeWatch(QObject *parent) : PortWatch(parent) {
-  QCoreApplication::instance()->installNativeEventFilter(this);
+  // Without an application there are no windows, and no messages.
+  if (QCoreApplication *app = QCoreApplication::instance()) app->installNativeEventFilter(this);
 }
 
 DeviceChangeWatch::~DeviceChangeWatch() {
