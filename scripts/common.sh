@@ -4,10 +4,11 @@
 # Shared by run.sh and test.sh: install what is missing, then configure and build.
 # Sourced, not run; expects QUOREX_ROOT to be set.
 
-# desktop-file-utils and appstream: the tests validate the desktop entry and the AppStream entry;
-# reuse: they check that every file states its copyright and licence.
+# libudev-dev: the port list follows udev's events. desktop-file-utils and appstream: the tests
+# validate the desktop entry and the AppStream entry; reuse: they check that every file states
+# its copyright and licence.
 QUOREX_PACKAGES="g++ cmake make qt6-base-dev qt6-serialport-dev qt6-translations-l10n libgl-dev
-  desktop-file-utils appstream reuse"
+  libudev-dev desktop-file-utils appstream reuse"
 
 # With package names: those instead of the Linux build's. QUOREX_APT_OPTIONS is passed to
 # apt-get install (the Windows build uses --no-install-recommends).

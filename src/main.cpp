@@ -27,10 +27,11 @@ int main(int argc, char *argv[]) {
   QCoreApplication::setOrganizationName(QStringLiteral("quorex"));
   QCoreApplication::setApplicationVersion(QString::fromLatin1(kQuorexVersion));
 
-  {
+  if (argc > 1) {
     // --help, --version and an unknown option are answered before any window system is asked
     // for, so they work without a display. Whatever else the line holds is judged below, once
-    // Qt has taken its own options (-platform, -style, ...) out of it.
+    // Qt has taken its own options (-platform, -style, ...) out of it. Without arguments there
+    // is nothing to answer, and the window comes sooner without this first application object.
     QCoreApplication core(argc, argv);
     InstallGermanTranslation(core);
     CommandLine commandLine;

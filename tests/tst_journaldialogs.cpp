@@ -6,6 +6,8 @@
 #include "CompareDialog.h"
 #include "LogDialog.h"
 #include "ConsoleMessages.h"
+#include "LogIndex.h"
+#include "LogTableModel.h"
 #include "ProgrammingLog.h"
 #include "RegisterFile.h"
 #include "ScriptedDialogs.h"
@@ -19,10 +21,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QtTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 // "Sicherungen ..." and "Protokoll ..." on their own, driven by keyboard and buttons; and the
 // backups and log lines the window's console jobs leave behind.
@@ -48,18 +54,44 @@ LogEntry Entry(const QString &operation, const QString &result, const QDateTime 
   return entry;
 }
 
-QStringList Row(QTableWidget *table, int row) {
+QStringList Row(const QAbstractItemModel *model, int row) {
   QStringList cells;
-  for (int column = 0; column < table->columnCount(); ++column)
-    cells << table->item(row, column)->text();
+  for (int column = 0; column < model->columnCount(); ++column)
+    cells << model->index(row, column).data().toString();
   return cells;
 }
 
-QStringList VisibleRows(QTableWidget *table) {
+QStringList Row(QTableView *table, int row) { return Row(table->model(), row); }
+
+// Each row's cells and its message, as a person and a screen reader meet them.
+QStringList Rows(const QAbstractItemModel *model) {
   QStringList rows;
-  for (int row = 0; row < table->rowCount(); ++row)
-    if (!table->isRowHidden(row)) rows << Row(table, row).join(QLatin1Char('|'));
+  for (int row = 0; row < model->rowCount(); ++row)
+    rows << Row(model, row).join(QLatin1Char('|')) + QLatin1Char('#') +
+                model->index(row, 0).data(Qt::ToolTipRole).toString();
   return rows;
+}
+
+QStringList Rows(QTableView *table) { return Rows(table->model()); }
+
+// The log as the window keeps it: one line each, in the order given.
+QString WriteLog(const QString &path, const QByteArrayList &lines) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(path));
+  file.write(lines.join('\n') + '\n');
+  return path;
+}
+
+std::unique_ptr<LogIndex> Loaded(const QString &path) {
+  auto index = std::make_unique<LogIndex>(path);
+  if (!index->Load()) qFatal("cannot read %s", qPrintable(path));
+  return index;
+}
+
+QByteArrayList Lines(const std::vector<LogEntry> &entries) {
+  QByteArrayList lines;
+  for (const LogEntry &entry : entries) lines << ProgrammingLog::JsonLine(entry);
+  return lines;
 }
 
 // Stands in for the file manager: records the folders it was asked to show.
@@ -137,6 +169,10 @@ class TestJournalDialogs : public QObject {
   void logTable();
   void logFilter_data();
   void logFilter();
+  void logAsRead_data();
+  void logAsRead();
+  void logNotAFile_data();
+  void logNotAFile();
   void logExport();
   void windowJobs_data();
   void windowJobs();
@@ -180,8 +216,8 @@ std::vector<BackupStore::Backup> TestJournalDialogs::TwoBackups() {
 
 void TestJournalDialogs::backupsListed() {
   BackupsDialog dialog(TwoBackups(), folder_, Texts('1'));
-  auto *table = Child<QTableWidget>(&dialog, QStringLiteral("backupsTable"));
-  QCOMPARE(table->rowCount(), 2);
+  auto *table = Child<QTableView>(&dialog, QStringLiteral("backupsTable"));
+  QCOMPARE(table->model()->rowCount(), 2);
   QCOMPARE(Row(table, 0), QStringList({"09.12.2026 09:15:00", "Quorex V 1.07 SN 4712", "COM3",
                                        "Vor dem Senden"}));
   QCOMPARE(Row(table, 1), QStringList({"09.12.2026 08:15:00", "Quorex V 1.07 SN 4711",
@@ -195,7 +231,7 @@ void TestJournalDialogs::enterOpensSelected() {
   const std::vector<BackupStore::Backup> backups = TwoBackups();
   BackupsDialog dialog(backups, folder_, Texts('1'));
   ShowActive(&dialog);
-  auto *table = Child<QTableWidget>(&dialog, QStringLiteral("backupsTable"));
+  auto *table = Child<QTableView>(&dialog, QStringLiteral("backupsTable"));
   QCOMPARE(QApplication::focusWidget(), table);
   QTest::keyClick(table, Qt::Key_Down);
   QTest::keyClick(table, Qt::Key_Return);
@@ -265,16 +301,22 @@ void TestJournalDialogs::logTable() {
   LogEntry write = Entry(QStringLiteral("write"), QStringLiteral("failed"), kMorning.addSecs(60));
   write.file = QStringLiteral("/home/technik/leitstelle.rquorex");
   write.message = QStringLiteral("Die Verbindung zum Quorex wurde unterbrochen.");
-  LogDialog dialog({read, write}, 1);
-  auto *table = Child<QTableWidget>(&dialog, QStringLiteral("logTable"));
+  const QString path = WriteLog(dir_.filePath(QStringLiteral("table.jsonl")),
+                                Lines({read}) << "{\"time\":\"2026-12-09T08:1" << Lines({write}));
+  LogDialog dialog(Loaded(path));
+  auto *table = Child<QTableView>(&dialog, QStringLiteral("logTable"));
   QCOMPARE(Row(table, 0),
            QStringList({"09.12.2026 08:16:00", "Senden", "Quorex V 1.07 SN 4711", "/dev/ttyUSB0",
                         QDir::toNativeSeparators(write.file), "fehlgeschlagen"}));
   QCOMPARE(Row(table, 1), QStringList({"09.12.2026 08:15:00", "Lesen", "Quorex V 1.07 SN 4711",
                                        "/dev/ttyUSB0", "", "erfolgreich"}));
-  for (int column = 0; column < table->columnCount(); ++column)
-    QCOMPARE(table->item(0, column)->toolTip(), write.message);
-  QCOMPARE(table->item(1, 0)->toolTip(), QString());
+  for (int column = 0; column < table->model()->columnCount(); ++column) {
+    QCOMPARE(table->model()->index(0, column).data(Qt::ToolTipRole).toString(), write.message);
+    QCOMPARE(table->model()->index(0, column).data(Qt::AccessibleDescriptionRole).toString(),
+             write.message);
+  }
+  QCOMPARE(table->model()->index(1, 0).data(Qt::ToolTipRole).toString(), QString());
+  QCOMPARE(table->model()->headerData(5, Qt::Horizontal).toString(), QStringLiteral("Ergebnis"));
   QCOMPARE(Child<QLabel>(&dialog, QStringLiteral("countLabel"))->text(),
            QStringLiteral("2 Einträge; 1 beschädigte Zeilen übersprungen"));
 }
@@ -301,14 +343,15 @@ void TestJournalDialogs::logFilter() {
   const LogEntry write = Entry(QStringLiteral("write"), QStringLiteral("ok"), kMorning.addSecs(1));
   const LogEntry reset =
       Entry(QStringLiteral("reset"), QStringLiteral("cancelled"), kMorning.addSecs(2));
-  LogDialog dialog({read, write, reset});
+  LogDialog dialog(
+      Loaded(WriteLog(dir_.filePath(QStringLiteral("filter.jsonl")), Lines({read, write, reset}))));
   ShowActive(&dialog);
   // The filter has the keyboard when the dialog opens.
   auto *field = Child<QLineEdit>(&dialog, QStringLiteral("filterLineEdit"));
   QCOMPARE(QApplication::focusWidget(), field);
   QTest::keyClicks(field, filter);
   QStringList shown;
-  for (const QString &row : VisibleRows(Child<QTableWidget>(&dialog, QStringLiteral("logTable"))))
+  for (const QString &row : Rows(Child<QTableView>(&dialog, QStringLiteral("logTable"))))
     shown << row.section(QLatin1Char('|'), 1, 1);
   QCOMPARE(shown, operations);
   QCOMPARE(Child<QLabel>(&dialog, QStringLiteral("countLabel"))->text(), count);
@@ -316,12 +359,145 @@ void TestJournalDialogs::logFilter() {
            !operations.isEmpty());
 }
 
+void TestJournalDialogs::logAsRead_data() {
+  QTest::addColumn<QString>("filter");
+  QTest::addColumn<int>("copies");  // of the log's lines: a long log is read in stretches
+  for (const char *filter : {"", "lesen", "LESEN", "sÜd", "Straße", "STRASSE", "ſenden",
+                             "09.12.2026", "2026 14:0", "com", "fehl", "ERFOLG", "unbekannt",
+                             ":", "\\", "\"", "unterbrochen.\nBitte", "SN 4711/dev",
+                             "backup", "quorex-cli", "200", "\u00e4", "ä"})
+    QTest::newRow(filter) << QString::fromUtf8(filter) << 1;
+  QTest::newRow("long log, Süd") << QStringLiteral("Süd 2") << 400;
+  QTest::newRow("long log, everything") << QString() << 400;
+}
+
+// The table read as needed shows what the table of every entry showed: the same rows in the
+// same order, the same damaged lines, the same rows for any filter. The log holds what other
+// writers and hands may leave: escapes, blanks, CR LF, other time zones, unknown words, lines
+// cut short, something that is not an object, a last line without its line end.
+void TestJournalDialogs::logAsRead() {
+  QFETCH(QString, filter);
+  QFETCH(int, copies);
+  // A zone that changes its clock, where the system lets a program choose it.
+  const QByteArray zone = qgetenv("TZ");
+  qputenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3");
+  const auto restoreZone = qScopeGuard([zone] {
+    if (zone.isNull())
+      qunsetenv("TZ");
+    else
+      qputenv("TZ", zone);
+  });
+  std::vector<LogEntry> entries;
+  const char *words[][2] = {{"read", "ok"},       {"write", "failed"},   {"verify", "ok"},
+                            {"compare", "cancelled"}, {"reset", "ok"},   {"fly", "maybe"}};
+  for (int i = 0; i < 30; ++i) {
+    LogEntry entry = Entry(QString::fromLatin1(words[i % 6][0]),
+                           QString::fromLatin1(words[i % 6][1]), kMorning.addSecs(i * 3607));
+    entry.program = i % 4 ? QStringLiteral("quorex") : QStringLiteral("quorex-cli");
+    entry.port = i % 3 ? QStringLiteral("COM%1").arg(i) : QStringLiteral("/dev/ttyUSB%1").arg(i);
+    entry.file = QStringLiteral("C:\\Wache Süd\\Kreis %1.rquorex").arg(i);
+    if (i % 5 == 0) entry.message = QStringLiteral("Die Verbindung wurde unterbrochen.\nBitte Straße prüfen.");
+    if (i % 7 == 0) entry.backup = QStringLiteral("2026-12-09_08-15-%1_Q.rquorex").arg(i, 2, 10, QLatin1Char('0'));
+    entry.differences = i % 2 ? std::optional<int>(i) : std::nullopt;
+    entries.push_back(entry);
+  }
+  QByteArrayList lines = Lines(entries);
+  lines.insert(3, "");
+  lines.insert(5, "   \t");
+  lines.insert(7, "{\"time\":\"2026-12-09T08:1");
+  lines.insert(9, "[1,2,3]");
+  lines.insert(11, "{\"time\":\"gestern\",\"operation\":\"read\"}");
+  lines.insert(13, "{\"operation\":\"read\"}");
+  lines.insert(15, "{ \"time\" : \"2026-06-01T23:30:00+05:30\", \"operation\": \"read\", "
+                   "\"console\": \"Quorex \\u00e4\\\"x\\\\y\", \"backup\" : \"a.rquorex\" }\r");
+  lines.insert(17, "{\"time\":\"2026-03-29T00:59:59Z\",\"operation\":\"write\",\"result\":\"ok\","
+                   "\"message\":\"kein backup\",\"\\u0062ackup\":\"b.rquorex\"}");
+  lines.insert(19, "{\"time\":\"2026-10-25T01:30:00+00:00\",\"port\":\"com\\u0000x\"}");
+  static int run = 0;
+  const QString path = dir_.filePath(QStringLiteral("log-%1.jsonl").arg(++run));
+  QByteArrayList all;
+  for (int copy = 0; copy < copies; ++copy) all << lines;
+  WriteLog(path, all);
+  QFile::resize(path, QFileInfo(path).size() - 1);
+
+  std::vector<LogEntry> today;
+  int damaged = -1;
+  QVERIFY(ProgrammingLog(path).ReadAll(&today, &damaged));
+  QStringList expected;
+  for (auto entry = today.rbegin(); entry != today.rend(); ++entry)
+    if (ProgrammingLog::Matches(*entry, filter.trimmed()))
+      expected << QStringList{ProgrammingLog::TimeText(entry->time),
+                              ProgrammingLog::OperationText(entry->operation), entry->console,
+                              entry->port, QDir::toNativeSeparators(entry->file),
+                              ProgrammingLog::ResultText(entry->result)}
+                          .join(QLatin1Char('|')) +
+                      QLatin1Char('#') + entry->message;
+
+  LogDialog dialog(Loaded(path));
+  Child<QLineEdit>(&dialog, QStringLiteral("filterLineEdit"))->setText(filter);
+  QCOMPARE(Rows(Child<QTableView>(&dialog, QStringLiteral("logTable"))), expected);
+  QCOMPARE(damaged, 4 * copies);
+  QVERIFY(Child<QLabel>(&dialog, QStringLiteral("countLabel"))
+              ->text()
+              .endsWith(QStringLiteral("; %1 beschädigte Zeilen übersprungen").arg(damaged)));
+  // The backups list reads only the lines that name a backup, and finds each of them.
+  std::vector<LogEntry> naming;
+  for (const LogEntry &entry : today)
+    if (!entry.backup.isEmpty()) naming.push_back(entry);
+  QCOMPARE(LogIndex::BackupLines(path), naming);
+}
+
+void TestJournalDialogs::logNotAFile_data() {
+  QTest::addColumn<QString>("log");   // what stands where the log belongs
+  QTest::addColumn<QString>("lock");  // and where its lock file belongs
+  QTest::newRow("log a folder") << "folder" << "";
+#ifdef Q_OS_UNIX
+  // Opening a pipe to read waits for a writer that never comes.
+  QTest::newRow("log a pipe") << "pipe" << "";
+  QTest::newRow("lock a pipe") << "file" << "pipe";
+#endif
+}
+
+// Only a plain file is read as the log, and nothing waits for ever on what stands in its place
+// or in its lock's; "Protokoll ..." says why it shows nothing.
+void TestJournalDialogs::logNotAFile() {
+  QFETCH(QString, log);
+  QFETCH(QString, lock);
+  WindowBench b;
+  const QString path = b.Journal().LogPath();
+  QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+  const auto make = [](const QString &what, const QString &at) {
+    if (what == "folder") return QDir().mkpath(at);
+    if (what == "file") return QFile::exists(WriteLog(at, Lines({Entry("read", "ok", kMorning)})));
+#ifdef Q_OS_UNIX
+    if (what == "pipe") return mkfifo(QFile::encodeName(at).constData(), 0600) == 0;
+#endif
+    return what.isEmpty();
+  };
+  QVERIFY(make(log, path));
+  QVERIFY(make(lock, path + QStringLiteral(".lock")));
+  b.Action("protokollAction")->trigger();
+  if (log == "file") {
+    QTRY_VERIFY(b.window.findChild<LogDialog *>());
+    QCOMPARE(Child<QTableView>(b.window.findChild<LogDialog *>(), "logTable")->model()->rowCount(),
+             1);
+    return;
+  }
+  QCOMPARE(b.dialogs.Last().caption, QStringLiteral("Fehler"));
+  QCOMPARE(b.dialogs.Last().text,
+           QStringLiteral("Das Protokoll %1 kann nicht gelesen werden: Es ist keine gewöhnliche "
+                          "Datei.")
+               .arg(QDir::toNativeSeparators(path)));
+  QVERIFY(LogIndex::BackupLines(path).empty());
+}
+
 // The rows shown, newest first, as the office file; a failed save says so and leaves no file.
 void TestJournalDialogs::logExport() {
   ScriptedDialogs dialogs;
   const LogEntry read = Entry(QStringLiteral("read"), QStringLiteral("ok"), kMorning);
   const LogEntry write = Entry(QStringLiteral("write"), QStringLiteral("ok"), kMorning.addSecs(1));
-  LogDialog dialog({read, write});
+  LogDialog dialog(
+      Loaded(WriteLog(dir_.filePath(QStringLiteral("export.jsonl")), Lines({read, write}))));
   QTest::keyClicks(Child<QLineEdit>(&dialog, QStringLiteral("filterLineEdit")),
                    QStringLiteral("Lesen"));
   const QString path = dir_.filePath(QStringLiteral("protokoll.csv"));
@@ -502,16 +678,16 @@ void TestJournalDialogs::extrasEntries() {
   b.Action(qPrintable(entry))->trigger();
   if (entry == "protokollAction") {
     QTRY_VERIFY(b.window.findChild<LogDialog *>());
-    auto *table = Child<QTableWidget>(b.window.findChild<LogDialog *>(), "logTable");
-    QCOMPARE(table->rowCount(), 1);
-    QCOMPARE(table->item(0, 1)->text(), QStringLiteral("Lesen"));
+    auto *table = Child<QTableView>(b.window.findChild<LogDialog *>(), "logTable");
+    QCOMPARE(table->model()->rowCount(), 1);
+    QCOMPARE(Row(table, 0).at(1), QStringLiteral("Lesen"));
     return;
   }
   QTRY_VERIFY(b.window.findChild<BackupsDialog *>());
   BackupsDialog *dialog = b.window.findChild<BackupsDialog *>();
-  auto *table = Child<QTableWidget>(dialog, "backupsTable");
-  QCOMPARE(table->rowCount(), 1);
-  QCOMPARE(table->item(0, 3)->text(), QStringLiteral("Lesen"));
+  auto *table = Child<QTableView>(dialog, "backupsTable");
+  QCOMPARE(table->model()->rowCount(), 1);
+  QCOMPARE(Row(table, 0).at(3), QStringLiteral("Lesen"));
   const QString backup = b.Journal().Backups().List().front().path;
   const QString status = b.Status();
   const int boxes = int(b.dialogs.shown.size());

@@ -3,10 +3,10 @@
 
 #include "BackupsDialog.h"
 
+#include "BackupTableModel.h"
 #include "CompareDialog.h"
 #include "DialogHelpers.h"
 #include "DialogSeam.h"
-#include "ProgrammingLog.h"
 #include "RegisterFile.h"
 #include "SettingsCatalog.h"
 #include "ui_BackupsDialog.h"
@@ -14,12 +14,12 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QHeaderView>
-#include <QTableWidgetItem>
 #include <QUrl>
 
 namespace {
 
-constexpr int kPathRole = Qt::UserRole;
+// The column widths come from the newest backups, not from every one of them.
+constexpr int kRowsMeasured = 200;
 
 }  // namespace
 
@@ -31,32 +31,23 @@ BackupsDialog::BackupsDialog(const std::vector<BackupStore::Backup> &backups,
       folder_(folder),
       programTexts_(programTexts) {
   ui_->setupUi(this);
-  QTableWidget *table = ui_->backupsTable;
-  table->setRowCount(int(backups.size()));
-  int row = 0;
-  for (const BackupStore::Backup &backup : backups) {
-    const QString cells[] = {ProgrammingLog::TimeText(backup.time), backup.console, backup.port,
-                             backup.occasion};
-    for (int column = 0; column < 4; ++column) {
-      auto *item = new QTableWidgetItem(cells[column]);
-      item->setData(kPathRole, backup.path);
-      item->setToolTip(backup.fileName);
-      table->setItem(row, column, item);
-    }
-    ++row;
-  }
+  const bool none = backups.empty();
+  QTableView *table = ui_->backupsTable;
+  table->setModel(new BackupTableModel(backups, this));
+  table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+  table->horizontalHeader()->setResizeContentsPrecision(kRowsMeasured);
   table->resizeColumnsToContents();
-  ui_->folderLabel->setText(backups.empty()
+  ui_->folderLabel->setText(none
                                 ? tr("Noch keine Sicherungen im Ordner %1.")
                                       .arg(QDir::toNativeSeparators(folder))
                                 : tr("Ordner: %1").arg(QDir::toNativeSeparators(folder)));
-  if (row > 0) table->selectRow(0);
+  if (!none) table->selectRow(0);
 
   connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           &BackupsDialog::UpdateButtons);
   // Enter reaches "Öffnen" as the default button; a double click opens the same way.
-  connect(table, &QTableWidget::doubleClicked, this, &BackupsDialog::OpenSelected);
+  connect(table, &QTableView::doubleClicked, this, &BackupsDialog::OpenSelected);
   connect(ui_->openButton, &QPushButton::clicked, this, &BackupsDialog::OpenSelected);
   connect(ui_->compareButton, &QPushButton::clicked, this, &BackupsDialog::CompareSelected);
   connect(ui_->folderButton, &QPushButton::clicked, this, &BackupsDialog::ShowFolder);
@@ -69,8 +60,9 @@ BackupsDialog::BackupsDialog(const std::vector<BackupStore::Backup> &backups,
 BackupsDialog::~BackupsDialog() = default;
 
 QString BackupsDialog::SelectedPath() const {
-  const QList<QTableWidgetItem *> selected = ui_->backupsTable->selectedItems();
-  return selected.isEmpty() ? QString() : selected.constFirst()->data(kPathRole).toString();
+  const QModelIndexList selected = ui_->backupsTable->selectionModel()->selectedRows();
+  return selected.isEmpty() ? QString()
+                            : selected.constFirst().data(BackupTableModel::kPathRole).toString();
 }
 
 void BackupsDialog::UpdateButtons() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "BackupStore.h"
+#include "CompareDialog.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -12,8 +13,6 @@
 
 #include <memory>
 #include <vector>
-
-class CompareDialog;
 
 namespace Ui {
 class BackupsDialog;

@@ -19,6 +19,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QShowEvent>
@@ -50,13 +51,19 @@ CQuorexDlg::CQuorexDlg(QWidget *parent)
   InitResources();
   ui_->setupUi(this);
   edits_ = new EditCommands(this, history_, *ui_->configTree, *ui_->sourceLine);
-  setWindowIcon(QIcon(QStringLiteral(":/quorex.png")));
+  // The program's own icon is the application's; reading it a second time costs start-up time.
+  if (QGuiApplication::windowIcon().isNull()) setWindowIcon(QIcon(QStringLiteral(":/quorex.png")));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   register_.SetVersion107(true);
   setAcceptDrops(true);
   ui_->portChooser->SetPortSource([] { return SerialPort::ListPorts(); });
+  ui_->portChooser->SetPortWatch(SerialPort::WatchPorts());
   ui_->portChooser->SetTransferCheck([this] { return IsTransferRunning(); });
+  // The port the first listing offers is the one a later showing puts back.
+  connect(ui_->portChooser, &PortChooser::PortsListed, this, [this] {
+    if (!std::exchange(portsListed_, true)) PullPortName();
+  });
   const QByteArray geometry = Preferences().WindowGeometry();
   if (!geometry.isEmpty()) restoreGeometry(geometry);
   KeepOnScreen(*this);
@@ -131,17 +138,12 @@ void CQuorexDlg::ApplyStates(const ControlStates &states) {
   RestoreFocus();
 }
 
+// The ports are listed after the window's first paint, never before it.
 void CQuorexDlg::showEvent(QShowEvent *event) {
   QDialog::showEvent(event);
-  ListPortsOnce();
-  PushPortName();
+  if (!std::exchange(portsFollowed_, true)) ui_->portChooser->Start();
+  if (portsListed_) PushPortName();
   ui_->progressBar->setRange(0, Register::kRegisterCount);
-}
-
-void CQuorexDlg::ListPortsOnce() {
-  if (portsListed_) return;
-  portsListed_ = true;
-  portName_ = ui_->portChooser->Start();
 }
 
 void CQuorexDlg::PushPortName() { ui_->portChooser->SetPortName(portName_); }

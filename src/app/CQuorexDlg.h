@@ -85,7 +85,6 @@ class CQuorexDlg : public QDialog {
   void BuildMenus();
   void ConnectController();
   void ApplyStates(const ControlStates &states);
-  void ListPortsOnce();
   void PushPortName();
   QString PullPortName();
   void OnEntryChosen(QTreeWidgetItem *item);
@@ -107,6 +106,7 @@ class CQuorexDlg : public QDialog {
   ConsoleCommands console_;
   EditCommands *edits_ = nullptr;
   QMenuBar *menuBar_ = nullptr;
+  bool portsFollowed_ = false;
   bool portsListed_ = false;
   QString portName_;
   bool closing_ = false;

@@ -116,7 +116,8 @@ void ConfigTree::Fill(QTreeWidget &tree) {
     item->setData(0, kIdRole, QLatin1String(entry.id));
     items.insert(QLatin1String(entry.id), item);
   }
-  tree.collapseAll();
+  // New entries start collapsed; collapsing them again would lay the tree out before the window
+  // is shown.
 }
 
 std::unique_ptr<QDialog> ConfigTree::CreatePage(const QTreeWidgetItem &item, Register &image,

@@ -10,6 +10,7 @@
 #include "DialogHelpers.h"
 #include "DialogSeam.h"
 #include "LogDialog.h"
+#include "LogIndex.h"
 #include "Preferences.h"
 #include "Register.h"
 #include "ReportFile.h"
@@ -223,10 +224,9 @@ void ExtrasCommands::ShowBackups() {
   const ConsoleJournal journal = controller_.Journal();
   const BackupStore store = journal.Backups();
   std::vector<BackupStore::Backup> backups = store.List();
-  // Without a readable log the list still shows every backup, by its name alone.
-  std::vector<LogEntry> log;
-  journal.Log().ReadAll(&log);
-  BackupStore::Describe(&backups, log);
+  // Without a readable log the list still shows every backup, by its name alone. Only the
+  // lines that name a backup can describe one; the others are not read.
+  BackupStore::Describe(&backups, LogIndex::BackupLines(journal.LogPath()));
   auto *dialog = new BackupsDialog(backups, store.Folder(), image_.AllTexts(), owner_);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   connect(dialog, &QDialog::accepted, this, [this, dialog] {
@@ -239,14 +239,13 @@ void ExtrasCommands::ShowBackups() {
 }
 
 void ExtrasCommands::ShowLog() {
-  std::vector<LogEntry> entries;
-  int damaged = 0;
+  auto log = std::make_unique<LogIndex>(controller_.Journal().LogPath());
   QString error;
-  if (!controller_.Journal().Log().ReadAll(&entries, &damaged, &error)) {
+  if (!log->Load(&error)) {
     ShowMessage(owner_, error, tr("Fehler"), QMessageBox::Critical, QMessageBox::Ok);
     return;
   }
-  auto *dialog = new LogDialog(entries, damaged, owner_);
+  auto *dialog = new LogDialog(std::move(log), owner_);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->open();
 }

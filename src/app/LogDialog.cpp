@@ -5,43 +5,32 @@
 
 #include "DialogHelpers.h"
 #include "DialogSeam.h"
+#include "LogTableModel.h"
 #include "ui_LogDialog.h"
 
 #include <QDir>
 #include <QHeaderView>
 #include <QSaveFile>
-#include <QTableWidgetItem>
 
-LogDialog::LogDialog(const std::vector<LogEntry> &entries, int damaged, QWidget *parent)
+namespace {
+
+constexpr int kRowsMeasured = 200;
+
+}  // namespace
+
+LogDialog::LogDialog(std::unique_ptr<LogIndex> log, QWidget *parent)
     : QDialog(parent),
       ui_(std::make_unique<Ui::LogDialog>()),
-      entries_(entries.rbegin(), entries.rend()),
-      damaged_(damaged) {
+      model_(new LogTableModel(std::move(log), this)) {
   ui_->setupUi(this);
-  QTableWidget *table = ui_->logTable;
-  table->setRowCount(int(entries_.size()));
-  int row = 0;
-  for (const LogEntry &entry : entries_) {
-    const QString cells[] = {ProgrammingLog::TimeText(entry.time),
-                             ProgrammingLog::OperationText(entry.operation),
-                             entry.console,
-                             entry.port,
-                             QDir::toNativeSeparators(entry.file),
-                             ProgrammingLog::ResultText(entry.result)};
-    for (int column = 0; column < 6; ++column) {
-      auto *item = new QTableWidgetItem(cells[column]);
-      if (!entry.message.isEmpty()) {
-        item->setToolTip(entry.message);
-        // A screen reader reads the message where a mouse would show it.
-        item->setData(Qt::AccessibleDescriptionRole, entry.message);
-      }
-      table->setItem(row, column, item);
-    }
-    ++row;
-  }
+  QTableView *table = ui_->logTable;
+  table->setModel(model_);
+  // Rows of one height: the view places any of them without measuring those above.
+  table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+  // The widths come from the rows a screenful or two down, not from every row of the log.
+  table->horizontalHeader()->setResizeContentsPrecision(kRowsMeasured);
   table->resizeColumnsToContents();
-  if (row > 0) table->setCurrentIndex(table->model()->index(0, 0));
 
   connect(ui_->filterLineEdit, &QLineEdit::textChanged, this, &LogDialog::ApplyFilter);
   connect(ui_->exportButton, &QPushButton::clicked, this, &LogDialog::Export);
@@ -53,24 +42,17 @@ LogDialog::LogDialog(const std::vector<LogEntry> &entries, int damaged, QWidget 
 
 LogDialog::~LogDialog() = default;
 
-std::vector<LogEntry> LogDialog::ShownEntries() const {
-  std::vector<LogEntry> shown;
-  for (int row = 0; row < int(entries_.size()); ++row)
-    if (!ui_->logTable->isRowHidden(row)) shown.push_back(entries_[size_t(row)]);
-  return shown;
-}
+std::vector<LogEntry> LogDialog::ShownEntries() const { return model_->ShownEntries(); }
 
 void LogDialog::ApplyFilter(const QString &text) {
-  int shown = 0;
-  for (int row = 0; row < int(entries_.size()); ++row) {
-    const bool match = ProgrammingLog::Matches(entries_[size_t(row)], text.trimmed());
-    ui_->logTable->setRowHidden(row, !match);
-    if (match) ++shown;
-  }
-  QString count = shown == int(entries_.size())
+  model_->SetFilter(text.trimmed());
+  const int shown = model_->rowCount();
+  if (shown > 0) ui_->logTable->setCurrentIndex(model_->index(0, 0));
+  QString count = shown == model_->Total()
                       ? tr("%1 Einträge").arg(shown)
-                      : tr("%1 von %2 Einträgen").arg(shown).arg(entries_.size());
-  if (damaged_ > 0) count += tr("; %1 beschädigte Zeilen übersprungen").arg(damaged_);
+                      : tr("%1 von %2 Einträgen").arg(shown).arg(model_->Total());
+  if (model_->Damaged() > 0)
+    count += tr("; %1 beschädigte Zeilen übersprungen").arg(model_->Damaged());
   ui_->countLabel->setText(count);
   ui_->exportButton->setEnabled(shown > 0);
 }

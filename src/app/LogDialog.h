@@ -3,12 +3,15 @@
 
 #pragma once
 
+#include "LogIndex.h"
 #include "ProgrammingLog.h"
 
 #include <QDialog>
 
 #include <memory>
 #include <vector>
+
+class LogTableModel;
 
 namespace Ui {
 class LogDialog;
@@ -17,14 +20,13 @@ class LogDialog;
 // "Protokoll ...": the programming log as a table, newest first (Zeit | Vorgang | Quorex | Port
 // | Datei | Ergebnis), each row's message in its tooltip. The filter keeps the rows that hold
 // its text in any column or in the message; "Exportieren ..." saves the rows shown as CSV.
+// The rows are read from the log as they are shown, so a log of years opens at once.
 class LogDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // `entries` in the log's order, oldest first. `damaged` lines that could not be read are
-  // counted below the table.
-  explicit LogDialog(const std::vector<LogEntry> &entries, int damaged = 0,
-                     QWidget *parent = nullptr);
+  // `log` has been loaded; the lines it could not read are counted below the table.
+  explicit LogDialog(std::unique_ptr<LogIndex> log, QWidget *parent = nullptr);
   ~LogDialog() override;
 
   // The entries the table shows now, from top to bottom.
@@ -35,6 +37,5 @@ class LogDialog : public QDialog {
   void Export();
 
   std::unique_ptr<Ui::LogDialog> ui_;
-  std::vector<LogEntry> entries_;  // newest first, one per row
-  int damaged_ = 0;
+  LogTableModel *model_ = nullptr;
 };

@@ -15,6 +15,7 @@
 #include <grp.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <vector>
 #endif
 
@@ -25,9 +26,19 @@ QString Tr(const char *text) { return QCoreApplication::translate("PortAccess", 
 #ifdef Q_OS_LINUX
 // The groups of this process, not those in /etc/group: a user added to a group only gains it
 // with the next login, and until then the advice to join and log in again is the right one.
+// Ports are listed on a thread of their own while the window may explain a failed open, so
+// the group is looked up the reentrant way.
 bool IsMemberOf(const QString &group) {
-  const struct group *entry = getgrnam(group.toLocal8Bit().constData());
-  if (!entry) return false;
+  struct group storage {};
+  struct group *entry = nullptr;
+  std::vector<char> buffer(16384);
+  int failed = 0;
+  // A group with many members needs a bigger buffer.
+  while ((failed = getgrnam_r(group.toLocal8Bit().constData(), &storage, buffer.data(),
+                              buffer.size(), &entry)) == ERANGE &&
+         buffer.size() < (1u << 24))
+    buffer.resize(buffer.size() * 2);
+  if (failed != 0 || !entry) return false;
   if (getegid() == entry->gr_gid) return true;
   const int count = getgroups(0, nullptr);
   if (count <= 0) return false;

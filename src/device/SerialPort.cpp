@@ -6,11 +6,19 @@
 #include "PortAccess.h"
 #include "PortNames.h"
 #include "Protocol.h"
+#include "TimedPortWatch.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QSerialPort>
 #include <QSerialPortInfo>
 
+#if defined(Q_OS_LINUX)
+#include "UdevPortWatch.h"
+#elif defined(Q_OS_WIN)
+#include "DeviceChangeWatch.h"
+#endif
 
 namespace {
 
@@ -43,6 +51,16 @@ QString DescribeOpenError(const QSerialPort &port, const QString &name) {
           .arg(name, port.errorString());
   }
 }
+
+#ifdef Q_OS_LINUX
+// A device node made or removed changes its folder; a look at the folder costs next to nothing,
+// a listing of the ports does not.
+QByteArray DeviceFolderStamp() {
+  const QFileInfo folder(QStringLiteral("/dev"));
+  return QByteArray::number(folder.lastModified().toMSecsSinceEpoch()) + ' ' +
+         QByteArray::number(folder.metadataChangeTime().toMSecsSinceEpoch());
+}
+#endif
 
 bool ApplyLineSettings(QSerialPort &port) {
   return port.setBaudRate(SerialPort::kBaudRate) && port.setDataBits(QSerialPort::Data8) &&
@@ -155,4 +173,15 @@ PortListing SerialPort::ListPorts(bool tryOpen) {
   PortNames::Sort(listing.ports);
   listing.deniedHint = PortAccess::DeniedPortsHint(denied);
   return listing;
+}
+
+std::unique_ptr<PortWatch> SerialPort::WatchPorts() {
+#if defined(Q_OS_LINUX)
+  if (std::unique_ptr<UdevPortWatch> watch = UdevPortWatch::Create()) return watch;
+  return std::make_unique<TimedPortWatch>(DeviceFolderStamp);
+#elif defined(Q_OS_WIN)
+  return std::make_unique<DeviceChangeWatch>();
+#else
+  return std::make_unique<TimedPortWatch>();
+#endif
 }

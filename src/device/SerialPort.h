@@ -4,6 +4,7 @@
 #pragma once
 
 #include "PortEntry.h"
+#include "PortWatch.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -59,6 +60,8 @@ class SerialPort : public QObject {
   // each port that may be opened is also opened and closed at once, which tells a port held
   // by another program too.
   static PortListing ListPorts(bool tryOpen = false);
+  // What tells, the system's way, that ports may have come or gone since the last listing.
+  static std::unique_ptr<PortWatch> WatchPorts();
 
  signals:
   // The open line has gone: device unplugged, read or write failed, line hung up.

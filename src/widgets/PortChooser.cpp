@@ -8,10 +8,13 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
+
+#include <utility>
 
 namespace {
 
@@ -31,7 +34,7 @@ class LabelDelegate : public QStyledItemDelegate {
   }
 };
 
-// Looks at the system right before the list opens.
+// Looks at the system as the list opens; a port found then appears in the open list.
 class PortComboBox : public QComboBox {
  public:
   PortComboBox(std::function<void()> beforePopup, QWidget *parent)
@@ -82,17 +85,28 @@ PortChooser::PortChooser(QWidget *parent) : QWidget(parent) {
   layout->setColumnStretch(2, 1);
   setFocusProxy(combo_);
 
-  refreshTimer_.setInterval(kRefreshMs);
-  connect(&refreshTimer_, &QTimer::timeout, this, &PortChooser::OnTimer);
+  lookTimer_.setSingleShot(true);
+  connect(&lookTimer_, &QTimer::timeout, this, &PortChooser::Look);
+  // One listing at a time; the thread goes when it has had nothing to do for a while.
+  pool_.setMaxThreadCount(1);
+  pool_.setExpiryTimeout(5000);
 }
 
 PortChooser::~PortChooser() = default;
 
-QString PortChooser::Start() {
-  started_ = true;
-  Apply(source_ ? source_() : PortListing());
-  if (isVisible()) refreshTimer_.start();
-  return PortNames::StartPort(listed_, Preferences().LastPortEntry());
+void PortChooser::SetPortWatch(std::unique_ptr<PortWatch> watch) {
+  watch_ = std::move(watch);
+  if (!watch_) return;
+  connect(watch_.get(), &PortWatch::Changed, this, [this] { lookTimer_.start(kSettleMs); });
+  watch_->SetActive(isActiveWindow());
+}
+
+void PortChooser::Start() {
+  // The window is there before anything else: listing the ports waits for its first paint.
+  if (isVisible() && !painted_)
+    waitingForPaint_ = true;
+  else
+    Refresh();
 }
 
 QString PortChooser::PortName() const { return combo_->currentText().trimmed(); }
@@ -121,24 +135,47 @@ void PortChooser::RememberPort(const QString &name) {
 }
 
 void PortChooser::Refresh() {
-  if (!source_ || (transferRunning_ && transferRunning_())) return;
-  Apply(source_());
+  lookTimer_.stop();
+  Look();
 }
 
-void PortChooser::OnTimer() {
-  // The list the user is looking at stays still.
-  if (combo_->view()->isVisible()) return;
-  Refresh();
+void PortChooser::Look() {
+  if (!source_) return;
+  if (transferRunning_ && transferRunning_()) {
+    lookTimer_.start(kBusyRetryMs);
+    return;
+  }
+  // What the running listing saw may be older than the change: one more once it is done.
+  if (listing_) {
+    again_ = true;
+    return;
+  }
+  listing_ = true;
+  pool_.start([this, source = source_] {
+    const PortListing listing = source();
+    QMetaObject::invokeMethod(
+        this, [this, listing] { OnListed(listing); }, Qt::QueuedConnection);
+  });
 }
 
-void PortChooser::showEvent(QShowEvent *event) {
-  QWidget::showEvent(event);
-  if (started_) refreshTimer_.start();
+void PortChooser::OnListed(const PortListing &listing) {
+  listing_ = false;
+  Apply(listing);
+  emit PortsListed();
+  if (std::exchange(again_, false)) Look();
 }
 
-void PortChooser::hideEvent(QHideEvent *event) {
-  refreshTimer_.stop();
-  QWidget::hideEvent(event);
+void PortChooser::paintEvent(QPaintEvent *event) {
+  QWidget::paintEvent(event);
+  painted_ = true;
+  // After this paint has reached the screen.
+  if (std::exchange(waitingForPaint_, false))
+    QMetaObject::invokeMethod(this, &PortChooser::Refresh, Qt::QueuedConnection);
+}
+
+void PortChooser::changeEvent(QEvent *event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && watch_) watch_->SetActive(isActiveWindow());
 }
 
 void PortChooser::Apply(const PortListing &listing) {
