@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 #include <set>
 
+#include "RegisterEdit.h"
 #include "RegisterFile.h"
 #include "SettingsText.h"
 
@@ -95,8 +96,7 @@ int SettingsCommands::Set() {
       return kUsage;
     }
     const QString before = setting->Value(texts);
-    for (std::size_t i = 0; i < setting->spots.size(); ++i)
-      texts[setting->spots[i].reg][setting->spots[i].pos] = chars.at(int(i));
+    RegisterEdit::Write(&texts, setting->spots, chars);
     output_.note(QStringLiteral("%1: %2 -> %3").arg(id, before, setting->Value(texts)));
   }
   return Save(invocation_.output.isEmpty() ? file : invocation_.output, texts);

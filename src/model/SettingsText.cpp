@@ -7,6 +7,7 @@
 #include <set>
 
 #include "Register.h"
+#include "RegisterEdit.h"
 
 namespace {
 
@@ -102,7 +103,13 @@ bool SettingsText::Import(const QString &text, QStringList *texts, QStringList *
                      .arg(id, pattern);
         continue;
       }
-      for (int pos : entry->second) image[reg][pos] = upper.at(pos);
+      std::vector<RegisterSpot> spots;
+      QString chars;
+      for (int pos : entry->second) {
+        spots.push_back({reg, pos});
+        chars += upper.at(pos);
+      }
+      RegisterEdit::Write(&image, spots, chars);
       continue;
     }
 
@@ -119,8 +126,7 @@ bool SettingsText::Import(const QString &text, QStringList *texts, QStringList *
       found << tr("Zeile %1: %2: %3").arg(number).arg(id, error);
       continue;
     }
-    for (std::size_t k = 0; k < setting->spots.size(); ++k)
-      image[setting->spots[k].reg][setting->spots[k].pos] = chars.at(int(k));
+    RegisterEdit::Write(&image, setting->spots, chars);
   }
 
   // Whatever no line gave would be a guess: name what is missing instead.

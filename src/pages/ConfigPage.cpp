@@ -41,6 +41,10 @@ QChar &ConfigPage::Cover(RegisterSpot spot) {
   return found->second;
 }
 
+void ConfigPage::AddControl(RegisterSpot spot, QWidget *control) {
+  controls_[spot].push_back(control);
+}
+
 QChar ConfigPage::Snapshot(RegisterSpot spot) const {
   const auto found = snapshot_.find(spot);
   return found == snapshot_.end() ? QChar() : found->second;
@@ -81,6 +85,7 @@ void ConfigPage::SetButtons(QPushButton *ok, QPushButton *cancel, QPushButton *h
 void ConfigPage::BindCheckBox(QCheckBox *box, RegisterSpot spot) {
   const CheckBoxCodec &codec = schema_.CodecAt<CheckBoxCodec>(spot);
   Cover(spot);
+  AddControl(spot, box);
   AddBinding([this, box, spot, &codec] { box->setChecked(codec.IsChecked(Snapshot(spot))); },
              [this, box, spot] {
                Cover(spot) = CheckBoxCodec::Stored(box->isChecked());
@@ -96,6 +101,7 @@ void ConfigPage::BindRadios(RegisterSpot spot, const std::vector<QRadioButton *>
   Cover(spot);
   const std::size_t count = std::min(buttons.size(), table.items.size());
   for (std::size_t i = 0; i < count; ++i) {
+    AddControl(spot, buttons[i]);
     const QChar value = QChar::fromLatin1(table.items[i].value);
     const auto choose = [this, spot, value] {
       if (loading_) return;
@@ -132,6 +138,7 @@ void ConfigPage::BindComboBox(QComboBox *combo, RegisterSpot spot, bool withTail
 void ConfigPage::BindList(QComboBox *combo, RegisterSpot spot, const ItemTable &table,
                           bool withTail) {
   Cover(spot);
+  AddControl(spot, combo);
   combo->clear();
   // Each item carries the character it stores.
   for (const ListEntry &entry : ListEntries(table, withTail))
@@ -173,6 +180,7 @@ void ConfigPage::PushComboText(QComboBox *combo, const QString &text) {
 void ConfigPage::BindMask(RegisterSpot spot, const std::array<QCheckBox *, 4> &bits) {
   schema_.CodecAt<MaskCodec>(spot);
   Cover(spot);
+  for (QCheckBox *box : bits) AddControl(spot, box);
   AddBinding(
       [this, spot, bits] {
         const int value = MaskCodec::Bits(Snapshot(spot));
@@ -201,7 +209,10 @@ void ConfigPage::AcceptDigitsOnly(QLineEdit *field, int maxLength) {
 
 void ConfigPage::BindDigitField(QLineEdit *field, const std::vector<RegisterSpot> &spots) {
   const TextCodec &codec = schema_.CodecAt<TextCodec>(spots.front());
-  for (RegisterSpot spot : spots) Cover(spot);
+  for (RegisterSpot spot : spots) {
+    Cover(spot);
+    AddControl(spot, field);
+  }
   AddBinding(
       [this, field, spots] {
         QString text;
@@ -220,7 +231,10 @@ void ConfigPage::BindDigitField(QLineEdit *field, const std::vector<RegisterSpot
 void ConfigPage::BindNumberField(QLineEdit *field, const std::vector<RegisterSpot> &spots) {
   const NumberCodec &codec = schema_.CodecAt<NumberCodec>(spots.front());
   QString stored;
-  for (RegisterSpot spot : spots) stored += Cover(spot);
+  for (RegisterSpot spot : spots) {
+    stored += Cover(spot);
+    AddControl(spot, field);
+  }
   AddBinding([field, stored] { field->setText(QString::number(NumberCodec::Read(stored))); },
              [this, field, spots, &codec] {
                QString chars;
@@ -244,6 +258,8 @@ void ConfigPage::BindPackedDigit(QComboBox *combo, RegisterSpot spot, QRadioButt
   const ItemTable &table = schema_.CodecAt<PackedChoiceCodec>(spot).Table();
   const int flagValue = PackedDigit::kFlag;
   Cover(spot);
+  AddControl(spot, plain);
+  AddControl(spot, flagged);
   const auto listed = [&table](int value) {
     return value >= 0 && value < 16 &&
            !TextFor(table, Register::ValueToHexDigit(value)).isEmpty();
@@ -288,6 +304,23 @@ void ConfigPage::showEvent(QShowEvent *event) {
   if (event->spontaneous()) return;
   KeepTitleVisible(*this);
   LoadControls();
+  FocusControl();
+}
+
+// Before the dialog picks its first control: the window of a page being shown takes the
+// control that has asked for the focus.
+void ConfigPage::FocusControl() {
+  if (!focusSpot_) return;
+  const auto found = controls_.find(*focusSpot_);
+  if (found == controls_.end()) return;
+  QWidget *target = nullptr;
+  for (QWidget *control : found->second) {
+    if (!control->isEnabled()) continue;
+    const auto *radio = qobject_cast<QRadioButton *>(control);
+    if (!target || (radio && radio->isChecked())) target = control;
+    if (radio && radio->isChecked()) break;
+  }
+  if (target) target->setFocus(Qt::OtherFocusReason);
 }
 
 void ConfigPage::LoadControls() {
@@ -301,7 +334,14 @@ void ConfigPage::LoadControls() {
 void ConfigPage::accept() {
   for (const Binding &binding : bindings_)
     if (binding.pull && !binding.pull()) return;
-  for (const auto &[spot, c] : snapshot_) image_.SetChar(spot.reg, spot.pos, c);
+  std::vector<RegisterSpot> spots;
+  QString chars;
+  for (const auto &[spot, c] : snapshot_) {
+    spots.push_back(spot);
+    chars += c;
+  }
+  edit_ = RegisterEdit(windowTitle());
+  image_.Write(spots, chars, &edit_);
   image_.SetModified(true);
   QDialog::accept();
 }

@@ -53,6 +53,8 @@ void DuplexKonfig::BindMuting() {
   PageSettings().CodecAt<PackedFlagCodec>(kMuting);
   ChoicesOnly(ui_->mutingComboBox);
   Cover(kMuting);
+  AddControl(kMuting, ui_->mutingComboBox);
+  AddControl(kMuting, ui_->analogCheckBox);
   AddBinding(
       [this] {
         // Every digit selects some item; a character below "0" (no register holds one)

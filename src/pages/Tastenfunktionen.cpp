@@ -58,10 +58,17 @@ Tastenfunktionen::Tastenfunktionen(Register &image, QWidget *parent)
                  ui_->ruf2DetailButton};
 
   // The telegram registers are replaced whole, so every position is part of the snapshot.
-  for (RegisterSpot spot : TelegramSpots(kPttTelegramRegister, kPttTelegramRest)) Cover(spot);
-  for (const RufKey &key : kRufKeys) {
-    for (RegisterSpot spot : TelegramSpots(key.telegramRegister, key.telegramRest)) Cover(spot);
-    for (RegisterSpot spot : WholeRegister(key.tonfolgeRegister)) Cover(spot);
+  const auto cover = [this](const std::vector<RegisterSpot> &spots, QLineEdit *field) {
+    for (RegisterSpot spot : spots) {
+      Cover(spot);
+      AddControl(spot, field);
+    }
+  };
+  cover(TelegramSpots(kPttTelegramRegister, kPttTelegramRest), ptt_.field);
+  for (int key = 0; key < 2; ++key) {
+    cover(TelegramSpots(kRufKeys[key].telegramRegister, kRufKeys[key].telegramRest),
+          ruf_[key].field);
+    cover(WholeRegister(kRufKeys[key].tonfolgeRegister), ruf_[key].field);
   }
   // Telegrams first: their check at OK must refuse before anything else is taken over.
   AddBinding([this] { LoadTelegrams(); }, [this] { return StoreTelegrams(); });
@@ -75,6 +82,7 @@ Tastenfunktionen::Tastenfunktionen(Register &image, QWidget *parent)
   for (int key = 0; key < 2; ++key) {
     const RufKeyControls &controls = rufKeys_[key];
     Cover(kRufKeys[key].funktion);
+    AddControl(kRufKeys[key].funktion, controls.funktion);
     FillFunktionList(key);
     connect(controls.funktion, &QComboBox::currentIndexChanged, this,
             [this, key](int index) { ChooseFunktion(key, index); });
