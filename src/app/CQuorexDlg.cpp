@@ -21,6 +21,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QShowEvent>
 #include <QTime>
@@ -89,6 +90,8 @@ CQuorexDlg::CQuorexDlg(QWidget *parent)
   connect(&files_, &FileCommands::Status, this, &CQuorexDlg::SetStatus);
   connect(&extras_, &ExtrasCommands::Status, this, &CQuorexDlg::SetStatus);
   ConnectController();
+  ui_->statusLine->SetLines(2);
+  SetStatus(tr("Port wählen, dann „Lesen“ drücken – oder eine Registerdatei öffnen."));
 }
 
 CQuorexDlg::~CQuorexDlg() = default;
@@ -118,6 +121,9 @@ void CQuorexDlg::ConnectController() {
   connect(&controller_, &ConsoleController::StatesChanged, this, &CQuorexDlg::ApplyStates);
   connect(&controller_, &ConsoleController::ProgressStarted, this, &CQuorexDlg::StartProgress);
   connect(&controller_, &ConsoleController::Progress, this, &CQuorexDlg::StepProgress);
+  // The reset command and the console's pause count nothing.
+  connect(&controller_, &ConsoleController::Resetting, this,
+          [this] { ui_->progressBar->Start(tr("Zurücksetzen"), false); });
   connect(&controller_, &ConsoleController::PortWorked, this,
           [this](const QString &port) { ui_->portChooser->RememberPort(port); });
   connect(&controller_, &ConsoleController::ReadCompleted, this, [this](const ConsoleRead &read) {
@@ -138,7 +144,7 @@ void CQuorexDlg::ConnectController() {
           [this](ConsoleJob job, const QString &detail) {
             const QString message =
                 ConsoleController::FailureText(job, ConsoleMessages::OpenFailed());
-            StatusFailed(job, message);
+            StatusFailed(job, message, detail);
             if (job != ConsoleJob::Check)
               ShowMessage(this, message, tr("Fehler"), QMessageBox::Critical, QMessageBox::Ok,
                           detail);
@@ -146,7 +152,7 @@ void CQuorexDlg::ConnectController() {
   connect(&controller_, &ConsoleController::Noted, this, &CQuorexDlg::SetStatus);
   connect(&controller_, &ConsoleController::Failed, this,
           [this](ConsoleJob job, const QString &message, const QString &detail) {
-            StatusFailed(job, message);
+            StatusFailed(job, message, detail);
             if (job != ConsoleJob::Check)
               ShowMessage(this, message, tr("Fehler"), QMessageBox::Critical, QMessageBox::Ok,
                           detail);
@@ -179,6 +185,13 @@ void CQuorexDlg::ListPortsOnce() {
   if (portsListed_) return;
   portsListed_ = true;
   portName_ = ui_->portChooser->Start();
+  // A typed path that worked last time is offered again while it is there; the command line
+  // comes first.
+  const QString typed = Preferences().TypedPortToOffer();
+  if (!startPort_.isEmpty())
+    portName_ = startPort_;
+  else if (!typed.isEmpty())
+    portName_ = typed;
 }
 
 void CQuorexDlg::PushPortName() { ui_->portChooser->SetPortName(portName_); }
@@ -196,20 +209,22 @@ void CQuorexDlg::StartProgress(ConsoleJob job) {
   if (job == ConsoleJob::Write || job == ConsoleJob::WriteAndCheck) phase = tr("Senden");
   if (job == ConsoleJob::Check) phase = tr("Prüfen");
   if (job == ConsoleJob::Backup) phase = tr("Sichern");
+  if (job == ConsoleJob::Preview) phase = tr("Vergleichen");
   ui_->progressBar->Start(phase);
 }
 
 void CQuorexDlg::SetStatus(const QString &text) { ui_->statusLine->SetStatus(text); }
 
-void CQuorexDlg::StatusFailed(ConsoleJob job, const QString &message) {
+void CQuorexDlg::StatusFailed(ConsoleJob job, const QString &message, const QString &detail) {
   QString doing = tr("Fehler beim Lesen: ");
   if (job == ConsoleJob::Write || job == ConsoleJob::WriteAndCheck)
     doing = tr("Fehler beim Senden: ");
   if (job == ConsoleJob::Reset) doing = tr("Fehler beim Zurücksetzen: ");
-  if (job == ConsoleJob::Compare) doing = tr("Fehler beim Vergleichen: ");
+  if (job == ConsoleJob::Compare || job == ConsoleJob::Preview)
+    doing = tr("Fehler beim Vergleichen: ");
   if (job == ConsoleJob::Check) doing = tr("Fehler beim Prüfen: ");
   if (job == ConsoleJob::Backup) doing = tr("Fehler beim Sichern: ");
-  SetStatus(doing + message);
+  SetStatus(doing + ConsoleController::StatusReason(message, detail));
 }
 
 void CQuorexDlg::OnEntryChosen(QTreeWidgetItem *item) {
@@ -258,10 +273,7 @@ void CQuorexDlg::OnInfo() {
 }
 
 void CQuorexDlg::OnVersion() {
-  // Before any console has given one the box shows a hint, which is no console's version.
-  const QString version = register_.VersionText();
-  controller_.NoteVersion(controller_.Port(),
-                          version == Register::kVersionHint ? QString() : version);
+  // It shows what the last read brought and asks the console nothing: no line in the log.
   ShowMessage(this, register_.VersionText(), tr("Version des Quorex"), QMessageBox::NoIcon,
               QMessageBox::Ok);
 }
@@ -270,7 +282,8 @@ void CQuorexDlg::OnSenden() {
   RememberFocus();
   sending_ = register_.AllTexts();
   controller_.StartWrite(PullPortName(), sending_, extras_.VerifyAfterWrite(),
-                         extras_.BackUpBeforeWrite(), register_.FilePath());
+                         extras_.BackUpBeforeWrite(), register_.FilePath(),
+                         extras_.LookBeforeWrite());
 }
 
 void CQuorexDlg::OnLesen() {
@@ -349,7 +362,13 @@ void CQuorexDlg::closeEvent(QCloseEvent *event) {
 
 // Enter presses the push button that has the focus; anywhere else it ends the program, as
 // Escape does.
+// A field that Enter confirms ("Port:") keeps it: there Enter takes what was typed.
 void CQuorexDlg::keyPressEvent(QKeyEvent *event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter && qobject_cast<QLineEdit *>(focusWidget())) {
+    if (ui_->portChooser->isAncestorOf(focusWidget())) PullPortName();
+    return event->accept();
+  }
   if (!HandleEnterKey(*this, event)) QDialog::keyPressEvent(event);
 }
 

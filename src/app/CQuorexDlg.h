@@ -43,6 +43,9 @@ class CQuorexDlg : public QDialog {
   const ConsoleSession &Session() const { return controller_.Session(); }
   QMenuBar *MenuBar() const { return menuBar_; }
 
+  // The port "Port:" shows when the window first appears, instead of the one it would offer.
+  void ChoosePort(const QString &port) { startPort_ = port; }
+
   // Steps the progress bar once; past its end it starts over from the left.
   void StepProgress();
 
@@ -96,7 +99,7 @@ class CQuorexDlg : public QDialog {
   void OnWerkeinstellungen();
   void StartProgress(ConsoleJob job);
   void SetStatus(const QString &text);
-  void StatusFailed(ConsoleJob job, const QString &message);
+  void StatusFailed(ConsoleJob job, const QString &message, const QString &detail);
   void RememberFocus();
   void RestoreFocus();
   void EndProgram();
@@ -111,6 +114,7 @@ class CQuorexDlg : public QDialog {
   QMenuBar *menuBar_ = nullptr;
   bool portsListed_ = false;
   QString portName_;
+  QString startPort_;
   bool closing_ = false;
   // The tree entry whose page opens once the tree's signal has returned. The tree keeps its
   // entries for the window's whole life.

@@ -20,7 +20,8 @@ QString Operation(ConsoleJob job) {
     case ConsoleJob::Write:
     case ConsoleJob::WriteAndCheck: return QStringLiteral("write");
     case ConsoleJob::Reset: return QStringLiteral("reset");
-    case ConsoleJob::Compare: return QStringLiteral("compare");
+    case ConsoleJob::Compare:
+    case ConsoleJob::Preview: return QStringLiteral("compare");
     case ConsoleJob::Check: return QStringLiteral("verify");
     case ConsoleJob::Backup: break;
   }
@@ -38,14 +39,15 @@ ConsoleController::ConsoleController(QObject *parent) : QObject(parent) {
       line_->message = failure;
       if (!failure.isEmpty()) note_ = failure;
     }
-    if (job_ == ConsoleJob::Compare || job_ == ConsoleJob::Check || job_ == ConsoleJob::Backup) {
+    if (job_ == ConsoleJob::Compare || job_ == ConsoleJob::Check || job_ == ConsoleJob::Backup ||
+        job_ == ConsoleJob::Preview) {
       console_ = read.texts;
       backupVersion_ = read.versionText;
     } else {
       emit ReadCompleted(read);
     }
   });
-  connect(&session_, &ConsoleSession::ResetSent, this,
+  connect(&session_, &ConsoleSession::ResetReading, this,
           [this] { emit ProgressStarted(ConsoleJob::Reset); });
   connect(&session_, &ConsoleSession::Released, this, [this] {
     if (session_.Current() == ConsoleSession::Operation::Write) emit PortWorked(port_);
@@ -91,6 +93,10 @@ bool ConsoleController::TakeRead(const ConsoleRead &read, Register &image) {
 }
 
 QString ConsoleController::FailureText(ConsoleJob job, const QString &message) {
+  if (job == ConsoleJob::Preview)
+    return tr("Der Quorex konnte vor dem Senden nicht gelesen werden. Es wurde nichts "
+              "gesendet.") +
+           QStringLiteral("\n\n") + message;
   if (job != ConsoleJob::Backup) return message;
   return tr("Der Quorex konnte vor dem Senden nicht gesichert werden. Es wurde nichts "
             "gesendet.") +
@@ -103,6 +109,13 @@ QString ConsoleController::NotTakenText(const QString &port) {
       .arg(port);
 }
 
+QString ConsoleController::StatusReason(const QString &message, const QString &detail) {
+  const QString general = ConsoleMessages::OpenFailed();
+  if (detail.isEmpty()) return message;
+  if (message.contains(general)) return QString(message).replace(general, detail);
+  return message + QLatin1Char(' ') + detail;
+}
+
 void ConsoleController::Begin(ConsoleJob job) {
   // A write still waiting for its end mark ends here: the technician wants the next job.
   if (line_) {
@@ -111,6 +124,7 @@ void ConsoleController::Begin(ConsoleJob job) {
   }
   session_.Abort();
   writeNext_ = false;
+  previewPending_ = false;
   job_ = job;
   before_ = States();
   console_.clear();
@@ -123,6 +137,7 @@ void ConsoleController::Abort() {
   }
   line_.reset();
   writeNext_ = false;
+  previewPending_ = false;
   session_.Abort();
 }
 
@@ -143,7 +158,10 @@ bool ConsoleController::Started(bool opened) {
     return false;
   }
   Step(JobStep::Started);
-  if (job_ != ConsoleJob::Reset) emit ProgressStarted(job_);
+  if (job_ == ConsoleJob::Reset)
+    emit Resetting();
+  else
+    emit ProgressStarted(job_);
   return true;
 }
 
@@ -178,8 +196,9 @@ bool ConsoleController::StartRead(const QString &port) {
 }
 
 bool ConsoleController::StartWrite(const QString &port, const QStringList &texts, bool check,
-                                   bool backUpFirst, const QString &file) {
-  Begin(backUpFirst ? ConsoleJob::Backup
+                                   bool backUpFirst, const QString &file, bool lookFirst) {
+  Begin(lookFirst     ? ConsoleJob::Preview
+        : backUpFirst ? ConsoleJob::Backup
         : check     ? ConsoleJob::WriteAndCheck
                     : ConsoleJob::Write);
   port_ = port;
@@ -189,7 +208,7 @@ bool ConsoleController::StartWrite(const QString &port, const QStringList &texts
   check_ = check;
   file_ = file;
   OpenLine();
-  if (backUpFirst) return Started(session_.StartRead(port));
+  if (backUpFirst || lookFirst) return Started(session_.StartRead(port));
   line_->file = file_;
   return Started(session_.StartWrite(port, texts));
 }
@@ -204,6 +223,29 @@ void ConsoleController::StartWriteAfterBackup() {
   line_->backup = backupName_;
   line_->differences = ConsoleJournal::DifferenceCount(sent_, backup);
   Started(session_.StartWrite(port_, sent_));
+}
+
+void ConsoleController::SendAfterPreview() {
+  if (!std::exchange(previewPending_, false)) return;
+  writeNext_ = true;
+  StartWriteAfterBackup();
+}
+
+// The log says what was not sent, and how much it would have changed.
+void ConsoleController::CancelAfterPreview() {
+  if (!std::exchange(previewPending_, false)) return;
+  LogEntry line;
+  line.operation = Operation(ConsoleJob::Write);
+  line.port = port_;
+  line.file = file_;
+  line.console = backupVersion_;
+  line.backup = backupName_;
+  line.registers = 0;
+  line.differences = previewDifferences_;
+  line_ = line;
+  CloseLine(kCancelled, tr("Nach dem Vergleich abgebrochen; es wurde nichts gesendet."));
+  Step(JobStep::Cancelled);
+  EmitNote();
 }
 
 bool ConsoleController::StartCompare(const QString &port) {
@@ -235,16 +277,6 @@ bool ConsoleController::StartReset(const QString &port) {
   return Started(session_.StartReset(port));
 }
 
-void ConsoleController::NoteVersion(const QString &port, const QString &versionText) {
-  LogEntry line;
-  line.operation = QStringLiteral("version");
-  line.port = port;
-  line.console = versionText;
-  line.result = kOk;
-  const QString failure = Journal().Record(line);
-  if (!failure.isEmpty()) emit Noted(failure);
-}
-
 void ConsoleController::Note(WindowEvent event) {
   // While a read runs the tree stays away; the read gives it back at its end.
   if (event == WindowEvent::AboutClosedWithoutOk && IsReadPending()) return;
@@ -274,6 +306,16 @@ void ConsoleController::OnFinished() {
       writeNext_ = true;
       QMetaObject::invokeMethod(this, &ConsoleController::StartWriteAfterBackup,
                                 Qt::QueuedConnection);
+      break;
+    case ConsoleJob::Preview:
+      backupName_ = line_ ? line_->backup : QString();
+      previewDifferences_ = ConsoleJournal::DifferenceCount(sent_, console_);
+      if (line_) line_->differences = previewDifferences_;
+      CloseLine(kOk);
+      previewPending_ = true;
+      QMetaObject::invokeMethod(
+          this, [this, sent = sent_, texts = console_] { emit Previewed(sent, texts); },
+          Qt::QueuedConnection);
       break;
     case ConsoleJob::Compare:
       CloseLine(kOk);
