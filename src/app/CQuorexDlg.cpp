@@ -12,7 +12,9 @@
 #include "DialogSeam.h"
 #include "EditCommands.h"
 #include "PortChooser.h"
+#include "ManualWindow.h"
 #include "Preferences.h"
+#include "SearchPanel.h"
 #include "SerialPort.h"
 #include "StatusLine.h"
 #include "ui_CQuorexDlg.h"
@@ -77,6 +79,12 @@ CQuorexDlg::CQuorexDlg(QWidget *parent)
   });
 
   connect(ui_->configTree, &ConfigTreeView::EntryChosen, this, &CQuorexDlg::OnEntryChosen);
+  ui_->searchPanel->SetImage(register_);
+  connect(ui_->searchPanel, &SearchPanel::OpenRequested, this,
+          [this](const QString &page, const std::vector<RegisterSpot> &spots) {
+            QMetaObject::invokeMethod(
+                this, [this, page, spots] { OpenSetting(page, spots); }, Qt::QueuedConnection);
+          });
   AddHelpKey(*this, ui_->hilfeButton);
   connect(ui_->hilfeButton, &QPushButton::clicked, this, &CQuorexDlg::OnHilfe);
   connect(ui_->infoButton, &QPushButton::clicked, this, &CQuorexDlg::OnInfo);
@@ -112,9 +120,18 @@ void CQuorexDlg::BuildMenus() {
   QMenu *bearbeiten = menuBar_->addMenu(tr("&Bearbeiten"));
   bearbeiten->setObjectName(QStringLiteral("bearbeitenMenu"));
   edits_->AddTo(*bearbeiten);
+  bearbeiten->addSeparator();
+  suchen_ = bearbeiten->addAction(tr("&Suchen ..."), ui_->searchPanel, &SearchPanel::FocusField);
+  suchen_->setObjectName(QStringLiteral("suchenAction"));
+  suchen_->setShortcuts(QKeySequence::Find);
   QMenu *extras = menuBar_->addMenu(tr("&Extras"));
   extras->setObjectName(QStringLiteral("extrasMenu"));
   extras_.AddTo(*extras);
+  // On every system: the about entry joins it where it has no window menu to go to.
+  QMenu *hilfe = menuBar_->addMenu(tr("&Hilfe"));
+  hilfe->setObjectName(QStringLiteral("hilfeMenu"));
+  hilfe->addAction(tr("&Handbuch"), this, [this] { ManualWindow::Show(this); })
+      ->setObjectName(QStringLiteral("handbuchAction"));
 }
 
 void CQuorexDlg::ConnectController() {
@@ -168,6 +185,8 @@ void CQuorexDlg::ApplyStates(const ControlStates &states) {
   ui_->versionButton->setEnabled(states.version);
   ui_->werkeinstellungenButton->setEnabled(states.werkeinstellungen);
   ui_->configTree->setEnabled(states.tree);
+  ui_->searchPanel->setEnabled(states.tree);
+  suchen_->setEnabled(states.tree);
   edits_->SetUsable(states.undo);
   if (!back) return;
   ui_->progressBar->Empty();
@@ -251,6 +270,16 @@ void CQuorexDlg::OpenPage(QTreeWidgetItem *item) {
   if (!ui_->configTree->isEnabled()) return;
   ui_->configTree->setCurrentItem(item);
   ui_->configTree->setFocus(Qt::OtherFocusReason);
+  if (!isActiveWindow()) activateWindow();
+}
+
+// A match of "Suchen:" opens as the tree would open its page, with the setting's field first.
+void CQuorexDlg::OpenSetting(const QString &page, const std::vector<RegisterSpot> &spots) {
+  QTreeWidgetItem *item = ConfigTree::FindPage(*ui_->configTree, page);
+  if (!item || !ui_->configTree->isEnabled() || IsReadPending()) return;
+  if (!edits_->RunPage(*item, spots)) return;
+  ui_->searchPanel->Refresh();
+  if (ui_->searchPanel->isEnabled()) ui_->searchPanel->Field()->setFocus(Qt::OtherFocusReason);
   if (!isActiveWindow()) activateWindow();
 }
 

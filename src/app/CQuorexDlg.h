@@ -15,8 +15,10 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 class EditCommands;
+class QAction;
 class QMenuBar;
 class QTreeWidgetItem;
 
@@ -91,6 +93,7 @@ class CQuorexDlg : public QDialog {
   void OnEntryChosen(QTreeWidgetItem *item);
   void OpenPendingPage();
   void OpenPage(QTreeWidgetItem *item);
+  void OpenSetting(const QString &page, const std::vector<RegisterSpot> &spots);
   void OnHilfe();
   void OnInfo();
   void OnVersion();
@@ -112,6 +115,7 @@ class CQuorexDlg : public QDialog {
   ExtrasCommands extras_;
   EditCommands *edits_ = nullptr;
   QMenuBar *menuBar_ = nullptr;
+  QAction *suchen_ = nullptr;
   bool portsListed_ = false;
   QString portName_;
   QString startPort_;
