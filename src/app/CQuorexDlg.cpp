@@ -23,6 +23,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QShowEvent>
@@ -81,9 +82,10 @@ CQuorexDlg::CQuorexDlg(QWidget *parent)
   connect(ui_->configTree, &ConfigTreeView::EntryChosen, this, &CQuorexDlg::OnEntryChosen);
   ui_->searchPanel->SetImage(register_);
   connect(ui_->searchPanel, &SearchPanel::OpenRequested, this,
-          [this](const QString &page, const std::vector<RegisterSpot> &spots) {
+          [this](const QString &page, const std::vector<RegisterSpot> &spots,
+                 const QString &name) {
             QMetaObject::invokeMethod(
-                this, [this, page, spots] { OpenSetting(page, spots); }, Qt::QueuedConnection);
+                this, [=] { OpenSetting(page, spots, name); }, Qt::QueuedConnection);
           });
   AddHelpKey(*this, ui_->hilfeButton);
   connect(ui_->hilfeButton, &QPushButton::clicked, this, &CQuorexDlg::OnHilfe);
@@ -274,10 +276,11 @@ void CQuorexDlg::OpenPage(QTreeWidgetItem *item) {
 }
 
 // A match of "Suchen:" opens as the tree would open its page, with the setting's field first.
-void CQuorexDlg::OpenSetting(const QString &page, const std::vector<RegisterSpot> &spots) {
+void CQuorexDlg::OpenSetting(const QString &page, const std::vector<RegisterSpot> &spots,
+                             const QString &name) {
   QTreeWidgetItem *item = ConfigTree::FindPage(*ui_->configTree, page);
   if (!item || !ui_->configTree->isEnabled() || IsReadPending()) return;
-  if (!edits_->RunPage(*item, spots)) return;
+  if (!edits_->RunPage(*item, spots, name)) return;
   ui_->searchPanel->Refresh();
   if (ui_->searchPanel->isEnabled()) ui_->searchPanel->Field()->setFocus(Qt::OtherFocusReason);
   if (!isActiveWindow()) activateWindow();
@@ -394,8 +397,10 @@ void CQuorexDlg::closeEvent(QCloseEvent *event) {
 // A field that Enter confirms ("Port:") keeps it: there Enter takes what was typed.
 void CQuorexDlg::keyPressEvent(QKeyEvent *event) {
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-  if (enter && qobject_cast<QLineEdit *>(focusWidget())) {
-    if (ui_->portChooser->isAncestorOf(focusWidget())) PullPortName();
+  QWidget *focus = focusWidget();
+  const auto *combo = qobject_cast<QComboBox *>(focus);
+  if (enter && (qobject_cast<QLineEdit *>(focus) || (combo && combo->isEditable()))) {
+    if (ui_->portChooser->isAncestorOf(focus)) PullPortName();
     return event->accept();
   }
   if (!HandleEnterKey(*this, event)) QDialog::keyPressEvent(event);

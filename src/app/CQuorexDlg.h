@@ -93,7 +93,8 @@ class CQuorexDlg : public QDialog {
   void OnEntryChosen(QTreeWidgetItem *item);
   void OpenPendingPage();
   void OpenPage(QTreeWidgetItem *item);
-  void OpenSetting(const QString &page, const std::vector<RegisterSpot> &spots);
+  void OpenSetting(const QString &page, const std::vector<RegisterSpot> &spots,
+                   const QString &name);
   void OnHilfe();
   void OnInfo();
   void OnVersion();

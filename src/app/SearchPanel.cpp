@@ -63,7 +63,7 @@ std::vector<SearchPanel::Match> SearchPanel::Find(const SettingsCatalog &catalog
       bool all = true;
       for (const QString &word : words) all = all && haystack.contains(word);
       if (!all) continue;
-      matches.push_back({page.title, setting.id, setting.spots,
+      matches.push_back({page.title, setting.id, setting.name, setting.spots,
                          tr("%1 › %2: %3").arg(page.title, setting.label, value)});
     }
   }
@@ -107,7 +107,7 @@ void SearchPanel::Move(int by) {
 void SearchPanel::OpenCurrent() {
   const int row = list_->currentRow();
   if (row < 0 || row >= int(matches_.size())) return;
-  emit OpenRequested(matches_[row].page, matches_[row].spots);
+  emit OpenRequested(matches_[row].page, matches_[row].spots, matches_[row].name);
 }
 
 bool SearchPanel::eventFilter(QObject *watched, QEvent *event) {

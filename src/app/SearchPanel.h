@@ -26,6 +26,7 @@ class SearchPanel : public QWidget {
   struct Match {
     QString page;  // the catalog's page title
     QString id;
+    QString name;  // the setting's name as its page shows it
     std::vector<RegisterSpot> spots;
     QString text;  // "Seite › Einstellung: Wert"
   };
@@ -49,7 +50,8 @@ class SearchPanel : public QWidget {
   static QString Folded(const QString &text);
 
  signals:
-  void OpenRequested(const QString &page, const std::vector<RegisterSpot> &spots);
+  void OpenRequested(const QString &page, const std::vector<RegisterSpot> &spots,
+                     const QString &name);
 
  protected:
   bool eventFilter(QObject *watched, QEvent *event) override;

@@ -54,7 +54,8 @@ void StatusLine::Elide() {
   setText(Wrapped(room));
 }
 
-// Broken where the words allow; what does not fit the last line ends in "…" there.
+// Broken where the words allow; what does not fit the last line is cut in its middle, so that
+// its end (mostly the time) stays.
 QString StatusLine::Wrapped(int room) const {
   QTextLayout layout(status_, font());
   QTextOption option;
@@ -65,10 +66,11 @@ QString StatusLine::Wrapped(int room) const {
   for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
     line.setLineWidth(room);
     if (lines.size() == lines_ - 1) {
-      lines << fontMetrics().elidedText(status_.mid(line.textStart()), Qt::ElideRight, room);
+      lines << fontMetrics().elidedText(status_.mid(line.textStart()), Qt::ElideMiddle, room);
       break;
     }
-    lines << status_.mid(line.textStart(), line.textLength()).trimmed();
+    // The blank at a break stays at the line's end, where it shows nothing.
+    lines << status_.mid(line.textStart(), line.textLength());
   }
   layout.endLayout();
   return lines.join(QLatin1Char('\n'));

@@ -8,8 +8,8 @@
 
 // A line under the progress bar that says how the last thing done ended. The text is plain (a
 // console's or a file's text is never HTML). Where the window is too narrow it wraps onto as
-// many lines as it was given and is elided only on the last of them (the middle, with one
-// line); the tooltip and the accessible name always hold all of it.
+// many lines as it was given and is cut only in the middle of the last of them; the tooltip
+// and the accessible name always hold all of it.
 class StatusLine : public QLabel {
   Q_OBJECT
 
