@@ -11,6 +11,7 @@
 #include "Preferences.h"
 #include "RecentFiles.h"
 #include "ScriptedDialogs.h"
+#include "WindowBench.h"
 #include "SimulatedConsole.h"
 #include "TemporarySettings.h"
 
@@ -179,6 +180,7 @@ QString TestDesktop::WriteFile(const QString &name, const QByteArray &data) {
 CQuorexDlg &TestDesktop::ShowWindow() {
   window_ = std::make_unique<CQuorexDlg>();
   window_->SetTiming(Fast());
+  window_->Controller().SetLineSource(LinesOf(console_));
   window_->SetDataFolder(Path(QStringLiteral("daten")));
   window_->show();
   if (!QTest::qWaitForWindowExposed(window_.get())) qFatal("window not exposed");
@@ -285,8 +287,7 @@ void TestDesktop::portRememberedAfterTransfer() {
   console_.SetFault(fault);
   window.findChild<QComboBox *>(QStringLiteral("portComboBox"))->setEditText(console_.DevicePath());
   // What a loaded register file gives: "Senden", and with it the comparison.
-  auto *senden = window.findChild<QPushButton *>(QStringLiteral("sendenButton"));
-  senden->setEnabled(true);
+  StartFrom(window, QStringLiteral("11010"));
   if (button == "vergleichen") {
     window.findChild<QAction *>(QStringLiteral("quorexVergleichenAction"))->trigger();
   } else {
@@ -632,7 +633,7 @@ void TestDesktop::recentAndDropRefusedDuringWrite() {
   QVERIFY(window.Image().SetAllTexts(texts));
   window.Image().SetModified(true);
   auto *senden = window.findChild<QPushButton *>(QStringLiteral("sendenButton"));
-  senden->setEnabled(true);
+  StartFrom(window, QStringLiteral("11010"));
   senden->click();
   QTRY_VERIFY(console_.Received().contains("$P050"));
 

@@ -243,7 +243,7 @@ void TestMainWindow::aboutBoxNamesVersion() {
 
 void TestMainWindow::treeOpensPageAndClearsSelection() {
   QTreeWidget *tree = Child<QTreeWidget>("configTree");
-  tree->setEnabled(true);
+  StartFrom(*window_, QStringLiteral("01011"));
   QVERIFY(window_->Image().SetText(0, QStringLiteral("1000000A")));
   for (int round = 0; round < 2; ++round) {
     QString title;
@@ -260,7 +260,7 @@ void TestMainWindow::treeOpensPageAndClearsSelection() {
 
 void TestMainWindow::groupEntryOpensNothing() {
   QTreeWidget *tree = Child<QTreeWidget>("configTree");
-  tree->setEnabled(true);
+  StartFrom(*window_, QStringLiteral("01011"));
   bool opened = false;
   OnNextModal([&](QDialog *page) {
     opened = true;
@@ -276,7 +276,7 @@ QTreeWidget *TestMainWindow::TreeAt(int row) {
   window_->activateWindow();
   if (!QTest::qWaitForWindowActive(window_)) qWarning("window not active");
   QTreeWidget *tree = Child<QTreeWidget>("configTree");
-  tree->setEnabled(true);
+  StartFrom(*window_, QStringLiteral("01011"));
   tree->setFocus();
   tree->setCurrentItem(tree->topLevelItem(row));
   return tree;

@@ -34,6 +34,7 @@ struct Rig {
 
   bool Start(const Timing &timing = Fast()) {
     session.SetTiming(timing);
+    session.SetLineSource(LinesOf(console));
     return console.Start();
   }
   QString Port() const { return console.DevicePath(); }

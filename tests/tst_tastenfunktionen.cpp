@@ -6,6 +6,7 @@
 #include "ModalHelper.h"
 #include "Register.h"
 #include "ScriptedDialogs.h"
+#include "WindowBench.h"
 #include "Tastenfunktionen.h"
 
 #include <QCheckBox>
@@ -517,7 +518,7 @@ void TestTastenfunktionen::treeEntryOpensPage() {
   CQuorexDlg window;
   window.show();
   QTreeWidget *tree = window.findChild<QTreeWidget *>("configTree");
-  tree->setEnabled(true);
+  StartFrom(window, QStringLiteral("01011"));
   const QList<QTreeWidgetItem *> found =
       tree->findItems(QStringLiteral("Tastenfunktionen"), Qt::MatchExactly | Qt::MatchRecursive);
   QCOMPARE(found.size(), 1);

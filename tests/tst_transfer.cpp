@@ -82,10 +82,10 @@ void TestTransfer::readWithRealPacing() {
 
   QElapsedTimer clock;
   QCOMPARE(b.States(), QStringLiteral("01010"));
-  b.version->setEnabled(true);
+  b.StartFrom(QStringLiteral("01110"));
   b.version->click();
   QCOMPARE(b.dialogs.Last().text, QStringLiteral("Für Version muss Gerät zunächst ausgelesen werden."));
-  b.version->setEnabled(false);
+  b.StartFrom(QStringLiteral("01010"));
 
   clock.start();
   b.lesen->click();
@@ -164,7 +164,7 @@ void TestTransfer::writeGreeting() {
   QVERIFY(b.Setup());
   b.console.SetGreeting(greeting);
   b.console.SetIdentification(identification);
-  b.senden->setEnabled(true);
+  b.StartFrom(QStringLiteral("11010"));
   b.senden->click();
   QTRY_VERIFY(b.senden->isEnabled());
   QTRY_VERIFY(!b.PortOpen());
@@ -280,7 +280,7 @@ void TestTransfer::writeFaults() {
   // machine; at test speed its wire time may already be over and the write end unconfirmed.
   QVERIFY(b.Setup(fault == Fault::HangUp ? WirePaced() : Fast()));
   b.console.SetFault(fault);
-  b.senden->setEnabled(true);
+  b.StartFrom(QStringLiteral("11010"));
   b.window.Image().SetText(0, QStringLiteral("12345678"));
 
   b.senden->click();
@@ -349,8 +349,7 @@ void TestTransfer::portOpenFailure() {
   QFETCH(int, boxes);
   Bench b;
   QVERIFY(b.Setup());
-  QWidget *widgets[] = {b.senden, b.lesen, b.version, b.werkeinstellungen, b.tree};
-  for (int i = 0; i < 5; ++i) widgets[i]->setEnabled(before.at(i) == QLatin1Char('1'));
+  b.StartFrom(before);
   b.port->setEditText(QStringLiteral("/dev/quorex-no-such-port"));
   if (button == "werkeinstellungen") b.dialogs.answers << QMessageBox::Ok;
   b.window.findChild<QPushButton *>(button + QStringLiteral("Button"))->click();
@@ -367,7 +366,7 @@ void TestTransfer::portOpenFailure() {
 void TestTransfer::lesenWhileSendenDisabledKeepsVersion() {
   Bench b;
   QVERIFY(b.Setup());
-  b.version->setEnabled(true);
+  b.StartFrom(QStringLiteral("01110"));
   b.lesen->click();
   QCOMPARE(b.States(), QStringLiteral("00100"));
   QTRY_VERIFY(b.lesen->isEnabled());
@@ -382,7 +381,7 @@ void TestTransfer::newPressEndsWriteWaitingForEndMark() {
   timing.silenceTimeoutMs = 5000;
   QVERIFY(b.Setup(timing));
   b.console.SetFault(Fault::NoEndMark);
-  b.senden->setEnabled(true);
+  b.StartFrom(QStringLiteral("11010"));
   b.senden->click();
   QTRY_VERIFY(b.senden->isEnabled());
   QVERIFY(b.PortOpen());
@@ -514,7 +513,8 @@ void TestTransfer::serialPort() {
   QVERIFY(!port.ErrorString().isEmpty());
   QCOMPARE(port.OpenPort(QString()), -1);
 
-  QCOMPARE(port.OpenPort(console.DevicePath()), 1);
+  // An in-process line is handed in by its console; a pseudo-terminal opens by its path.
+  QCOMPARE(port.OpenPort(console.DevicePath(), console.LineFor(console.DevicePath())), 1);
   QIODevice *device = port.Device();
   // An in-process line has no line settings to check.
   if (auto *serial = qobject_cast<QSerialPort *>(device)) {
@@ -549,7 +549,7 @@ void TestTransfer::fileCommandsRefusedWhileWriting() {
   const QStringList texts = Pattern(QStringLiteral("C"));
   QVERIFY(b.window.Image().SetAllTexts(texts));
   b.window.Image().SetModified(true);
-  b.senden->setEnabled(true);
+  b.StartFrom(QStringLiteral("11010"));
   b.senden->click();
   QTRY_VERIFY(b.console.Received().contains("$P050"));
   QMenu *datei = b.window.MenuBar()->actions().constFirst()->menu();
@@ -576,7 +576,7 @@ void TestTransfer::closingWaitsForWrite() {
   b.console.SetWireTime(true);
   const QStringList texts = Pattern(QStringLiteral("D"));
   QVERIFY(b.window.Image().SetAllTexts(texts));
-  b.senden->setEnabled(true);
+  b.StartFrom(QStringLiteral("11010"));
   b.senden->click();
   QTRY_VERIFY(b.console.Received().contains("$P020"));
   b.window.reject();
@@ -642,7 +642,7 @@ void TestTransfer::talkativeConsoleDoesNotEndWrite() {
   b.console.SetFault(Fault::Chatter);
   const QStringList texts = Pattern(QStringLiteral("E"));
   QVERIFY(b.window.Image().SetAllTexts(texts));
-  b.senden->setEnabled(true);
+  b.StartFrom(QStringLiteral("11010"));
   b.senden->click();
   QTRY_VERIFY(!b.window.IsTransferRunning());
   QVERIFY(b.dialogs.shown.isEmpty());
@@ -659,7 +659,7 @@ void TestTransfer::brokenOffWriteSaysHowFar() {
   b.console.SetFault(Fault::HangUp);
   const QStringList texts = Pattern(QStringLiteral("F"));
   QVERIFY(b.window.Image().SetAllTexts(texts));
-  b.senden->setEnabled(true);
+  b.StartFrom(QStringLiteral("11010"));
   b.senden->click();
   QTRY_COMPARE_WITH_TIMEOUT(b.dialogs.shown.size(), 1, 10000);
   const QString text = b.dialogs.Last().text;

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "ConsoleCommands.h"
 #include "ConsoleController.h"
 #include "EditHistory.h"
 #include "ExtrasCommands.h"
@@ -43,6 +44,8 @@ class CQuorexDlg : public QDialog {
   Register &Image() { return register_; }
   EditHistory &History() { return history_; }
   const ConsoleSession &Session() const { return controller_.Session(); }
+  // The console jobs and the states of the buttons and the tree they follow.
+  ConsoleController &Controller() { return controller_; }
   QMenuBar *MenuBar() const { return menuBar_; }
 
   // The port "Port:" shows when the window first appears, instead of the one it would offer.
@@ -97,13 +100,7 @@ class CQuorexDlg : public QDialog {
                    const QString &name);
   void OnHilfe();
   void OnInfo();
-  void OnVersion();
-  void OnSenden();
-  void OnLesen();
-  void OnWerkeinstellungen();
-  void StartProgress(ConsoleJob job);
   void SetStatus(const QString &text);
-  void StatusFailed(ConsoleJob job, const QString &message, const QString &detail);
   void RememberFocus();
   void RestoreFocus();
   void EndProgram();
@@ -115,6 +112,7 @@ class CQuorexDlg : public QDialog {
   FileCommands files_;
   ExtrasCommands extras_;
   EditCommands *edits_ = nullptr;
+  ConsoleCommands console_;
   QMenuBar *menuBar_ = nullptr;
   QAction *suchen_ = nullptr;
   bool portsListed_ = false;
@@ -124,7 +122,5 @@ class CQuorexDlg : public QDialog {
   // The tree entry whose page opens once the tree's signal has returned. The tree keeps its
   // entries for the window's whole life.
   QTreeWidgetItem *pendingPage_ = nullptr;
-  // What a running write takes to the console.
-  QStringList sending_;
   QPointer<QPushButton> focusBeforeTransfer_;
 };

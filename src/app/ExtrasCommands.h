@@ -59,7 +59,6 @@ class ExtrasCommands : public QObject {
   void ShowCheckResult(const QStringList &sent, const QStringList &console);
   // What "Senden" would change; the answer sends or sends nothing.
   void AskBeforeSending(const QStringList &sent, const QStringList &console);
-  void ComplainCheckFailed(const QString &message, const QString &detail);
   // "Keine Unterschiede." when the two sets are equal, else the list of differences.
   void ShowComparison(const QStringList &program, const QStringList &other, const QString &title,
                       const QString &summary, const QString &otherColumn);

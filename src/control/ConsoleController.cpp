@@ -4,6 +4,7 @@
 #include "ConsoleController.h"
 
 #include "ConsoleMessages.h"
+#include "LogOperation.h"
 #include "Register.h"
 
 #include <utility>
@@ -13,20 +14,6 @@ namespace {
 const QString kOk = QStringLiteral("ok");
 const QString kFailed = QStringLiteral("failed");
 const QString kCancelled = QStringLiteral("cancelled");
-
-QString Operation(ConsoleJob job) {
-  switch (job) {
-    case ConsoleJob::Read: return QStringLiteral("read");
-    case ConsoleJob::Write:
-    case ConsoleJob::WriteAndCheck: return QStringLiteral("write");
-    case ConsoleJob::Reset: return QStringLiteral("reset");
-    case ConsoleJob::Compare:
-    case ConsoleJob::Preview: return QStringLiteral("compare");
-    case ConsoleJob::Check: return QStringLiteral("verify");
-    case ConsoleJob::Backup: break;
-  }
-  return QStringLiteral("backup");
-}
 
 }  // namespace
 
@@ -93,14 +80,7 @@ bool ConsoleController::TakeRead(const ConsoleRead &read, Register &image) {
 }
 
 QString ConsoleController::FailureText(ConsoleJob job, const QString &message) {
-  if (job == ConsoleJob::Preview)
-    return tr("Der Quorex konnte vor dem Senden nicht gelesen werden. Es wurde nichts "
-              "gesendet.") +
-           QStringLiteral("\n\n") + message;
-  if (job != ConsoleJob::Backup) return message;
-  return tr("Der Quorex konnte vor dem Senden nicht gesichert werden. Es wurde nichts "
-            "gesendet.") +
-         QStringLiteral("\n\n") + message;
+  return TransferStates::Texts(job).failureLead + message;
 }
 
 QString ConsoleController::NotTakenText(const QString &port) {
@@ -152,9 +132,10 @@ void ConsoleController::Step(JobStep step) {
 bool ConsoleController::Started(bool opened) {
   if (!opened) {
     Step(JobStep::PortFailed);
-    CloseLine(kFailed, FailureText(job_, ConsoleMessages::OpenFailed()));
+    const QString said = FailureText(job_, ConsoleMessages::OpenFailed());
+    CloseLine(kFailed, said);
     note_.clear();
-    emit PortFailed(job_, session_.PortError());
+    emit PortFailed(job_, said, session_.PortError());
     return false;
   }
   Step(JobStep::Started);
@@ -167,7 +148,7 @@ bool ConsoleController::Started(bool opened) {
 
 void ConsoleController::OpenLine() {
   LogEntry line;
-  line.operation = Operation(job_);
+  line.operation = TransferStates::Texts(job_).operation;
   line.port = port_;
   line_ = line;
 }
@@ -235,7 +216,7 @@ void ConsoleController::SendAfterPreview() {
 void ConsoleController::CancelAfterPreview() {
   if (!std::exchange(previewPending_, false)) return;
   LogEntry line;
-  line.operation = Operation(ConsoleJob::Write);
+  line.operation = TransferStates::Texts(ConsoleJob::Write).operation;
   line.port = port_;
   line.file = file_;
   line.console = backupVersion_;
@@ -275,6 +256,12 @@ bool ConsoleController::StartReset(const QString &port) {
   note_.clear();
   OpenLine();
   return Started(session_.StartReset(port));
+}
+
+void ConsoleController::SetStates(const ControlStates &states) {
+  if (states == states_) return;
+  states_ = states;
+  emit StatesChanged(states_);
 }
 
 void ConsoleController::Note(WindowEvent event) {

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "SimulatedConsole.h"
 #include "Timing.h"
 
 #include <QByteArray>
@@ -10,8 +11,15 @@
 #include <QStringList>
 
 // What the console must receive for a whole read or write, spelled out byte by byte rather
-// than built from the program's own protocol functions, and the short waits the transfer tests
-// use. Shared by the session tests (no widgets) and the window's transfer tests.
+// than built from the program's own protocol functions, the short waits the transfer tests
+// use, and the console's line for the program's session. Shared by the session tests (no
+// widgets) and the window's transfer tests.
+
+// What a session's owner hands in (SetLineSource), so the session reaches the console on an
+// in-process line; on a pseudo-terminal the session opens the console's path itself.
+inline auto LinesOf(const SimulatedConsole &console) {
+  return [&console](const QString &portName) { return console.LineFor(portName); };
+}
 
 inline QByteArray ReadSession() {
   QByteArray bytes = "$PROGSTART\r";
