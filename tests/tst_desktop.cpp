@@ -14,6 +14,7 @@
 #include "WindowBench.h"
 #include "SimulatedConsole.h"
 #include "TemporarySettings.h"
+#include "TestFiles.h"
 
 #include <QComboBox>
 #include <QDragEnterEvent>
@@ -41,12 +42,6 @@ using Fault = SimulatedConsole::Fault;
 Q_DECLARE_METATYPE(SimulatedConsole::Fault)
 
 namespace {
-
-QByteArray ValidFile(const QByteArray &first) {
-  QByteArray data = first + "\r\n";
-  for (int i = 1; i < 200; ++i) data += "00000000\r\n";
-  return data;
-}
 
 PortEntry Port(const QString &name) {
   PortEntry port;
@@ -169,12 +164,7 @@ void TestDesktop::cleanup() {
 }
 
 QString TestDesktop::WriteFile(const QString &name, const QByteArray &data) {
-  const QString path = Path(name);
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(path));
-  file.write(data);
-  return path;
+  return ::WriteFile(Path(name), data);
 }
 
 CQuorexDlg &TestDesktop::ShowWindow() {

@@ -12,6 +12,7 @@
 #include "SmallDisk.h"
 #include "StatusLine.h"
 #include "TemporarySettings.h"
+#include "TestFiles.h"
 #include "WindowBench.h"
 
 #include <QAccessible>
@@ -39,12 +40,6 @@ const QString kHelp = QStringLiteral(
     "Überschreiben der bisherigen Einstellungen zu verhindern.\n\n"
     "Vorgenommene Einstellungen können über \"Datei\"->\"Speichern\"\n"
     "als Datei für die spätere Wiederherstellung gesichert werden.\n");
-
-QByteArray ValidFile(const QByteArray &first = "12345678") {
-  QByteArray data = first + "\r\n";
-  for (int i = 1; i < 200; ++i) data += "00000000\r\n";
-  return data;
-}
 
 }  // namespace
 
@@ -104,7 +99,6 @@ class TestMainWindow : public QObject {
 
  private:
   QString Path(const QString &name) const { return bench_->Path(name); }
-  void WriteFile(const QString &path, const QByteArray &data);
   template <class T>
   T *Child(const char *name) {
     return window_->findChild<T *>(QString::fromLatin1(name));
@@ -133,12 +127,6 @@ void TestMainWindow::init() {
 void TestMainWindow::cleanup() {
   window_->Image().SetModified(false);
   bench_.reset();
-}
-
-void TestMainWindow::WriteFile(const QString &path, const QByteArray &data) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(data);
 }
 
 void TestMainWindow::initialState() {

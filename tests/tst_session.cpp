@@ -4,6 +4,7 @@
 #include "ConsoleMessages.h"
 #include "ConsoleScripts.h"
 #include "ConsoleSession.h"
+#include "RegisterFixtures.h"
 #include "Protocol.h"
 #include "SimulatedConsole.h"
 

@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSerialPort>
 #include <QSignalSpy>
 #include <QtTest>
@@ -725,13 +726,18 @@ void TestTransfer::statusLineSaysWhatHappened() {
   QVERIFY(b.Filled() >= 0);
 }
 
-// A read or a write leaves nothing unsaved to ask about; an edit on a page after them does.
+// A read or a write leaves nothing unsaved to ask about; a change on a page after them does.
 void TestTransfer::secondReadAsksNothing() {
   Bench b;
   QVERIFY(b.Setup());
   const auto edit = [&b] {
     b.tree->setCurrentItem(b.tree->topLevelItem(1));
-    auto seen = OnNextModal([](QDialog *page) { page->accept(); });
+    auto seen = OnNextModal([](QDialog *page) {
+      auto *high = page->findChild<QRadioButton *>(QStringLiteral("sqlHigh1RadioButton"));
+      auto *low = page->findChild<QRadioButton *>(QStringLiteral("sqlLow1RadioButton"));
+      (high->isChecked() ? low : high)->click();
+      page->accept();
+    });
     QTest::keyClick(b.tree, Qt::Key_Return);
     QTRY_VERIFY(*seen);
     QTRY_VERIFY(!QApplication::activeModalWidget());

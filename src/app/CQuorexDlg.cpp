@@ -10,8 +10,8 @@
 #include "DialogHelpers.h"
 #include "DialogSeam.h"
 #include "EditCommands.h"
-#include "PortChooser.h"
 #include "ManualWindow.h"
+#include "PortChooser.h"
 #include "Preferences.h"
 #include "SearchPanel.h"
 #include "SerialPort.h"
@@ -22,8 +22,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QShowEvent>
 
@@ -47,7 +45,7 @@ CQuorexDlg::CQuorexDlg(QWidget *parent)
             return PullPortName();
           },
           [this](const QString &path) { return files_.OpenBackup(path); }),
-      console_(this, register_, controller_, history_, files_, extras_, [this] {
+      console_(this, register_, controller_, files_, history_, extras_, [this] {
         RememberFocus();
         return PullPortName();
       }) {
@@ -71,12 +69,12 @@ CQuorexDlg::CQuorexDlg(QWidget *parent)
 
   connect(ui_->configTree, &ConfigTreeView::EntryChosen, this, &CQuorexDlg::OnEntryChosen);
   ui_->searchPanel->SetImage(register_);
-  connect(ui_->searchPanel, &SearchPanel::OpenRequested, this,
-          [this](const QString &page, const std::vector<RegisterSpot> &spots,
-                 const QString &name) {
-            QMetaObject::invokeMethod(
-                this, [=] { OpenSetting(page, spots, name); }, Qt::QueuedConnection);
-          });
+  // A match opens as the tree would open its page, with the setting's field first.
+  ui_->searchPanel->SetOpener([this](const QString &page, const std::vector<RegisterSpot> &spots,
+                                     const QString &name) {
+    QTreeWidgetItem *item = ConfigTree::FindPage(*ui_->configTree, page);
+    return item && !IsReadPending() && edits_->RunPage(*item, spots, name);
+  });
   AddHelpKey(*this, ui_->hilfeButton);
   connect(ui_->hilfeButton, &QPushButton::clicked, this, &CQuorexDlg::OnHilfe);
   connect(ui_->infoButton, &QPushButton::clicked, this, &CQuorexDlg::OnInfo);
@@ -114,17 +112,11 @@ void CQuorexDlg::BuildMenus() {
   bearbeiten->setObjectName(QStringLiteral("bearbeitenMenu"));
   edits_->AddTo(*bearbeiten);
   bearbeiten->addSeparator();
-  suchen_ = bearbeiten->addAction(tr("&Suchen ..."), ui_->searchPanel, &SearchPanel::FocusField);
-  suchen_->setObjectName(QStringLiteral("suchenAction"));
-  suchen_->setShortcuts(QKeySequence::Find);
+  ui_->searchPanel->AddTo(*bearbeiten);
   QMenu *extras = menuBar_->addMenu(tr("&Extras"));
   extras->setObjectName(QStringLiteral("extrasMenu"));
   extras_.AddTo(*extras);
-  // On every system: the about entry joins it where it has no window menu to go to.
-  QMenu *hilfe = menuBar_->addMenu(tr("&Hilfe"));
-  hilfe->setObjectName(QStringLiteral("hilfeMenu"));
-  hilfe->addAction(tr("&Handbuch"), this, [this] { ManualWindow::Show(this); })
-      ->setObjectName(QStringLiteral("handbuchAction"));
+  ManualWindow::AddMenu(*menuBar_, *this);
 }
 
 void CQuorexDlg::ConnectController() {
@@ -151,7 +143,6 @@ void CQuorexDlg::ApplyStates(const ControlStates &states) {
   ui_->werkeinstellungenButton->setEnabled(states.werkeinstellungen);
   ui_->configTree->setEnabled(states.tree);
   ui_->searchPanel->setEnabled(states.tree);
-  suchen_->setEnabled(states.tree);
   edits_->SetUsable(states.undo);
   if (!back) return;
   ui_->progressBar->Empty();
@@ -168,14 +159,7 @@ void CQuorexDlg::showEvent(QShowEvent *event) {
 void CQuorexDlg::ListPortsOnce() {
   if (portsListed_) return;
   portsListed_ = true;
-  portName_ = ui_->portChooser->Start();
-  // A typed path that worked last time is offered again while it is there; the command line
-  // comes first.
-  const QString typed = Preferences().TypedPortToOffer();
-  if (!startPort_.isEmpty())
-    portName_ = startPort_;
-  else if (!typed.isEmpty())
-    portName_ = typed;
+  portName_ = Preferences().PortToStartWith(ui_->portChooser->Start(), startPort_);
 }
 
 void CQuorexDlg::PushPortName() { ui_->portChooser->SetPortName(portName_); }
@@ -213,17 +197,6 @@ void CQuorexDlg::OpenPage(QTreeWidgetItem *item) {
   if (!ui_->configTree->isEnabled()) return;
   ui_->configTree->setCurrentItem(item);
   ui_->configTree->setFocus(Qt::OtherFocusReason);
-  if (!isActiveWindow()) activateWindow();
-}
-
-// A match of "Suchen:" opens as the tree would open its page, with the setting's field first.
-void CQuorexDlg::OpenSetting(const QString &page, const std::vector<RegisterSpot> &spots,
-                             const QString &name) {
-  QTreeWidgetItem *item = ConfigTree::FindPage(*ui_->configTree, page);
-  if (!item || !ui_->configTree->isEnabled() || IsReadPending()) return;
-  if (!edits_->RunPage(*item, spots, name)) return;
-  ui_->searchPanel->Refresh();
-  if (ui_->searchPanel->isEnabled()) ui_->searchPanel->Field()->setFocus(Qt::OtherFocusReason);
   if (!isActiveWindow()) activateWindow();
 }
 
@@ -298,15 +271,12 @@ void CQuorexDlg::closeEvent(QCloseEvent *event) {
   EndProgram();
 }
 
-// Enter presses the push button that has the focus; anywhere else it ends the program, as
-// Escape does.
-// A field that Enter confirms ("Port:") keeps it: there Enter takes what was typed.
+// Enter presses the push button that has the focus, and a field that Enter confirms keeps it
+// ("Port:" takes what was typed); anywhere else it ends the program, as Escape does.
 void CQuorexDlg::keyPressEvent(QKeyEvent *event) {
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-  QWidget *focus = focusWidget();
-  const auto *combo = qobject_cast<QComboBox *>(focus);
-  if (enter && (qobject_cast<QLineEdit *>(focus) || (combo && combo->isEditable()))) {
-    if (ui_->portChooser->isAncestorOf(focus)) PullPortName();
+  if (enter && TakesEnter(focusWidget())) {
+    if (ui_->portChooser->isAncestorOf(focusWidget())) PullPortName();
     return event->accept();
   }
   if (!HandleEnterKey(*this, event)) QDialog::keyPressEvent(event);

@@ -16,10 +16,8 @@
 #include <QString>
 
 #include <memory>
-#include <vector>
 
 class EditCommands;
-class QAction;
 class QMenuBar;
 class QTreeWidgetItem;
 
@@ -96,8 +94,6 @@ class CQuorexDlg : public QDialog {
   void OnEntryChosen(QTreeWidgetItem *item);
   void OpenPendingPage();
   void OpenPage(QTreeWidgetItem *item);
-  void OpenSetting(const QString &page, const std::vector<RegisterSpot> &spots,
-                   const QString &name);
   void OnHilfe();
   void OnInfo();
   void SetStatus(const QString &text);
@@ -111,10 +107,9 @@ class CQuorexDlg : public QDialog {
   EditHistory history_;
   FileCommands files_;
   ExtrasCommands extras_;
-  EditCommands *edits_ = nullptr;
   ConsoleCommands console_;
+  EditCommands *edits_ = nullptr;
   QMenuBar *menuBar_ = nullptr;
-  QAction *suchen_ = nullptr;
   bool portsListed_ = false;
   QString portName_;
   QString startPort_;

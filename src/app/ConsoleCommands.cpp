@@ -19,14 +19,15 @@ QString Now() { return QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))
 }  // namespace
 
 ConsoleCommands::ConsoleCommands(QWidget *owner, Register &image, ConsoleController &controller,
-                                 EditHistory &history, FileCommands &files,
-                                 const ExtrasCommands &extras, std::function<QString()> portName)
+                                 FileCommands &files, EditHistory &history,
+                                 const ExtrasCommands &extras,
+                                 std::function<QString()> portName)
     : QObject(owner),
       owner_(owner),
       image_(image),
       controller_(controller),
-      history_(history),
       files_(files),
+      history_(history),
       extras_(extras),
       portName_(std::move(portName)) {
   connect(&controller_, &ConsoleController::ReadCompleted, this, [this](const ConsoleRead &read) {

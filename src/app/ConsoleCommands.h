@@ -21,13 +21,14 @@ class Register;
 // The window's four console buttons: "Senden", "Lesen", "Version des Quorex" and
 // "Werkeinstellungen", each started on the controller at `portName`'s port, and what the window
 // says when a job ends: a finished read taken into the registers, the status line, the box of a
-// failure. Every text comes from the job's row (TransferStates::Texts).
+// failure. Every text comes from the job's row (TransferStates::Texts). A complete read starts
+// a new history of changes, a complete write sets the Stand to what it sent.
 class ConsoleCommands : public QObject {
   Q_OBJECT
 
  public:
   ConsoleCommands(QWidget *owner, Register &image, ConsoleController &controller,
-                  EditHistory &history, FileCommands &files, const ExtrasCommands &extras,
+                  FileCommands &files, EditHistory &history, const ExtrasCommands &extras,
                   std::function<QString()> portName);
 
   void Senden();
@@ -45,8 +46,8 @@ class ConsoleCommands : public QObject {
   QWidget *owner_;
   Register &image_;
   ConsoleController &controller_;
-  EditHistory &history_;
   FileCommands &files_;
+  EditHistory &history_;
   const ExtrasCommands &extras_;
   std::function<QString()> portName_;
   // What a running write takes to the console.

@@ -6,6 +6,7 @@
 #include "ui_ManualWindow.h"
 
 #include <QFile>
+#include <QMenuBar>
 
 ManualWindow::ManualWindow(QWidget *parent)
     : QDialog(parent), ui_(std::make_unique<Ui::ManualWindow>()) {
@@ -37,4 +38,11 @@ ManualWindow *ManualWindow::Show(QWidget *owner) {
   manual->raise();
   manual->activateWindow();
   return manual;
+}
+
+void ManualWindow::AddMenu(QMenuBar &bar, QWidget &owner) {
+  QMenu *hilfe = bar.addMenu(tr("&Hilfe"));
+  hilfe->setObjectName(QStringLiteral("hilfeMenu"));
+  hilfe->addAction(tr("&Handbuch"), &owner, [&owner] { Show(&owner); })
+      ->setObjectName(QStringLiteral("handbuchAction"));
 }

@@ -12,6 +12,8 @@ namespace Ui {
 class ManualWindow;
 }
 
+class QMenuBar;
+
 // The manual for technicians ("Hilfe" -> "Handbuch"): the Markdown text compiled into the
 // program, so it is there wherever the program is. Not modal, so it can stay open beside the
 // window; a second call brings the open one to the front.
@@ -24,6 +26,9 @@ class ManualWindow : public QDialog {
 
   // Opens the manual over `owner`, or raises the one already open.
   static ManualWindow *Show(QWidget *owner);
+  // The "&Hilfe" menu of `bar` with "&Handbuch", on every system (the about entry joins it
+  // where there is no window menu for it).
+  static void AddMenu(QMenuBar &bar, QWidget &owner);
   // The manual's Markdown text.
   static QString Text();
 

@@ -5,12 +5,14 @@
 
 #include "Register.h"
 
+#include <QAction>
 #include <QEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 
 SearchPanel::SearchPanel(QWidget *parent) : QWidget(parent) {
   auto *label = new QLabel(tr("S&uchen:"), this);
@@ -70,6 +72,13 @@ std::vector<SearchPanel::Match> SearchPanel::Find(const SettingsCatalog &catalog
   return matches;
 }
 
+void SearchPanel::AddTo(QMenu &menu) {
+  action_ = menu.addAction(tr("&Suchen ..."), this, &SearchPanel::FocusField);
+  action_->setObjectName(QStringLiteral("suchenAction"));
+  action_->setShortcuts(QKeySequence::Find);
+  action_->setEnabled(isEnabled());
+}
+
 void SearchPanel::FocusField() {
   if (!isEnabled()) return;
   field_->setFocus(Qt::ShortcutFocusReason);
@@ -104,10 +113,20 @@ void SearchPanel::Move(int by) {
   field_->setAccessibleDescription(list_->currentItem()->text());
 }
 
+// The page runs its own event loop: not from inside the key or the click that asked for it.
+// Afterwards the keyboard is back in the field, the values as the page left them.
 void SearchPanel::OpenCurrent() {
   const int row = list_->currentRow();
-  if (row < 0 || row >= int(matches_.size())) return;
-  emit OpenRequested(matches_[row].page, matches_[row].spots, matches_[row].name);
+  if (row < 0 || row >= int(matches_.size()) || !opener_) return;
+  QMetaObject::invokeMethod(
+      this,
+      [this, match = matches_[row]] {
+        if (!isEnabled() || !opener_(match.page, match.spots, match.name)) return;
+        Refresh();
+        if (isEnabled()) field_->setFocus(Qt::OtherFocusReason);
+        if (!window()->isActiveWindow()) window()->activateWindow();
+      },
+      Qt::QueuedConnection);
 }
 
 bool SearchPanel::eventFilter(QObject *watched, QEvent *event) {
@@ -141,6 +160,7 @@ bool SearchPanel::eventFilter(QObject *watched, QEvent *event) {
 // A search while nothing sensible is loaded would show settings nobody has.
 void SearchPanel::changeEvent(QEvent *event) {
   QWidget::changeEvent(event);
+  if (event->type() == QEvent::EnabledChange && action_) action_->setEnabled(isEnabled());
   if (event->type() == QEvent::EnabledChange && !isEnabled()) list_->hide();
   if (event->type() == QEvent::EnabledChange && isEnabled()) Refresh();
 }

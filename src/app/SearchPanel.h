@@ -9,16 +9,20 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
+class QAction;
 class QLineEdit;
+class QMenu;
 class QListWidget;
 class Register;
 
 // "Suchen:" above the tree: finds a setting by its page, its label, its id or its value in
 // words, whatever the case and however the umlauts are spelt ("Hoerer" finds "Hörer"). Each
 // match reads "Seite › Einstellung: Wert"; Down and Up move through them, Enter or a double
-// click asks for the page with that setting's field (OpenRequested), Escape empties the field.
+// click opens the page with that setting's field (through the opener the window hands over),
+// Escape empties the field. "Suchen ..." (Ctrl+F) follows the panel's being usable.
 class SearchPanel : public QWidget {
   Q_OBJECT
 
@@ -31,8 +35,16 @@ class SearchPanel : public QWidget {
     QString text;  // "Seite › Einstellung: Wert"
   };
 
+  // Opens `page` with the field of the setting at `spots` named `name` first; false when it
+  // could not.
+  using Opener = std::function<bool(const QString &page, const std::vector<RegisterSpot> &spots,
+                                    const QString &name)>;
+
   explicit SearchPanel(QWidget *parent = nullptr);
 
+  void SetOpener(Opener opener) { opener_ = std::move(opener); }
+  // "Suchen ..." with Ctrl+F at the end of `menu`.
+  void AddTo(QMenu &menu);
   // The registers whose values are searched and shown; must outlive the panel.
   void SetImage(const Register &image) { image_ = &image; }
   // Puts the keyboard into the field, its text selected.
@@ -49,10 +61,6 @@ class SearchPanel : public QWidget {
   // Lower case, umlauts and ß written out: the form in which texts are compared.
   static QString Folded(const QString &text);
 
- signals:
-  void OpenRequested(const QString &page, const std::vector<RegisterSpot> &spots,
-                     const QString &name);
-
  protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
   void changeEvent(QEvent *event) override;
@@ -62,6 +70,8 @@ class SearchPanel : public QWidget {
   void OpenCurrent();
   void Move(int by);
 
+  Opener opener_;
+  QAction *action_ = nullptr;
   const Register *image_ = nullptr;
   SettingsCatalog catalog_;
   std::vector<Match> matches_;

@@ -10,7 +10,7 @@
 #include "MaskCodec.h"
 #include "NumberCodec.h"
 #include "PackedChoiceCodec.h"
-#include "PackedDigit.h"
+#include "PackedFlagCodec.h"
 #include "Register.h"
 #include "TextCodec.h"
 
@@ -26,6 +26,8 @@
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QShowEvent>
+
+#include <algorithm>
 
 
 ConfigPage::ConfigPage(Register &image, const PageSchema &schema, QWidget *parent)
@@ -51,6 +53,12 @@ void ConfigPage::AddControl(RegisterSpot spot, QWidget *control) {
 QChar ConfigPage::Snapshot(RegisterSpot spot) const {
   const auto found = snapshot_.find(spot);
   return found == snapshot_.end() ? QChar() : found->second;
+}
+
+QString ConfigPage::SnapshotChars(const std::vector<RegisterSpot> &spots) const {
+  QString chars;
+  for (RegisterSpot spot : spots) chars += Snapshot(spot);
+  return chars;
 }
 
 std::vector<RegisterSpot> ConfigPage::CoveredSpots() const {
@@ -99,16 +107,16 @@ void ConfigPage::BindCheckBox(QCheckBox *box, RegisterSpot spot) {
 void ConfigPage::BindRadios(RegisterSpot spot, const std::vector<QRadioButton *> &buttons,
                             QRadioButton *fallback) {
   const ChoiceCodec &codec = schema_.CodecAt<ChoiceCodec>(spot);
-  const ItemTable &table = codec.Table();
-  const bool rewrite = codec.Rewrites();
   Cover(spot);
-  const std::size_t count = std::min(buttons.size(), table.items.size());
-  for (std::size_t i = 0; i < count; ++i) {
+  // Each button stands for its item's text; the codec knows what that text stores.
+  std::vector<QString> texts;
+  for (std::size_t i = 0; i < std::min(buttons.size(), codec.Table().items.size()); ++i)
+    texts.push_back(ItemText(codec.Table().items[i]));
+  for (std::size_t i = 0; i < texts.size(); ++i) {
     AddControl(spot, buttons[i]);
-    const QChar value = QChar::fromLatin1(table.items[i].value);
-    const auto choose = [this, spot, value] {
+    const auto choose = [this, spot, &codec, text = texts[i]] {
       if (loading_) return;
-      Cover(spot) = value;
+      Store(spot, codec, text);
       UpdateEnabling();
     };
     // toggled catches every way a button gets checked (keys, a screen reader's toggle action,
@@ -120,25 +128,39 @@ void ConfigPage::BindRadios(RegisterSpot spot, const std::vector<QRadioButton *>
     connect(buttons[i], &QRadioButton::clicked, this, choose);
   }
   AddBinding(
-      [this, spot, &table, buttons, fallback, count] {
-        QRadioButton *checked = fallback;
-        for (std::size_t i = 0; i < count; ++i)
-          if (QChar::fromLatin1(table.items[i].value) == Snapshot(spot)) checked = buttons[i];
-        checked->setChecked(true);
+      [this, spot, &codec, texts, buttons, fallback] {
+        const QString shown = codec.Decode(QString(Snapshot(spot)));
+        const auto found = std::find(texts.begin(), texts.end(), shown);
+        (found == texts.end() ? fallback : buttons[found - texts.begin()])->setChecked(true);
       },
-      [this, spot, &table, buttons, count, rewrite] {
-        if (rewrite)
-          for (std::size_t i = 0; i < count; ++i)
-            if (buttons[i]->isChecked()) Cover(spot) = QChar::fromLatin1(table.items[i].value);
+      [this, spot, &codec, texts, buttons] {
+        if (codec.Rewrites())
+          for (std::size_t i = 0; i < texts.size(); ++i)
+            if (buttons[i]->isChecked()) Store(spot, codec, texts[i]);
         return true;
       });
 }
 
-void ConfigPage::BindComboBox(QComboBox *combo, RegisterSpot spot, bool withTail) {
-  BindList(combo, spot, schema_.CodecAt<ChoiceCodec>(spot).Table(), withTail);
+void ConfigPage::Store(RegisterSpot spot, const SettingCodec &codec, const QString &value) {
+  QString chars(Cover(spot));
+  QString error;
+  if (codec.Encode(value, &chars, &error)) Cover(spot) = chars.at(0);
 }
 
-void ConfigPage::BindList(QComboBox *combo, RegisterSpot spot, const ItemTable &table,
+void ConfigPage::BindComboBox(QComboBox *combo, RegisterSpot spot, bool withTail) {
+  const ChoiceCodec &codec = schema_.CodecAt<ChoiceCodec>(spot);
+  FillList(combo, spot, codec.Table(), withTail);
+  connect(combo, &QComboBox::currentIndexChanged, this, [this, combo, spot, &codec](int index) {
+    if (loading_ || index < 0) return;
+    Store(spot, codec, combo->itemText(index));
+    UpdateEnabling();
+  });
+  AddBinding([this, combo, spot, &codec] {
+    PushComboText(combo, codec.Decode(QString(Snapshot(spot))));
+  }, [] { return true; });
+}
+
+void ConfigPage::FillList(QComboBox *combo, RegisterSpot spot, const ItemTable &table,
                           bool withTail) {
   Cover(spot);
   AddControl(spot, combo);
@@ -148,14 +170,6 @@ void ConfigPage::BindList(QComboBox *combo, RegisterSpot spot, const ItemTable &
     combo->addItem(entry.text, entry.value);
   ChoicesOnly(combo);
   combo->setCurrentIndex(-1);
-
-  connect(combo, &QComboBox::currentIndexChanged, this, [this, combo, spot](int index) {
-    if (loading_ || index < 0) return;
-    Cover(spot) = combo->itemData(index).toChar();
-    UpdateEnabling();
-  });
-  AddBinding([this, combo, spot, &table] { PushComboText(combo, TextFor(table, Snapshot(spot))); },
-             [] { return true; });
 }
 
 void ConfigPage::ChoicesOnly(QComboBox *combo) {
@@ -258,46 +272,28 @@ bool ConfigPage::Refuse(QLineEdit *field, const QString &why) {
 
 void ConfigPage::BindPackedDigit(QComboBox *combo, RegisterSpot spot, QRadioButton *plain,
                                  QRadioButton *flagged) {
-  const ItemTable &table = schema_.CodecAt<PackedChoiceCodec>(spot).Table();
-  const int flagValue = PackedDigit::kFlag;
-  Cover(spot);
+  const PackedChoiceCodec &choice = schema_.CodecAt<PackedChoiceCodec>(spot);
+  const PackedFlagCodec &mode = schema_.CodecAt<PackedFlagCodec>(spot);
+  FillList(combo, spot, choice.Table(), true);
   AddControl(spot, plain);
   AddControl(spot, flagged);
-  const auto listed = [&table](int value) {
-    return value >= 0 && value < 16 &&
-           !TextFor(table, Register::ValueToHexDigit(value)).isEmpty();
-  };
-  // The snapshot always holds the digit OK is to write. Only while the list binding shows
-  // it does it hold the bare choice; the mode is put back on top right after.
   AddBinding(
-      [this, spot, plain, flagged, flagValue, listed] {
-        const int value = Register::HexDigitToValue(Snapshot(spot));
-        const bool withFlag = value >= flagValue;
-        (withFlag ? flagged : plain)->setChecked(true);
-        if (withFlag && listed(value - flagValue))
-          Cover(spot) = Register::ValueToHexDigit(value - flagValue);
+      [this, spot, combo, plain, flagged, &choice] {
+        PushComboText(combo, choice.Shown(Snapshot(spot)));
+        (PackedFlagCodec::IsSet(Snapshot(spot)) ? flagged : plain)->setChecked(true);
       },
       [] { return true; });
-  BindList(combo, spot, table, true);
-  // Adds the mode to a bare listed choice, or takes it off a packed one. An unlisted digit
-  // stays as it is: with the mode added it might be no digit at all.
-  const auto pack = [this, spot, flagValue, listed](bool withFlag) {
-    const int value = Register::HexDigitToValue(Snapshot(spot));
-    if (withFlag && value < flagValue && listed(value))
-      Cover(spot) = Register::ValueToHexDigit(value + flagValue);
-    else if (!withFlag && value >= flagValue && listed(value - flagValue))
-      Cover(spot) = Register::ValueToHexDigit(value - flagValue);
-  };
-  AddBinding([flagged, pack] { pack(flagged->isChecked()); }, [] { return true; });
-  // Connected after the list binding's own handler, which has just stored the bare choice.
-  connect(combo, &QComboBox::currentIndexChanged, this, [this, flagged, pack](int index) {
-    if (loading_ || index < 0) return;
-    pack(flagged->isChecked());
-    UpdateEnabling();
-  });
-  connect(flagged, &QRadioButton::toggled, this, [this, pack](bool on) {
+  // A choice takes the mode checked; the mode alone keeps a digit with no listed choice.
+  connect(combo, &QComboBox::currentIndexChanged, this,
+          [this, combo, spot, flagged, &choice, &mode](int index) {
+            if (loading_ || index < 0) return;
+            Store(spot, choice, combo->itemText(index));
+            Cover(spot) = mode.WithFlag(Snapshot(spot), flagged->isChecked());
+            UpdateEnabling();
+          });
+  connect(flagged, &QRadioButton::toggled, this, [this, spot, &mode](bool on) {
     if (loading_) return;
-    pack(on);
+    Cover(spot) = mode.WithFlag(Snapshot(spot), on);
     UpdateEnabling();
   });
 }

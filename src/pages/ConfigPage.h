@@ -126,6 +126,11 @@ class ConfigPage : public QDialog {
                        QRadioButton *flagged);
 
   const PageSchema &PageSettings() const { return schema_; }
+  // The character `codec` stores for `value` (an item's text, "an", ...), put into the
+  // snapshot at `spot`; a value the codec refuses changes nothing.
+  void Store(RegisterSpot spot, const SettingCodec &codec, const QString &value);
+  // The snapshot's characters at `spots`, in their order.
+  QString SnapshotChars(const std::vector<RegisterSpot> &spots) const;
   // Refuses OK: tells the technician why and puts the focus into the field.
   bool Refuse(QLineEdit *field, const QString &why);
 
@@ -144,7 +149,7 @@ class ConfigPage : public QDialog {
     std::function<bool()> pull;
   };
 
-  void BindList(QComboBox *combo, RegisterSpot spot, const ItemTable &table, bool withTail);
+  void FillList(QComboBox *combo, RegisterSpot spot, const ItemTable &table, bool withTail);
   void LoadControls();
   void FocusControl();
   static void PushComboText(QComboBox *combo, const QString &text);

@@ -130,6 +130,12 @@ QString Preferences::TypedPortToOffer() const {
   return QFileInfo::exists(port.name) ? port.name : QString();
 }
 
+QString Preferences::PortToStartWith(const QString &offered, const QString &chosen) const {
+  if (!chosen.isEmpty()) return chosen;
+  const QString typed = TypedPortToOffer();
+  return typed.isEmpty() ? offered : typed;
+}
+
 QString Preferences::OddSettingsFile() {
   // Where QSettings looks on this system: the program's own file and the organisation's
   // fallback, in the user's configuration folder and in the system's.

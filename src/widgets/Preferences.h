@@ -49,6 +49,9 @@ class Preferences {
   void SetLookBeforeWrite(bool look);
   // The port remembered last when it was a typed device path that still exists, else empty.
   QString TypedPortToOffer() const;
+  // The port "Port:" starts with: `chosen` on the command line, else a typed path that worked
+  // last time while it is there, else `offered` (the list's choice).
+  QString PortToStartWith(const QString &offered, const QString &chosen) const;
 
   // QSettings reads its file whole when first asked: a settings file that is a named pipe
   // would hold the start up for ever, a device might never end. The first such file where

@@ -36,15 +36,6 @@ inline QByteArray WriteSession(const QStringList &texts) {
   return bytes + "$PROGENDE\r";
 }
 
-// 200 different register texts: `prefix` followed by the register number ("AB000042").
-inline QStringList Pattern(const QString &prefix) {
-  QStringList texts;
-  for (int reg = 0; reg < 200; ++reg)
-    texts.append(prefix +
-                 QString::number(reg).rightJustified(8 - prefix.size(), QLatin1Char('0')));
-  return texts;
-}
-
 // Short waits for everything but the tests that use the console's real pacing.
 inline Timing Fast() {
   Timing timing;

@@ -7,6 +7,7 @@
 #include "ConsoleJournal.h"
 #include "ConsoleScripts.h"
 #include "Register.h"
+#include "RegisterFixtures.h"
 #include "ScriptedDialogs.h"
 #include "SimulatedConsole.h"
 #include "StatusLine.h"
