@@ -3,9 +3,10 @@
 
 #include "ChangesDialog.h"
 #include "ModalHelper.h"
-#include "RegisterEdit.h"
 #include "Preferences.h"
+#include "RegisterEdit.h"
 #include "TemporarySettings.h"
+#include "TestFiles.h"
 #include "WidgetDriver.h"
 #include "WindowBench.h"
 
@@ -73,11 +74,6 @@ bool Marked(QTreeWidget *tree, const QString &entry) {
   const bool said = item->data(0, Qt::AccessibleDescriptionRole).toString() == "geändert";
   if (bold != said) qWarning("%s: bold and description disagree", qPrintable(entry));
   return bold && said;
-}
-
-QByteArray Bytes(const QString &path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 }  // namespace
@@ -187,7 +183,7 @@ void TestEdits::saveAfterReadAsks() {
   for (int reg = 0; reg < 200; ++reg) b.console.SetRegisterText(reg, Pattern("C").at(reg));
   const QString platz1 = b.Path(QStringLiteral("programm.rquorex"));
   QVERIFY(b.Load(Pattern(QStringLiteral("D"))));
-  const QByteArray bytes = Bytes(platz1);
+  const QByteArray bytes = Contents(platz1);
   QVERIFY(b.window.Save());  // while the settings come from it, without a question
   QCOMPARE(b.dialogs.saveDialogs, 0);
 
@@ -210,7 +206,7 @@ void TestEdits::saveAfterReadAsks() {
                .match(b.dialogs.saveProposals.value(0))
                .hasMatch(),
            qPrintable(b.dialogs.saveProposals.value(0)));
-  QCOMPARE(Bytes(platz1), bytes);
+  QCOMPARE(Contents(platz1), bytes);
   Register saved;
   QVERIFY(saved.LoadFromFile(platz2));
   QCOMPARE(saved.AllTexts(), b.window.Image().AllTexts());
@@ -226,7 +222,7 @@ void TestEdits::backupStaysUntouched() {
   QTRY_VERIFY(b.lesen->isEnabled());
   const QString backup = b.Journal().Backups().List().front().path;
   const QString backups = QFileInfo(backup).absolutePath();
-  const QByteArray bytes = Bytes(backup);
+  const QByteArray bytes = Contents(backup);
   b.dialogs.answers << QMessageBox::No;  // the read is not saved first
   b.Action("sicherungenAction")->trigger();
   QTRY_VERIFY(b.window.findChild<QTableWidget *>("backupsTable"));
@@ -242,7 +238,7 @@ void TestEdits::backupStaysUntouched() {
   QVERIFY(b.window.Save());
   QCOMPARE(b.dialogs.saveDialogs, 2);
   QCOMPARE(QDir(backups).entryList(QDir::Files), QStringList{QFileInfo(backup).fileName()});
-  QCOMPARE(Bytes(backup), bytes);
+  QCOMPARE(Contents(backup), bytes);
   QVERIFY(!Preferences().RecentFiles().contains(backup));
   QCOMPARE(Preferences().LastFolder(), b.dir.path());
 }
