@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Installs what is missing, builds, starts a simulated console and the program.
-# The simulated console's device path is printed: type it into "Port:".
+# The program starts with "Port:" on the simulated console (quorex --port PATH).
 # Set QUOREX_NO_SIM=1 to start the program alone (a real console on a real port).
 set -euo pipefail
 QUOREX_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -24,7 +24,7 @@ if [ "${QUOREX_NO_SIM:-0}" != "1" ] && [ -x "$QUOREX_ROOT/build/tools/sim/quorex
   for _ in $(seq 50); do grep -q '^/dev/' "$sim_log" 2>/dev/null && break; sleep 0.1; done
   port="$(grep -m1 '^/dev/' "$sim_log" || true)"
   if [ -n "$port" ]; then
-    echo "Simulated console ready. Type this into \"Port:\": $port"
+    echo "Simulated console ready at $port; \"Port:\" starts there."
   else
     echo "The simulated console did not start:"; cat "$sim_log"
   fi
@@ -35,4 +35,8 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLAT
   echo "or run it under xvfb-run." >&2
   exit 1
 fi
-"$QUOREX_ROOT/build/src/quorex"
+if [ -n "${port:-}" ]; then
+  "$QUOREX_ROOT/build/src/quorex" --port "$port" "$@"
+else
+  "$QUOREX_ROOT/build/src/quorex" "$@"
+fi

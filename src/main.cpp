@@ -58,5 +58,5 @@ int main(int argc, char *argv[]) {
   CommandLine commandLine;
   if (commandLine.Parse(NativePath::Arguments(argc, argv)) == CommandLine::Request::Error)
     return UsageError(commandLine);
-  return app.Run(commandLine.FilePath());
+  return app.Run(commandLine.FilePath(), commandLine.Port());
 }

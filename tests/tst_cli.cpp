@@ -140,6 +140,9 @@ void TestCli::usage_data() {
   QTest::newRow("--help") << QStringList{"--help"} << 0
                           << QStringLiteral("diff DATEI_A DATEI_B [--format text|json]")
                           << QString();
+  QTest::newRow("--help names the program")
+      << QStringList{"--help"} << 0 << QStringLiteral("Aufruf: quorex-cli [Optionen] befehl")
+      << QString();
   QTest::newRow("-h beside a command") << QStringList{"frobnicate", "-h"} << 0
                                        << QStringLiteral("reset --port PORT --yes") << QString();
   QTest::newRow("--version")

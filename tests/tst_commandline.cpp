@@ -102,6 +102,10 @@ void TestCommandLine::parse_data() {
                              << QStringLiteral("höchstens eine Registerdatei");
   QTest::newRow("empty name") << QStringList{""} << R::Error << QString()
                               << QStringLiteral("leer");
+  QTest::newRow("port and a file") << QStringList{"--port", "/dev/pts/3", absolute} << R::Run
+                                   << absolute << QString();
+  QTest::newRow("empty port") << QStringList{"-p", " "} << R::Error << QString()
+                              << QStringLiteral("Ports ist leer");
 }
 
 void TestCommandLine::parse() {
@@ -112,6 +116,8 @@ void TestCommandLine::parse() {
   CommandLine commandLine;
   QCOMPARE(commandLine.Parse(QStringList{QStringLiteral("quorex")} + arguments), request);
   QCOMPARE(commandLine.FilePath(), file);
+  const qsizetype port = arguments.indexOf(QStringLiteral("--port"));
+  QCOMPARE(commandLine.Port(), port >= 0 ? arguments.at(port + 1) : QString());
   if (error.isEmpty())
     QVERIFY2(commandLine.ErrorText().isEmpty(), qPrintable(commandLine.ErrorText()));
   else
@@ -143,6 +149,12 @@ void TestCommandLine::programs_data() {
   QTest::newRow("quorex --help describes the file")
       << quorex << QStringList{"-h"} << QString() << 0
       << QStringLiteral("~Registerdatei (*.rquorex), die beim Start geöffnet wird.") << QString();
+#ifndef Q_OS_WIN
+  // Named as it is called, not by the path of the build.
+  QTest::newRow("quorex --help names the program")
+      << quorex << QStringList{"--help"} << QString() << 0
+      << QStringLiteral("~Aufruf: quorex [Optionen] [datei]\n") << QString();
+#endif
   QTest::newRow("quorex --help-all") << quorex << QStringList{"--help-all"} << QString() << 0
                                      << QStringLiteral("~--version") << QString();
 #ifdef QUOREX_SIM_PROGRAM

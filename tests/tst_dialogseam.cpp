@@ -22,6 +22,7 @@ class TestDialogSeam : public QObject {
   void fittedFrame();
 #if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
   // Qt's own file dialog; Windows and macOS show the system's.
+  void fileListInProgramLocale_data();
   void fileListInProgramLocale();
 #endif
 };
@@ -82,16 +83,24 @@ void TestDialogSeam::fittedFrame() {
 }
 
 #if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
+void TestDialogSeam::fileListInProgramLocale_data() {
+  QTest::addColumn<bool>("csv");
+  QTest::newRow("register file") << false;
+  QTest::newRow("log export") << true;
+}
+
 // Sizes and dates in the file list as the program writes them, whatever the system's locale.
 void TestDialogSeam::fileListInProgramLocale() {
+  QFETCH(bool, csv);
   const QLocale before;
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   QTemporaryDir dir;
-  QFile file(dir.filePath(QStringLiteral("werkstatt.rquorex")));
+  const QString name = csv ? QStringLiteral("werkstatt.csv") : QStringLiteral("werkstatt.rquorex");
+  QFile file(dir.filePath(name));
   QVERIFY(file.open(QIODevice::WriteOnly));
   file.write(QByteArray(2000, '0'));
   file.close();
-  const auto dialog = BuildFileDialog(nullptr, QFileDialog::AcceptOpen);
+  const auto dialog = csv ? BuildCsvDialog(nullptr) : BuildFileDialog(nullptr, QFileDialog::AcceptOpen);
   dialog->setDirectory(dir.path());
   auto *list = dialog->findChild<QTreeView *>(QStringLiteral("treeView"));
   QVERIFY(list);
@@ -99,7 +108,7 @@ void TestDialogSeam::fileListInProgramLocale() {
   const auto row = [&] {
     const QModelIndex root = list->rootIndex();
     for (int r = 0; r < model->rowCount(root); ++r)
-      if (model->index(r, 0, root).data().toString() == QStringLiteral("werkstatt.rquorex"))
+      if (model->index(r, 0, root).data().toString() == name)
         return r;
     return -1;
   };

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "CompareDialog.h"
+#include "SendPreview.h"
 #include "SmallDisk.h"
 #include "TemporarySettings.h"
 #include "TestFiles.h"
@@ -100,6 +101,8 @@ class TestExtras : public QObject {
   void compareWithConsole();
   void verifyAfterWrite_data();
   void verifyAfterWrite();
+  void lookBeforeSending_data();
+  void lookBeforeSending();
   void choiceRemembered_data();
   void choiceRemembered();
   void copiesTabSeparatedRows();
@@ -119,18 +122,15 @@ void TestExtras::menuOrderAndMnemonics() {
   QVERIFY(b.Setup());
   QStringList titles;
   for (QAction *action : b.window.MenuBar()->actions()) titles << action->text();
-#ifdef Q_OS_WIN
-  QCOMPARE(titles, QStringList({"&Datei", "&Bearbeiten", "&Extras"}));
-#else
   QCOMPARE(titles, QStringList({"&Datei", "&Bearbeiten", "&Extras", "&Hilfe"}));
-#endif
   QStringList entries;
   for (QAction *action : b.Extras()->actions())
     entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
   QCOMPARE(entries, QStringList({"Einstellungsbericht &speichern ...",
                                  "Einstellungsbericht d&rucken ...", "-",
                                  "Mit &Datei vergleichen ...", "Mit &Quorex vergleichen ...", "-",
-                                 "Nach dem Senden &prüfen", "&Vor dem Senden sichern", "-",
+                                 "Nach dem Senden &prüfen", "&Vor dem Senden sichern",
+                                 "Vor dem Senden &Unterschiede zeigen", "-",
                                  "S&icherungen ...", "Pro&tokoll ..."}));
   // Within a menu, and along the menu bar, every mnemonic reaches one entry.
   for (const QList<QAction *> &actions : {b.Extras()->actions(), b.window.MenuBar()->actions()}) {
@@ -536,11 +536,104 @@ void TestExtras::verifyAfterWrite() {
   QCOMPARE(Rows(b.Table()), rows);
 }
 
+void TestExtras::lookBeforeSending_data() {
+  QTest::addColumn<QStringList>("console");  // changes to the factory values
+  QTest::addColumn<Fault>("fault");
+  QTest::addColumn<bool>("backUp");  // "Vor dem Senden sichern" as well
+  QTest::addColumn<bool>("send");    // "Senden" in the list, else "Abbrechen"
+  QTest::addColumn<QStringList>("rows");
+  const QStringList hoerer{"Hörer- und Lautsprecherkonfiguration|Hörer|Hörer aus wenn aufgelegt|"
+                           "Hörer immer an|16"};
+  QTest::newRow("differences, Abbrechen")
+      << QStringList{"16=01000000"} << Fault::None << false << false << hoerer;
+  QTest::newRow("differences, Senden")
+      << QStringList{"16=01000000"} << Fault::None << false << true << hoerer;
+  QTest::newRow("with the backup: one read")
+      << QStringList{"16=01000000"} << Fault::None << true << true << hoerer;
+  QTest::newRow("none, Trotzdem senden") << QStringList() << Fault::None << false << true
+                                         << QStringList();
+  QTest::newRow("none, Abbrechen") << QStringList() << Fault::None << false << false
+                                   << QStringList();
+  QTest::newRow("read fails") << QStringList{"16=01000000"} << Fault::Silent << true << true
+                              << QStringList();
+}
+
+// Nothing goes out before the technician has seen what would change; once "Senden" is
+// pressed there, the write is the one "Senden" always makes.
+void TestExtras::lookBeforeSending() {
+  QFETCH(QStringList, console);
+  QFETCH(Fault, fault);
+  QFETCH(bool, backUp);
+  QFETCH(bool, send);
+  QFETCH(QStringList, rows);
+  Bench b;
+  QVERIFY(b.Setup());
+  QVERIFY(b.Load(Factory()));
+  const QStringList consoleTexts = Factory(console);
+  for (int reg = 0; reg < 200; ++reg) b.console.SetRegisterText(reg, consoleTexts.at(reg));
+  b.console.SetFault(fault);
+  b.Action("unterschiedeAction")->setChecked(true);
+  b.Action("sichernAction")->setChecked(backUp);
+  b.senden->click();
+  QCOMPARE(b.States(), QStringLiteral("00000"));
+  SendPreview *preview = nullptr;
+  QTRY_VERIFY_WITH_TIMEOUT((preview = b.window.findChild<SendPreview *>()) ||
+                               !b.dialogs.shown.isEmpty(),
+                           5000);
+  QCOMPARE(b.textAt57, fault == Fault::None ? QStringLiteral("Vergleichen 57 von 200") : QString());
+  const QString log = b.Journal().LogPath();
+  if (fault != Fault::None) {
+    QVERIFY(!preview);
+    QVERIFY2(b.dialogs.Last().text.startsWith(
+                 QStringLiteral("Der Quorex konnte vor dem Senden nicht gelesen werden. Es wurde "
+                                "nichts gesendet.")),
+             qPrintable(b.dialogs.Last().text));
+    QTRY_COMPARE(b.States(), QStringLiteral("11111"));
+    QVERIFY(!b.console.Received().contains("$P000"));
+    return;
+  }
+  auto *table = preview->findChild<QTableWidget *>(QStringLiteral("differencesTable"));
+  auto *sendenButton = preview->findChild<QPushButton *>(QStringLiteral("sendenButton"));
+  auto *abbrechen = preview->findChild<QPushButton *>(QStringLiteral("abbrechenButton"));
+  QVERIFY(abbrechen->isDefault());
+  QCOMPARE(sendenButton->text(), rows.isEmpty() ? QStringLiteral("Trotzdem senden")
+                                                : QStringLiteral("Senden"));
+  QCOMPARE(Rows(table), rows);
+  QCOMPARE(Headers(table), QStringList({"Seite", "Einstellung", "Quorex", "Programm", "Register"}));
+  if (rows.isEmpty())
+    QCOMPARE(preview->findChild<QLabel *>(QStringLiteral("summaryLabel"))->text(),
+             QStringLiteral("Der Quorex hat bereits diese Einstellungen."));
+  QCOMPARE(b.console.Received(), ReadSession());
+  // The read left its backup, also where it serves as the backup before the write.
+  QCOMPARE(b.Journal().Backups().List().size(), size_t(1));
+
+  if (!send) {
+    QTest::keyClick(preview, Qt::Key_Escape);
+    QTRY_COMPARE(b.States(), QStringLiteral("11111"));
+    QVERIFY2(b.Status().startsWith(QStringLiteral("Nichts gesendet: ")), qPrintable(b.Status()));
+    QCOMPARE(b.console.Received(), ReadSession());
+  } else {
+    sendenButton->click();
+    QTRY_VERIFY_WITH_TIMEOUT(b.Status().startsWith(QStringLiteral("Gesendet: ")), 5000);
+    QTRY_VERIFY(!b.window.IsTransferRunning());
+    QCOMPARE(b.console.Received(), ReadSession() + WriteSession(Factory()));
+  }
+  std::vector<LogEntry> entries;
+  QVERIFY(b.Journal().Log().ReadAll(&entries));
+  QCOMPARE(entries.size(), size_t(2));  // the read, then the write or what was not sent
+  QCOMPARE(entries.back().operation, QStringLiteral("write"));
+  QCOMPARE(entries.back().result, send ? QStringLiteral("ok") : QStringLiteral("cancelled"));
+  QCOMPARE(entries.back().differences.value_or(-1), int(rows.size()));
+  QCOMPARE(entries.back().backup, b.Journal().Backups().List().front().fileName);
+}
+
 void TestExtras::choiceRemembered_data() {
   QTest::addColumn<QByteArray>("action");
   QTest::addColumn<QString>("key");
   QTest::newRow("Nach dem Senden prüfen") << QByteArray("pruefenAction") << "verifyAfterWrite";
   QTest::newRow("Vor dem Senden sichern") << QByteArray("sichernAction") << "backUpBeforeWrite";
+  QTest::newRow("Vor dem Senden Unterschiede zeigen")
+      << QByteArray("unterschiedeAction") << "showDifferencesBeforeWrite";
 }
 
 // Off at first; a choice holds for the next start, and so does taking it back.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "CQuorexDlg.h"
+#include "ManualWindow.h"
 #include "DialogHelpers.h"
 #include "ModalHelper.h"
 #include "PageWatch.h"
@@ -19,10 +20,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextBrowser>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -65,6 +68,12 @@ class TestMainWindow : public QObject {
   void readAndResetAskAboutEdits();
   void statusAfterFileCommands();
   void statusLineIsPlainAndWhole();
+  void statusNamesTheReason();
+  void enterInPortKeepsWindow_data();
+  void enterInPortKeepsWindow();
+  void typedPortOfferedAgain_data();
+  void typedPortOfferedAgain();
+  void manualNamesItsSections();
   void helpKey();
   void mnemonicsUnique();
   void rememberedGeometryFitsScreen();
@@ -131,6 +140,7 @@ void TestMainWindow::initialState() {
   QVERIFY(Child<QComboBox>("portComboBox")->isEnabled());
   QVERIFY(Child<QComboBox>("portComboBox")->isEditable());
   QVERIFY(!Child<QTreeWidget>("configTree")->isEnabled());
+  QCOMPARE(Child<QTreeWidget>("configTree")->accessibleName(), QStringLiteral("Konfiguration"));
   QCOMPARE(Child<QProgressBar>("progressBar")->minimum(), 0);
   QCOMPARE(Child<QProgressBar>("progressBar")->maximum(), 200);
   QVERIFY(window_->Image().IsVersion107());
@@ -437,7 +447,8 @@ void TestMainWindow::readAndResetAskAboutEdits() {
 
 void TestMainWindow::statusAfterFileCommands() {
   auto *status = Child<StatusLine>("statusLine");
-  QVERIFY(status->Status().isEmpty());
+  QCOMPARE(status->Status(),
+           QStringLiteral("Port wählen, dann „Lesen“ drücken – oder eine Registerdatei öffnen."));
   const QString path = Path(QStringLiteral("werkstatt.rquorex"));
   WriteFile(path, ValidFile());
   dialogs_->openNames << path;
@@ -471,6 +482,95 @@ void TestMainWindow::statusLineIsPlainAndWhole() {
   QCOMPARE(status->accessibleName(), text);
   QVERIFY2(status->text().contains(QChar(0x2026)), qPrintable(status->text()));
   QVERIFY(status->text().endsWith(QStringLiteral("14:03:12")));
+
+  // Room for it on two lines: broken between words, nothing cut.
+  const QString reason = QStringLiteral("Fehler beim Lesen: Der Port /dev/ttyUSB7 existiert nicht.");
+  status->SetStatus(reason);
+  status->resize(status->fontMetrics().horizontalAdvance(reason) * 2 / 3, status->height());
+  QCOMPARE(status->text().count(QLatin1Char('\n')), 1);
+  QCOMPARE(QString(status->text()).remove(QLatin1Char('\n')), reason);
+  QVERIFY(status->height() >= 2 * status->fontMetrics().height());
+}
+
+// The box keeps its general text; the line says why, as "Details" does.
+void TestMainWindow::statusNamesTheReason() {
+  const QString port = QDir(Path(QStringLiteral("fehlt"))).filePath(QStringLiteral("ttyUSB7"));
+  Child<QComboBox>("portComboBox")->setEditText(port);
+  Child<QPushButton>("lesenButton")->click();
+  QCOMPARE(dialogs_->shown.size(), 1);
+  QVERIFY(dialogs_->Last().text.startsWith(
+      QStringLiteral("Das Gerät konnte nicht initialisiert werden.\n")));
+  QCOMPARE(Child<StatusLine>("statusLine")->Status(),
+           QStringLiteral("Fehler beim Lesen: Der Port %1 existiert nicht.").arg(port));
+}
+
+void TestMainWindow::enterInPortKeepsWindow_data() {
+  QTest::addColumn<bool>("changed");
+  QTest::newRow("without changes") << false;
+  QTest::newRow("with changes") << true;
+}
+
+// Enter confirms what was typed into "Port:"; it neither closes nor asks about closing.
+void TestMainWindow::enterInPortKeepsWindow() {
+  QFETCH(bool, changed);
+  window_->Image().SetModified(changed);
+  auto *port = Child<QComboBox>("portComboBox");
+  QApplication::setActiveWindow(window_);
+  QVERIFY(QTest::qWaitForWindowActive(window_));
+  port->setFocus();
+  port->lineEdit()->selectAll();
+  QTest::keyClicks(port->lineEdit(), QStringLiteral("/dev/ttyUSB7"));
+  QTest::keyClick(port->lineEdit(), Qt::Key_Return);
+  QTest::keyClick(port->lineEdit(), Qt::Key_Enter);
+  QCoreApplication::processEvents();
+  QVERIFY(window_->isVisible());
+  QVERIFY(dialogs_->shown.isEmpty());
+  QCOMPARE(port->currentText(), QStringLiteral("/dev/ttyUSB7"));
+  QCOMPARE(QApplication::focusWidget(), port);
+}
+
+void TestMainWindow::typedPortOfferedAgain_data() {
+  QTest::addColumn<bool>("exists");
+  QTest::addColumn<QString>("chosen");  // quorex --port
+  QTest::newRow("typed path that is there") << true << QString();
+  QTest::newRow("typed path that has gone") << false << QString();
+  QTest::newRow("--port comes first") << true << QStringLiteral("/dev/ttyUSB9");
+}
+
+void TestMainWindow::typedPortOfferedAgain() {
+  QFETCH(bool, exists);
+  QFETCH(QString, chosen);
+  const QString path = Path(QStringLiteral("pts-7"));
+  if (exists) WriteFile(path, QByteArray());
+  Preferences().SetLastPort(path);
+  CQuorexDlg window;
+  window.ChoosePort(chosen);
+  window.show();
+  const QString shown = window.findChild<QComboBox *>(QStringLiteral("portComboBox"))->currentText();
+  if (!chosen.isEmpty())
+    QCOMPARE(shown, chosen);
+  else
+    QCOMPARE(shown == path, exists);
+}
+
+// "Hilfe" -> "Handbuch" on every system; F1 stays the short help.
+void TestMainWindow::manualNamesItsSections() {
+  auto *action = window_->findChild<QAction *>(QStringLiteral("handbuchAction"));
+  QVERIFY(action);
+  QCOMPARE(action->text(), QStringLiteral("&Handbuch"));
+  action->trigger();
+  auto *manual = window_->findChild<ManualWindow *>();
+  QVERIFY(manual && manual->isVisible());
+  const QString text = manual->findChild<QTextBrowser *>()->toPlainText();
+  for (const char *section :
+       {"Das erste Lesen", "Ports und Berechtigungen", "Die Seiten",
+        "Sicherungen und einen Quorex wiederherstellen", "Das Protokoll",
+        "Vor dem Senden nachsehen", "Eine Einstellung finden", "Rückgängig machen",
+        "Einstellungen mit Namen und quorex-cli"})
+    QVERIFY2(text.contains(QString::fromUtf8(section)), section);
+  QVERIFY(!text.contains(QStringLiteral("SPDX")));
+  action->trigger();
+  QCOMPARE(window_->findChildren<ManualWindow *>().size(), 1);
 }
 
 // F1 shows the help of the window that has the keyboard: the page's own over a page.
@@ -785,8 +885,8 @@ void TestMainWindow::closing() {
   if (how == "escape") {
     QTest::keyClick(window_, Qt::Key_Escape);
   } else if (how == "enter") {
-    // Where no push button and not the tree has the keyboard.
-    Child<QComboBox>("portComboBox")->setFocus();
+    // Where nothing has the keyboard that takes Enter: no push button, no field, not the tree.
+    if (QWidget *focus = window_->focusWidget()) focus->clearFocus();
     QTest::keyClick(window_, Qt::Key_Return);
   } else if (how == "close") {
     window_->close();

@@ -406,8 +406,11 @@ void TestTransfer::factoryReset() {
   QElapsedTimer clock;
   qint64 resetAt = -1;
   qint64 readAt = -1;
-  connect(&b.console, &SimulatedConsole::FactoryReset, &b.console,
-          [&] { resetAt = clock.elapsed(); });
+  QString barAtReset;
+  connect(&b.console, &SimulatedConsole::FactoryReset, &b.console, [&] {
+    resetAt = clock.elapsed();
+    barAtReset = b.progress->text();
+  });
   connect(&b.console, &SimulatedConsole::CommandReceived, &b.console,
           [&](const QByteArray &command) {
             if (resetAt >= 0 && readAt < 0 && command == "$PROGSTART\r") readAt = clock.elapsed();
@@ -440,6 +443,9 @@ void TestTransfer::factoryReset() {
   QCOMPARE(b.console.Received(), "$PROGSTART\r$P99900000000\r$PROGENDE\r" + ReadSession());
   QCOMPARE(b.window.Image().AllTexts(), b.console.FactoryValues());
   QCOMPARE(b.States(), QStringLiteral("11111"));
+  // The bar counts nothing while the reset and the console's pause run.
+  QCOMPARE(barAtReset, QStringLiteral("Zurücksetzen"));
+  QCOMPARE(b.textAt57, QStringLiteral("Lesen 57 von 200"));
 }
 
 void TestTransfer::closingDuringRead() {

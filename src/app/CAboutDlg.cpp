@@ -55,8 +55,11 @@ void CAboutDlg::AddToWindowMenu(QWidget &window, QMenuBar &bar) {
     delete filter;
   });
 #else
-  QMenu *hilfe = bar.addMenu(tr("&Hilfe"));
-  hilfe->setObjectName(QStringLiteral("hilfeMenu"));
+  QMenu *hilfe = bar.findChild<QMenu *>(QStringLiteral("hilfeMenu"));
+  if (!hilfe) {
+    hilfe = bar.addMenu(tr("&Hilfe"));
+    hilfe->setObjectName(QStringLiteral("hilfeMenu"));
+  }
   QAction *about = hilfe->addAction(text, &window, [&window] {
     CAboutDlg box(&window);
     box.exec();

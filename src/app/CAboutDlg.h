@@ -16,7 +16,7 @@ class CAboutDlg : public AboutBox {
   explicit CAboutDlg(QWidget *parent = nullptr) : AboutBox(parent) {}
 
   // Windows users find "About" in the window's system menu; elsewhere there is no such menu,
-  // so the entry goes where those users look for it: a "Hilfe" menu in `bar` (the
-  // application menu on macOS).
+  // so the entry goes where those users look for it: the "Hilfe" menu of `bar` (made when
+  // there is none; the application menu on macOS).
   static void AddToWindowMenu(QWidget &window, QMenuBar &bar);
 };

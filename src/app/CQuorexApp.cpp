@@ -17,8 +17,9 @@ CQuorexApp::CQuorexApp(int &argc, char **argv) : QApplication(argc, argv) {
   InstallGermanTranslation(*this);
 }
 
-int CQuorexApp::Run(const QString &filePath) {
+int CQuorexApp::Run(const QString &filePath, const QString &port) {
   CQuorexDlg dialog;
+  if (!port.isEmpty()) dialog.ChoosePort(port);
   connect(&dialog, &QDialog::finished, this, [] { QCoreApplication::exit(0); });
   ShowWindow(dialog, filePath);
   return exec();

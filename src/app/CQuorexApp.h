@@ -16,8 +16,9 @@ class CQuorexApp : public QApplication {
   CQuorexApp(int &argc, char **argv);
 
   // Shows the main window and runs until it ends the program. A register file named on the
-  // command line (absolute path, or empty for none) is opened once the window is up.
-  int Run(const QString &filePath = QString());
+  // command line (absolute path, or empty for none) is opened once the window is up; a port
+  // named there is the one "Port:" starts with.
+  int Run(const QString &filePath = QString(), const QString &port = QString());
 
   // The start-up of Run without its event loop: shows `window` and queues the opening of
   // `filePath`, so that a refusal appears over the window rather than before it.

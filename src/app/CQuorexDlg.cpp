@@ -10,8 +10,10 @@
 #include "DialogHelpers.h"
 #include "DialogSeam.h"
 #include "EditCommands.h"
+#include "ManualWindow.h"
 #include "PortChooser.h"
 #include "Preferences.h"
+#include "SearchPanel.h"
 #include "SerialPort.h"
 #include "StatusLine.h"
 #include "ui_CQuorexDlg.h"
@@ -61,8 +63,12 @@ CQuorexDlg::CQuorexDlg(QWidget *parent)
   ui_->portChooser->SetPortWatch(SerialPort::WatchPorts());
   ui_->portChooser->SetTransferCheck([this] { return IsTransferRunning(); });
   // The port the first listing offers is the one a later showing puts back.
+  // The port to start with (--port, a typed port that worked, else the remembered one) is
+  // chosen once the first listing is there.
   connect(ui_->portChooser, &PortChooser::PortsListed, this, [this] {
-    if (!std::exchange(portsListed_, true)) PullPortName();
+    if (std::exchange(portsListed_, true)) return;
+    portName_ = Preferences().PortToStartWith(ui_->portChooser->PortName(), startPort_);
+    PushPortName();
   });
   const QByteArray geometry = Preferences().WindowGeometry();
   if (!geometry.isEmpty()) restoreGeometry(geometry);
@@ -73,6 +79,13 @@ CQuorexDlg::CQuorexDlg(QWidget *parent)
   ApplyStates(controller_.States());
 
   connect(ui_->configTree, &ConfigTreeView::EntryChosen, this, &CQuorexDlg::OnEntryChosen);
+  ui_->searchPanel->SetImage(register_);
+  // A match opens as the tree would open its page, with the setting's field first.
+  ui_->searchPanel->SetOpener([this](const QString &page, const std::vector<RegisterSpot> &spots,
+                                     const QString &name) {
+    QTreeWidgetItem *item = ConfigTree::FindPage(*ui_->configTree, page);
+    return item && !IsReadPending() && edits_->RunPage(*item, spots, name);
+  });
   AddHelpKey(*this, ui_->hilfeButton);
   connect(ui_->hilfeButton, &QPushButton::clicked, this, &CQuorexDlg::OnHilfe);
   connect(ui_->infoButton, &QPushButton::clicked, this, &CQuorexDlg::OnInfo);
@@ -87,6 +100,8 @@ CQuorexDlg::CQuorexDlg(QWidget *parent)
   connect(&extras_, &ExtrasCommands::Status, this, &CQuorexDlg::SetStatus);
   connect(&console_, &ConsoleCommands::Status, this, &CQuorexDlg::SetStatus);
   ConnectController();
+  ui_->statusLine->SetLines(2);
+  SetStatus(tr("Port wählen, dann „Lesen“ drücken – oder eine Registerdatei öffnen."));
 }
 
 CQuorexDlg::~CQuorexDlg() = default;
@@ -107,9 +122,12 @@ void CQuorexDlg::BuildMenus() {
   QMenu *bearbeiten = menuBar_->addMenu(tr("&Bearbeiten"));
   bearbeiten->setObjectName(QStringLiteral("bearbeitenMenu"));
   edits_->AddTo(*bearbeiten);
+  bearbeiten->addSeparator();
+  ui_->searchPanel->AddTo(*bearbeiten);
   QMenu *extras = menuBar_->addMenu(tr("&Extras"));
   extras->setObjectName(QStringLiteral("extrasMenu"));
   extras_.AddTo(*extras);
+  ManualWindow::AddMenu(*menuBar_, *this);
 }
 
 void CQuorexDlg::ConnectController() {
@@ -119,6 +137,9 @@ void CQuorexDlg::ConnectController() {
     ui_->progressBar->Start(TransferStates::Texts(job).progress);
   });
   connect(&controller_, &ConsoleController::Progress, this, &CQuorexDlg::StepProgress);
+  // The reset command and the console's pause count nothing.
+  connect(&controller_, &ConsoleController::Resetting, this,
+          [this] { ui_->progressBar->Start(tr("Zurücksetzen"), false); });
   connect(&controller_, &ConsoleController::PortWorked, this,
           [this](const QString &port) { ui_->portChooser->RememberPort(port); });
 }
@@ -132,6 +153,7 @@ void CQuorexDlg::ApplyStates(const ControlStates &states) {
   ui_->versionButton->setEnabled(states.version);
   ui_->werkeinstellungenButton->setEnabled(states.werkeinstellungen);
   ui_->configTree->setEnabled(states.tree);
+  ui_->searchPanel->setEnabled(states.tree);
   edits_->SetUsable(states.undo);
   if (!back) return;
   ui_->progressBar->Empty();
@@ -255,9 +277,14 @@ void CQuorexDlg::closeEvent(QCloseEvent *event) {
   EndProgram();
 }
 
-// Enter presses the push button that has the focus; anywhere else it ends the program, as
-// Escape does.
+// Enter presses the push button that has the focus, and a field that Enter confirms keeps it
+// ("Port:" takes what was typed); anywhere else it ends the program, as Escape does.
 void CQuorexDlg::keyPressEvent(QKeyEvent *event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter && TakesEnter(focusWidget())) {
+    if (ui_->portChooser->isAncestorOf(focusWidget())) PullPortName();
+    return event->accept();
+  }
   if (!HandleEnterKey(*this, event)) QDialog::keyPressEvent(event);
 }
 

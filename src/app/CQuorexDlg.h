@@ -46,6 +46,9 @@ class CQuorexDlg : public QDialog {
   ConsoleController &Controller() { return controller_; }
   QMenuBar *MenuBar() const { return menuBar_; }
 
+  // The port "Port:" shows when the window first appears, instead of the one it would offer.
+  void ChoosePort(const QString &port) { startPort_ = port; }
+
   // Steps the progress bar once; past its end it starts over from the left.
   void StepProgress();
 
@@ -109,6 +112,7 @@ class CQuorexDlg : public QDialog {
   bool portsFollowed_ = false;
   bool portsListed_ = false;
   QString portName_;
+  QString startPort_;
   bool closing_ = false;
   // The tree entry whose page opens once the tree's signal has returned. The tree keeps its
   // entries for the window's whole life.

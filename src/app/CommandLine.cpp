@@ -12,7 +12,13 @@
 #include <cstdlib>
 
 CommandLine::CommandLine()
-    : helpOption_(parser_.addHelpOption()), versionOption_(parser_.addVersionOption()) {
+    : helpOption_(parser_.addHelpOption()),
+      versionOption_(parser_.addVersionOption()),
+      portOption_(QStringList{QStringLiteral("p"), QStringLiteral("port")},
+                  tr("Serieller Port des Quorex, mit dem das Programm startet, z. B. "
+                     "/dev/ttyUSB0 oder COM1."),
+                  tr("port")) {
+  parser_.addOption(portOption_);
   parser_.setApplicationDescription(tr("Programmiersoftware für die Funk-Bedienkonsole Quorex."));
   parser_.addPositionalArgument(tr("datei"),
                                 tr("Registerdatei (*.rquorex), die beim Start geöffnet wird."),
@@ -24,6 +30,7 @@ CommandLine::CommandLine()
 
 CommandLine::Request CommandLine::Parse(const QStringList &arguments) {
   filePath_.clear();
+  port_.clear();
   errorText_.clear();
   const bool parsed = parser_.parse(arguments);
   // Asked for help or the version, the answer is that, whatever else is on the line.
@@ -33,6 +40,11 @@ CommandLine::Request CommandLine::Parse(const QStringList &arguments) {
   if (parser_.isSet(versionOption_)) return Request::Version;
   if (!parsed) {
     errorText_ = parser_.errorText();
+    return Request::Error;
+  }
+  port_ = parser_.value(portOption_).trimmed();
+  if (parser_.isSet(portOption_) && port_.isEmpty()) {
+    errorText_ = tr("Der Name des Ports ist leer.");
     return Request::Error;
   }
   const QStringList files = parser_.positionalArguments();
@@ -66,7 +78,26 @@ bool CommandLine::MayBeQtOption() const {
   return true;
 }
 
-void CommandLine::ShowHelp() { parser_.showHelp(0); }
+// Qt names the program by the path it was started with ("build/src/quorex").
+QString CommandLine::HelpText() const {
+  QString text = parser_.helpText();
+  const QString path = QCoreApplication::arguments().value(0);
+  const int at = path.isEmpty() ? -1 : text.indexOf(path);
+  if (at >= 0 && at < text.indexOf(QLatin1Char('\n')))
+    text.replace(at, path.size(), QCoreApplication::applicationName());
+  return text;
+}
+
+void CommandLine::ShowHelp() {
+#ifdef Q_OS_WIN
+  // A Windows program without a console shows it in a box, as Qt does.
+  parser_.showHelp(0);
+#else
+  std::fputs(qPrintable(HelpText()), stdout);
+  std::fflush(stdout);
+  std::exit(EXIT_SUCCESS);
+#endif
+}
 
 void CommandLine::ShowVersion() {
   // Qt's own answer has no room for the licence lines; this one ends the program the same way.

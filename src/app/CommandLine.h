@@ -9,7 +9,7 @@
 #include <QString>
 #include <QStringList>
 
-// The window program's command line: `quorex [datei]`, `--help`, `--version`. Parsing needs no
+// The window program's command line: `quorex [--port PORT] [datei]`, `--help`, `--version`. Parsing needs no
 // window system, so help and version can be answered before there is one.
 class CommandLine {
   Q_DECLARE_TR_FUNCTIONS(CommandLine)
@@ -24,12 +24,15 @@ class CommandLine {
 
   // Absolute path of the register file to open at start; empty when none was named.
   QString FilePath() const { return filePath_; }
+  // The port "Port:" starts with; empty when none was named.
+  QString Port() const { return port_; }
   // Why Parse answered Error, in German, one line.
   QString ErrorText() const { return errorText_; }
   // Whether the Error may only be an option of Qt's own (-platform, -style, ...), which the
   // window system takes out of the line once it is there; any other error is final without one.
   bool MayBeQtOption() const;
-  QString HelpText() const { return parser_.helpText(); }
+  // The help, naming the program as it is called, not by the path it was started with.
+  QString HelpText() const;
 
   // Qt's own way of showing help and version (the application's name and version): stdout, or a
   // message box where a Windows program has no console. Both end the process with 0.
@@ -40,6 +43,8 @@ class CommandLine {
   QCommandLineParser parser_;
   QCommandLineOption helpOption_;
   QCommandLineOption versionOption_;
+  QCommandLineOption portOption_;
   QString filePath_;
+  QString port_;
   QString errorText_;
 };

@@ -51,7 +51,8 @@ ConsoleCommands::ConsoleCommands(QWidget *owner, Register &image, ConsoleControl
 void ConsoleCommands::ShowFailure(ConsoleJob job, const QString &message,
                                   const QString &detail) {
   const JobTexts texts = TransferStates::Texts(job);
-  emit Status(texts.failurePrefix + message);
+  // The line names the reason "Details" gives; the box keeps its general text.
+  emit Status(texts.failurePrefix + ConsoleController::StatusReason(message, detail));
   ShowMessage(owner_, texts.boxLead + message, texts.boxCaption,
               texts.boxWarns ? QMessageBox::Warning : QMessageBox::Critical, QMessageBox::Ok,
               detail);
@@ -60,7 +61,8 @@ void ConsoleCommands::ShowFailure(ConsoleJob job, const QString &message,
 void ConsoleCommands::Senden() {
   sending_ = image_.AllTexts();
   controller_.StartWrite(portName_(), sending_, extras_.VerifyAfterWrite(),
-                         extras_.BackUpBeforeWrite(), image_.FilePath());
+                         extras_.BackUpBeforeWrite(), image_.FilePath(),
+                         extras_.LookBeforeWrite());
 }
 
 void ConsoleCommands::Lesen() {
@@ -69,10 +71,7 @@ void ConsoleCommands::Lesen() {
 }
 
 void ConsoleCommands::Version() {
-  // Before any console has given one the box shows a hint, which is no console's version.
-  const QString version = image_.VersionText();
-  controller_.NoteVersion(controller_.Port(),
-                          version == Register::kVersionHint ? QString() : version);
+  // It shows what the last read brought and asks the console nothing: no line in the log.
   ShowMessage(owner_, image_.VersionText(), tr("Version des Quorex"), QMessageBox::NoIcon,
               QMessageBox::Ok);
 }

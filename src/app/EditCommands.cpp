@@ -125,12 +125,13 @@ void EditCommands::OpenSetting(const QString &id) {
   }
 }
 
-bool EditCommands::RunPage(const QTreeWidgetItem &item, const std::vector<RegisterSpot> &focus) {
+bool EditCommands::RunPage(const QTreeWidgetItem &item, const std::vector<RegisterSpot> &focus,
+                           const QString &name) {
   std::unique_ptr<QDialog> page = ConfigTree::CreatePage(item, history_.Image(), owner_);
   if (!page) return false;
   auto *configPage = qobject_cast<ConfigPage *>(page.get());
   if (configPage && !configPage->CheckRegisters()) return false;
-  if (configPage && !focus.empty()) configPage->FocusSetting(focus.front());
+  if (configPage && !focus.empty()) configPage->FocusSetting(focus.front(), name);
   if (auto *single = qobject_cast<EinzelnesRegister *>(page.get())) {
     connect(single, &EinzelnesRegister::Written, this,
             [this](const RegisterEdit &edit) { history_.Record(edit); });

@@ -42,8 +42,10 @@ class EditCommands : public QObject {
 
   // Runs the page of `item` on the register image; its OK, or each "Schreiben" of the single
   // register dialog, becomes a step. `focus`: the spots of the setting whose control gets the
-  // keyboard first. Answers false when there was no page to run.
-  bool RunPage(const QTreeWidgetItem &item, const std::vector<RegisterSpot> &focus = {});
+  // keyboard first, `name` its name on the page where the spots hold more than one setting.
+  // Answers false when there was no page to run.
+  bool RunPage(const QTreeWidgetItem &item, const std::vector<RegisterSpot> &focus = {},
+               const QString &name = QString());
 
  private:
   void Refresh();

@@ -14,6 +14,7 @@
 #include "Preferences.h"
 #include "Register.h"
 #include "ReportFile.h"
+#include "SendPreview.h"
 #include "SettingsReport.h"
 
 #include <QAction>
@@ -42,7 +43,9 @@ ExtrasCommands::ExtrasCommands(QWidget *owner, const Register &image,
       portName_(std::move(portName)),
       openFile_(std::move(openFile)),
       verifyAfterWrite_(Preferences().VerifyAfterWrite()),
-      backUpBeforeWrite_(Preferences().BackUpBeforeWrite()) {
+      backUpBeforeWrite_(Preferences().BackUpBeforeWrite()),
+      lookBeforeWrite_(Preferences().LookBeforeWrite()) {
+  connect(&controller_, &ConsoleController::Previewed, this, &ExtrasCommands::AskBeforeSending);
   connect(&controller_, &ConsoleController::Compared, this, [this](const QStringList &console) {
     ShowComparison(image_.AllTexts(), console, tr("Vergleich mit Quorex"),
                    tr("Einstellungen, die sich im Programm und im Quorex am Port %1 "
@@ -72,6 +75,8 @@ void ExtrasCommands::AddTo(QMenu &extras) {
             [](bool on) { Preferences().SetVerifyAfterWrite(on); });
   AddChoice(extras, tr("&Vor dem Senden sichern"), "sichernAction", &backUpBeforeWrite_,
             [](bool on) { Preferences().SetBackUpBeforeWrite(on); });
+  AddChoice(extras, tr("Vor dem Senden &Unterschiede zeigen"), "unterschiedeAction",
+            &lookBeforeWrite_, [](bool on) { Preferences().SetLookBeforeWrite(on); });
   extras.addSeparator();
   add(tr("S&icherungen ..."), "sicherungenAction", &ExtrasCommands::ShowBackups);
   add(tr("Pro&tokoll ..."), "protokollAction", &ExtrasCommands::ShowLog);
@@ -183,6 +188,23 @@ void ExtrasCommands::ShowCheckResult(const QStringList &sent, const QStringList 
                   tr("Prüfung nach dem Senden fehlgeschlagen"),
                   ConsoleController::NotTakenText(controller_.Port()),
                   tr("Gesendet"), tr("Im Quorex"));
+}
+
+// Window-modal without a nested event loop: the answer comes in `finished`.
+void ExtrasCommands::AskBeforeSending(const QStringList &sent, const QStringList &console) {
+  const int count = ConsoleJournal::DifferenceCount(sent, console);
+  auto *dialog = new SendPreview(SettingsCatalog().Compare(sent, console), controller_.Port(),
+                                 owner_);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  KeepTitleVisible(*dialog);
+  connect(dialog, &QDialog::finished, this, [this, count](int result) {
+    if (result == QDialog::Accepted) return controller_.SendAfterPreview();
+    const QString found = count == 1 ? tr("1 Einstellung verschieden")
+                                     : tr("%1 Einstellungen verschieden").arg(count);
+    emit Status(tr("Nichts gesendet: abgebrochen nach dem Vergleich (%1), %2").arg(found, Now()));
+    controller_.CancelAfterPreview();
+  });
+  dialog->open();
 }
 
 void ExtrasCommands::ShowComparison(const QStringList &program, const QStringList &other,

@@ -22,7 +22,8 @@ class Register;
 // The "&Extras" menu: the settings report saved or printed, the comparison of the program's
 // registers with a register file or with the console at `portName`'s port, the list of
 // differences, the choices to check every write by reading it back and to back the console up
-// before it (both remembered between runs), the backups and the programming log. Nothing here
+// before it, and to show what a write would change before it sends (all remembered between
+// runs), the backups and the programming log. Nothing here
 // changes the registers but a backup opened through `openFile`, which asks about unsaved edits
 // as "Öffnen ..." does; nothing may hold the port while a job runs.
 class ExtrasCommands : public QObject {
@@ -36,6 +37,7 @@ class ExtrasCommands : public QObject {
   void AddTo(QMenu &extras);
   bool VerifyAfterWrite() const { return verifyAfterWrite_; }
   bool BackUpBeforeWrite() const { return backUpBeforeWrite_; }
+  bool LookBeforeWrite() const { return lookBeforeWrite_; }
 
   void SaveReport();
   void PrintReport();
@@ -55,6 +57,8 @@ class ExtrasCommands : public QObject {
   void AddChoice(QMenu &extras, const QString &text, const char *name, bool *flag,
                  void (*store)(bool));
   void ShowCheckResult(const QStringList &sent, const QStringList &console);
+  // What "Senden" would change; the answer sends or sends nothing.
+  void AskBeforeSending(const QStringList &sent, const QStringList &console);
   // "Keine Unterschiede." when the two sets are equal, else the list of differences.
   void ShowComparison(const QStringList &program, const QStringList &other, const QString &title,
                       const QString &summary, const QString &otherColumn);
@@ -69,5 +73,6 @@ class ExtrasCommands : public QObject {
   std::function<bool(const QString &)> openFile_;
   bool verifyAfterWrite_ = false;
   bool backUpBeforeWrite_ = false;
+  bool lookBeforeWrite_ = false;
   QPointer<CompareDialog> compareDialog_;
 };

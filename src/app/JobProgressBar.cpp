@@ -3,9 +3,9 @@
 
 #include "JobProgressBar.h"
 
-void JobProgressBar::Start(const QString &phase) {
+void JobProgressBar::Start(const QString &phase, bool counting) {
   setValue(minimum());
-  setFormat(tr("%1 %v von %m").arg(phase));
+  setFormat(counting ? tr("%1 %v von %m").arg(phase) : phase);
   setTextVisible(true);
 }
 

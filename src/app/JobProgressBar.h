@@ -15,7 +15,8 @@ class JobProgressBar : public QProgressBar {
  public:
   explicit JobProgressBar(QWidget *parent = nullptr) : QProgressBar(parent) {}
 
-  void Start(const QString &phase);
+  // Without `counting` the bar names the step alone ("Zurücksetzen").
+  void Start(const QString &phase, bool counting = true);
   // One step; past its end it starts over from the left.
   void Step();
   void Empty();

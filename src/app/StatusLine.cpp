@@ -4,12 +4,14 @@
 #include "StatusLine.h"
 
 #include <QResizeEvent>
+#include <QTextLayout>
 
 StatusLine::StatusLine(QWidget *parent) : QLabel(parent) {
   setTextFormat(Qt::PlainText);
   setTextInteractionFlags(Qt::TextSelectableByMouse);
   setFocusPolicy(Qt::NoFocus);
   setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+  setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 void StatusLine::SetStatus(const QString &text) {
@@ -20,12 +22,20 @@ void StatusLine::SetStatus(const QString &text) {
   Elide();
 }
 
-// One line high, empty or not, so the window does not jump when the first status comes. The
-// width never asks for more than a character: the window's width decides.
+void StatusLine::SetLines(int lines) {
+  lines_ = qMax(1, lines);
+  updateGeometry();
+  Elide();
+}
+
+// As high as its lines, empty or not, so the window does not jump when the first status comes.
+// The width never asks for more than a character: the window's width decides.
 QSize StatusLine::sizeHint() const {
   const QMargins margins = contentsMargins();
-  return QSize(fontMetrics().horizontalAdvance(status_),
-               fontMetrics().height() + margins.top() + margins.bottom());
+  const QFontMetrics metrics = fontMetrics();
+  return QSize(metrics.horizontalAdvance(status_),
+               metrics.height() + (lines_ - 1) * metrics.lineSpacing() + margins.top() +
+                   margins.bottom());
 }
 
 QSize StatusLine::minimumSizeHint() const {
@@ -39,5 +49,29 @@ void StatusLine::resizeEvent(QResizeEvent *event) {
 
 void StatusLine::Elide() {
   const int room = contentsRect().width();
-  setText(room > 0 ? fontMetrics().elidedText(status_, Qt::ElideMiddle, room) : status_);
+  if (room <= 0) return setText(status_);
+  if (lines_ == 1) return setText(fontMetrics().elidedText(status_, Qt::ElideMiddle, room));
+  setText(Wrapped(room));
+}
+
+// Broken where the words allow; what does not fit the last line is cut in its middle, so that
+// its end (mostly the time) stays.
+QString StatusLine::Wrapped(int room) const {
+  QTextLayout layout(status_, font());
+  QTextOption option;
+  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  layout.setTextOption(option);
+  QStringList lines;
+  layout.beginLayout();
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(room);
+    if (lines.size() == lines_ - 1) {
+      lines << fontMetrics().elidedText(status_.mid(line.textStart()), Qt::ElideMiddle, room);
+      break;
+    }
+    // The blank at a break stays at the line's end, where it shows nothing.
+    lines << status_.mid(line.textStart(), line.textLength());
+  }
+  layout.endLayout();
+  return lines.join(QLatin1Char('\n'));
 }

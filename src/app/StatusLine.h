@@ -6,9 +6,10 @@
 #include <QLabel>
 #include <QString>
 
-// One line under the progress bar that says how the last thing done ended. The text is
-// plain (a console's or a file's text is never HTML) and, where the window is too narrow,
-// elided in the middle; the tooltip and the accessible name always hold all of it.
+// A line under the progress bar that says how the last thing done ended. The text is plain (a
+// console's or a file's text is never HTML). Where the window is too narrow it wraps onto as
+// many lines as it was given and is cut only in the middle of the last of them; the tooltip
+// and the accessible name always hold all of it.
 class StatusLine : public QLabel {
   Q_OBJECT
 
@@ -17,6 +18,8 @@ class StatusLine : public QLabel {
 
   void SetStatus(const QString &text);
   QString Status() const { return status_; }
+  // How many lines the text may take; the height stays that of `lines` lines.
+  void SetLines(int lines);
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
@@ -26,6 +29,8 @@ class StatusLine : public QLabel {
 
  private:
   void Elide();
+  QString Wrapped(int room) const;
 
   QString status_;
+  int lines_ = 1;
 };

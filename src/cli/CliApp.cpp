@@ -221,6 +221,15 @@ QString CliApp::UsageText() {
   return text + tr("Mehr dazu: quorex-cli --help") + QLatin1Char('\n');
 }
 
+QString CliApp::HelpText() const {
+  QString text = parser_.helpText();
+  const QString path = QCoreApplication::arguments().value(0);
+  const int at = path.isEmpty() ? -1 : text.indexOf(path);
+  if (at >= 0 && at < text.indexOf(QLatin1Char('\n')))
+    text.replace(at, path.size(), QStringLiteral("quorex-cli"));
+  return text;
+}
+
 QString CliApp::CommandHelpText(const QString &name) const {
   const CommandEntry *entry = FindCommand(name);
   if (!entry) return QString();

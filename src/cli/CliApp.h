@@ -29,7 +29,8 @@ class CliApp {
   // printing what is wrong and a short usage. Otherwise answers nothing and fills *invocation.
   std::optional<int> Parse(const QStringList &arguments, Invocation *invocation);
 
-  QString HelpText() const { return parser_.helpText(); }
+  // Names the program "quorex-cli", not by the path it was started with.
+  QString HelpText() const;
   // The help of one command: its synopsis, what it does, the options it takes. Empty for a
   // name that is no command.
   QString CommandHelpText(const QString &name) const;

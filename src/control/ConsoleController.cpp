@@ -26,14 +26,15 @@ ConsoleController::ConsoleController(QObject *parent) : QObject(parent) {
       line_->message = failure;
       if (!failure.isEmpty()) note_ = failure;
     }
-    if (job_ == ConsoleJob::Compare || job_ == ConsoleJob::Check || job_ == ConsoleJob::Backup) {
+    if (job_ == ConsoleJob::Compare || job_ == ConsoleJob::Check || job_ == ConsoleJob::Backup ||
+        job_ == ConsoleJob::Preview) {
       console_ = read.texts;
       backupVersion_ = read.versionText;
     } else {
       emit ReadCompleted(read);
     }
   });
-  connect(&session_, &ConsoleSession::ResetSent, this,
+  connect(&session_, &ConsoleSession::ResetReading, this,
           [this] { emit ProgressStarted(ConsoleJob::Reset); });
   connect(&session_, &ConsoleSession::Released, this, [this] {
     if (session_.Current() == ConsoleSession::Operation::Write) emit PortWorked(port_);
@@ -88,6 +89,13 @@ QString ConsoleController::NotTakenText(const QString &port) {
       .arg(port);
 }
 
+QString ConsoleController::StatusReason(const QString &message, const QString &detail) {
+  const QString general = ConsoleMessages::OpenFailed();
+  if (detail.isEmpty()) return message;
+  if (message.contains(general)) return QString(message).replace(general, detail);
+  return message + QLatin1Char(' ') + detail;
+}
+
 void ConsoleController::Begin(ConsoleJob job) {
   // A write still waiting for its end mark ends here: the technician wants the next job.
   if (line_) {
@@ -96,6 +104,7 @@ void ConsoleController::Begin(ConsoleJob job) {
   }
   session_.Abort();
   writeNext_ = false;
+  previewPending_ = false;
   job_ = job;
   before_ = States();
   console_.clear();
@@ -108,6 +117,7 @@ void ConsoleController::Abort() {
   }
   line_.reset();
   writeNext_ = false;
+  previewPending_ = false;
   session_.Abort();
 }
 
@@ -129,7 +139,10 @@ bool ConsoleController::Started(bool opened) {
     return false;
   }
   Step(JobStep::Started);
-  if (job_ != ConsoleJob::Reset) emit ProgressStarted(job_);
+  if (job_ == ConsoleJob::Reset)
+    emit Resetting();
+  else
+    emit ProgressStarted(job_);
   return true;
 }
 
@@ -164,8 +177,9 @@ bool ConsoleController::StartRead(const QString &port) {
 }
 
 bool ConsoleController::StartWrite(const QString &port, const QStringList &texts, bool check,
-                                   bool backUpFirst, const QString &file) {
-  Begin(backUpFirst ? ConsoleJob::Backup
+                                   bool backUpFirst, const QString &file, bool lookFirst) {
+  Begin(lookFirst     ? ConsoleJob::Preview
+        : backUpFirst ? ConsoleJob::Backup
         : check     ? ConsoleJob::WriteAndCheck
                     : ConsoleJob::Write);
   port_ = port;
@@ -175,7 +189,7 @@ bool ConsoleController::StartWrite(const QString &port, const QStringList &texts
   check_ = check;
   file_ = file;
   OpenLine();
-  if (backUpFirst) return Started(session_.StartRead(port));
+  if (backUpFirst || lookFirst) return Started(session_.StartRead(port));
   line_->file = file_;
   return Started(session_.StartWrite(port, texts));
 }
@@ -201,6 +215,29 @@ void ConsoleController::StartWriteAfterBackup() {
   line_->backup = backupName_;
   line_->differences = ConsoleJournal::DifferenceCount(sent_, backup);
   Started(session_.StartWrite(port_, sent_));
+}
+
+void ConsoleController::SendAfterPreview() {
+  if (!std::exchange(previewPending_, false)) return;
+  writeNext_ = true;
+  StartWriteAfterBackup();
+}
+
+// The log says what was not sent, and how much it would have changed.
+void ConsoleController::CancelAfterPreview() {
+  if (!std::exchange(previewPending_, false)) return;
+  LogEntry line;
+  line.operation = TransferStates::Texts(ConsoleJob::Write).operation;
+  line.port = port_;
+  line.file = file_;
+  line.console = backupVersion_;
+  line.backup = backupName_;
+  line.registers = 0;
+  line.differences = previewDifferences_;
+  line_ = line;
+  CloseLine(kCancelled, tr("Nach dem Vergleich abgebrochen; es wurde nichts gesendet."));
+  Step(JobStep::Cancelled);
+  EmitNote();
 }
 
 bool ConsoleController::StartCompare(const QString &port) {
@@ -230,16 +267,6 @@ bool ConsoleController::StartReset(const QString &port) {
   note_.clear();
   OpenLine();
   return Started(session_.StartReset(port));
-}
-
-void ConsoleController::NoteVersion(const QString &port, const QString &versionText) {
-  LogEntry line;
-  line.operation = QString::fromLatin1(LogOperation::kVersion);
-  line.port = port;
-  line.console = versionText;
-  line.result = kOk;
-  const QString failure = Journal().Record(line);
-  if (!failure.isEmpty()) emit Noted(failure);
 }
 
 void ConsoleController::SetStates(const ControlStates &states) {
@@ -282,6 +309,16 @@ void ConsoleController::OnFinished() {
       writeNext_ = true;
       QMetaObject::invokeMethod(this, &ConsoleController::StartWriteAfterBackup,
                                 Qt::QueuedConnection);
+      break;
+    case ConsoleJob::Preview:
+      backupName_ = line_ ? line_->backup : QString();
+      previewDifferences_ = ConsoleJournal::DifferenceCount(sent_, console_);
+      if (line_) line_->differences = previewDifferences_;
+      CloseLine(kOk);
+      previewPending_ = true;
+      QMetaObject::invokeMethod(
+          this, [this, sent = sent_, texts = console_] { emit Previewed(sent, texts); },
+          Qt::QueuedConnection);
       break;
     case ConsoleJob::Compare:
       CloseLine(kOk);

@@ -59,8 +59,15 @@ class ConsoleController : public QObject {
   // `check`: read the console back once the write has ended, and compare with `texts`.
   // `backUpFirst`: read the whole console into a backup first, and write only once it is stored.
   // `file`: the register file the texts came from, for the log.
+  // `lookFirst`: read the console first (its backup serves `backUpFirst` too) and offer the
+  // differences in Previewed; the write waits for SendAfterPreview.
   bool StartWrite(const QString &port, const QStringList &texts, bool check,
-                  bool backUpFirst = false, const QString &file = QString());
+                  bool backUpFirst = false, const QString &file = QString(),
+                  bool lookFirst = false);
+  // The answer to Previewed: send as asked, or send nothing. Either does nothing unless a
+  // preview waits for it.
+  void SendAfterPreview();
+  void CancelAfterPreview();
   bool StartCompare(const QString &port);
   // The factory reset is asked first: AskReset takes the buttons while the question is open,
   // CancelReset gives them back, StartReset resets and reads.
@@ -68,8 +75,6 @@ class ConsoleController : public QObject {
   void CancelReset();
   bool StartReset(const QString &port);
   void Note(WindowEvent event);
-  // "Version des Quorex" showed `versionText`, the console's at `port`.
-  void NoteVersion(const QString &port, const QString &versionText);
   // Where backups and log lines go; by default the program's data folder as it stands when
   // each is stored.
   void SetDataFolder(const QString &folder) { dataFolder_ = folder; }
@@ -96,6 +101,9 @@ class ConsoleController : public QObject {
   // What a failure of `job` says: its lead (JobTexts::failureLead; the backup read before a
   // write says first that nothing was sent), then the message.
   static QString FailureText(ConsoleJob job, const QString &message);
+  // The reason for the status line: the system's `detail` instead of the general text on
+  // ports, else `message` as it is.
+  static QString StatusReason(const QString &message, const QString &detail);
   // The check after writing found settings that the console did not take.
   static QString NotTakenText(const QString &port);
 
@@ -104,6 +112,9 @@ class ConsoleController : public QObject {
   // The progress bar starts over: `job` steps Progress from 1 to 200 from now on.
   void ProgressStarted(ConsoleJob job);
   void Progress(int done);
+  // The factory reset's command and the console's pause after it run; ProgressStarted follows
+  // when its read begins.
+  void Resetting();
   // A whole read of a Read or Reset job.
   void ReadCompleted(const ConsoleRead &read);
   // A whole read, or a write the console took: this port works.
@@ -115,6 +126,8 @@ class ConsoleController : public QObject {
   // The console confirmed all `count` registers of the write.
   void Written(int count);
   void Compared(const QStringList &console);
+  // The console read before a write: what it holds, beside what the write would send.
+  void Previewed(const QStringList &sent, const QStringList &console);
   void Checked(const QStringList &sent, const QStringList &console);
   // A backup or a log line could not be stored: "Sicherung fehlgeschlagen: " and why.
   void Noted(const QString &text);
@@ -142,8 +155,10 @@ class ConsoleController : public QObject {
   QStringList console_;
   bool check_ = false;
   QString file_;
-  // The write waits for the backup read before it.
+  // The write waits for the backup read before it, or for the answer to the preview.
   bool writeNext_ = false;
+  bool previewPending_ = false;
+  int previewDifferences_ = 0;
   QString backupVersion_;
   QString backupName_;
   // Why the last backup could not be stored.

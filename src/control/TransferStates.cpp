@@ -50,7 +50,8 @@ struct Row {
 // failed read gives back only what its press took: "Senden" stays away where nothing sensible
 // was ever loaded. The backup read before a write gives the tree back but keeps the buttons:
 // the write follows at once. Undo and redo stay away while a read runs and until a write has
-// sent its last command; a page changed meanwhile is a step of its own all the same.
+// sent its last command; a page changed meanwhile is a step of its own all the same. The read
+// that shows what "Senden" would change keeps the buttons until the technician has answered.
 const Row kRows[] = {
     // job                      asked               cancelled           started             port failed         released            failed
     {ConsoleJob::Read,          {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, S, O, O, O}, {R, I, S, I, R, I}, {I, I, I, I, I, I}, {R, I, S, I, R, I},
@@ -75,6 +76,10 @@ const Row kRows[] = {
     {ConsoleJob::Backup,        {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, O, O, O, O}, {I, I, I, I, R, I}, {K, K, K, K, R, K}, {I, I, I, I, R, I},
      {LogOperation::kBackup, N("Sichern"), nullptr, N("Fehler beim Sichern: "),
       N("Der Quorex konnte vor dem Senden nicht gesichert werden. Es wurde nichts "
+        "gesendet.\n\n")}},
+    {ConsoleJob::Preview,       {K, K, K, K, K, K}, {I, I, I, I, R, I}, {O, O, O, O, O, O}, {I, I, I, I, R, I}, {K, K, K, K, R, K}, {I, I, I, I, R, I},
+     {LogOperation::kCompare, N("Vergleichen"), nullptr, N("Fehler beim Vergleichen: "),
+      N("Der Quorex konnte vor dem Senden nicht gelesen werden. Es wurde nichts "
         "gesendet.\n\n")}},
 };
 

@@ -164,5 +164,6 @@ void ConsoleSession::StartResetRead() {
     emit Failed(ConsoleMessages::ResetReadFailed(ConsoleMessages::OpenFailed()), port_.ErrorString());
     return;
   }
+  emit ResetReading();
   RunRead();
 }

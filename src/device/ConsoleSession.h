@@ -77,6 +77,8 @@ class ConsoleSession : public QObject {
   void Released();
   // The factory reset command has left the line; the read follows after the console's pause.
   void ResetSent();
+  // The console's pause after the reset is over and its read begins.
+  void ResetReading();
   // The operation has ended for good, after Released.
   void Finished();
   // The operation ended early. `message` is German and says what the console now holds;

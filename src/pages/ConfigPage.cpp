@@ -14,9 +14,12 @@
 #include "Register.h"
 #include "TextCodec.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -305,12 +308,33 @@ void ConfigPage::showEvent(QShowEvent *event) {
 
 // Before the dialog picks its first control: the window of a page being shown takes the
 // control that has asked for the focus.
+// Whether the page shows `name` on `control`, on a label for it or on a group around it.
+static bool ShowsName(const QDialog &page, QWidget *control, const QString &name) {
+  const auto shows = [&name](QString text) { return text.remove(QLatin1Char('&')).contains(name); };
+  for (QWidget *w = control; w && w != &page; w = w->parentWidget()) {
+    if (const auto *button = qobject_cast<QAbstractButton *>(w); button && shows(button->text()))
+      return true;
+    if (const auto *group = qobject_cast<QGroupBox *>(w); group && shows(group->title()))
+      return true;
+  }
+  for (const QLabel *label : page.findChildren<QLabel *>())
+    if (label->buddy() == control && shows(label->text())) return true;
+  return false;
+}
+
 void ConfigPage::FocusControl() {
   if (!focusSpot_) return;
   const auto found = controls_.find(*focusSpot_);
   if (found == controls_.end()) return;
+  std::vector<QWidget *> controls = found->second;
+  if (!focusName_.isEmpty()) {
+    std::vector<QWidget *> named;
+    for (QWidget *control : controls)
+      if (ShowsName(*this, control, focusName_)) named.push_back(control);
+    if (!named.empty()) controls = named;
+  }
   QWidget *target = nullptr;
-  for (QWidget *control : found->second) {
+  for (QWidget *control : controls) {
     if (!control->isEnabled()) continue;
     const auto *radio = qobject_cast<QRadioButton *>(control);
     if (!target || (radio && radio->isChecked())) target = control;

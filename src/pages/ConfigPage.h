@@ -60,8 +60,12 @@ class ConfigPage : public QDialog {
   // What the last OK changed, named after the page; empty when it changed nothing.
   const RegisterEdit &Edit() const { return edit_; }
   // Once shown, the keyboard goes to the control of the setting at `spot` (for a radio group,
-  // its checked button), where that control is usable.
-  void FocusSetting(RegisterSpot spot) { focusSpot_ = spot; }
+  // its checked button), where that control is usable. Where two settings share the spot (a
+  // packed digit), `name` (the setting's label as the page shows it) picks the control.
+  void FocusSetting(RegisterSpot spot, const QString &name = QString()) {
+    focusSpot_ = spot;
+    focusName_ = name;
+  }
 
  public slots:
   void accept() override;
@@ -159,4 +163,5 @@ class ConfigPage : public QDialog {
   RegisterEdit edit_;
   std::map<RegisterSpot, std::vector<QWidget *>> controls_;
   std::optional<RegisterSpot> focusSpot_;
+  QString focusName_;
 };

@@ -4,9 +4,11 @@
 #include "DialogHelpers.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -18,6 +20,11 @@ namespace {
 // Room for the window menu and the close button of a typical title bar.
 constexpr int kTitleBarButtons = 120;
 }  // namespace
+
+bool TakesEnter(const QWidget *focus) {
+  const auto *combo = qobject_cast<const QComboBox *>(focus);
+  return qobject_cast<const QLineEdit *>(focus) || (combo && combo->isEditable());
+}
 
 bool HandleEnterKey(QDialog &dialog, QKeyEvent *event) {
   if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) return false;

@@ -10,6 +10,10 @@ class QDialog;
 class QKeyEvent;
 class QWidget;
 
+// Whether `focus` is a field that Enter confirms (a line edit, an editable combo box), so that
+// Enter there belongs to the field and not to the window.
+bool TakesEnter(const QWidget *focus);
+
 // Enter as a dialog without a visible default button takes it: on a focused push button it
 // presses that button, anywhere else it accepts the dialog. Answers whether the key was Enter
 // (and so has been handled).

@@ -129,16 +129,9 @@ QString AskReportName(QWidget *owner, QString *selectedFilter) {
 }
 
 QString AskCsvName(QWidget *owner) {
-  QFileDialog dialog(owner);
-  dialog.setOptions(DialogOptions());
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setWindowTitle(Tr("Protokoll exportieren"));
-  dialog.setNameFilter(Tr(kCsvFilter));
-  dialog.setDefaultSuffix(QStringLiteral("csv"));
-  dialog.selectFile(QStringLiteral("protokoll.csv"));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
-  return dialog.selectedFiles().constFirst();
+  const std::unique_ptr<QFileDialog> dialog = BuildCsvDialog(owner);
+  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return QString();
+  return dialog->selectedFiles().constFirst();
 }
 
 class RealDialogs final : public DialogSeam {
@@ -198,6 +191,19 @@ std::unique_ptr<QMessageBox> BuildMessageBox(QWidget *owner, const QString &text
   if (!detailedText.isEmpty()) box->setDetailedText(detailedText);
   if (defaultButton != QMessageBox::NoButton) box->setDefaultButton(defaultButton);
   return box;
+}
+
+std::unique_ptr<QFileDialog> BuildCsvDialog(QWidget *owner) {
+  auto dialog = std::make_unique<QFileDialog>(owner);
+  dialog->setOptions(DialogOptions());
+  dialog->setAcceptMode(QFileDialog::AcceptSave);
+  dialog->setFileMode(QFileDialog::AnyFile);
+  dialog->setWindowTitle(Tr("Protokoll exportieren"));
+  dialog->setNameFilter(Tr(kCsvFilter));
+  dialog->setDefaultSuffix(QStringLiteral("csv"));
+  dialog->selectFile(QStringLiteral("protokoll.csv"));
+  UseProgramLocale(*dialog);
+  return dialog;
 }
 
 std::unique_ptr<QFileDialog> BuildFileDialog(QWidget *owner, QFileDialog::AcceptMode mode) {

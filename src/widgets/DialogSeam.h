@@ -65,3 +65,5 @@ std::unique_ptr<QMessageBox> BuildMessageBox(
 
 // The register file dialog the real seam shows (open or save), built and not yet shown.
 std::unique_ptr<QFileDialog> BuildFileDialog(QWidget *owner, QFileDialog::AcceptMode mode);
+// The save dialog of the log's export ("Protokoll exportieren", *.csv).
+std::unique_ptr<QFileDialog> BuildCsvDialog(QWidget *owner);

@@ -21,6 +21,7 @@ const QString kRecentFiles = QStringLiteral("files/recent");
 const QString kWindowGeometry = QStringLiteral("window/geometry");
 const QString kVerifyAfterWrite = QStringLiteral("verifyAfterWrite");
 const QString kBackUpBeforeWrite = QStringLiteral("backUpBeforeWrite");
+const QString kLookBeforeWrite = QStringLiteral("showDifferencesBeforeWrite");
 
 }  // namespace
 
@@ -114,6 +115,25 @@ bool Preferences::BackUpBeforeWrite() const {
 
 void Preferences::SetBackUpBeforeWrite(bool backUp) {
   settings_.setValue(kBackUpBeforeWrite, backUp);
+}
+
+bool Preferences::LookBeforeWrite() const {
+  return settings_.value(kLookBeforeWrite, false).toBool();
+}
+
+void Preferences::SetLookBeforeWrite(bool look) { settings_.setValue(kLookBeforeWrite, look); }
+
+// Only a typed name: a listed adapter is found again by PortNames::StartPort.
+QString Preferences::TypedPortToOffer() const {
+  const PortEntry port = LastPortEntry();
+  if (port.name.isEmpty() || !port.serialNumber.isEmpty() || port.HasUsbIds()) return QString();
+  return QFileInfo::exists(port.name) ? port.name : QString();
+}
+
+QString Preferences::PortToStartWith(const QString &offered, const QString &chosen) const {
+  if (!chosen.isEmpty()) return chosen;
+  const QString typed = TypedPortToOffer();
+  return typed.isEmpty() ? offered : typed;
 }
 
 QString Preferences::OddSettingsFile() {

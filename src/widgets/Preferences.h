@@ -13,7 +13,7 @@
 // What the program remembers between runs, in the user's QSettings (on Linux
 // ~/.config/quorex/quorex.conf): the port of the last good transfer and its adapter, the
 // folder of the file dialogs, the register files used last, where the window stood and whether
-// a write is checked and backed up first. Nothing stored means
+// a write is checked, backed up and looked at first. Nothing stored means
 // every getter answers empty, and the program starts as it always has.
 class Preferences {
  public:
@@ -44,6 +44,14 @@ class Preferences {
   // "Vor dem Senden sichern"; off when nothing is stored.
   bool BackUpBeforeWrite() const;
   void SetBackUpBeforeWrite(bool backUp);
+  // "Vor dem Senden Unterschiede zeigen"; off when nothing is stored.
+  bool LookBeforeWrite() const;
+  void SetLookBeforeWrite(bool look);
+  // The port remembered last when it was a typed device path that still exists, else empty.
+  QString TypedPortToOffer() const;
+  // The port "Port:" starts with: `chosen` on the command line, else a typed path that worked
+  // last time while it is there, else `offered` (the list's choice).
+  QString PortToStartWith(const QString &offered, const QString &chosen) const;
 
   // QSettings reads its file whole when first asked: a settings file that is a named pipe
   // would hold the start up for ever, a device might never end. The first such file where
