@@ -6,7 +6,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -60,6 +62,30 @@ QStringList Image() {
   return texts;
 }
 
+// Every register of random digits below `digits`: the lower the bound, the more values a page
+// lists; with all 16 many are unknown to every page.
+QStringList Random(quint32 seed, int digits) {
+  QRandomGenerator random(seed);
+  QStringList texts;
+  for (int reg = 0; reg < 200; ++reg) {
+    QString text;
+    for (int pos = 0; pos < 8; ++pos)
+      text += QStringLiteral("0123456789ABCDEF").at(random.bounded(digits));
+    texts << text;
+  }
+  return texts;
+}
+
+// "id = value" lines of get and export, by id.
+QMap<QString, QString> Assignments(const QString &text) {
+  QMap<QString, QString> values;
+  for (const QString &line : text.split('\n')) {
+    if (line.startsWith('#') || !line.contains(" = ")) continue;
+    values.insert(line.section(" = ", 0, 0), line.section(" = ", 1));
+  }
+  return values;
+}
+
 }  // namespace
 
 class TestCliSettings : public QObject {
@@ -70,6 +96,8 @@ class TestCliSettings : public QObject {
   void get_data();
   void get();
   void getJson();
+  void getSetRoundTrip_data();
+  void getSetRoundTrip();
   void set_data();
   void set();
   void refusedSetWritesNothing_data();
@@ -143,6 +171,66 @@ void TestCliSettings::getJson() {
   QCOMPARE(first.value("page").toString(), QStringLiteral("Funkkreiskonfiguration"));
   QCOMPARE(first.value("label").toString(), QStringLiteral("Funkkreis 1 erlaubt"));
   QCOMPARE(first.value("value").toString(), QStringLiteral("aus"));
+}
+
+void TestCliSettings::getSetRoundTrip_data() {
+  QTest::addColumn<QStringList>("image");
+  QTest::addColumn<bool>("padded");  // blanks around "=" and the value
+  QTest::addColumn<bool>("raw");     // values no page knows are among them
+
+  QTest::newRow("mostly zeros") << Image() << false << false;
+  QTest::newRow("low digits, padded") << Random(1, 4) << true << true;
+  QTest::newRow("any hex digit") << Random(2, 16) << false << true;
+  QTest::newRow("any hex digit, padded") << Random(3, 16) << true << true;
+  QTest::newRow("all F") << QStringList(200, QStringLiteral("FFFFFFFF")) << false << true;
+}
+
+// Every line get prints, given to set on another file, sets the same characters; export and
+// the report's JSON use get's words.
+void TestCliSettings::getSetRoundTrip() {
+  QFETCH(QStringList, image);
+  QFETCH(bool, padded);
+  QFETCH(bool, raw);
+  QVERIFY(Write(file_, Bytes(image)));
+  const Result got = Run({"get", file_});
+  QCOMPARE(got.exit, 0);
+  const QStringList lines = got.out.split('\n', Qt::SkipEmptyParts);
+  QVERIFY(lines.size() > 100);
+  if (raw) QVERIFY(got.out.contains(" = roh:"));
+
+  QStringList assignments;
+  for (const QString &line : lines)
+    assignments << (padded ? QStringLiteral("  %1  =   %2 ")
+                                 .arg(line.section(" = ", 0, 0), line.section(" = ", 1))
+                           : line);
+  const QString other = Path("other.rquorex");
+  const QString copy = Path("copy.rquorex");
+  QVERIFY(Write(other, Bytes(QStringList(200, QStringLiteral("5A5A5A5A")))));
+  const Result set = Run(QStringList{"set", other} + assignments + QStringList{"-o", copy});
+  QVERIFY2(set.exit == 0, qPrintable(set.err));
+  QCOMPARE(Run({"get", copy, "--format", "json"}).out.section("\"settings\"", 1),
+           Run({"get", file_, "--format", "json"}).out.section("\"settings\"", 1));
+
+  const QMap<QString, QString> words = Assignments(got.out);
+  const QMap<QString, QString> exported = Assignments(Run({"export", file_}).out);
+  QVERIFY(exported.size() > 100);
+  for (auto it = exported.begin(); it != exported.end(); ++it)
+    if (!it.key().startsWith("register."))
+      QCOMPARE(it.key() + " = " + it.value(), it.key() + " = " + words.value(it.key()));
+  const QJsonArray pages = QJsonDocument::fromJson(Run({"report", file_, "--format", "json"})
+                                                       .out.toUtf8())
+                               .object()
+                               .value("pages")
+                               .toArray();
+  int reported = 0;
+  for (const QJsonValue &page : pages)
+    for (const QJsonValue &entry : page.toObject().value("settings").toArray()) {
+      const QString id = entry.toObject().value("id").toString();
+      QCOMPARE(id + " = " + entry.toObject().value("value").toString(),
+               id + " = " + words.value(id));
+      ++reported;
+    }
+  QCOMPARE(reported, words.size());
 }
 
 void TestCliSettings::set_data() {
@@ -242,10 +330,11 @@ void TestCliSettings::refusedImportWritesNothing() {
   QString text = QString::fromUtf8(Run({"export", file_}).out.toUtf8());
   const QStringList lines = text.split('\n');
   const int sql = int(lines.indexOf("squelch.kreis1.sql = SQL aktiv low")) + 1;
-  const int time = int(lines.indexOf("sender.sendezeitbegrenzung = 000")) + 1;
+  const int time = int(lines.indexOf("sender.sendezeitbegrenzung = 000 s (keine Begrenzung)")) + 1;
   QVERIFY(sql > 0 && time > 0);
   text.replace("squelch.kreis1.sql =", "squelch.kreis1.sq1 =");
-  text.replace("sender.sendezeitbegrenzung = 000", "sender.sendezeitbegrenzung = 1000");
+  text.replace("sender.sendezeitbegrenzung = 000 s (keine Begrenzung)",
+               "sender.sendezeitbegrenzung = 1000");
   QVERIFY(Write(Path("bad.txt"), text.toUtf8()));
 
   const Result result = Run({"import", Path("bad.txt"), "-o", Path("new.rquorex")});

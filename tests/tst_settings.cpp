@@ -146,7 +146,7 @@ void TestSettings::encode_data() {
       << "funkkreis.kreis1.erlaubt"
       << "0"
       << "ja"
-      << "Den Wert \"ja\" gibt es hier nicht; möglich: \"an\" oder \"aus\".";
+      << "Den Wert \"ja\" gibt es hier nicht; möglich: \"ein\" oder \"aus\".";
   QTest::newRow("FMS identification stores 1") << "tasten.ptt.fms_kennung_bei_ptt"
                                                << "2"
                                                << "an"
@@ -335,7 +335,7 @@ void TestSettings::importRefuses_data() {
                               << QStringList{
                                      "Zeile %1: unbekannte Einstellung \"squelch.kreis9.sql\".",
                                      "Es fehlen: squelch.kreis1.sql."};
-  QTest::newRow("bad value") << "tonband.nachlaufzeit = 0"
+  QTest::newRow("bad value") << "tonband.nachlaufzeit = 0 s"
                              << "tonband.nachlaufzeit = 700"
                              << QStringList{
                                     "Zeile %1: tonband.nachlaufzeit: Geben Sie eine ganze "
@@ -344,7 +344,7 @@ void TestSettings::importRefuses_data() {
                          << "busy.ausgang.kreis2 = BUSY immer aus"
                          << QStringList{"Zeile %1: busy.ausgang.kreis2 steht schon in Zeile %2.",
                                         "Es fehlen: busy.ausgang.kreis1."};
-  QTest::newRow("no equals sign") << "sender.vorlaufzeit = 000"
+  QTest::newRow("no equals sign") << "sender.vorlaufzeit = 000 ms"
                                   << "sender.vorlaufzeit 000"
                                   << QStringList{"Zeile %1: erwartet wird \"ID = Wert\".",
                                                  "Es fehlen: sender.vorlaufzeit."};

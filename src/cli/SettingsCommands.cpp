@@ -47,12 +47,16 @@ int SettingsCommands::Get() {
 
   if (invocation_.format == Invocation::Format::Json) {
     QJsonArray settings;
-    for (const SettingsCatalog::Setting *setting : selected)
-      settings.append(QJsonObject{{QStringLiteral("id"), setting->id},
-                                  {QStringLiteral("page"), setting->page},
-                                  {QStringLiteral("label"), setting->label},
-                                  {QStringLiteral("value"), setting->Value(texts)},
-                                  {QStringLiteral("chars"), setting->Chars(texts)}});
+    for (const SettingsCatalog::Setting *setting : selected) {
+      QJsonObject entry{{QStringLiteral("id"), setting->id},
+                        {QStringLiteral("page"), setting->page},
+                        {QStringLiteral("label"), setting->label},
+                        {QStringLiteral("value"), setting->Value(texts)},
+                        {QStringLiteral("chars"), setting->Chars(texts)}};
+      const QString note = setting->codec->Note(setting->Chars(texts));
+      if (!note.isEmpty()) entry.insert(QStringLiteral("note"), note);
+      settings.append(entry);
+    }
     const QJsonObject root{
         {QStringLiteral("format"), QStringLiteral("quorex-settings/1")},
         {QStringLiteral("file"),
@@ -95,8 +99,7 @@ int SettingsCommands::Set() {
       return kUsage;
     }
     const QString before = setting->Value(texts);
-    for (std::size_t i = 0; i < setting->spots.size(); ++i)
-      texts[setting->spots[i].reg][setting->spots[i].pos] = chars.at(int(i));
+    setting->Store(chars, &texts);
     output_.note(QStringLiteral("%1: %2 -> %3").arg(id, before, setting->Value(texts)));
   }
   return Save(invocation_.output.isEmpty() ? file : invocation_.output, texts);

@@ -30,9 +30,12 @@ QString SettingsText::Export(const QStringList &texts, const QString &source) co
       if (setting.view) continue;
       if (first) text += QStringLiteral("\n# == %1 ==\n").arg(page.title);
       first = false;
-      text += QStringLiteral("# %1: %2\n%3 = %4\n")
-                  .arg(page.title, setting.label, setting.id,
-                       setting.codec->ValueText(setting.Chars(texts)));
+      const QString chars = setting.Chars(texts);
+      const QString note = setting.codec->Note(chars);
+      text += QStringLiteral("# %1: %2%3\n%4 = %5\n")
+                  .arg(page.title, setting.label,
+                       note.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(note), setting.id,
+                       setting.codec->ValueText(chars));
     }
   }
   text +=
@@ -119,8 +122,7 @@ bool SettingsText::Import(const QString &text, QStringList *texts, QStringList *
       found << tr("Zeile %1: %2: %3").arg(number).arg(id, error);
       continue;
     }
-    for (std::size_t k = 0; k < setting->spots.size(); ++k)
-      image[setting->spots[k].reg][setting->spots[k].pos] = chars.at(int(k));
+    setting->Store(chars, &image);
   }
 
   // Whatever no line gave would be a guess: name what is missing instead.

@@ -16,7 +16,6 @@ class PackedFlagCodec : public SettingCodec {
   PackedFlagCodec(FormText off, FormText on, bool keepUnlisted);
 
   QString Decode(const QString &chars) const override;
-  QString Describe(const QString &chars) const override;
   bool Encode(const QString &value, QString *chars, QString *error) const override;
   QString Accepted() const override;
 

@@ -13,5 +13,4 @@ class TonfolgeCodec : public TextCodec {
   TonfolgeCodec(int width, int digits);
 
   QString Decode(const QString &chars) const override;
-  QString Describe(const QString &chars) const override;
 };
