@@ -9,6 +9,7 @@
 #include <QMap>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -105,6 +106,8 @@ class TestCliSettings : public QObject {
   void exportThenImportGivesBackTheFile();
   void editedExportChangesOneSetting();
   void refusedImportWritesNothing();
+  void importOverABase_data();
+  void importOverABase();
   void reportsOfOneFileAreAlike_data();
   void reportsOfOneFileAreAlike();
   void help_data();
@@ -344,11 +347,51 @@ void TestCliSettings::refusedImportWritesNothing() {
                               "Zeile %1: unbekannte Einstellung \"squelch.kreis1.sq1\".\n"
                               "Zeile %2: sender.sendezeitbegrenzung: Das Feld nimmt höchstens 3 "
                               "Zeichen.\n"
-                              "Es fehlen: squelch.kreis1.sql.\n")
+                              "Es fehlen:\n  squelch.kreis1.sql\n")
                    .arg(sql)
                    .arg(time)),
            qPrintable(result.err));
   QVERIFY(!QFile::exists(Path("new.rquorex")));
+}
+
+void TestCliSettings::importOverABase_data() {
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<QStringList>("changes");  // "register=text" of the new file
+
+  QTest::newRow("one setting") << "squelch.kreis2.sql = SQL aktiv high\n"
+                               << QStringList{"2=01000000"};
+  QTest::newRow("box, number, mask")
+      << "# site settings\ntonband.rel_mit_tx = ein\r\n  tonband.nachlaufzeit = 655 s\n"
+         "funkkreis.letzter_kreis = 1, 4\n"
+      << QStringList{"12=10000000", "13=65500000", "0=00000090"};
+  QTest::newRow("a telegram field and a register")
+      << "fms.ptt.fahrzeug = A0B1\nregister.150 = deadbee0\n"
+      << QStringList{"20=0000A0B1", "150=DEADBEE0"};
+  QTest::newRow("the base's own value") << "tonband.nachlaufzeit = 45 s\n" << QStringList{};
+}
+
+// Over --base exactly the text's settings change; without it the same text is refused,
+// naming at most ten missing ids.
+void TestCliSettings::importOverABase() {
+  QFETCH(QString, text);
+  QFETCH(QStringList, changes);
+  QStringList expected = Image();
+  for (const QString &change : changes)
+    expected[change.section('=', 0, 0).toInt()] = change.section('=', 1);
+  QVERIFY(Write(Path("site.txt"), text.toUtf8()));
+
+  const Result result =
+      Run({"import", Path("site.txt"), "--base", file_, "-o", Path("new.rquorex"), "-v"});
+  QVERIFY2(result.exit == 0, qPrintable(result.err));
+  QCOMPARE(Contents(Path("new.rquorex")), Bytes(expected));
+  QCOMPARE(Contents(file_), Bytes(Image()));
+
+  const Result refused = Run({"import", Path("site.txt"), "-o", Path("other.rquorex")});
+  QCOMPARE(refused.exit, 2);
+  const QRegularExpression missing(
+      "\nEs fehlen:\n(  [a-z0-9_.]+\n){10}und [1-9][0-9]* weitere\n$");
+  QVERIFY2(missing.match(refused.err).hasMatch(), qPrintable(refused.err));
+  QVERIFY(!QFile::exists(Path("other.rquorex")));
 }
 
 void TestCliSettings::reportsOfOneFileAreAlike_data() {
@@ -386,7 +429,8 @@ void TestCliSettings::help_data() {
                                         "Ändert Einstellungen nach ID"
                                      << "";
   QTest::newRow("--help of a command") << QStringList{"import", "--help"} << 0
-                                       << "Aufruf: quorex-cli import TEXT -o DATEI\n" << "";
+                                       << "Aufruf: quorex-cli import TEXT [--base DATEI] -o NEU\n"
+                                       << "";
   QTest::newRow("help of no command") << QStringList{"help", "frobnicate"} << 2 << ""
                                       << "quorex-cli: Unbekannter Befehl \"frobnicate\".\n";
   QTest::newRow("-v is no version") << QStringList{"-v"} << 2 << ""

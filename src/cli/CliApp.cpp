@@ -29,6 +29,7 @@ enum Takes : unsigned {
   kWords = 16,  // further words after its files
   kBackup = 32,  // --backup
   kSince = 64,   // --since
+  kBase = 128,   // --base
 };
 
 struct CommandEntry {
@@ -93,9 +94,12 @@ const std::vector<CommandEntry> &CommandTable() {
       {"export", Command::Export, QT_TRANSLATE_NOOP("CliApp", "export DATEI [-o TEXT]"),
        QT_TRANSLATE_NOOP("CliApp", "Schreibt alle Einstellungen als bearbeitbaren Text."), 1,
        kOutput, noFormat},
-      {"import", Command::Import, QT_TRANSLATE_NOOP("CliApp", "import TEXT -o DATEI"),
-       QT_TRANSLATE_NOOP("CliApp", "Macht aus einem solchen Text wieder eine Registerdatei."), 1,
-       kOutput, noFormat},
+      {"import", Command::Import,
+       QT_TRANSLATE_NOOP("CliApp", "import TEXT [--base DATEI] -o NEU"),
+       QT_TRANSLATE_NOOP("CliApp",
+                         "Macht aus einem solchen Text wieder eine Registerdatei; mit --base "
+                         "legt er seine Einstellungen über DATEI, der Rest bleibt."),
+       1, kOutput | kBase, noFormat},
       {"log", Command::Log,
        QT_TRANSLATE_NOOP("CliApp", "log [--format text|json|csv] [--since JJJJ-MM-TT]"),
        QT_TRANSLATE_NOOP("CliApp",
@@ -162,6 +166,9 @@ CliApp::CliApp()
                     tr("write: liest die Register danach zurück und vergleicht.")),
       backupOption_(QStringLiteral("backup"),
                     tr("write: liest und sichert den Quorex, bevor gesendet wird.")),
+      baseOption_(QStringLiteral("base"),
+                  tr("import: legt die Einstellungen des Textes über diese Registerdatei."),
+                  tr("datei")),
       sinceOption_(QStringLiteral("since"), tr("log: nur Einträge ab diesem Tag."),
                    tr("JJJJ-MM-TT")),
       yesOption_(QStringLiteral("yes"), tr("reset: bestätigt das Zurücksetzen.")),
@@ -171,7 +178,8 @@ CliApp::CliApp()
                      tr("Sagt mehr: die gelesene Version, jede geänderte Einstellung.")) {
   parser_.setApplicationDescription(Description());
   parser_.addOptions({versionOption_, portOption_, outputOption_, formatOption_, verifyOption_,
-                      backupOption_, sinceOption_, yesOption_, quietOption_, verboseOption_});
+                      backupOption_, baseOption_, sinceOption_, yesOption_, quietOption_,
+                      verboseOption_});
   parser_.addPositionalArgument(tr("befehl"),
                                 tr("read, write, verify, version, reset, report, diff, ports, "
                                    "get, set, export, import oder log, siehe oben."),
@@ -197,6 +205,7 @@ QString CliApp::CommandHelpText(const QString &name) const {
       {&outputOption_, (entry->takes & kOutput) != 0},
       {&formatOption_, !entry->formats.empty()},
       {&verifyOption_, (entry->takes & kVerify) != 0},
+      {&baseOption_, (entry->takes & kBase) != 0},
       {&yesOption_, (entry->takes & kYes) != 0},
       {&quietOption_, (entry->takes & kPort) != 0},
       {&verboseOption_, true}};
@@ -271,6 +280,7 @@ bool CliApp::Check(Invocation *invocation) {
       {verifyOption_, (entry->takes & kVerify) != 0},
       {yesOption_, (entry->takes & kYes) != 0},
       {backupOption_, (entry->takes & kBackup) != 0},
+      {baseOption_, (entry->takes & kBase) != 0},
       {sinceOption_, (entry->takes & kSince) != 0},
       {formatOption_, !entry->formats.empty()}};
   for (const auto &[option, allow] : allowed)
@@ -280,7 +290,7 @@ bool CliApp::Check(Invocation *invocation) {
 
   // Last-one-wins would quietly talk to another port or write another file than the one
   // the technician sees first on the line.
-  for (const QCommandLineOption *option : {&portOption_, &outputOption_})
+  for (const QCommandLineOption *option : {&portOption_, &outputOption_, &baseOption_})
     if (parser_.values(*option).size() > 1)
       return Fail(tr("Die Option --%1 ist mehrfach angegeben.").arg(option->names().constLast()));
 
@@ -291,6 +301,9 @@ bool CliApp::Check(Invocation *invocation) {
   checked.verify = parser_.isSet(verifyOption_);
   checked.yes = parser_.isSet(yesOption_);
   checked.backup = parser_.isSet(backupOption_);
+  checked.base = parser_.value(baseOption_);
+  if (parser_.isSet(baseOption_) && checked.base.isEmpty())
+    return Fail(tr("Der Name der Grundlage (--base) ist leer."));
   if (parser_.isSet(sinceOption_)) {
     const QString since = parser_.value(sinceOption_);
     checked.since = QDate::fromString(since, QStringLiteral("yyyy-MM-dd"));

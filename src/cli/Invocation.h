@@ -34,6 +34,7 @@ struct Invocation {
   QStringList files;  // the register files named on the line, in order
   QStringList words;  // get: ids or patterns; set: ID=VALUE assignments
   QString output;     // -o; empty for stdout
+  QString base;       // import: the register file the text's settings are laid over
   Format format = Format::Text;
   bool verify = false;
   bool backup = false;  // write: read and back up the console first

@@ -129,13 +129,22 @@ int SettingsCommands::Import() {
                   QString());
     return kFile;
   }
+  QStringList base;
+  if (!invocation_.base.isEmpty() && !LoadFile(invocation_.base, &base)) return kFile;
   QStringList texts;
   QStringList errors;
-  if (!SettingsText(catalog_).Import(QString::fromUtf8(file.readAll()), &texts, &errors)) {
+  QStringList changed;
+  const SettingsText settingsText(catalog_);
+  const QString text = QString::fromUtf8(file.readAll());
+  if (base.isEmpty() ? !settingsText.Import(text, &texts, &errors)
+                     : !settingsText.ImportOver(base, text, &texts, &errors, &changed)) {
     output_.error(tr("%1 enthält Fehler; es wurde nichts geschrieben.").arg(shown),
                   errors.join(QLatin1Char('\n')));
     return kUsage;
   }
+  if (!base.isEmpty())
+    output_.note(changed.isEmpty() ? tr("Der Text ändert nichts an der Grundlage.")
+                                   : tr("geändert: %1").arg(changed.join(QStringLiteral(", "))));
   return Save(invocation_.output, texts);
 }
 

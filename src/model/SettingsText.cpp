@@ -53,7 +53,40 @@ QString SettingsText::Export(const QStringList &texts, const QString &source) co
 }
 
 bool SettingsText::Import(const QString &text, QStringList *texts, QStringList *errors) const {
+  return Read(text, nullptr, texts, errors);
+}
+
+bool SettingsText::ImportOver(const QStringList &base, const QString &text, QStringList *texts,
+                              QStringList *errors, QStringList *changed) const {
+  QStringList image;
+  if (!Read(text, &base, &image, errors)) return false;
+  if (changed) {
+    changed->clear();
+    for (const SettingsCatalog::Page &page : catalog_.Pages())
+      for (const SettingsCatalog::Setting &setting : page.settings)
+        if (!setting.view && setting.Chars(image) != setting.Chars(base)) *changed << setting.id;
+    for (const SettingsCatalog::UncoveredRegister &entry : catalog_.Uncovered())
+      for (int pos : entry.positions)
+        if (image.value(entry.reg).mid(pos, 1) != base.value(entry.reg).mid(pos, 1)) {
+          *changed << SettingsCatalog::RegisterId(entry.reg);
+          break;
+        }
+  }
+  *texts = image;
+  return true;
+}
+
+bool SettingsText::Read(const QString &text, const QStringList *base, QStringList *texts,
+                        QStringList *errors) const {
   QStringList image(Register::kRegisterCount, QString(Register::kRegisterLength, QLatin1Char('0')));
+  if (base) {
+    if (base->size() != Register::kRegisterCount) {
+      *errors = QStringList{tr("Die Grundlage hat keine 200 Register.")};
+      return false;
+    }
+    for (int reg = 0; reg < Register::kRegisterCount; ++reg)
+      if (base->at(reg).size() == Register::kRegisterLength) image[reg] = base->at(reg);
+  }
   std::set<RegisterSpot> given;
   std::map<QString, int> seen;  // id -> line
   std::map<int, std::vector<int>> uncovered;
@@ -125,7 +158,8 @@ bool SettingsText::Import(const QString &text, QStringList *texts, QStringList *
     setting->Store(chars, &image);
   }
 
-  // Whatever no line gave would be a guess: name what is missing instead.
+  // Whatever no line gave would be a guess: name what is missing instead. Over a base, the
+  // base gives it.
   QStringList missing;
   for (const SettingsCatalog::Page &page : catalog_.Pages())
     for (const SettingsCatalog::Setting &setting : page.settings)
@@ -140,7 +174,12 @@ bool SettingsText::Import(const QString &text, QStringList *texts, QStringList *
         missing << SettingsCatalog::RegisterId(reg);
         break;
       }
-  if (!missing.isEmpty()) found << tr("Es fehlen: %1.").arg(missing.join(QStringLiteral(", ")));
+  if (!base && !missing.isEmpty()) {
+    constexpr int kNamed = 10;
+    found << tr("Es fehlen:");
+    for (const QString &id : missing.mid(0, kNamed)) found << QStringLiteral("  ") + id;
+    if (missing.size() > kNamed) found << tr("und %1 weitere").arg(missing.size() - kNamed);
+  }
 
   if (!found.isEmpty()) {
     *errors = found;

@@ -34,10 +34,18 @@ class SettingsText {
   // Builds all 200 register texts from the text. Every setting (or, for a digit two settings
   // share, one of them) and every register line must be there, each once. On any fault
   // nothing is built: *errors lists every fault found, with its line number, and *texts is
-  // untouched.
+  // untouched. Missing ids are named one per line, the first ten of them.
   bool Import(const QString &text, QStringList *texts, QStringList *errors) const;
+  // The text's settings laid over `base` (200 register texts): what the text leaves out
+  // stays as `base` has it, character by character. *changed gets the ids of the settings
+  // and registers whose characters the text changed, in catalog order.
+  bool ImportOver(const QStringList &base, const QString &text, QStringList *texts,
+                  QStringList *errors, QStringList *changed = nullptr) const;
 
 
  private:
+  bool Read(const QString &text, const QStringList *base, QStringList *texts,
+            QStringList *errors) const;
+
   const SettingsCatalog &catalog_;
 };
