@@ -342,7 +342,7 @@ void TestDesktop::fileDialogStartsInLastFolder() {
     QMetaObject::invokeMethod(fileDialog, "accept");
     if (fileDialog->isVisible()) fileDialog->reject();  // the answer below then tells
   });
-  const QString answer = save ? DialogSeam::Instance().AskSaveFileName(nullptr)
+  const QString answer = save ? DialogSeam::Instance().AskSaveFileName(nullptr, QString())
                               : DialogSeam::Instance().AskOpenFileName(nullptr);
   QVERIFY(*seen);
   QCOMPARE(startedIn == Path(stored), startsThere);

@@ -15,6 +15,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -101,7 +102,7 @@ class TestMainWindow : public QObject {
   }
   // The tree, usable and holding the keyboard, with `row` (of the top level) current.
   QTreeWidget *TreeAt(int row);
-  // Opens "Funkkreiskonfiguration" with Enter and closes it with OK: an edit.
+  // Opens "Funkkreiskonfiguration" with Enter, ticks a box and closes it with OK: an edit.
   void EditOnPage();
 
   // Saving and closing are remembered; kept away from the user's own settings.
@@ -273,7 +274,11 @@ QTreeWidget *TestMainWindow::TreeAt(int row) {
 
 void TestMainWindow::EditOnPage() {
   QTreeWidget *tree = TreeAt(2);
-  auto seen = OnNextModal([](QDialog *page) { page->accept(); });
+  auto seen = OnNextModal([](QDialog *page) {
+    auto *erlaubt = page->findChild<QCheckBox *>(QStringLiteral("erlaubt1CheckBox"));
+    erlaubt->setChecked(!erlaubt->isChecked());
+    page->accept();
+  });
   QTest::keyClick(tree, Qt::Key_Return);
   QTRY_VERIFY(*seen);
   QTRY_VERIFY(!QApplication::activeModalWidget());

@@ -5,12 +5,12 @@
 
 #include "AboutBox.h"
 #include "CAboutDlg.h"
-#include "ConfigPage.h"
 #include "ConfigTree.h"
 #include "ConfigTreeView.h"
 #include "ConsoleMessages.h"
 #include "DialogHelpers.h"
 #include "DialogSeam.h"
+#include "EditCommands.h"
 #include "PortChooser.h"
 #include "Preferences.h"
 #include "SerialPort.h"
@@ -40,16 +40,20 @@ static void InitResources() { Q_INIT_RESOURCE(quorex); }
 CQuorexDlg::CQuorexDlg(QWidget *parent)
     : QDialog(parent),
       ui_(std::make_unique<Ui::CQuorexDlg>()),
-      files_(this, register_, [this] { return controller_.IsFileCommandBlocked(); }),
+      history_(register_),
+      files_(
+          this, register_, history_, [this] { return controller_.IsFileCommandBlocked(); },
+          [this] { return controller_.Journal().BackupFolder(); }),
       extras_(
           this, register_, controller_,
           [this] {
             RememberFocus();
             return PullPortName();
           },
-          [this](const QString &path) { return files_.OpenKnownFile(path); }) {
+          [this](const QString &path) { return files_.OpenBackup(path); }) {
   InitResources();
   ui_->setupUi(this);
+  edits_ = new EditCommands(this, history_, *ui_->configTree, *ui_->sourceLine);
   setWindowIcon(QIcon(QStringLiteral(":/quorex.png")));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -67,7 +71,8 @@ CQuorexDlg::CQuorexDlg(QWidget *parent)
   controller_.ReadStatesFrom([this] {
     return ControlStates{ui_->sendenButton->isEnabled(), ui_->lesenButton->isEnabled(),
                          ui_->versionButton->isEnabled(),
-                         ui_->werkeinstellungenButton->isEnabled(), ui_->configTree->isEnabled()};
+                         ui_->werkeinstellungenButton->isEnabled(), ui_->configTree->isEnabled(),
+                         edits_->IsUsable()};
   });
 
   connect(ui_->configTree, &ConfigTreeView::EntryChosen, this, &CQuorexDlg::OnEntryChosen);
@@ -101,6 +106,9 @@ void CQuorexDlg::BuildMenus() {
   keys.removeAll(QKeySequence(Qt::CTRL | Qt::Key_Q));
   keys.prepend(QKeySequence(Qt::CTRL | Qt::Key_Q));
   beenden->setShortcuts(keys);
+  QMenu *bearbeiten = menuBar_->addMenu(tr("&Bearbeiten"));
+  bearbeiten->setObjectName(QStringLiteral("bearbeitenMenu"));
+  edits_->AddTo(*bearbeiten);
   QMenu *extras = menuBar_->addMenu(tr("&Extras"));
   extras->setObjectName(QStringLiteral("extrasMenu"));
   extras_.AddTo(*extras);
@@ -114,14 +122,16 @@ void CQuorexDlg::ConnectController() {
           [this](const QString &port) { ui_->portChooser->RememberPort(port); });
   connect(&controller_, &ConsoleController::ReadCompleted, this, [this](const ConsoleRead &read) {
     if (!ConsoleController::TakeRead(read, register_)) return;
-    files_.EditsKept();
+    // Another console's settings now: "Speichern" must not write them over the file opened.
+    register_.SetFilePath(QString());
+    history_.StartOver(EditHistory::Source::Read, read.versionText, controller_.Port());
     const QString done = controller_.Job() == ConsoleJob::Reset
                              ? tr("Zurückgesetzt und gelesen: %1 an %2, %3")
                              : tr("Gelesen: %1 an %2, %3");
     SetStatus(done.arg(read.versionText, controller_.Port(), Now()));
   });
   connect(&controller_, &ConsoleController::Written, this, [this](int count) {
-    files_.EditsSent(editsSending_);
+    history_.Sent(sending_);
     SetStatus(tr("Gesendet: %1 Register an %2, %3").arg(count).arg(controller_.Port(), Now()));
   });
   connect(&controller_, &ConsoleController::PortFailed, this,
@@ -152,6 +162,7 @@ void CQuorexDlg::ApplyStates(const ControlStates &states) {
   ui_->versionButton->setEnabled(states.version);
   ui_->werkeinstellungenButton->setEnabled(states.werkeinstellungen);
   ui_->configTree->setEnabled(states.tree);
+  edits_->SetUsable(states.undo);
   if (!back) return;
   ui_->progressBar->Empty();
   RestoreFocus();
@@ -219,15 +230,7 @@ void CQuorexDlg::OpenPendingPage() {
 }
 
 void CQuorexDlg::OpenPage(QTreeWidgetItem *item) {
-  std::unique_ptr<QDialog> page = ConfigTree::CreatePage(*item, register_, this);
-  if (!page) return;
-  if (auto *configPage = qobject_cast<ConfigPage *>(page.get()))
-    if (!configPage->CheckRegisters()) return;
-  const QStringList before = register_.AllTexts();
-  // OK counts as an edit even where it changed nothing; "Schreiben" of the single register
-  // dialog changes a register without OK.
-  if (page->exec() == QDialog::Accepted || register_.AllTexts() != before) files_.NoteEdit();
-  page.reset();
+  if (!edits_->RunPage(*item)) return;
   // Back where the technician left off, even where the window system hands the keyboard
   // elsewhere when the page goes.
   if (!ui_->configTree->isEnabled()) return;
@@ -265,8 +268,8 @@ void CQuorexDlg::OnVersion() {
 
 void CQuorexDlg::OnSenden() {
   RememberFocus();
-  editsSending_ = files_.EditsSending();
-  controller_.StartWrite(PullPortName(), register_.AllTexts(), extras_.VerifyAfterWrite(),
+  sending_ = register_.AllTexts();
+  controller_.StartWrite(PullPortName(), sending_, extras_.VerifyAfterWrite(),
                          extras_.BackUpBeforeWrite(), register_.FilePath());
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ConsoleController.h"
+#include "EditHistory.h"
 #include "ExtrasCommands.h"
 #include "FileCommands.h"
 #include "Register.h"
@@ -15,6 +16,7 @@
 
 #include <memory>
 
+class EditCommands;
 class QMenuBar;
 class QTreeWidgetItem;
 
@@ -25,7 +27,8 @@ class CQuorexDlg;
 // The program's one window: port choice, the four console buttons, progress bar and status
 // line, the tree of configuration pages and the menus. It owns the register image for the
 // whole run and wires the parts that do the work: the console jobs (ConsoleController), the
-// "&Datei" commands (FileCommands), the "&Extras" menu (ExtrasCommands) and the tree's entries
+// "&Datei" commands (FileCommands), the "&Bearbeiten" menu and the history of changes
+// (EditCommands, EditHistory), the "&Extras" menu (ExtrasCommands) and the tree's entries
 // (ConfigTree). It is the only place that enables or disables the console buttons and the
 // tree, and it looks after the keyboard focus and the closing.
 class CQuorexDlg : public QDialog {
@@ -36,6 +39,7 @@ class CQuorexDlg : public QDialog {
   ~CQuorexDlg() override;
 
   Register &Image() { return register_; }
+  EditHistory &History() { return history_; }
   const ConsoleSession &Session() const { return controller_.Session(); }
   QMenuBar *MenuBar() const { return menuBar_; }
 
@@ -100,8 +104,10 @@ class CQuorexDlg : public QDialog {
   Register register_;
   std::unique_ptr<Ui::CQuorexDlg> ui_;
   ConsoleController controller_;
+  EditHistory history_;
   FileCommands files_;
   ExtrasCommands extras_;
+  EditCommands *edits_ = nullptr;
   QMenuBar *menuBar_ = nullptr;
   bool portsListed_ = false;
   QString portName_;
@@ -109,7 +115,7 @@ class CQuorexDlg : public QDialog {
   // The tree entry whose page opens once the tree's signal has returned. The tree keeps its
   // entries for the window's whole life.
   QTreeWidgetItem *pendingPage_ = nullptr;
-  // The edits a running write takes with it.
-  int editsSending_ = 0;
+  // What a running write takes to the console.
+  QStringList sending_;
   QPointer<QPushButton> focusBeforeTransfer_;
 };

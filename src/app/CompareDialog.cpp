@@ -68,22 +68,23 @@ CompareDialog::CompareDialog(const std::vector<SettingsCatalog::Difference> &dif
 
 CompareDialog::~CompareDialog() = default;
 
-QString CompareDialog::CopyText() const {
-  const QTableWidget *table = ui_->differencesTable;
+QString CompareDialog::CopyText() const { return TableText(*ui_->differencesTable); }
+
+QString CompareDialog::TableText(const QTableWidget &table) {
   QList<int> rows;
-  for (const QModelIndex &index : table->selectionModel()->selectedRows()) rows.append(index.row());
+  for (const QModelIndex &index : table.selectionModel()->selectedRows()) rows.append(index.row());
   std::sort(rows.begin(), rows.end());
   if (rows.isEmpty())
-    for (int row = 0; row < table->rowCount(); ++row) rows.append(row);
+    for (int row = 0; row < table.rowCount(); ++row) rows.append(row);
 
   QStringList header;
-  for (int column = 0; column < table->columnCount(); ++column)
-    header.append(Field(table->horizontalHeaderItem(column)->text()));
+  for (int column = 0; column < table.columnCount(); ++column)
+    header.append(Field(table.horizontalHeaderItem(column)->text()));
   QString text = header.join(QLatin1Char('\t')) + QLatin1Char('\n');
   for (int row : rows) {
     QStringList fields;
-    for (int column = 0; column < table->columnCount(); ++column)
-      fields.append(Field(table->item(row, column)->text()));
+    for (int column = 0; column < table.columnCount(); ++column)
+      fields.append(Field(table.item(row, column)->text()));
     text += fields.join(QLatin1Char('\t')) + QLatin1Char('\n');
   }
   return text;

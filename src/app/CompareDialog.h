@@ -11,6 +11,8 @@
 #include <memory>
 #include <vector>
 
+class QTableWidget;
+
 namespace Ui {
 class CompareDialog;
 }
@@ -33,6 +35,9 @@ class CompareDialog : public QDialog {
   // The text Ctrl+C puts on the clipboard.
   QString CopyText() const;
   void Copy() const;
+  // A table's selected rows, or all of them when none is selected, under its header line:
+  // one line per row, its cells separated by tabs.
+  static QString TableText(const QTableWidget &table);
 
  private:
   std::unique_ptr<Ui::CompareDialog> ui_;

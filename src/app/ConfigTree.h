@@ -3,6 +3,9 @@
 
 #pragma once
 
+#include <QSet>
+#include <QString>
+
 #include <memory>
 
 class QDialog;
@@ -22,4 +25,10 @@ class ConfigTree {
   // group ("BUSY-Konfiguration").
   static std::unique_ptr<QDialog> CreatePage(const QTreeWidgetItem &item, Register &image,
                                              QWidget *parent);
+  // The entry whose page shows the settings of the catalog's page `pageTitle` (the single
+  // register dialog for SettingsCatalog::UncoveredTitle()), or nullptr.
+  static QTreeWidgetItem *FindPage(QTreeWidget &tree, const QString &pageTitle);
+  // Shows the entries of pages with changed settings in bold and tells a screen reader
+  // "geändert"; a group is marked with its entries. `pageTitles` as for FindPage.
+  static void MarkChanged(QTreeWidget &tree, const QSet<QString> &pageTitles);
 };

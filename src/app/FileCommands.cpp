@@ -4,6 +4,7 @@
 #include "FileCommands.h"
 
 #include "DialogSeam.h"
+#include "EditHistory.h"
 #include "NativePath.h"
 #include "Preferences.h"
 #include "RecentFiles.h"
@@ -60,10 +61,31 @@ void Remember(const QString &path) {
   preferences.SetLastFolder(QFileInfo(path).absolutePath());
 }
 
+// QFileInfo takes two folders that do not exist for the same one.
+bool SameFolder(const QString &a, const QString &b) {
+  const QFileInfo first(a);
+  const QFileInfo second(b);
+#ifdef Q_OS_WIN
+  const Qt::CaseSensitivity cs = Qt::CaseInsensitive;
+#else
+  const Qt::CaseSensitivity cs = Qt::CaseSensitive;
+#endif
+  if (first.exists() && second.exists())
+    return first.canonicalFilePath().compare(second.canonicalFilePath(), cs) == 0;
+  return QDir::cleanPath(first.absoluteFilePath())
+             .compare(QDir::cleanPath(second.absoluteFilePath()), cs) == 0;
+}
+
 }  // namespace
 
-FileCommands::FileCommands(QWidget *owner, Register &image, std::function<bool()> blocked)
-    : QObject(owner), owner_(owner), image_(image), blocked_(std::move(blocked)) {}
+FileCommands::FileCommands(QWidget *owner, Register &image, EditHistory &history,
+                           std::function<bool()> blocked, std::function<QString()> backupFolder)
+    : QObject(owner),
+      owner_(owner),
+      image_(image),
+      history_(history),
+      blocked_(std::move(blocked)),
+      backupFolder_(std::move(backupFolder)) {}
 
 void FileCommands::AddTo(QMenu &datei) {
   QAction *neu = datei.addAction(tr("&Neu"), this, &FileCommands::New);
@@ -105,15 +127,12 @@ bool FileCommands::AskSaveFirst() {
 
 bool FileCommands::SaveChangesFirst() { return !image_.IsModified() || AskSaveFirst(); }
 
-bool FileCommands::SaveEditsFirst() { return edits_ == editsKept_ || AskSaveFirst(); }
-
-void FileCommands::KeptUpTo(int edits) { editsKept_ = qMax(editsKept_, edits); }
+bool FileCommands::SaveEditsFirst() { return !history_.HasChanges() || AskSaveFirst(); }
 
 void FileCommands::New() {
   if (blocked_() || !SaveChangesFirst()) return;
   image_.Reset();
-  // Whatever was edited is gone for good now.
-  EditsKept();
+  history_.StartOver(EditHistory::Source::New);
   emit Status(tr("Neu: alle Register 00000000"));
 }
 
@@ -124,7 +143,9 @@ bool FileCommands::Open() {
   return OpenFile(path);
 }
 
-bool FileCommands::OpenFile(const QString &path) {
+bool FileCommands::OpenFile(const QString &path) { return Load(path, false); }
+
+bool FileCommands::Load(const QString &path, bool copy) {
   QString error;
   if (!image_.LoadFromFile(path, &error)) {
     emit Status(tr("Fehler beim Öffnen: ") + error);
@@ -133,16 +154,45 @@ bool FileCommands::OpenFile(const QString &path) {
   }
   // The image now equals the file.
   image_.SetModified(false);
-  EditsKept();
-  Remember(path);
+  const QString name = NativePath::Shown(QFileInfo(path).fileName());
+  if (copy) {
+    // "Speichern" must never write into a backup.
+    image_.SetFilePath(QString());
+    history_.StartOver(EditHistory::Source::Backup, path);
+  } else {
+    Remember(path);
+    history_.StartOver(EditHistory::Source::File, path);
+  }
   emit Opened();
-  emit Status(tr("Geöffnet: ") + NativePath::Shown(QFileInfo(path).fileName()));
+  emit Status((copy ? tr("Sicherung geöffnet: ") : tr("Geöffnet: ")) + name);
   return true;
 }
 
 bool FileCommands::OpenKnownFile(const QString &path) {
   if (blocked_() || !SaveChangesFirst()) return false;
   return OpenFile(path);
+}
+
+bool FileCommands::OpenBackup(const QString &path) {
+  if (blocked_() || !SaveChangesFirst()) return false;
+  return Load(path, true);
+}
+
+// The dialog remembers the folder chosen; a folder refused here is not remembered.
+QString FileCommands::AskSaveName() {
+  const QString folder = Preferences().LastFolder();
+  const QString path =
+      DialogSeam::Instance().AskSaveFileName(owner_, history_.ProposedFileName());
+  if (path.isEmpty()) return QString();
+  const QString backups = backupFolder_ ? backupFolder_() : QString();
+  if (backups.isEmpty() || !SameFolder(QFileInfo(path).absolutePath(), backups)) return path;
+  Preferences().SetLastFolder(folder);
+  emit Status(tr("Nicht gespeichert: der Ordner der Sicherungen ist ihnen vorbehalten"));
+  ShowMessage(owner_,
+              tr("Im Ordner der Sicherungen legt das Programm nur seine Sicherungen ab.\n"
+                 "Bitte wählen Sie einen anderen Ordner."),
+              tr("Fehler"), QMessageBox::Warning, QMessageBox::Ok);
+  return QString();
 }
 
 bool FileCommands::SaveTo(const QString &path) {
@@ -156,7 +206,7 @@ bool FileCommands::SaveTo(const QString &path) {
     return false;
   }
   image_.SetModified(false);
-  EditsKept();
+  history_.Saved(path);
   Remember(path);
   emit Status(tr("Gespeichert: ") + NativePath::Shown(QFileInfo(path).fileName()));
   return true;
@@ -164,7 +214,7 @@ bool FileCommands::SaveTo(const QString &path) {
 
 bool FileCommands::Save() {
   if (!image_.FilePath().isEmpty()) return SaveTo(image_.FilePath());
-  const QString path = DialogSeam::Instance().AskSaveFileName(owner_);
+  const QString path = AskSaveName();
   if (path.isEmpty()) return false;
   if (!SaveTo(path)) return false;
   ShowMessage(owner_, tr("gespeichert in: ") + QDir::toNativeSeparators(NativePath::Shown(path)));
@@ -172,7 +222,7 @@ bool FileCommands::Save() {
 }
 
 bool FileCommands::SaveAs() {
-  const QString path = DialogSeam::Instance().AskSaveFileName(owner_);
+  const QString path = AskSaveName();
   if (path.isEmpty()) return false;
   return SaveTo(path);
 }

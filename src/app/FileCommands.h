@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class EditHistory;
 class QMenu;
 class QMimeData;
 class QWidget;
@@ -18,13 +19,15 @@ class Register;
 // registers it offers to save what would be lost. While `blocked` answers true (a transfer
 // needs the registers) Neu and the opening commands refuse.
 //
-// It also keeps count of the edits made on the pages, so that a read or a factory reset can
-// offer to save edits that are in no file and were not sent.
+// "Speichern" writes without asking only to the file the settings come from; settings read
+// from a console or taken from a backup have none, and the dialog proposes a name. Nothing is
+// saved into the folder `backupFolder` names: it holds the backups and nothing else.
 class FileCommands : public QObject {
   Q_OBJECT
 
  public:
-  FileCommands(QWidget *owner, Register &image, std::function<bool()> blocked);
+  FileCommands(QWidget *owner, Register &image, EditHistory &history,
+               std::function<bool()> blocked, std::function<QString()> backupFolder);
 
   // Adds the commands to the "&Datei" menu, "Zuletzt geöffnet" included.
   void AddTo(QMenu &datei);
@@ -37,19 +40,15 @@ class FileCommands : public QObject {
   // A file known without a file dialog (a recent file, a dropped file): refused while blocked,
   // and unsaved changes are offered for saving first.
   bool OpenKnownFile(const QString &path);
+  // A backup, as OpenKnownFile, but taken as a copy: the settings come from no file, and the
+  // backup is neither remembered nor its folder the dialogs'.
+  bool OpenBackup(const QString &path);
   bool Save();
   bool SaveAs();
 
-  // Before a read replaces edits in no file and not sent: the question "Neu" asks. Answers
+  // Before a read replaces changes neither saved nor sent: the question "Neu" asks. Answers
   // whether to go on.
   bool SaveEditsFirst();
-  void NoteEdit() { ++edits_; }
-  // The registers now match the console (a read); they hold every edit so far.
-  void EditsKept() { KeptUpTo(edits_); }
-  // A write takes the edits so far with it; once the console has confirmed it, EditsSent
-  // with the answer marks them kept.
-  int EditsSending() const { return edits_; }
-  void EditsSent(int edits) { KeptUpTo(edits); }
 
   // A drag that brings one local register file, and its dropping.
   bool Accepts(const QMimeData *mime) const;
@@ -64,16 +63,15 @@ class FileCommands : public QObject {
  private:
   bool SaveChangesFirst();
   bool AskSaveFirst();
+  bool Load(const QString &path, bool copy);
+  QString AskSaveName();
   bool SaveTo(const QString &path);
   void FillRecentMenu();
-  void KeptUpTo(int edits);
 
   QWidget *owner_;
   Register &image_;
+  EditHistory &history_;
   std::function<bool()> blocked_;
+  std::function<QString()> backupFolder_;
   QMenu *recentMenu_ = nullptr;
-  // Counts the pages closed with OK (or that changed a register); editsKept_ is the count at
-  // which the registers last matched a file or the console.
-  int edits_ = 0;
-  int editsKept_ = 0;
 };

@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 #include <set>
 
+#include "RegisterEdit.h"
 #include "RegisterFile.h"
 #include "SettingsText.h"
 
@@ -99,7 +100,7 @@ int SettingsCommands::Set() {
       return kUsage;
     }
     const QString before = setting->Value(texts);
-    setting->Store(chars, &texts);
+    RegisterEdit::Write(&texts, setting->spots, chars);
     output_.note(QStringLiteral("%1: %2 -> %3").arg(id, before, setting->Value(texts)));
   }
   return Save(invocation_.output.isEmpty() ? file : invocation_.output, texts);

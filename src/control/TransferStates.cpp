@@ -18,8 +18,8 @@ constexpr Change O = Change::Off;
 constexpr Change R = Change::Restore;
 constexpr Change S = Change::WithSenden;
 
-// "Senden", "Lesen", "Version des Quorex", "Werkeinstellungen", tree.
-using Changes = std::array<Change, 5>;
+// "Senden", "Lesen", "Version des Quorex", "Werkeinstellungen", tree, undo and redo.
+using Changes = std::array<Change, 6>;
 
 struct Row {
   ConsoleJob job;
@@ -30,16 +30,17 @@ struct Row {
 // a comparison or a check take it, as they replace or are compared with the registers. A
 // failed read gives back only what its press took: "Senden" stays away where nothing sensible
 // was ever loaded. The backup read before a write gives the tree back but keeps the buttons:
-// the write follows at once.
+// the write follows at once. Undo and redo stay away while a read runs and until a write has
+// sent its last command; a page changed meanwhile is a step of its own all the same.
 const Row kRows[] = {
-    // job                      asked            cancelled        started          port failed      released         failed
-    {ConsoleJob::Read,          {K, K, K, K, K}, {K, K, K, K, K}, {O, O, S, O, O}, {R, I, S, I, R}, {I, I, I, I, I}, {R, I, S, I, R}},
-    {ConsoleJob::Write,         {K, K, K, K, K}, {K, K, K, K, K}, {O, O, O, O, K}, {I, I, I, I, K}, {I, I, I, I, K}, {I, I, I, I, K}},
-    {ConsoleJob::WriteAndCheck, {K, K, K, K, K}, {K, K, K, K, K}, {O, O, O, O, K}, {I, I, I, I, K}, {K, K, K, K, K}, {I, I, I, I, K}},
-    {ConsoleJob::Reset,         {O, O, O, O, K}, {I, I, I, I, K}, {O, O, O, O, O}, {I, I, I, I, R}, {I, I, I, I, I}, {R, I, R, I, R}},
-    {ConsoleJob::Compare,       {K, K, K, K, K}, {K, K, K, K, K}, {O, O, O, O, O}, {R, I, R, I, R}, {R, I, R, I, R}, {R, I, R, I, R}},
-    {ConsoleJob::Check,         {K, K, K, K, K}, {K, K, K, K, K}, {O, O, O, O, O}, {I, I, I, I, R}, {I, I, I, I, R}, {I, I, I, I, R}},
-    {ConsoleJob::Backup,        {K, K, K, K, K}, {K, K, K, K, K}, {O, O, O, O, O}, {I, I, I, I, R}, {K, K, K, K, R}, {I, I, I, I, R}},
+    // job                      asked               cancelled           started             port failed         released            failed
+    {ConsoleJob::Read,          {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, S, O, O, O}, {R, I, S, I, R, I}, {I, I, I, I, I, I}, {R, I, S, I, R, I}},
+    {ConsoleJob::Write,         {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, O, O, K, O}, {I, I, I, I, K, I}, {I, I, I, I, K, I}, {I, I, I, I, K, I}},
+    {ConsoleJob::WriteAndCheck, {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, O, O, K, O}, {I, I, I, I, K, I}, {K, K, K, K, K, I}, {I, I, I, I, K, I}},
+    {ConsoleJob::Reset,         {O, O, O, O, K, K}, {I, I, I, I, K, K}, {O, O, O, O, O, O}, {I, I, I, I, R, I}, {I, I, I, I, I, I}, {R, I, R, I, R, I}},
+    {ConsoleJob::Compare,       {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, O, O, O, O}, {R, I, R, I, R, I}, {R, I, R, I, R, I}, {R, I, R, I, R, I}},
+    {ConsoleJob::Check,         {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, O, O, O, O}, {I, I, I, I, R, I}, {I, I, I, I, R, I}, {I, I, I, I, R, I}},
+    {ConsoleJob::Backup,        {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, O, O, O, O}, {I, I, I, I, R, I}, {K, K, K, K, R, K}, {I, I, I, I, R, I}},
 };
 
 const Changes &ChangesOf(const Row &row, JobStep step) {
@@ -80,6 +81,7 @@ ControlStates TransferStates::After(ConsoleJob job, JobStep step, const ControlS
                        : Applied(c[2], now.version, before.version);
     next.werkeinstellungen = Applied(c[3], now.werkeinstellungen, before.werkeinstellungen);
     next.tree = Applied(c[4], now.tree, before.tree);
+    next.undo = Applied(c[5], now.undo, before.undo);
     return next;
   }
   return now;

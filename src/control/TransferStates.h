@@ -3,8 +3,8 @@
 
 #pragma once
 
-// Which of the console buttons and the configuration tree are usable, and how each console job
-// changes that: the window's button table, as data.
+// Which of the console buttons, the configuration tree and undo and redo are usable, and how
+// each console job changes that: the window's button table, as data.
 
 struct ControlStates {
   bool senden = false;
@@ -12,10 +12,13 @@ struct ControlStates {
   bool version = false;
   bool werkeinstellungen = true;
   bool tree = false;
+  // "Rückgängig" and "Wiederholen": away while a job needs the registers as they stand.
+  bool undo = true;
 
   bool operator==(const ControlStates &other) const {
     return senden == other.senden && lesen == other.lesen && version == other.version &&
-           werkeinstellungen == other.werkeinstellungen && tree == other.tree;
+           werkeinstellungen == other.werkeinstellungen && tree == other.tree &&
+           undo == other.undo;
   }
   bool operator!=(const ControlStates &other) const { return !(*this == other); }
 };

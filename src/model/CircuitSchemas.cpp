@@ -219,7 +219,7 @@ const PageSchema &Schema() {
                                   "Verhalten auf Kreisen ohne PTT (während PTT mit offenem "
                                   "Lautsprecher)")},
          {kMuting},
-         std::make_shared<PackedChoiceCodec>(kMutingItems)});
+         std::make_shared<PackedChoiceCodec>(kMutingItems, true)});
     page.settings.push_back(
         {"duplex.muting_analog",
          kNoGroup,

@@ -3,6 +3,7 @@
 
 #include "Register.h"
 
+#include "RegisterEdit.h"
 #include "RegisterFile.h"
 
 const QString Register::kVersionHint =
@@ -55,6 +56,11 @@ bool Register::SetAllTexts(const QStringList &texts) {
   }
   texts_ = upper;
   return true;
+}
+
+bool Register::Write(const std::vector<RegisterSpot> &spots, const QString &chars,
+                     RegisterEdit *edit) {
+  return RegisterEdit::Write(&texts_, spots, chars, edit);
 }
 
 int Register::HexDigitToValue(QChar c) {

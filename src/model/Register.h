@@ -3,9 +3,15 @@
 
 #pragma once
 
+#include "PageTable.h"
+
 #include <QChar>
 #include <QString>
 #include <QStringList>
+
+#include <vector>
+
+class RegisterEdit;
 
 // The program's working copy of the console's 200 EEPROM registers, plus what travels with
 // them: the version line, the register file path and the two flags. It never holds a register
@@ -37,6 +43,10 @@ class Register {
   bool SetChar(int reg, int pos, QChar c);
   // All 200 at once, or nothing when one of them is not a valid register text.
   bool SetAllTexts(const QStringList &texts);
+  // Setting characters at their spots, as every change of settings writes them
+  // (RegisterEdit::Write): all or nothing; what changed is added to *edit.
+  bool Write(const std::vector<RegisterSpot> &spots, const QString &chars,
+             RegisterEdit *edit = nullptr);
   QStringList AllTexts() const { return texts_; }
 
   QString VersionText() const { return versionText_; }

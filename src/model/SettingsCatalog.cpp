@@ -56,14 +56,6 @@ QString SettingsCatalog::Setting::Value(const Register &image) const {
   return Value(image.AllTexts());
 }
 
-void SettingsCatalog::Setting::Store(const QString &chars, QStringList *texts) const {
-  for (std::size_t i = 0; i < spots.size() && int(i) < chars.size(); ++i) {
-    const RegisterSpot spot = spots[i];
-    if (spot.reg < texts->size() && spot.pos < (*texts)[spot.reg].size())
-      (*texts)[spot.reg][spot.pos] = chars.at(int(i));
-  }
-}
-
 std::vector<RegisterSpot> SettingsCatalog::Page::Spots() const {
   std::set<RegisterSpot> spots;
   for (const Setting &setting : settings) spots.insert(setting.spots.begin(), setting.spots.end());

@@ -58,8 +58,6 @@ class SettingsCatalog {
     QString Value(const Register &image) const;
     // Value, and in brackets why it is "roh:" ("roh:2 (unbekannter Wert)").
     QString Described(const QStringList &texts) const { return codec->Describe(Chars(texts)); }
-    // Lays the characters a codec gave over *texts.
-    void Store(const QString &chars, QStringList *texts) const;
   };
 
   struct Page {

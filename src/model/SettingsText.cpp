@@ -7,6 +7,7 @@
 #include <set>
 
 #include "Register.h"
+#include "RegisterEdit.h"
 
 namespace {
 
@@ -138,7 +139,13 @@ bool SettingsText::Read(const QString &text, const QStringList *base, QStringLis
                      .arg(id, pattern);
         continue;
       }
-      for (int pos : entry->second) image[reg][pos] = upper.at(pos);
+      std::vector<RegisterSpot> spots;
+      QString chars;
+      for (int pos : entry->second) {
+        spots.push_back({reg, pos});
+        chars += upper.at(pos);
+      }
+      RegisterEdit::Write(&image, spots, chars);
       continue;
     }
 
@@ -155,7 +162,7 @@ bool SettingsText::Read(const QString &text, const QStringList *base, QStringLis
       found << tr("Zeile %1: %2: %3").arg(number).arg(id, error);
       continue;
     }
-    setting->Store(chars, &image);
+    RegisterEdit::Write(&image, setting->spots, chars);
   }
 
   // Whatever no line gave would be a guess: name what is missing instead. Over a base, the

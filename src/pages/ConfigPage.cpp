@@ -10,7 +10,7 @@
 #include "MaskCodec.h"
 #include "NumberCodec.h"
 #include "PackedChoiceCodec.h"
-#include "PackedDigit.h"
+#include "PackedFlagCodec.h"
 #include "Register.h"
 #include "TextCodec.h"
 
@@ -23,6 +23,8 @@
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QShowEvent>
+
+#include <algorithm>
 
 
 ConfigPage::ConfigPage(Register &image, const PageSchema &schema, QWidget *parent)
@@ -41,9 +43,19 @@ QChar &ConfigPage::Cover(RegisterSpot spot) {
   return found->second;
 }
 
+void ConfigPage::AddControl(RegisterSpot spot, QWidget *control) {
+  controls_[spot].push_back(control);
+}
+
 QChar ConfigPage::Snapshot(RegisterSpot spot) const {
   const auto found = snapshot_.find(spot);
   return found == snapshot_.end() ? QChar() : found->second;
+}
+
+QString ConfigPage::SnapshotChars(const std::vector<RegisterSpot> &spots) const {
+  QString chars;
+  for (RegisterSpot spot : spots) chars += Snapshot(spot);
+  return chars;
 }
 
 std::vector<RegisterSpot> ConfigPage::CoveredSpots() const {
@@ -81,6 +93,7 @@ void ConfigPage::SetButtons(QPushButton *ok, QPushButton *cancel, QPushButton *h
 void ConfigPage::BindCheckBox(QCheckBox *box, RegisterSpot spot) {
   const CheckBoxCodec &codec = schema_.CodecAt<CheckBoxCodec>(spot);
   Cover(spot);
+  AddControl(spot, box);
   AddBinding([this, box, spot, &codec] { box->setChecked(codec.IsChecked(Snapshot(spot))); },
              [this, box, spot] {
                Cover(spot) = CheckBoxCodec::Stored(box->isChecked());
@@ -91,15 +104,16 @@ void ConfigPage::BindCheckBox(QCheckBox *box, RegisterSpot spot) {
 void ConfigPage::BindRadios(RegisterSpot spot, const std::vector<QRadioButton *> &buttons,
                             QRadioButton *fallback) {
   const ChoiceCodec &codec = schema_.CodecAt<ChoiceCodec>(spot);
-  const ItemTable &table = codec.Table();
-  const bool rewrite = codec.Rewrites();
   Cover(spot);
-  const std::size_t count = std::min(buttons.size(), table.items.size());
-  for (std::size_t i = 0; i < count; ++i) {
-    const QChar value = QChar::fromLatin1(table.items[i].value);
-    const auto choose = [this, spot, value] {
+  // Each button stands for its item's text; the codec knows what that text stores.
+  std::vector<QString> texts;
+  for (std::size_t i = 0; i < std::min(buttons.size(), codec.Table().items.size()); ++i)
+    texts.push_back(ItemText(codec.Table().items[i]));
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    AddControl(spot, buttons[i]);
+    const auto choose = [this, spot, &codec, text = texts[i]] {
       if (loading_) return;
-      Cover(spot) = value;
+      Store(spot, codec, text);
       UpdateEnabling();
     };
     // toggled catches every way a button gets checked (keys, a screen reader's toggle action,
@@ -111,41 +125,48 @@ void ConfigPage::BindRadios(RegisterSpot spot, const std::vector<QRadioButton *>
     connect(buttons[i], &QRadioButton::clicked, this, choose);
   }
   AddBinding(
-      [this, spot, &table, buttons, fallback, count] {
-        QRadioButton *checked = fallback;
-        for (std::size_t i = 0; i < count; ++i)
-          if (QChar::fromLatin1(table.items[i].value) == Snapshot(spot)) checked = buttons[i];
-        checked->setChecked(true);
+      [this, spot, &codec, texts, buttons, fallback] {
+        const QString shown = codec.Decode(QString(Snapshot(spot)));
+        const auto found = std::find(texts.begin(), texts.end(), shown);
+        (found == texts.end() ? fallback : buttons[found - texts.begin()])->setChecked(true);
       },
-      [this, spot, &table, buttons, count, rewrite] {
-        if (rewrite)
-          for (std::size_t i = 0; i < count; ++i)
-            if (buttons[i]->isChecked()) Cover(spot) = QChar::fromLatin1(table.items[i].value);
+      [this, spot, &codec, texts, buttons] {
+        if (codec.Rewrites())
+          for (std::size_t i = 0; i < texts.size(); ++i)
+            if (buttons[i]->isChecked()) Store(spot, codec, texts[i]);
         return true;
       });
 }
 
-void ConfigPage::BindComboBox(QComboBox *combo, RegisterSpot spot, bool withTail) {
-  BindList(combo, spot, schema_.CodecAt<ChoiceCodec>(spot).Table(), withTail);
+void ConfigPage::Store(RegisterSpot spot, const SettingCodec &codec, const QString &value) {
+  QString chars(Cover(spot));
+  QString error;
+  if (codec.Encode(value, &chars, &error)) Cover(spot) = chars.at(0);
 }
 
-void ConfigPage::BindList(QComboBox *combo, RegisterSpot spot, const ItemTable &table,
+void ConfigPage::BindComboBox(QComboBox *combo, RegisterSpot spot, bool withTail) {
+  const ChoiceCodec &codec = schema_.CodecAt<ChoiceCodec>(spot);
+  FillList(combo, spot, codec.Table(), withTail);
+  connect(combo, &QComboBox::currentIndexChanged, this, [this, combo, spot, &codec](int index) {
+    if (loading_ || index < 0) return;
+    Store(spot, codec, combo->itemText(index));
+    UpdateEnabling();
+  });
+  AddBinding([this, combo, spot, &codec] {
+    PushComboText(combo, codec.Decode(QString(Snapshot(spot))));
+  }, [] { return true; });
+}
+
+void ConfigPage::FillList(QComboBox *combo, RegisterSpot spot, const ItemTable &table,
                           bool withTail) {
   Cover(spot);
+  AddControl(spot, combo);
   combo->clear();
   // Each item carries the character it stores.
   for (const ListEntry &entry : ListEntries(table, withTail))
     combo->addItem(entry.text, entry.value);
   ChoicesOnly(combo);
   combo->setCurrentIndex(-1);
-
-  connect(combo, &QComboBox::currentIndexChanged, this, [this, combo, spot](int index) {
-    if (loading_ || index < 0) return;
-    Cover(spot) = combo->itemData(index).toChar();
-    UpdateEnabling();
-  });
-  AddBinding([this, combo, spot, &table] { PushComboText(combo, TextFor(table, Snapshot(spot))); },
-             [] { return true; });
 }
 
 void ConfigPage::ChoicesOnly(QComboBox *combo) {
@@ -173,6 +194,7 @@ void ConfigPage::PushComboText(QComboBox *combo, const QString &text) {
 void ConfigPage::BindMask(RegisterSpot spot, const std::array<QCheckBox *, 4> &bits) {
   schema_.CodecAt<MaskCodec>(spot);
   Cover(spot);
+  for (QCheckBox *box : bits) AddControl(spot, box);
   AddBinding(
       [this, spot, bits] {
         const int value = MaskCodec::Bits(Snapshot(spot));
@@ -201,7 +223,10 @@ void ConfigPage::AcceptDigitsOnly(QLineEdit *field, int maxLength) {
 
 void ConfigPage::BindDigitField(QLineEdit *field, const std::vector<RegisterSpot> &spots) {
   const TextCodec &codec = schema_.CodecAt<TextCodec>(spots.front());
-  for (RegisterSpot spot : spots) Cover(spot);
+  for (RegisterSpot spot : spots) {
+    Cover(spot);
+    AddControl(spot, field);
+  }
   AddBinding(
       [this, field, spots] {
         QString text;
@@ -220,7 +245,10 @@ void ConfigPage::BindDigitField(QLineEdit *field, const std::vector<RegisterSpot
 void ConfigPage::BindNumberField(QLineEdit *field, const std::vector<RegisterSpot> &spots) {
   const NumberCodec &codec = schema_.CodecAt<NumberCodec>(spots.front());
   QString stored;
-  for (RegisterSpot spot : spots) stored += Cover(spot);
+  for (RegisterSpot spot : spots) {
+    stored += Cover(spot);
+    AddControl(spot, field);
+  }
   AddBinding([field, stored] { field->setText(QString::number(NumberCodec::Read(stored))); },
              [this, field, spots, &codec] {
                QString chars;
@@ -241,44 +269,28 @@ bool ConfigPage::Refuse(QLineEdit *field, const QString &why) {
 
 void ConfigPage::BindPackedDigit(QComboBox *combo, RegisterSpot spot, QRadioButton *plain,
                                  QRadioButton *flagged) {
-  const ItemTable &table = schema_.CodecAt<PackedChoiceCodec>(spot).Table();
-  const int flagValue = PackedDigit::kFlag;
-  Cover(spot);
-  const auto listed = [&table](int value) {
-    return value >= 0 && value < 16 &&
-           !TextFor(table, Register::ValueToHexDigit(value)).isEmpty();
-  };
-  // The snapshot always holds the digit OK is to write. Only while the list binding shows
-  // it does it hold the bare choice; the mode is put back on top right after.
+  const PackedChoiceCodec &choice = schema_.CodecAt<PackedChoiceCodec>(spot);
+  const PackedFlagCodec &mode = schema_.CodecAt<PackedFlagCodec>(spot);
+  FillList(combo, spot, choice.Table(), true);
+  AddControl(spot, plain);
+  AddControl(spot, flagged);
   AddBinding(
-      [this, spot, plain, flagged, flagValue, listed] {
-        const int value = Register::HexDigitToValue(Snapshot(spot));
-        const bool withFlag = value >= flagValue;
-        (withFlag ? flagged : plain)->setChecked(true);
-        if (withFlag && listed(value - flagValue))
-          Cover(spot) = Register::ValueToHexDigit(value - flagValue);
+      [this, spot, combo, plain, flagged, &choice] {
+        PushComboText(combo, choice.Shown(Snapshot(spot)));
+        (PackedFlagCodec::IsSet(Snapshot(spot)) ? flagged : plain)->setChecked(true);
       },
       [] { return true; });
-  BindList(combo, spot, table, true);
-  // Adds the mode to a bare listed choice, or takes it off a packed one. An unlisted digit
-  // stays as it is: with the mode added it might be no digit at all.
-  const auto pack = [this, spot, flagValue, listed](bool withFlag) {
-    const int value = Register::HexDigitToValue(Snapshot(spot));
-    if (withFlag && value < flagValue && listed(value))
-      Cover(spot) = Register::ValueToHexDigit(value + flagValue);
-    else if (!withFlag && value >= flagValue && listed(value - flagValue))
-      Cover(spot) = Register::ValueToHexDigit(value - flagValue);
-  };
-  AddBinding([flagged, pack] { pack(flagged->isChecked()); }, [] { return true; });
-  // Connected after the list binding's own handler, which has just stored the bare choice.
-  connect(combo, &QComboBox::currentIndexChanged, this, [this, flagged, pack](int index) {
-    if (loading_ || index < 0) return;
-    pack(flagged->isChecked());
-    UpdateEnabling();
-  });
-  connect(flagged, &QRadioButton::toggled, this, [this, pack](bool on) {
+  // A choice takes the mode checked; the mode alone keeps a digit with no listed choice.
+  connect(combo, &QComboBox::currentIndexChanged, this,
+          [this, combo, spot, flagged, &choice, &mode](int index) {
+            if (loading_ || index < 0) return;
+            Store(spot, choice, combo->itemText(index));
+            Cover(spot) = mode.WithFlag(Snapshot(spot), flagged->isChecked());
+            UpdateEnabling();
+          });
+  connect(flagged, &QRadioButton::toggled, this, [this, spot, &mode](bool on) {
     if (loading_) return;
-    pack(on);
+    Cover(spot) = mode.WithFlag(Snapshot(spot), on);
     UpdateEnabling();
   });
 }
@@ -288,6 +300,23 @@ void ConfigPage::showEvent(QShowEvent *event) {
   if (event->spontaneous()) return;
   KeepTitleVisible(*this);
   LoadControls();
+  FocusControl();
+}
+
+// Before the dialog picks its first control: the window of a page being shown takes the
+// control that has asked for the focus.
+void ConfigPage::FocusControl() {
+  if (!focusSpot_) return;
+  const auto found = controls_.find(*focusSpot_);
+  if (found == controls_.end()) return;
+  QWidget *target = nullptr;
+  for (QWidget *control : found->second) {
+    if (!control->isEnabled()) continue;
+    const auto *radio = qobject_cast<QRadioButton *>(control);
+    if (!target || (radio && radio->isChecked())) target = control;
+    if (radio && radio->isChecked()) break;
+  }
+  if (target) target->setFocus(Qt::OtherFocusReason);
 }
 
 void ConfigPage::LoadControls() {
@@ -301,7 +330,14 @@ void ConfigPage::LoadControls() {
 void ConfigPage::accept() {
   for (const Binding &binding : bindings_)
     if (binding.pull && !binding.pull()) return;
-  for (const auto &[spot, c] : snapshot_) image_.SetChar(spot.reg, spot.pos, c);
+  std::vector<RegisterSpot> spots;
+  QString chars;
+  for (const auto &[spot, c] : snapshot_) {
+    spots.push_back(spot);
+    chars += c;
+  }
+  edit_ = RegisterEdit(windowTitle());
+  image_.Write(spots, chars, &edit_);
   image_.SetModified(true);
   QDialog::accept();
 }

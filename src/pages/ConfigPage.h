@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "RegisterEdit.h"
 #include "SettingSchema.h"
 
 #include <QChar>
@@ -13,6 +14,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -55,6 +57,11 @@ class ConfigPage : public QDialog {
   QChar Snapshot(RegisterSpot spot) const;
   // Every spot the page covers, in register and position order: what OK may write.
   std::vector<RegisterSpot> CoveredSpots() const;
+  // What the last OK changed, named after the page; empty when it changed nothing.
+  const RegisterEdit &Edit() const { return edit_; }
+  // Once shown, the keyboard goes to the control of the setting at `spot` (for a radio group,
+  // its checked button), where that control is usable.
+  void FocusSetting(RegisterSpot spot) { focusSpot_ = spot; }
 
  public slots:
   void accept() override;
@@ -72,6 +79,8 @@ class ConfigPage : public QDialog {
 
   // Adds a spot to the snapshot (once) and answers its character for the page to change.
   QChar &Cover(RegisterSpot spot);
+  // `control` shows the setting at `spot`; the Bind functions say so themselves.
+  void AddControl(RegisterSpot spot, QWidget *control);
 
   // Checked as the codec reads the character (mostly exactly on "1"); written "1" or "0"
   // from the box's state at OK.
@@ -113,6 +122,11 @@ class ConfigPage : public QDialog {
                        QRadioButton *flagged);
 
   const PageSchema &PageSettings() const { return schema_; }
+  // The character `codec` stores for `value` (an item's text, "an", ...), put into the
+  // snapshot at `spot`; a value the codec refuses changes nothing.
+  void Store(RegisterSpot spot, const SettingCodec &codec, const QString &value);
+  // The snapshot's characters at `spots`, in their order.
+  QString SnapshotChars(const std::vector<RegisterSpot> &spots) const;
   // Refuses OK: tells the technician why and puts the focus into the field.
   bool Refuse(QLineEdit *field, const QString &why);
 
@@ -131,8 +145,9 @@ class ConfigPage : public QDialog {
     std::function<bool()> pull;
   };
 
-  void BindList(QComboBox *combo, RegisterSpot spot, const ItemTable &table, bool withTail);
+  void FillList(QComboBox *combo, RegisterSpot spot, const ItemTable &table, bool withTail);
   void LoadControls();
+  void FocusControl();
   static void PushComboText(QComboBox *combo, const QString &text);
 
   Register &image_;
@@ -141,4 +156,7 @@ class ConfigPage : public QDialog {
   std::vector<Binding> bindings_;
   Help help_;
   bool loading_ = false;
+  RegisterEdit edit_;
+  std::map<RegisterSpot, std::vector<QWidget *>> controls_;
+  std::optional<RegisterSpot> focusSpot_;
 };

@@ -5,9 +5,7 @@
 
 #include "DuplexTable.h"
 #include "PackedChoiceCodec.h"
-#include "PackedDigit.h"
 #include "PackedFlagCodec.h"
-#include "Register.h"
 #include "ui_DuplexKonfig.h"
 
 
@@ -45,31 +43,30 @@ DuplexKonfig::DuplexKonfig(Register &image, QWidget *parent)
 
 DuplexKonfig::~DuplexKonfig() = default;
 
-// Position 4 packs the list index and the check box into one digit. The list is read only at
-// OK, so choosing an item needs no handler; the digit is always rebuilt from both controls.
+// Position 4 packs the list's choice and the check box into one digit. The list is read only
+// at OK, so choosing an item needs no handler; the digit is always rebuilt from both controls.
 void DuplexKonfig::BindMuting() {
-  for (const Item &item : PageSettings().CodecAt<PackedChoiceCodec>(kMuting).Table().items)
-    ui_->mutingComboBox->addItem(ItemText(item));
-  PageSettings().CodecAt<PackedFlagCodec>(kMuting);
-  ChoicesOnly(ui_->mutingComboBox);
+  const PackedChoiceCodec &choice = PageSettings().CodecAt<PackedChoiceCodec>(kMuting);
+  const PackedFlagCodec &analog = PageSettings().CodecAt<PackedFlagCodec>(kMuting);
+  QComboBox *combo = ui_->mutingComboBox;
+  for (const Item &item : choice.Table().items) combo->addItem(ItemText(item));
+  ChoicesOnly(combo);
   Cover(kMuting);
+  AddControl(kMuting, combo);
+  AddControl(kMuting, ui_->analogCheckBox);
   AddBinding(
-      [this] {
-        // Every digit selects some item; a character below "0" (no register holds one)
-        // selects none.
-        const QChar c = Snapshot(kMuting);
-        ui_->mutingComboBox->setCurrentIndex(c < QLatin1Char('0') ? -1 : PackedDigit::Part(c));
-        ui_->analogCheckBox->setChecked(PackedDigit::Flag(c));
+      [this, combo, &choice] {
+        // Every digit selects some item.
+        const QString shown = choice.Shown(Snapshot(kMuting));
+        combo->setCurrentIndex(shown.isNull() ? -1 : combo->findText(shown, Qt::MatchExactly));
+        ui_->analogCheckBox->setChecked(PackedFlagCodec::IsSet(Snapshot(kMuting)));
       },
-      [this] {
+      [this, combo, &choice, &analog] {
         // With no item selected (the edit field can clear the selection) the loaded digit
-        // stays; only a digit is ever stored.
-        const int index = ui_->mutingComboBox->currentIndex();
-        QChar &c = Cover(kMuting);
-        if (index >= 0)
-          c = PackedDigit::Join(index, ui_->analogCheckBox->isChecked());
-        else if (!Register::IsHexText(QString(c)))
-          c = QLatin1Char('0');
+        // stays.
+        if (combo->currentIndex() < 0) return true;
+        Store(kMuting, choice, combo->currentText());
+        Cover(kMuting) = analog.WithFlag(Snapshot(kMuting), ui_->analogCheckBox->isChecked());
         return true;
       });
 }

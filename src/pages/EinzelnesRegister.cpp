@@ -7,6 +7,7 @@
 
 #include "DialogSeam.h"
 #include "Register.h"
+#include "RegisterEdit.h"
 #include "ui_EinzelnesRegister.h"
 
 #include <QKeyEvent>
@@ -82,6 +83,13 @@ void EinzelnesRegister::OnLesen() {
   PutValues();
 }
 
+void EinzelnesRegister::ShowRegister(int reg) {
+  number_ = qBound(kFirstRegister, reg, kLastRegister);
+  content_ = image_.Text(number_);
+  PutValues();
+  ui_->inhaltLineEdit->setFocus();
+}
+
 void EinzelnesRegister::OnSchreiben() {
   // Without a number the technician has not said which register to replace; writing to the
   // one shown before would overwrite a register nobody named.
@@ -98,9 +106,13 @@ void EinzelnesRegister::OnSchreiben() {
     PutValues();
     return;
   }
-  if (image_.SetText(number_, content_)) {
+  std::vector<RegisterSpot> spots;
+  for (int pos = 0; pos < Register::kRegisterLength; ++pos) spots.push_back({number_, pos});
+  RegisterEdit edit(tr("Register %1 schreiben").arg(number_));
+  if (image_.Write(spots, content_, &edit)) {
     // Otherwise the closing question would let the change go unsaved.
     image_.SetModified(true);
+    if (!edit.IsEmpty()) emit Written(edit);
   }
   PutValues();
 }

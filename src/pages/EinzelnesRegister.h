@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "RegisterEdit.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -23,9 +25,16 @@ class EinzelnesRegister : public QDialog {
   explicit EinzelnesRegister(Register &image, QWidget *parent = nullptr);
   ~EinzelnesRegister() override;
 
+  // Shows register `reg` with the content field ready for typing.
+  void ShowRegister(int reg);
+
  public slots:
   // Enter: takes the values from the fields and, when they pass, closes without storing.
   void accept() override;
+
+ signals:
+  // "Schreiben" changed the characters `edit` names: one step for "Rückgängig".
+  void Written(const RegisterEdit &edit);
 
  protected:
   void keyPressEvent(QKeyEvent *event) override;

@@ -19,7 +19,10 @@ Sendezeitbegrenzung::Sendezeitbegrenzung(Register &image, QWidget *parent)
   BindDigitField(ui_->sendezeitLineEdit, kSendezeit);
 
   const VorlaufzeitCodec &vorlaufzeit = PageSettings().CodecAt<VorlaufzeitCodec>(kVorlaufzeit[0]);
-  for (RegisterSpot spot : kVorlaufzeit) Cover(spot);
+  for (RegisterSpot spot : kVorlaufzeit) {
+    Cover(spot);
+    AddControl(spot, ui_->vorlaufzeitLineEdit);
+  }
   AddBinding(
       [this] {
         ui_->vorlaufzeitLineEdit->setText(VorlaufzeitCodec::Shown(

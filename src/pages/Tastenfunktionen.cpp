@@ -6,9 +6,10 @@
 #include "DetailFMS.h"
 #include "DetailFmsTable.h"
 #include "DialogSeam.h"
-#include "Register.h"
 #include "TastenfunktionenTable.h"
+#include "ChoiceCodec.h"
 #include "TextCodec.h"
+#include "TonfolgeCodec.h"
 #include "ui_Tastenfunktionen.h"
 
 #include <QCoreApplication>
@@ -19,13 +20,6 @@
 using namespace TastenfunktionenTable;
 
 namespace {
-
-// A telegram's ten characters as they stand in the register image.
-QString ReadTelegram(const Register &image, int reg, RegisterSpot rest) {
-  QString text;
-  for (RegisterSpot spot : TelegramSpots(reg, rest)) text += image.Char(spot.reg, spot.pos);
-  return text;
-}
 
 bool IsKnownFunktion(QChar code) {
   for (char known : {kFunktionKeine, kFunktionRufSenden, kFunktionFmsSenden,
@@ -58,10 +52,17 @@ Tastenfunktionen::Tastenfunktionen(Register &image, QWidget *parent)
                  ui_->ruf2DetailButton};
 
   // The telegram registers are replaced whole, so every position is part of the snapshot.
-  for (RegisterSpot spot : TelegramSpots(kPttTelegramRegister, kPttTelegramRest)) Cover(spot);
-  for (const RufKey &key : kRufKeys) {
-    for (RegisterSpot spot : TelegramSpots(key.telegramRegister, key.telegramRest)) Cover(spot);
-    for (RegisterSpot spot : WholeRegister(key.tonfolgeRegister)) Cover(spot);
+  const auto cover = [this](const std::vector<RegisterSpot> &spots, QLineEdit *field) {
+    for (RegisterSpot spot : spots) {
+      Cover(spot);
+      AddControl(spot, field);
+    }
+  };
+  cover(TelegramSpots(kPttTelegramRegister, kPttTelegramRest), ptt_.field);
+  for (int key = 0; key < 2; ++key) {
+    cover(TelegramSpots(kRufKeys[key].telegramRegister, kRufKeys[key].telegramRest),
+          ruf_[key].field);
+    cover(WholeRegister(kRufKeys[key].tonfolgeRegister), ruf_[key].field);
   }
   // Telegrams first: their check at OK must refuse before anything else is taken over.
   AddBinding([this] { LoadTelegrams(); }, [this] { return StoreTelegrams(); });
@@ -75,6 +76,7 @@ Tastenfunktionen::Tastenfunktionen(Register &image, QWidget *parent)
   for (int key = 0; key < 2; ++key) {
     const RufKeyControls &controls = rufKeys_[key];
     Cover(kRufKeys[key].funktion);
+    AddControl(kRufKeys[key].funktion, controls.funktion);
     FillFunktionList(key);
     connect(controls.funktion, &QComboBox::currentIndexChanged, this,
             [this, key](int index) { ChooseFunktion(key, index); });
@@ -149,13 +151,21 @@ void Tastenfunktionen::FillFunktionList(int key) {
   combo->setCurrentIndex(-1);
 }
 
+// The page starts from the register image as it stood when the page was made: the
+// snapshot, which changes only at OK.
+QString Tastenfunktionen::TelegramText(int reg, RegisterSpot rest) const {
+  const std::vector<RegisterSpot> spots = TelegramSpots(reg, rest);
+  return PageSettings().CodecAt<TextCodec>(spots.front()).Decode(SnapshotChars(spots));
+}
+
 void Tastenfunktionen::LoadTelegrams() {
-  ptt_.text = ReadTelegram(Image(), kPttTelegramRegister, kPttTelegramRest);
+  ptt_.text = TelegramText(kPttTelegramRegister, kPttTelegramRest);
   ptt_.limit = kTelegramLimit;
   for (int key = 0; key < 2; ++key) {
-    const QChar code = Snapshot(kRufKeys[key].funktion);
+    const RegisterSpot funktion = kRufKeys[key].funktion;
+    const QChar code = Snapshot(funktion);
     // An unknown code shows an empty box and stays as it is until a function is chosen.
-    const QString shown = TextFor(*rufKeys_[key].items, code);
+    const QString shown = PageSettings().CodecAt<ChoiceCodec>(funktion).Decode(QString(code));
     QComboBox *combo = rufKeys_[key].funktion;
     const QSignalBlocker blocker(combo);
     combo->setCurrentIndex(shown.isEmpty() ? -1 : combo->findText(shown));
@@ -177,13 +187,17 @@ void Tastenfunktionen::LoadRufTelegram(int key, QChar code, bool chosen) {
           chosen || code == QLatin1Char(kFunktionRufSenden) ? kRufSendenLimit : kKeineLimit;
       break;
     case kFunktionFmsSenden:
-      telegram.text = ReadTelegram(Image(), spots.telegramRegister, spots.telegramRest);
+      telegram.text = TelegramText(spots.telegramRegister, spots.telegramRest);
       telegram.limit = kTelegramLimit;
       break;
-    case kFunktionTonfolgeSenden:
-      telegram.text = Image().Text(spots.tonfolgeRegister).left(kTonfolgeDigits);
+    case kFunktionTonfolgeSenden: {
+      const std::vector<RegisterSpot> tonfolge = WholeRegister(spots.tonfolgeRegister);
+      telegram.text = PageSettings()
+                          .CodecAt<TonfolgeCodec>(tonfolge.front())
+                          .Shown(SnapshotChars(tonfolge));
       telegram.limit = kTonfolgeLimit;
       break;
+    }
     default:
       telegram.text.clear();
       telegram.limit = kKeineLimit;

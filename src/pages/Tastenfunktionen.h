@@ -47,6 +47,8 @@ class Tastenfunktionen : public ConfigPage {
   };
 
   void FillFunktionList(int key);
+  // A telegram's ten characters, or nothing where they are no telegram.
+  QString TelegramText(int reg, RegisterSpot rest) const;
   void LoadTelegrams();
   bool StoreTelegrams();
   // The text a call key's field shows for a function code, read from the register image as it

@@ -98,8 +98,10 @@ void UseProgramLocale(QFileDialog &dialog) {
     dialog.setProxyModel(new LocalFileList(&dialog));
 }
 
-QString AskFileName(QWidget *owner, QFileDialog::AcceptMode mode) {
+QString AskFileName(QWidget *owner, QFileDialog::AcceptMode mode,
+                    const QString &proposed = QString()) {
   const std::unique_ptr<QFileDialog> dialog = BuildFileDialog(owner, mode);
+  if (!proposed.isEmpty()) dialog->selectFile(proposed);
   if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return QString();
   const QString chosen = dialog->selectedFiles().constFirst();
   // Even a file that turns out not to load was looked for in this folder.
@@ -153,8 +155,8 @@ class RealDialogs final : public DialogSeam {
   QString AskOpenFileName(QWidget *owner) override {
     return AskFileName(owner, QFileDialog::AcceptOpen);
   }
-  QString AskSaveFileName(QWidget *owner) override {
-    return AskFileName(owner, QFileDialog::AcceptSave);
+  QString AskSaveFileName(QWidget *owner, const QString &proposed) override {
+    return AskFileName(owner, QFileDialog::AcceptSave, proposed);
   }
   QString AskReportFileName(QWidget *owner, QString *selectedFilter) override {
     return AskReportName(owner, selectedFilter);

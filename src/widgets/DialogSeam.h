@@ -29,7 +29,8 @@ class DialogSeam {
                                                   QMessageBox::StandardButton defaultButton) = 0;
   // Full path of the chosen register file, or empty when the technician cancelled.
   virtual QString AskOpenFileName(QWidget *owner) = 0;
-  virtual QString AskSaveFileName(QWidget *owner) = 0;
+  // `proposed`: the file name the dialog offers, or empty for none.
+  virtual QString AskSaveFileName(QWidget *owner, const QString &proposed) = 0;
   // Where to save the settings report: full path, or empty when cancelled. *selectedFilter
   // is set to the file type chosen, ReportPdfFilter() or ReportHtmlFilter().
   virtual QString AskReportFileName(QWidget *owner, QString *selectedFilter) = 0;

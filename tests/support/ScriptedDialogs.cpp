@@ -24,8 +24,9 @@ QString ScriptedDialogs::AskOpenFileName(QWidget *) {
   return openNames.isEmpty() ? QString() : openNames.takeFirst();
 }
 
-QString ScriptedDialogs::AskSaveFileName(QWidget *) {
+QString ScriptedDialogs::AskSaveFileName(QWidget *, const QString &proposed) {
   ++saveDialogs;
+  saveProposals << proposed;
   return saveNames.isEmpty() ? QString() : saveNames.takeFirst();
 }
 

@@ -31,7 +31,7 @@ class ScriptedDialogs : public DialogSeam {
                                           const QString &detailedText,
                                           QMessageBox::StandardButton defaultButton) override;
   QString AskOpenFileName(QWidget *owner) override;
-  QString AskSaveFileName(QWidget *owner) override;
+  QString AskSaveFileName(QWidget *owner, const QString &proposed) override;
   QString AskReportFileName(QWidget *owner, QString *selectedFilter) override;
   QString AskCsvFileName(QWidget *owner) override;
   // Prints into the PDF file named next in printFiles, as "Drucken" to a file would.
@@ -43,6 +43,8 @@ class ScriptedDialogs : public DialogSeam {
   // File names for the next file dialogs; an empty name (or none left) means cancelled.
   QStringList openNames;
   QStringList saveNames;
+  // The file name each save dialog proposed, in order.
+  QStringList saveProposals;
   // The settings report: file names and, beside each, the file type chosen in the dialog.
   QStringList reportNames;
   QStringList reportFilters;

@@ -11,7 +11,18 @@ using CodecText::ItemFor;
 using CodecText::NotAccepted;
 using CodecText::QuotedItems;
 
-PackedChoiceCodec::PackedChoiceCodec(const ItemTable &table) : SettingCodec(1), table_(table) {}
+PackedChoiceCodec::PackedChoiceCodec(const ItemTable &table, bool readsAny)
+    : SettingCodec(1), table_(table), readsAny_(readsAny) {}
+
+QString PackedChoiceCodec::Shown(QChar c) const {
+  if (readsAny_ && c >= QLatin1Char('0'))
+    return TextFor(table_, PackedDigit::Join(PackedDigit::Part(c), false));
+  return Decode(QString(c));
+}
+
+QChar PackedChoiceCodec::WithChoice(QChar c, QChar item) {
+  return PackedDigit::Join(item.unicode() - '0', PackedDigit::Flag(c));
+}
 
 QString PackedChoiceCodec::Decode(const QString &chars) const {
   const QChar c = First(chars);
@@ -25,7 +36,7 @@ bool PackedChoiceCodec::Encode(const QString &value, QString *chars, QString *er
     *error = NotAccepted(value, Accepted());
     return false;
   }
-  *chars = QString(PackedDigit::Join(c.unicode() - '0', PackedDigit::Flag(First(*chars))));
+  *chars = QString(WithChoice(First(*chars), c));
   return true;
 }
 

@@ -17,6 +17,13 @@ using CodecText::Quoted;
 PackedFlagCodec::PackedFlagCodec(FormText off, FormText on, bool keepUnlisted)
     : SettingCodec(1), off_(off), on_(on), keepUnlisted_(keepUnlisted) {}
 
+bool PackedFlagCodec::IsSet(QChar c) { return PackedDigit::Flag(c); }
+
+QChar PackedFlagCodec::WithFlag(QChar c, bool set) const {
+  if (keepUnlisted_ && !PackedDigit::IsListed(c)) return c;
+  return PackedDigit::Join(PackedDigit::Part(c), set);
+}
+
 QString PackedFlagCodec::Decode(const QString &chars) const {
   const QChar c = First(chars);
   if (!PackedDigit::IsListed(c)) return QString();
@@ -36,9 +43,7 @@ bool PackedFlagCodec::Encode(const QString &value, QString *chars, QString *erro
     *error = NotAccepted(value, Accepted());
     return false;
   }
-  const QChar c = First(*chars);
-  if (keepUnlisted_ && !PackedDigit::IsListed(c)) return true;
-  *chars = QString(PackedDigit::Join(PackedDigit::Part(c), flag == 1));
+  *chars = QString(WithFlag(First(*chars), flag == 1));
   return true;
 }
 

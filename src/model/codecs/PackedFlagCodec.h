@@ -15,6 +15,12 @@ class PackedFlagCodec : public SettingCodec {
  public:
   PackedFlagCodec(FormText off, FormText on, bool keepUnlisted);
 
+  // What the page shows for a stored character: the mode set above "3", listed or not.
+  static bool IsSet(QChar c);
+  // `c` with the mode set or not, its choice kept; a digit with no listed choice stays as it
+  // is where the codec keeps it.
+  QChar WithFlag(QChar c, bool set) const;
+
   QString Decode(const QString &chars) const override;
   bool Encode(const QString &value, QString *chars, QString *error) const override;
   QString Accepted() const override;

@@ -12,5 +12,8 @@ class TonfolgeCodec : public TextCodec {
  public:
   TonfolgeCodec(int width, int digits);
 
+  // What the field shows: the digits before the "000", whatever follows them.
+  QString Shown(const QString &chars) const { return chars.left(MaxInput()); }
+
   QString Decode(const QString &chars) const override;
 };

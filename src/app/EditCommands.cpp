@@ -1,0 +1,139 @@
+// SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "EditCommands.h"
+
+#include "ChangesDialog.h"
+#include "ConfigPage.h"
+#include "ConfigTree.h"
+#include "DialogHelpers.h"
+#include "EditHistory.h"
+#include "EinzelnesRegister.h"
+#include "StatusLine.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QSet>
+#include <QTreeWidget>
+
+namespace {
+
+// A step's name in a menu entry: an "&" of its own is no mnemonic.
+QString Named(const QString &command, const QString &step) {
+  if (step.isEmpty()) return command;
+  QString name = step;
+  name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+  return command + QStringLiteral(": ") + name;
+}
+
+}  // namespace
+
+EditCommands::EditCommands(QWidget *owner, EditHistory &history, QTreeWidget &tree,
+                           StatusLine &line)
+    : QObject(owner), owner_(owner), history_(history), tree_(tree), line_(line) {
+  connect(&history_, &EditHistory::Changed, this, &EditCommands::Refresh);
+  // A step's redo runs before the stack counts it: the names follow the stack itself.
+  connect(&history_.Steps(), &QUndoStack::indexChanged, this, &EditCommands::UpdateActions);
+  Refresh();
+}
+
+void EditCommands::AddTo(QMenu &bearbeiten) {
+  undo_ = bearbeiten.addAction(tr("&Rückgängig"), this, &EditCommands::Undo);
+  undo_->setObjectName(QStringLiteral("rueckgaengigAction"));
+  undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  redo_ = bearbeiten.addAction(tr("&Wiederholen"), this, &EditCommands::Redo);
+  redo_->setObjectName(QStringLiteral("wiederholenAction"));
+  redo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y),
+                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  bearbeiten.addSeparator();
+  QAction *changes = bearbeiten.addAction(tr("&Änderungen ..."), this, &EditCommands::ShowChanges);
+  changes->setObjectName(QStringLiteral("aenderungenAction"));
+  UpdateActions();
+}
+
+void EditCommands::SetUsable(bool usable) {
+  usable_ = usable;
+  UpdateActions();
+  if (dialog_) dialog_->SetTakeBackUsable(usable);
+}
+
+void EditCommands::Undo() {
+  if (usable_) history_.Steps().undo();
+}
+
+void EditCommands::Redo() {
+  if (usable_) history_.Steps().redo();
+}
+
+void EditCommands::UpdateActions() {
+  if (!undo_) return;
+  const QUndoStack &steps = history_.Steps();
+  undo_->setText(Named(tr("&Rückgängig"), steps.canUndo() ? steps.undoText() : QString()));
+  redo_->setText(Named(tr("&Wiederholen"), steps.canRedo() ? steps.redoText() : QString()));
+  undo_->setEnabled(usable_ && steps.canUndo());
+  redo_->setEnabled(usable_ && steps.canRedo());
+}
+
+void EditCommands::Refresh() {
+  const QString line = history_.Line();
+  line_.SetStatus(line);
+  tree_.setAccessibleDescription(line);
+  const auto changes = history_.Changes();
+  QSet<QString> pages;
+  for (const auto &change : changes) pages.insert(change.page);
+  ConfigTree::MarkChanged(tree_, pages);
+  UpdateActions();
+  if (dialog_)
+    dialog_->SetChanges(changes, tr("Einstellungen, die sich %1 geändert haben:")
+                                     .arg(history_.StandText()));
+}
+
+void EditCommands::ShowChanges() {
+  if (!dialog_) {
+    auto *dialog = new ChangesDialog(owner_);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    KeepTitleVisible(*dialog);
+    connect(dialog, &ChangesDialog::TakeBackRequested, this, [this](const QStringList &ids) {
+      if (usable_) history_.TakeBack(ids);
+    });
+    connect(dialog, &ChangesDialog::OpenRequested, this, &EditCommands::OpenSetting);
+    dialog_ = dialog;
+    dialog_->SetTakeBackUsable(usable_);
+    Refresh();
+  }
+  dialog_->show();
+  dialog_->raise();
+  dialog_->activateWindow();
+}
+
+void EditCommands::OpenSetting(const QString &id) {
+  // As in the tree: no page while a read is about to replace the registers.
+  if (!tree_.isEnabled()) return;
+  for (const auto &change : history_.Changes()) {
+    if (change.id != id) continue;
+    const QTreeWidgetItem *item = ConfigTree::FindPage(tree_, change.page);
+    if (!item) return;
+    RunPage(*item, change.spots);
+    break;
+  }
+  if (dialog_) {
+    dialog_->raise();
+    dialog_->activateWindow();
+  }
+}
+
+bool EditCommands::RunPage(const QTreeWidgetItem &item, const std::vector<RegisterSpot> &focus) {
+  std::unique_ptr<QDialog> page = ConfigTree::CreatePage(item, history_.Image(), owner_);
+  if (!page) return false;
+  auto *configPage = qobject_cast<ConfigPage *>(page.get());
+  if (configPage && !configPage->CheckRegisters()) return false;
+  if (configPage && !focus.empty()) configPage->FocusSetting(focus.front());
+  if (auto *single = qobject_cast<EinzelnesRegister *>(page.get())) {
+    connect(single, &EinzelnesRegister::Written, this,
+            [this](const RegisterEdit &edit) { history_.Record(edit); });
+    if (!focus.empty()) single->ShowRegister(focus.front().reg);
+  }
+  if (page->exec() == QDialog::Accepted && configPage) history_.Record(configPage->Edit());
+  return true;
+}
