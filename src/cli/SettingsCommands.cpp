@@ -22,9 +22,6 @@ using namespace ExitStatus;
 
 namespace {
 
-// A text file to import is small; anything larger is no export of ours.
-constexpr qint64 kMaxTextSize = 1024 * 1024;
-
 // An id, a glob ("squelch.*", "*.kreis1.*") or a leading part ending at a dot ("squelch").
 bool Matches(const QString &id, const QString &pattern) {
   if (pattern.contains(QLatin1Char('*')) || pattern.contains(QLatin1Char('?')) ||
@@ -116,30 +113,21 @@ int SettingsCommands::Export() {
 }
 
 int SettingsCommands::Import() {
-  const QString path = invocation_.files.constFirst();
-  const QString shown = QDir::toNativeSeparators(NativePath::Shown(path));
-  QFile file;
-  qint64 size = 0;
-  const bool regular = NativePath::IsRegularFile(path, &size);
-  QString reason;
-  if (!regular || size > kMaxTextSize || !NativePath::OpenForReading(file, path, &reason)) {
-    output_.error(tr("Die Datei %1 kann nicht gelesen werden%2.")
-                    .arg(shown, regular && size > kMaxTextSize ? tr(": sie ist größer als 1 MB")
-                                : reason.isEmpty()             ? QString()
-                                                               : QStringLiteral(": ") + reason),
-                  QString());
-    return kFile;
-  }
   QStringList base;
   if (!invocation_.base.isEmpty() && !LoadFile(invocation_.base, &base)) return kFile;
   QStringList texts;
+  QString error;
   QStringList errors;
   QStringList changed;
-  const SettingsText settingsText(catalog_);
-  const QString text = QString::fromUtf8(file.readAll());
-  if (base.isEmpty() ? !settingsText.Import(text, &texts, &errors)
-                     : !settingsText.ImportOver(base, text, &texts, &errors, &changed)) {
-    output_.error(tr("%1 enthält Fehler; es wurde nichts geschrieben.").arg(shown),
+  if (!SettingsText(catalog_).ReadFile(invocation_.files.constFirst(),
+                                       base.isEmpty() ? nullptr : &base, &texts, &error, &errors,
+                                       &changed)) {
+    if (errors.isEmpty()) {
+      output_.error(error, QString());
+      return kFile;
+    }
+    output_.error(tr("%1 enthält Fehler; es wurde nichts geschrieben.")
+                      .arg(QDir::toNativeSeparators(NativePath::Shown(invocation_.files.constFirst()))),
                   errors.join(QLatin1Char('\n')));
     return kUsage;
   }

@@ -6,10 +6,17 @@
 #include <map>
 #include <set>
 
+#include "NativePath.h"
 #include "Register.h"
 #include "RegisterEdit.h"
 
+#include <QDir>
+#include <QFile>
+
 namespace {
+
+// A settings text is small; anything larger is no export of ours.
+constexpr qint64 kMaxTextSize = 1024 * 1024;
 
 const QChar kCovered = QLatin1Char('.');
 
@@ -194,4 +201,26 @@ bool SettingsText::Read(const QString &text, const QStringList *base, QStringLis
   }
   *texts = image;
   return true;
+}
+
+bool SettingsText::ReadFile(const QString &path, const QStringList *base, QStringList *texts,
+                            QString *error, QStringList *details, QStringList *changed) const {
+  details->clear();
+  const QString shown = QDir::toNativeSeparators(NativePath::Shown(path));
+  QFile file;
+  qint64 size = 0;
+  const bool regular = NativePath::IsRegularFile(path, &size);
+  QString reason;
+  if (!regular || size > kMaxTextSize || !NativePath::OpenForReading(file, path, &reason)) {
+    *error = tr("Die Datei %1 kann nicht gelesen werden%2.")
+                 .arg(shown, regular && size > kMaxTextSize ? tr(": sie ist größer als 1 MB")
+                             : reason.isEmpty()             ? QString()
+                                                            : QStringLiteral(": ") + reason);
+    return false;
+  }
+  const QString text = QString::fromUtf8(file.readAll());
+  const bool read = base ? ImportOver(*base, text, texts, details, changed)
+                         : Import(text, texts, details);
+  if (!read) *error = tr("%1 enthält Fehler.").arg(shown);
+  return read;
 }

@@ -43,6 +43,12 @@ class SettingsText {
                   QStringList *errors, QStringList *changed = nullptr) const;
 
 
+  // Import or ImportOver (with a `base`) of the text file at `path`: a regular file of at most
+  // 1 MB, UTF-8. On failure *error says so in one sentence naming the file, and *details lists
+  // the faults line by line (empty when the file could not be read at all).
+  bool ReadFile(const QString &path, const QStringList *base, QStringList *texts, QString *error,
+                QStringList *details, QStringList *changed = nullptr) const;
+
  private:
   bool Read(const QString &text, const QStringList *base, QStringList *texts,
             QStringList *errors) const;
