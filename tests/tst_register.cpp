@@ -2,8 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "Register.h"
+#include "RegisterEdit.h"
 
 #include <QtTest>
+
+Q_DECLARE_METATYPE(std::vector<RegisterSpot>)
 
 class TestRegister : public QObject {
   Q_OBJECT
@@ -20,6 +23,9 @@ class TestRegister : public QObject {
   void refusesBrokenTexts_data();
   void refusesBrokenTexts();
   void setAllTextsIsAllOrNothing();
+  void writeIsAllOrNothing_data();
+  void writeIsAllOrNothing();
+  void editKeepsFirstBefore();
 };
 
 void TestRegister::newImage() {
@@ -127,6 +133,54 @@ void TestRegister::setAllTextsIsAllOrNothing() {
   texts[150] = QStringLiteral("ABCDEF01");
   QVERIFY(image.SetAllTexts(texts));
   QCOMPARE(image.Text(0), QStringLiteral("ABCDEF01"));
+}
+
+void TestRegister::writeIsAllOrNothing_data() {
+  QTest::addColumn<std::vector<RegisterSpot>>("spots");
+  QTest::addColumn<QString>("chars");
+  QTest::addColumn<QString>("text");  // register 5 afterwards, from "0123ABCD"
+  QTest::addColumn<QString>("before");
+  QTest::addColumn<QString>("after");
+  const std::vector<RegisterSpot> ends = {{5, 0}, {5, 7}};
+  QTest::newRow("two ends") << ends << "9F" << "9123ABCF" << "0D" << "9F";
+  QTest::newRow("lower case") << ends << "af" << "A123ABCF" << "0D" << "AF";
+  QTest::newRow("a character as it stands is no change") << ends << "0E" << "0123ABCE" << "D"
+                                                         << "E";
+  QTest::newRow("no hex digit writes nothing") << ends << "1G" << "0123ABCD" << "" << "";
+  QTest::newRow("past the end writes nothing")
+      << std::vector<RegisterSpot>{{5, 0}, {5, 8}} << "11" << "0123ABCD" << "" << "";
+  QTest::newRow("past register 199 writes nothing")
+      << std::vector<RegisterSpot>{{5, 0}, {200, 0}} << "11" << "0123ABCD" << "" << "";
+  QTest::newRow("one character short writes nothing") << ends << "1" << "0123ABCD" << "" << "";
+}
+
+// The one way setting characters get into an image: a refused write leaves every register as
+// it was, and the edit names only what changed.
+void TestRegister::writeIsAllOrNothing() {
+  QFETCH(std::vector<RegisterSpot>, spots);
+  QFETCH(QString, chars);
+  QFETCH(QString, text);
+  QFETCH(QString, before);
+  QFETCH(QString, after);
+  Register image;
+  QVERIFY(image.SetText(5, QStringLiteral("0123ABCD")));
+  RegisterEdit edit;
+  QCOMPARE(image.Write(spots, chars, &edit), text != QStringLiteral("0123ABCD"));
+  QCOMPARE(image.Text(5), text);
+  QCOMPARE(edit.Before(), before);
+  QCOMPARE(edit.After(), after);
+}
+
+// Two writes into one edit: a spot keeps its first character before; one written back to it
+// is no change at all.
+void TestRegister::editKeepsFirstBefore() {
+  QStringList texts(Register::kRegisterCount, Register::kEmptyRegister);
+  RegisterEdit edit;
+  QVERIFY(RegisterEdit::Write(&texts, {{1, 1}, {1, 2}}, QStringLiteral("AB"), &edit));
+  QVERIFY(RegisterEdit::Write(&texts, {{1, 1}, {1, 2}}, QStringLiteral("C0"), &edit));
+  QCOMPARE(texts.at(1), QStringLiteral("0C000000"));
+  QCOMPARE(edit.Spots().size(), std::size_t(1));
+  QCOMPARE(edit.Before() + edit.After(), QStringLiteral("0C"));
 }
 
 QTEST_GUILESS_MAIN(TestRegister)

@@ -34,6 +34,8 @@ class TestTransferStates : public QObject {
   void jobs();
   void windowEvents_data();
   void windowEvents();
+  void undo_data();
+  void undo();
 };
 
 void TestTransferStates::jobs_data() {
@@ -112,6 +114,40 @@ void TestTransferStates::windowEvents() {
   QFETCH(QByteArray, now);
   QFETCH(QByteArray, after);
   QCOMPARE(Flags(TransferStates::After(event, States(now))), after);
+}
+
+void TestTransferStates::undo_data() {
+  QTest::addColumn<ConsoleJob>("job");
+  QTest::addColumn<JobStep>("step");
+  QTest::addColumn<bool>("now");
+  QTest::addColumn<bool>("after");
+  using J = ConsoleJob;
+  using S = JobStep;
+  QTest::newRow("read running") << J::Read << S::Started << true << false;
+  QTest::newRow("read taken") << J::Read << S::Released << false << true;
+  QTest::newRow("read failed") << J::Read << S::Failed << false << true;
+  QTest::newRow("write sending") << J::Write << S::Started << true << false;
+  QTest::newRow("write sent") << J::Write << S::Released << false << true;
+  QTest::newRow("write, port fails") << J::Write << S::PortFailed << false << true;
+  QTest::newRow("write sent, its check to come") << J::WriteAndCheck << S::Released << false
+                                                 << true;
+  QTest::newRow("check reading") << J::Check << S::Started << true << false;
+  QTest::newRow("backup read, the write follows") << J::Backup << S::Released << false << false;
+  QTest::newRow("reset asked") << J::Reset << S::Asked << true << true;
+  QTest::newRow("reset's read running") << J::Reset << S::Started << true << false;
+  QTest::newRow("comparing") << J::Compare << S::Started << true << false;
+  QTest::newRow("compared") << J::Compare << S::Released << false << true;
+}
+
+// Undo and redo stay away while a job needs the registers as they stand, whatever the buttons.
+void TestTransferStates::undo() {
+  QFETCH(ConsoleJob, job);
+  QFETCH(JobStep, step);
+  QFETCH(bool, now);
+  QFETCH(bool, after);
+  ControlStates states = States("00000");
+  states.undo = now;
+  QCOMPARE(TransferStates::After(job, step, states, States("11111")).undo, after);
 }
 
 QTEST_APPLESS_MAIN(TestTransferStates)
