@@ -57,6 +57,12 @@ const std::vector<CommandEntry> &CommandTable() {
                          "Schreibt die Datei in den Quorex; --backup sichert ihn vorher, --verify "
                          "liest ihn danach zurück."),
        1, kPort | kVerify | kBackup, textJson},
+      {"apply", Command::Apply,
+       QT_TRANSLATE_NOOP("CliApp", "apply --port PORT TEXT [--verify] [--format text|json]"),
+       QT_TRANSLATE_NOOP("CliApp",
+                         "Liest und sichert den Quorex, legt die Einstellungen des Textes darüber "
+                         "und sendet das Ergebnis; --verify liest ihn danach zurück."),
+       1, kPort | kVerify, textJson},
       {"verify", Command::Verify,
        QT_TRANSLATE_NOOP("CliApp", "verify --port PORT DATEI [--format text|json]"),
        QT_TRANSLATE_NOOP("CliApp",
@@ -181,8 +187,8 @@ CliApp::CliApp()
                       backupOption_, baseOption_, sinceOption_, yesOption_, quietOption_,
                       verboseOption_});
   parser_.addPositionalArgument(tr("befehl"),
-                                tr("read, write, verify, version, reset, report, diff, ports, "
-                                   "get, set, export, import oder log, siehe oben."),
+                                tr("read, write, apply, verify, version, reset, report, diff, "
+                                   "ports, get, set, export, import oder log, siehe oben."),
                                 tr("befehl [dateien]"));
 }
 
@@ -371,8 +377,9 @@ bool CliApp::Check(Invocation *invocation) {
                         .arg(value, name, names.join(QStringLiteral(", "))));
     }
   }
-  if (checked.command == Command::Write && parser_.isSet(formatOption_) && !checked.verify)
-    return Fail(tr("Die Option --format gilt für write nur zusammen mit --verify."));
+  if ((checked.command == Command::Write || checked.command == Command::Apply) &&
+      parser_.isSet(formatOption_) && !checked.verify)
+    return Fail(tr("Die Option --format gilt für %1 nur zusammen mit --verify.").arg(name));
   if (checked.format == Format::Pdf &&
       (checked.output.isEmpty() || checked.output == QLatin1String("-")))
     return Fail(tr("Für --format pdf geben Sie bitte mit -o die Ausgabedatei an."));

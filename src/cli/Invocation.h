@@ -26,7 +26,7 @@ inline constexpr int kSignalBase = 128;
 // A checked command line: the command has everything it needs and nothing it does not take.
 struct Invocation {
   enum class Command { Read, Write, Verify, Version, Reset, Report, Diff, Ports, Get, Set, Export,
-                       Import, Log };
+                       Import, Log, Apply };
   enum class Format { Text, Json, Html, Pdf, Csv };
 
   Command command = Command::Ports;

@@ -153,6 +153,7 @@ QString BackupStore::Occasion(const LogEntry &entry) {
       {"read", QT_TR_NOOP("Lesen")},
       {"backup", QT_TR_NOOP("Vor dem Senden")},
       {"write", QT_TR_NOOP("Vor dem Senden")},
+      {"apply", QT_TR_NOOP("Vor dem Senden")},
       {"verify", QT_TR_NOOP("Prüfen")},
       {"compare", QT_TR_NOOP("Vergleichen")},
       {"reset", QT_TR_NOOP("Werkeinstellungen")},

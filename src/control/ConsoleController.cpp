@@ -22,7 +22,8 @@ QString Operation(ConsoleJob job) {
     case ConsoleJob::Reset: return QStringLiteral("reset");
     case ConsoleJob::Compare: return QStringLiteral("compare");
     case ConsoleJob::Check: return QStringLiteral("verify");
-    case ConsoleJob::Backup: break;
+    case ConsoleJob::Backup:
+    case ConsoleJob::Apply: break;
   }
   return QStringLiteral("backup");
 }
@@ -38,7 +39,8 @@ ConsoleController::ConsoleController(QObject *parent) : QObject(parent) {
       line_->message = failure;
       if (!failure.isEmpty()) note_ = failure;
     }
-    if (job_ == ConsoleJob::Compare || job_ == ConsoleJob::Check || job_ == ConsoleJob::Backup) {
+    if (job_ == ConsoleJob::Compare || job_ == ConsoleJob::Check || job_ == ConsoleJob::Backup ||
+        job_ == ConsoleJob::Apply) {
       console_ = read.texts;
       backupVersion_ = read.versionText;
     } else {
@@ -68,8 +70,7 @@ ConsoleController::ConsoleController(QObject *parent) : QObject(parent) {
 
 // Built afresh each time, so the data folder is wherever the environment says now.
 ConsoleJournal ConsoleController::Journal() const {
-  const QString program = QStringLiteral("quorex");
-  return dataFolder_.isEmpty() ? ConsoleJournal(program) : ConsoleJournal(program, dataFolder_);
+  return dataFolder_.isEmpty() ? ConsoleJournal(program_) : ConsoleJournal(program_, dataFolder_);
 }
 
 bool ConsoleController::IsReadPending() const {
@@ -91,7 +92,7 @@ bool ConsoleController::TakeRead(const ConsoleRead &read, Register &image) {
 }
 
 QString ConsoleController::FailureText(ConsoleJob job, const QString &message) {
-  if (job != ConsoleJob::Backup) return message;
+  if (job != ConsoleJob::Backup && job != ConsoleJob::Apply) return message;
   return tr("Der Quorex konnte vor dem Senden nicht gesichert werden. Es wurde nichts "
             "gesendet.") +
          QStringLiteral("\n\n") + message;
@@ -111,19 +112,28 @@ void ConsoleController::Begin(ConsoleJob job) {
   }
   session_.Abort();
   writeNext_ = false;
+  // An apply's compose stays for its write, which begins as a job of its own.
+  if (job != ConsoleJob::Write && job != ConsoleJob::WriteAndCheck) compose_ = nullptr;
   job_ = job;
   before_ = States();
   console_.clear();
 }
 
 void ConsoleController::Abort() {
-  if (line_ && session_.IsBusy()) {
-    if (session_.IsReleased()) line_->registers = int(sent_.size());
+  const bool busy = session_.IsBusy();
+  const bool released = session_.IsReleased();
+  // Aborting counts what of a write had left the line up to this moment.
+  session_.Abort();
+  if (line_ && busy) {
+    if (released)
+      line_->registers = int(sent_.size());
+    else if (job_ == ConsoleJob::Write || job_ == ConsoleJob::WriteAndCheck)
+      line_->registers = session_.RegistersSent();
     CloseLine(kCancelled);
   }
   line_.reset();
   writeNext_ = false;
-  session_.Abort();
+  compose_ = nullptr;
 }
 
 void ConsoleController::Step(JobStep step) {
@@ -182,6 +192,7 @@ bool ConsoleController::StartWrite(const QString &port, const QStringList &texts
   Begin(backUpFirst ? ConsoleJob::Backup
         : check     ? ConsoleJob::WriteAndCheck
                     : ConsoleJob::Write);
+  compose_ = nullptr;
   port_ = port;
   note_.clear();
   // The check compares with what went out, whatever the program holds by then.
@@ -194,11 +205,29 @@ bool ConsoleController::StartWrite(const QString &port, const QStringList &texts
   return Started(session_.StartWrite(port, texts));
 }
 
+bool ConsoleController::StartApply(const QString &port, Compose compose, bool check,
+                                   const QString &file) {
+  Begin(ConsoleJob::Apply);
+  compose_ = std::move(compose);
+  summary_.clear();
+  port_ = port;
+  note_.clear();
+  check_ = check;
+  file_ = file;
+  OpenLine();
+  return Started(session_.StartRead(port));
+}
+
 void ConsoleController::StartWriteAfterBackup() {
   if (!std::exchange(writeNext_, false)) return;
   const QStringList backup = console_;
+  const bool apply = bool(compose_);
   Begin(check_ ? ConsoleJob::WriteAndCheck : ConsoleJob::Write);
   OpenLine();
+  if (apply) {
+    line_->operation = QStringLiteral("apply");
+    line_->message = summary_;
+  }
   line_->file = file_;
   line_->console = backupVersion_;
   line_->backup = backupName_;
@@ -267,6 +296,21 @@ void ConsoleController::OnFinished() {
       else
         EmitNote();
       break;
+    case ConsoleJob::Apply:
+      if (compose_) {
+        QString reason;
+        if (!compose_(console_, &sent_, &summary_)) {
+          reason = summary_;
+          compose_ = nullptr;
+          CloseLine(kOk);
+          Step(JobStep::Failed);
+          QMetaObject::invokeMethod(
+              this, [this, reason] { emit Failed(ConsoleJob::Apply, reason, QString()); },
+              Qt::QueuedConnection);
+          break;
+        }
+      }
+      [[fallthrough]];
     case ConsoleJob::Backup:
       backupName_ = line_ ? line_->backup : QString();
       CloseLine(kOk);

@@ -64,6 +64,7 @@ const Name kOperations[] = {
     {"reset", QT_TRANSLATE_NOOP("ProgrammingLog", "Werkeinstellungen")},
     {"version", QT_TRANSLATE_NOOP("ProgrammingLog", "Version")},
     {"backup", QT_TRANSLATE_NOOP("ProgrammingLog", "Sichern")},
+    {"apply", QT_TRANSLATE_NOOP("ProgrammingLog", "Übernehmen")},
 };
 
 const Name kResults[] = {

@@ -41,6 +41,7 @@ const Row kRows[] = {
     {ConsoleJob::Compare,       {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, O, O, O, O}, {R, I, R, I, R, I}, {R, I, R, I, R, I}, {R, I, R, I, R, I}},
     {ConsoleJob::Check,         {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, O, O, O, O}, {I, I, I, I, R, I}, {I, I, I, I, R, I}, {I, I, I, I, R, I}},
     {ConsoleJob::Backup,        {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, O, O, O, O}, {I, I, I, I, R, I}, {K, K, K, K, R, K}, {I, I, I, I, R, I}},
+    {ConsoleJob::Apply,         {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, O, O, O, O}, {I, I, I, I, R, I}, {K, K, K, K, R, K}, {I, I, I, I, R, I}},
 };
 
 const Changes &ChangesOf(const Row &row, JobStep step) {
