@@ -100,6 +100,8 @@ int main(int argc, char *argv[]) {
   console.SetWireTime(true);
 
   CQuorexDlg window;
+  window.Controller().SetLineSource(
+      [&console](const QString &portName) { return console.LineFor(portName); });
   window.show();
   window.findChild<QComboBox *>(QStringLiteral("portComboBox"))->setEditText(console.DevicePath());
   auto *lesen = window.findChild<QPushButton *>(QStringLiteral("lesenButton"));

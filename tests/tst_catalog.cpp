@@ -6,6 +6,7 @@
 #include "DetailFMS.h"
 #include "ConfigTree.h"
 #include "Register.h"
+#include "RegisterFixtures.h"
 #include "ScriptedDialogs.h"
 #include "SettingsCatalog.h"
 #include "SimulatedConsole.h"
@@ -50,22 +51,6 @@ std::vector<std::unique_ptr<ConfigPage>> PagesFromTree(Register &image) {
   return pages;
 }
 
-// "n=TEXT" pairs over an image of "00000000" registers.
-void Fill(Register &image, const QStringList &values) {
-  for (const QString &value : values) {
-    const QStringList parts = value.split(QLatin1Char('='));
-    QVERIFY2(image.SetText(parts.at(0).toInt(), parts.at(1)), qPrintable(value));
-  }
-}
-
-QStringList Filled(QStringList texts, const QStringList &values) {
-  for (const QString &value : values) {
-    const QStringList parts = value.split(QLatin1Char('='));
-    texts[parts.at(0).toInt()] = parts.at(1);
-  }
-  return texts;
-}
-
 QString Bare(QString text) {
   if (text.endsWith(QLatin1Char(':'))) text.chop(1);
   return text.trimmed();
@@ -92,11 +77,6 @@ std::vector<QWidget *> Named(QWidget *page, const QString &text) {
   for (QWidget *widget : page->findChildren<QWidget *>())
     if (NamingText(widget) == text) found.push_back(widget);
   return found;
-}
-
-QStringList FactoryValues() {
-  SimulatedConsole console;
-  return console.FactoryValues();
 }
 
 }  // namespace
@@ -210,8 +190,8 @@ void TestCatalog::labelsAreShownOnTheirPages() {
   // tone sequences.
   Register telegrams;
   Register tonfolgen;
-  Fill(telegrams, {QStringLiteral("19=02200000")});
-  Fill(tonfolgen, {QStringLiteral("19=03300000")});
+  SetRegisters(telegrams, {QStringLiteral("19=02200000")});
+  SetRegisters(tonfolgen, {QStringLiteral("19=03300000")});
   auto pages = PagesFromTree(telegrams);
   for (auto &page : PagesFromTree(tonfolgen)) pages.push_back(std::move(page));
   QString telegram = QStringLiteral("6912A0B1F3");
@@ -480,7 +460,7 @@ void TestCatalog::values() {
   QFETCH(QString, value);
 
   Register image;
-  Fill(image, registers);
+  SetRegisters(image, registers);
   const SettingsCatalog catalog;
   const SettingsCatalog::Page *entry = catalog.FindPage(page);
   QVERIFY2(entry, qPrintable(page));
@@ -613,7 +593,7 @@ void TestCatalog::compare() {
   const SettingsCatalog catalog;
   QStringList found;
   for (const auto &difference :
-       catalog.Compare(Filled(factory, a), Filled(factory, b))) {
+       catalog.Compare(Changed(factory, a), Changed(factory, b))) {
     found << QStringList{difference.page, difference.setting, difference.valueA,
                          difference.valueB}
                  .join(QLatin1Char('|'));

@@ -1,19 +1,20 @@
 // SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "CliRunner.h"
+#include "ConsoleScripts.h"
 #include "QuorexVersion.h"
+#include "RegisterFixtures.h"
 #include "SimulatedConsole.h"
 #include "SmallDisk.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QSocketNotifier>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -21,7 +22,6 @@
 #include <cerrno>
 
 #include <fcntl.h>
-#include <signal.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -32,152 +32,19 @@
 // quorex-cli run as a process, as a workshop's script runs it, against a simulated console
 // in this process. The CLI runs while this test's event loop turns, so that the console can
 // answer: nothing here may block waiting for the process.
+//
+// The command line itself, files, reports, ports, the log, and reading and comparing the
+// console; the writes and resets are in tst_cli_transfer, backups and log lines in
+// tst_cli_journal (each at the console's real pace, so they run beside each other).
 
 using Fault = SimulatedConsole::Fault;
 Q_DECLARE_METATYPE(SimulatedConsole::Fault)
 
 namespace {
 
-const QString kNoSuchPort = QStringLiteral("/dev/quorex-no-such-port");
 // quorex-cli is another process: only a pseudo-terminal reaches it, whatever line the other
 // tests are given.
 constexpr SimulatedConsole::Transport kLine = SimulatedConsole::Transport::PseudoTerminal;
-
-// The window's texts word for word, after the program's name on one line: an error message
-// on a terminal stands on one line, details follow on lines of their own.
-const QString kOpenFailed = QStringLiteral(
-    "quorex-cli: Das Gerät konnte nicht initialisiert werden. "
-    "Bitte stellen Sie sicher dass das Gerät am gewählten Port "
-    "angeschlossen ist und keine andere Anwendung den Port "
-    "benutzt.\n");
-const QString kSilent = QStringLiteral(
-    "quorex-cli: Der Quorex antwortet nicht. Bitte prüfen Sie, ob das Gerät eingeschaltet und am "
-    "gewählten Port angeschlossen ist.\n");
-const QString kHungUp = QStringLiteral(
-    "quorex-cli: Die Verbindung zum Quorex wurde unterbrochen. Bitte prüfen Sie Kabel und "
-    "Port.\n");
-
-QByteArray ReadSession() {
-  QByteArray bytes = "$PROGSTART\r";
-  for (int reg = 0; reg < 200; ++reg)
-    bytes += QStringLiteral("$R%1\r").arg(reg, 3, 10, QLatin1Char('0')).toLatin1();
-  return bytes + "$PROGENDE\r";
-}
-
-QByteArray WriteSession(const QStringList &texts) {
-  QByteArray bytes = "$PROGSTART\r";
-  for (int reg = 0; reg < 200; ++reg)
-    bytes +=
-        QStringLiteral("$P%1%2\r").arg(reg, 3, 10, QLatin1Char('0')).arg(texts.at(reg)).toLatin1();
-  return bytes + "$PROGENDE\r";
-}
-
-QStringList Pattern(const QString &prefix) {
-  QStringList texts;
-  for (int reg = 0; reg < 200; ++reg)
-    texts.append(prefix + QString::number(reg).rightJustified(8 - prefix.size(), QLatin1Char('0')));
-  return texts;
-}
-
-QStringList FactoryValues() { return SimulatedConsole().FactoryValues(); }
-
-// The factory values with Funkkreis 1 switched off: one setting differs, in words "ein"/"aus".
-QStringList FunkkreisOneOff() {
-  QStringList texts = FactoryValues();
-  texts[0][0] = QLatin1Char('0');
-  return texts;
-}
-
-QByteArray FileBytes(const QStringList &texts) {
-  QByteArray bytes;
-  for (const QString &text : texts) bytes += text.toLatin1() + "\r\n";
-  return bytes;
-}
-
-QByteArray Contents(const QString &path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void SetRegisters(SimulatedConsole &console, const QStringList &texts) {
-  for (int reg = 0; reg < 200; ++reg) console.SetRegisterText(reg, texts.at(reg));
-}
-
-QStringList Registers(const SimulatedConsole &console) {
-  QStringList texts;
-  for (int reg = 0; reg < 200; ++reg) texts << console.RegisterText(reg);
-  return texts;
-}
-
-// quorex-cli keeps its backups and log below XDG_DATA_HOME, here a folder of the test's own.
-QProcessEnvironment DataHome(const QString &folder) {
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert(QStringLiteral("XDG_DATA_HOME"), folder);
-  // The log's local times, as the text listing shows them, do not depend on the machine.
-  environment.insert(QStringLiteral("TZ"), QStringLiteral("UTC"));
-  return environment;
-}
-
-// The programming log's lines, each parsed; an unreadable line fails the test.
-QList<QJsonObject> LogLines(const QString &dataHome) {
-  QList<QJsonObject> lines;
-  for (const QByteArray &line : Contents(dataHome + QStringLiteral("/quorex/protokoll.jsonl"))
-                                    .split('\n')) {
-    if (line.isEmpty()) continue;
-    const QJsonDocument document = QJsonDocument::fromJson(line);
-    if (!document.isObject()) qFatal("damaged log line %s", line.constData());
-    lines << document.object();
-  }
-  return lines;
-}
-
-// One run of quorex-cli; started at once, awaited with Finish().
-class CliRun {
- public:
-  explicit CliRun(const QStringList &arguments, const QString &workingDirectory = QString(),
-                  const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
-                  const QString &stderrFile = QString()) {
-    process_.setProcessEnvironment(environment);
-    process_.setWorkingDirectory(workingDirectory);
-    if (!stderrFile.isEmpty()) process_.setStandardErrorFile(stderrFile);
-    process_.start(QStringLiteral(QUOREX_CLI_PROGRAM), arguments);
-  }
-  ~CliRun() {
-    if (process_.state() != QProcess::NotRunning) {
-      process_.kill();
-      process_.waitForFinished(1000);
-    }
-  }
-
-  // Turns the event loop until the program has ended; false if it did not end by itself in
-  // time or did not run at all.
-  bool Finish(int timeoutMs = 30000) {
-    if (finished_.isEmpty() && process_.error() != QProcess::FailedToStart)
-      finished_.wait(timeoutMs);
-    if (finished_.isEmpty()) return false;
-    out_ = QString::fromUtf8(process_.readAllStandardOutput());
-    err_ = QString::fromUtf8(process_.readAllStandardError());
-    return process_.exitStatus() == QProcess::NormalExit;
-  }
-  bool IsRunning() const { return finished_.isEmpty(); }
-  qint64 Pid() const { return process_.processId(); }
-  int ExitCode() const { return process_.exitCode(); }
-  const QString &Out() const { return out_; }
-  const QString &Err() const { return err_; }
-  // For QVERIFY2 after a surprise.
-  QByteArray Said() const {
-    return QStringLiteral("exit %1\nstdout: %2\nstderr: %3")
-        .arg(process_.exitCode())
-        .arg(out_, err_)
-        .toUtf8();
-  }
-
- private:
-  QProcess process_;
-  QSignalSpy finished_{&process_, &QProcess::finished};
-  QString out_;
-  QString err_;
-};
 
 // A pseudo-terminal to give the program as its stderr, as a technician's terminal would be.
 class Terminal {
@@ -225,16 +92,8 @@ class TestCli : public QObject {
   void usage_data();
   void usage();
   void read();
-  void write_data();
-  void write();
-  void apply_data();
-  void apply();
-  void interrupted_data();
-  void interrupted();
   void verify();
   void terminal();
-  void reset_data();
-  void reset();
   void consoleFailures_data();
   void consoleFailures();
   void fileFailures_data();
@@ -251,18 +110,14 @@ class TestCli : public QObject {
   void diff();
   void ports_data();
   void ports();
-  void journal_data();
-  void journal();
-  void backupReadFails();
-  void journalFolderRefuses();
   void log_data();
   void log();
 
  private:
   QString Path(const QString &name) const { return dir_.filePath(name); }
-  QString WriteFile(const QString &name, const QByteArray &bytes) const;
-  QString WriteFile(const QString &name, const QStringList &texts) const {
-    return WriteFile(name, FileBytes(texts));
+  template <class Content>
+  QString WriteFile(const QString &name, const Content &content) const {
+    return ::WriteFile(Path(name), content);
   }
 
   QTemporaryDir dir_;
@@ -271,13 +126,6 @@ class TestCli : public QObject {
 void TestCli::initTestCase() {
   QVERIFY(dir_.isValid());
   QVERIFY(QFile::exists(QStringLiteral(QUOREX_CLI_PROGRAM)));
-}
-
-QString TestCli::WriteFile(const QString &name, const QByteArray &bytes) const {
-  QFile file(Path(name));
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-    qFatal("cannot write %s", qPrintable(file.fileName()));
-  return file.fileName();
 }
 
 void TestCli::usage_data() {
@@ -409,205 +257,6 @@ void TestCli::read() {
   QCOMPARE(run.Err(), QStringLiteral("gespeichert in: %1\n").arg(file));
 }
 
-void TestCli::write_data() {
-  QTest::addColumn<bool>("verify");
-  QTest::addColumn<Fault>("fault");
-  QTest::addColumn<int>("exitCode");
-  QTest::newRow("write") << false << Fault::None << 0;
-  QTest::newRow("write --verify, console drops register 42") << true << Fault::DropWrite << 1;
-}
-
-void TestCli::write() {
-  QFETCH(bool, verify);
-  QFETCH(Fault, fault);
-  QFETCH(int, exitCode);
-  SimulatedConsole console(kLine);
-  QVERIFY(console.Start());
-  console.SetFault(fault);
-  // The console holds its factory values; the file switches Funkkreis 1 off and sets the tone
-  // call of Kreis 2 (register 42).
-  QStringList texts = FunkkreisOneOff();
-  texts[42] = QStringLiteral("36000000");
-  WriteFile(QStringLiteral("write.rquorex"), texts);
-  QStringList arguments{"write", "--port", console.DevicePath(), "write.rquorex"};
-  if (verify) arguments << QStringLiteral("--verify");
-  CliRun run(arguments, dir_.path());
-  QVERIFY(run.Finish());
-  QVERIFY2(run.ExitCode() == exitCode, run.Said());
-  QCOMPARE(run.Err(), QStringLiteral("Die Einstellungen wurden zum Quorex gesendet.\n"));
-  if (!verify) {
-    QCOMPARE(console.Received(), WriteSession(texts));
-    QCOMPARE(Registers(console), texts);
-    QCOMPARE(run.Out(), QString());
-    return;
-  }
-  // The whole write went out; the read-back finds the one register the console did not keep.
-  QCOMPARE(console.Received(), WriteSession(texts) + ReadSession());
-  QCOMPARE(console.RegisterText(0), texts.at(0));
-  QCOMPARE(console.RegisterText(42), QStringLiteral("00000000"));
-  QCOMPARE(run.Out(),
-           QStringLiteral("Tonrufauswertung / Kreis 2 / Auszuwertender Tonruf (Register 42)\n"
-                          "  write.rquorex: 1 und 2\n"
-                          "  Quorex:        Keiner\n"
-                          "\n"
-                          "Tonrufauswertung / Kreis 2 / Funkkreisaktivierung (Register 42)\n"
-                          "  write.rquorex: Nur wenn kein TX\n"
-                          "  Quorex:        Keine Aktivierung\n"
-                          "\n"
-                          "Tonrufauswertung / Kreis 2 (Register 42)\n"
-                          "  write.rquorex: Neuen Kreis zusätzlich an\n"
-                          "  Quorex:        Nur neuen Kreis an\n"
-                          "\n"
-                          "3 Unterschiede.\n"));
-}
-
-void TestCli::apply_data() {
-  QTest::addColumn<QByteArray>("text");
-  QTest::addColumn<Fault>("fault");
-  QTest::addColumn<int>("exitCode");
-  QTest::addColumn<QString>("said");  // the end of stderr
-
-  const QByteArray site = "# site\nsquelch.kreis2.sql = SQL aktiv high\nfms.ptt.fahrzeug = A0B2\n";
-  QTest::newRow("laid over the console, checked")
-      << site << Fault::None << 0
-      << "Die Einstellungen wurden zum Quorex gesendet; geändert: squelch.kreis2.sql, "
-         "tasten.ptt.fms_kennung\n";
-  QTest::newRow("a console that says nothing gets nothing")
-      << site << Fault::Silent << 3 << kSilent.mid(QStringLiteral("quorex-cli: ").size());
-  QTest::newRow("a refused text opens no port")
-      << QByteArray("squelch.kreis2.sql = SQL aktiv mittel\n") << Fault::None << 2
-      << "Zeile 1: squelch.kreis2.sql: Den Wert \"SQL aktiv mittel\" gibt es hier nicht; "
-         "möglich: \"SQL aktiv high\", \"SQL aktiv low\".\n";
-}
-
-// apply at the line's own speed: the console's other settings stay, the read before leaves a
-// backup, the check passes and the log names what changed. A read that fails sends nothing.
-void TestCli::apply() {
-  QFETCH(QByteArray, text);
-  QFETCH(Fault, fault);
-  QFETCH(int, exitCode);
-  QFETCH(QString, said);
-  QTemporaryDir dataHome;
-  SimulatedConsole console(kLine);
-  QVERIFY(console.Start());
-  console.SetWireTime(true);
-  console.SetFault(fault);
-  QStringList before = FactoryValues();
-  before[20] = QStringLiteral("6912A0B1");  // this console's own telegram
-  before[13] = QStringLiteral("04500000");
-  SetRegisters(console, before);
-  WriteFile(QStringLiteral("site.txt"), text);
-  CliRun run({"apply", "--port", console.DevicePath(), "site.txt", "--verify"}, dir_.path(),
-             DataHome(dataHome.path()));
-  QVERIFY(run.Finish(60000));
-  QVERIFY2(run.ExitCode() == exitCode, run.Said());
-  QVERIFY2(run.Err().endsWith(said), run.Said());
-  const QList<QJsonObject> logged = LogLines(dataHome.path());
-  if (exitCode == 2) {
-    QCOMPARE(console.Received(), QByteArray());
-    QVERIFY(logged.isEmpty());
-    return;
-  }
-  if (exitCode != 0) {
-    QCOMPARE(console.Received(), QByteArray("$PROGSTART\r"));
-    QCOMPARE(Registers(console), before);
-    QCOMPARE(logged.size(), 1);
-    QCOMPARE(logged.at(0)["operation"].toString(), QStringLiteral("backup"));
-    QCOMPARE(logged.at(0)["result"].toString(), QStringLiteral("failed"));
-    QVERIFY(logged.at(0)["message"].toString().contains("Es wurde nichts gesendet."));
-    return;
-  }
-  QStringList expected = before;
-  expected[2][1] = QLatin1Char('1');  // Kreis 2's SQL
-  expected[20] = QStringLiteral("6912A0B2");
-  QCOMPARE(console.Received(), ReadSession() + WriteSession(expected) + ReadSession());
-  QCOMPARE(Registers(console), expected);
-  QCOMPARE(run.Out(), QStringLiteral("Keine Unterschiede.\n"));
-  QCOMPARE(logged.size(), 3);
-  const QString backup = logged.at(0)["backup"].toString();
-  QVERIFY(QFile::exists(dataHome.filePath("quorex/Sicherungen/" + backup)));
-  QCOMPARE(Contents(dataHome.filePath("quorex/Sicherungen/" + backup)), FileBytes(before));
-  QCOMPARE(logged.at(1)["operation"].toString(), QStringLiteral("apply"));
-  QCOMPARE(logged.at(1)["program"].toString(), QStringLiteral("quorex-cli"));
-  QCOMPARE(logged.at(1)["backup"].toString(), backup);
-  QCOMPARE(logged.at(1)["message"].toString(),
-           QStringLiteral("Geändert: squelch.kreis2.sql, tasten.ptt.fms_kennung"));
-  QCOMPARE(logged.at(2)["operation"].toString(), QStringLiteral("verify"));
-  QCOMPARE(logged.at(2)["result"].toString(), QStringLiteral("ok"));
-}
-
-void TestCli::interrupted_data() {
-  QTest::addColumn<QString>("command");
-  QTest::addColumn<int>("signalNumber");
-  QTest::addColumn<QByteArray>("reached");  // the signal once the console has received this
-  QTest::addColumn<QString>("err");         // (\\d+) stands for the registers sent
-  const QString brokenOff = QStringLiteral(
-      "Die Übertragung zum Quorex wurde abgebrochen, nachdem (\\d+) von 200 "
-      "Registern gesendet waren. Der Quorex enthält jetzt teils alte, teils "
-      "neue Einstellungen. Bitte senden Sie die Einstellungen erneut.");
-  QTest::newRow("write, Ctrl+C") << QStringLiteral("write") << SIGINT << QByteArray("$P050")
-                                 << brokenOff;
-  QTest::newRow("write, SIGTERM") << QStringLiteral("write") << SIGTERM << QByteArray("$P050")
-                                  << brokenOff;
-  QTest::newRow("write, SIGHUP") << QStringLiteral("write") << SIGHUP << QByteArray("$P050")
-                                 << brokenOff;
-  // The console has said "ENDE": only the wait for the buttons was left.
-  QTest::newRow("write confirmed")
-      << QStringLiteral("write") << SIGINT << QByteArray("$PROGENDE\r")
-      << QStringLiteral("Der Quorex hat den Empfang aller 200 Register bestätigt; die "
-                        "Übertragung ist vollständig.");
-  QTest::newRow("read") << QStringLiteral("read") << SIGTERM << QByteArray("$R050")
-                        << QStringLiteral("Das Lesen des Quorex wurde abgebrochen.");
-  QTest::newRow("apply, its read") << QStringLiteral("apply") << SIGHUP << QByteArray("$R050")
-                                   << QStringLiteral("Der Quorex konnte vor dem Senden nicht "
-                                                     "gesichert werden. Es wurde nichts gesendet. "
-                                                     "Das Lesen des Quorex wurde abgebrochen.");
-  QTest::newRow("apply, its write") << QStringLiteral("apply") << SIGINT << QByteArray("$P050")
-                                    << brokenOff;
-}
-
-// Ctrl+C part way through a transfer: the session is cut off, the technician told how far it
-// got, and a broken-off read writes no file.
-void TestCli::interrupted() {
-  QFETCH(QString, command);
-  QFETCH(int, signalNumber);
-  QFETCH(QByteArray, reached);
-  QFETCH(QString, err);
-  SimulatedConsole console(kLine);
-  QVERIFY(console.Start());
-  console.SetWireTime(true);
-  const QString file = Path(QStringLiteral("interrupted.rquorex"));
-  QFile::remove(file);
-  QStringList arguments{command, "--port", console.DevicePath()};
-  if (command == QLatin1String("write"))
-    arguments << WriteFile(QStringLiteral("interrupted.rquorex"), Pattern(QStringLiteral("12")));
-  else if (command == QLatin1String("apply"))
-    arguments << WriteFile(QStringLiteral("site.txt"), "squelch.kreis2.sql = SQL aktiv high\n");
-  else
-    arguments << QStringLiteral("-o") << file;
-  CliRun run(arguments);
-  QTRY_VERIFY_WITH_TIMEOUT(console.Received().contains(reached), 10000);
-  // The port closes once "ENDE" is in; the write then only waits for the console's pause.
-  if (reached == "$PROGENDE\r") QTRY_VERIFY(!console.IsProgramConnected());
-  QVERIFY(run.IsRunning());
-  QCOMPARE(::kill(pid_t(run.Pid()), signalNumber), 0);
-  QVERIFY(run.Finish());
-  QVERIFY2(run.ExitCode() == 128 + signalNumber, run.Said());
-  QCOMPARE(run.Out(), QString());
-  const QRegularExpressionMatch match =
-      QRegularExpression(QStringLiteral("^quorex-cli: ") + err + QStringLiteral("\n$"))
-          .match(run.Err());
-  QVERIFY2(match.hasMatch(), run.Said());
-  if (command == QLatin1String("read")) {
-    QVERIFY(!QFile::exists(file));
-    return;
-  }
-  if (match.lastCapturedIndex() < 1) return;
-  // 50 commands had arrived when Ctrl+C was pressed; one takes about 15 ms on the line.
-  const int sent = match.captured(1).toInt();
-  QVERIFY2(sent >= 48 && sent < 120, run.Said());
-}
-
 // Reads and compares, writes nothing. Two consoles at once, so that the two reads share the
 // wait.
 void TestCli::verify() {
@@ -695,39 +344,6 @@ void TestCli::terminal() {
   QVERIFY2(quietRun.ExitCode() == 3, quietRun.Said());
   QCOMPARE(quietRun.Out(), QString());
   QCOMPARE(quietTerminal.Shown(), kHungUp);
-}
-
-void TestCli::reset_data() {
-  QTest::addColumn<bool>("yes");
-  QTest::newRow("without --yes") << false;
-  QTest::newRow("with --yes") << true;
-}
-
-void TestCli::reset() {
-  QFETCH(bool, yes);
-  SimulatedConsole console(kLine);
-  QVERIFY(console.Start());
-  const QStringList before = Pattern(QStringLiteral("DE"));
-  SetRegisters(console, before);
-  QStringList arguments{"reset", "--port", console.DevicePath()};
-  if (yes) arguments << QStringLiteral("--yes");
-  CliRun run(arguments);
-  QVERIFY(run.Finish());
-  QCOMPARE(run.Out(), QString());
-  if (!yes) {
-    QVERIFY2(run.ExitCode() == 2, run.Said());
-    QVERIFY2(run.Err().startsWith(
-                 QStringLiteral("quorex-cli: Gerät auf Werkeinstellungen zurücksetzen?")),
-             run.Said());
-    QVERIFY2(run.Err().contains(QStringLiteral("--yes")), run.Said());
-    QVERIFY(console.Received().isEmpty());
-    QCOMPARE(Registers(console), before);
-    return;
-  }
-  QVERIFY2(run.ExitCode() == 0, run.Said());
-  QCOMPARE(run.Err(), QStringLiteral("Der Quorex wurde auf Werkeinstellungen zurückgesetzt.\n"));
-  QCOMPARE(console.Received(), "$PROGSTART\r$P99900000000\r$PROGENDE\r" + ReadSession());
-  QCOMPARE(Registers(console), FactoryValues());
 }
 
 void TestCli::consoleFailures_data() {
@@ -1092,131 +708,6 @@ void TestCli::ports() {
         QFile::exists(name.startsWith(QLatin1Char('/')) ? name : QStringLiteral("/dev/") + name),
         qPrintable(name));
   QCOMPARE(run.Err().isEmpty(), opens.contains(true));
-}
-
-void TestCli::journal_data() {
-  QTest::addColumn<QStringList>("arguments");  // PORT: the console, FILE: a register file
-  QTest::addColumn<QStringList>("lines");      // operation and result of each log line
-  QTest::addColumn<QStringList>("backups");    // what each backup holds, oldest first
-  QTest::newRow("read") << QStringList{"read", "--port", "PORT", "-o", "read.rquorex"}
-                        << QStringList{"read ok"} << QStringList{"before"};
-  QTest::newRow("reset") << QStringList{"reset", "--port", "PORT", "--yes"}
-                         << QStringList{"reset ok"} << QStringList{"factory"};
-  QTest::newRow("write --backup --verify")
-      << QStringList{"write", "--port", "PORT", "FILE", "--backup", "--verify"}
-      << QStringList{"backup ok", "write ok", "verify ok"} << QStringList{"before", "file"};
-}
-
-// Every complete read leaves a backup holding the console's registers, every operation a line
-// naming it; the bytes on the wire are the command's own plus, with --backup, one read first.
-void TestCli::journal() {
-  QFETCH(QStringList, arguments);
-  QFETCH(QStringList, lines);
-  QFETCH(QStringList, backups);
-  QTemporaryDir dataHome;
-  SimulatedConsole console(kLine);
-  QVERIFY(console.Start());
-  const QMap<QString, QStringList> contents = {{"before", Pattern(QStringLiteral("B7"))},
-                                               {"file", FunkkreisOneOff()},
-                                               {"factory", FactoryValues()}};
-  SetRegisters(console, contents["before"]);
-  const QString file = WriteFile(QStringLiteral("journal.rquorex"), contents["file"]);
-  arguments.replaceInStrings(QRegularExpression(QStringLiteral("^PORT$")), console.DevicePath());
-  arguments.replaceInStrings(QRegularExpression(QStringLiteral("^FILE$")), file);
-  CliRun run(arguments, dir_.path(), DataHome(dataHome.path()));
-  QVERIFY(run.Finish());
-  QVERIFY2(run.ExitCode() == 0, run.Said());
-  QVERIFY2(!run.Err().contains(QStringLiteral("fehlgeschlagen")), run.Said());
-  if (arguments.contains(QStringLiteral("--backup")))
-    QCOMPARE(console.Received(),
-             ReadSession() + WriteSession(contents["file"]) + ReadSession());
-
-  const QDir folder(dataHome.filePath(QStringLiteral("quorex/Sicherungen")));
-  const QStringList names = folder.entryList(QDir::Files, QDir::Name);
-  QCOMPARE(names.size(), backups.size());
-  for (int i = 0; i < names.size(); ++i) {
-    QVERIFY2(QRegularExpression(QStringLiteral(
-                 "^\\d{4}-\\d\\d-\\d\\d_\\d\\d-\\d\\d-\\d\\d_Quorex_V_1.07(_\\d)?\\.rquorex$"))
-                 .match(names.at(i))
-                 .hasMatch(),
-             qPrintable(names.at(i)));
-    QCOMPARE(Contents(folder.filePath(names.at(i))), FileBytes(contents[backups.at(i)]));
-  }
-
-  const QList<QJsonObject> logged = LogLines(dataHome.path());
-  QStringList shapes;
-  for (const QJsonObject &line : logged) {
-    shapes << line["operation"].toString() + QLatin1Char(' ') + line["result"].toString();
-    QCOMPARE(line["program"].toString(), QStringLiteral("quorex-cli"));
-    QCOMPARE(line["port"].toString(), console.DevicePath());
-    QCOMPARE(line["registers"].toInt(), 200);
-    // The backup a line names is one of those in the folder.
-    QVERIFY(line["backup"].toString().isEmpty() || names.contains(line["backup"].toString()));
-  }
-  QCOMPARE(shapes, lines);
-  if (lines.size() == 3) {
-    // The write names the file it sent, the backup taken before it, and how many settings it
-    // changed in the console.
-    const QJsonObject write = logged.at(1);
-    QCOMPARE(write["file"].toString(), file);
-    QCOMPARE(write["backup"].toString(), names.at(0));
-    QVERIFY(write["differences"].toInt() > 0);
-    QCOMPARE(logged.at(2)["backup"].toString(), names.at(1));
-    QCOMPARE(logged.at(2)["differences"].toInt(-1), 0);
-  } else {
-    QVERIFY(logged.at(0)["differences"].isNull());
-    QCOMPARE(logged.at(0)["console"].toString(), QStringLiteral("Quorex V 1.07"));
-  }
-}
-
-// A backup read that fails leaves the console untouched: no write command goes out.
-void TestCli::backupReadFails() {
-  QTemporaryDir dataHome;
-  SimulatedConsole console(kLine);
-  QVERIFY(console.Start());
-  console.SetFault(Fault::Silent);
-  const QString file = WriteFile(QStringLiteral("backup.rquorex"), FunkkreisOneOff());
-  CliRun run({"write", "--port", console.DevicePath(), file, "--backup"}, dir_.path(),
-             DataHome(dataHome.path()));
-  QVERIFY(run.Finish());
-  QVERIFY2(run.ExitCode() == 3, run.Said());
-  // On the terminal on one line; in the log as the window shows it.
-  QCOMPARE(run.Err(), QStringLiteral("quorex-cli: Der Quorex konnte vor dem Senden nicht gesichert "
-                                     "werden. Es wurde nichts gesendet. ") +
-                          kSilent.mid(QStringLiteral("quorex-cli: ").size()));
-  QCOMPARE(console.Received(), QByteArray("$PROGSTART\r"));
-  const QList<QJsonObject> logged = LogLines(dataHome.path());
-  QCOMPARE(logged.size(), 1);
-  QCOMPARE(logged.at(0)["operation"].toString(), QStringLiteral("backup"));
-  QCOMPARE(logged.at(0)["result"].toString(), QStringLiteral("failed"));
-  QCOMPARE(logged.at(0)["message"].toString(),
-           QStringLiteral("Der Quorex konnte vor dem Senden nicht gesichert werden. Es wurde "
-                          "nichts gesendet.\n\nDer Quorex antwortet nicht.\nBitte prüfen Sie, ob "
-                          "das Gerät eingeschaltet und am gewählten Port angeschlossen ist."));
-  QVERIFY(!QDir(dataHome.filePath(QStringLiteral("quorex/Sicherungen"))).exists());
-}
-
-// A data folder that cannot be made costs the backup and the log line, never the read.
-void TestCli::journalFolderRefuses() {
-  QTemporaryDir dataHome;
-  QFile blocker(dataHome.filePath(QStringLiteral("quorex")));
-  QVERIFY(blocker.open(QIODevice::WriteOnly));
-  blocker.close();
-  SimulatedConsole console(kLine);
-  QVERIFY(console.Start());
-  const QString file = Path(QStringLiteral("refused.rquorex"));
-  CliRun run({"read", "--port", console.DevicePath(), "-o", file}, dir_.path(),
-             DataHome(dataHome.path()));
-  QVERIFY(run.Finish());
-  QVERIFY2(run.ExitCode() == 0, run.Said());
-  QCOMPARE(Contents(file), FileBytes(FactoryValues()));
-  const QStringList said = run.Err().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-  QCOMPARE(said.size(), 3);
-  QVERIFY2(said.at(0).startsWith(QStringLiteral("quorex-cli: Sicherung fehlgeschlagen: ")),
-           run.Said());
-  QVERIFY2(said.at(1).startsWith(QStringLiteral("quorex-cli: Protokoll fehlgeschlagen: ")),
-           run.Said());
-  QCOMPARE(said.at(2), QStringLiteral("gespeichert in: %1").arg(file));
 }
 
 void TestCli::log_data() {

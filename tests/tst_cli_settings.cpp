@@ -1,6 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "CliRunner.h"
+#include "TestFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -18,41 +21,6 @@
 // so each run is simply awaited.
 
 namespace {
-
-struct Result {
-  int exit = -1;
-  QString out;
-  QString err;
-};
-
-Result Run(const QStringList &arguments,
-           const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment()) {
-  QProcess process;
-  process.setProcessEnvironment(environment);
-  process.start(QStringLiteral(QUOREX_CLI_PROGRAM), arguments);
-  Result result;
-  if (!process.waitForFinished(30000)) return result;
-  result.exit = process.exitCode();
-  result.out = QString::fromUtf8(process.readAllStandardOutput());
-  result.err = QString::fromUtf8(process.readAllStandardError());
-  return result;
-}
-
-QByteArray Bytes(const QStringList &texts) {
-  QByteArray bytes;
-  for (const QString &text : texts) bytes += text.toLatin1() + "\r\n";
-  return bytes;
-}
-
-bool Write(const QString &path, const QByteArray &bytes) {
-  QFile file(path);
-  return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray Contents(const QString &path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Every register "00000000" but a few, so that the values in words are known here.
 QStringList Image() {
@@ -127,7 +95,7 @@ class TestCliSettings : public QObject {
 void TestCliSettings::init() {
   dir_ = std::make_unique<QTemporaryDir>();
   file_ = Path("master.rquorex");
-  QVERIFY(Write(file_, Bytes(Image())));
+  WriteFile(file_, FileBytes(Image()));
 }
 
 void TestCliSettings::get_data() {
@@ -151,19 +119,19 @@ void TestCliSettings::get_data() {
 void TestCliSettings::get() {
   QFETCH(QStringList, patterns);
   QFETCH(QString, out);
-  const Result result = Run(QStringList{"get", file_} + patterns);
+  const CliResult result = RunCli(QStringList{"get", file_} + patterns);
   QCOMPARE(result.err, QString());
   QCOMPARE(result.out, out);
   QCOMPARE(result.exit, 0);
 
-  const Result none = Run({"get", file_, "squelch.kreis5"});
+  const CliResult none = RunCli({"get", file_, "squelch.kreis5"});
   QCOMPARE(none.exit, 2);
   QVERIFY2(none.err.contains("Keine Einstellung passt zu \"squelch.kreis5\""),
            qPrintable(none.err));
 }
 
 void TestCliSettings::getJson() {
-  const Result result = Run({"get", file_, "--format", "json"});
+  const CliResult result = RunCli({"get", file_, "--format", "json"});
   QCOMPARE(result.exit, 0);
   const QJsonObject root = QJsonDocument::fromJson(result.out.toUtf8()).object();
   QCOMPARE(root.value("format").toString(), QStringLiteral("quorex-settings/1"));
@@ -194,8 +162,8 @@ void TestCliSettings::getSetRoundTrip() {
   QFETCH(QStringList, image);
   QFETCH(bool, padded);
   QFETCH(bool, raw);
-  QVERIFY(Write(file_, Bytes(image)));
-  const Result got = Run({"get", file_});
+  WriteFile(file_, FileBytes(image));
+  const CliResult got = RunCli({"get", file_});
   QCOMPARE(got.exit, 0);
   const QStringList lines = got.out.split('\n', Qt::SkipEmptyParts);
   QVERIFY(lines.size() > 100);
@@ -208,19 +176,19 @@ void TestCliSettings::getSetRoundTrip() {
                            : line);
   const QString other = Path("other.rquorex");
   const QString copy = Path("copy.rquorex");
-  QVERIFY(Write(other, Bytes(QStringList(200, QStringLiteral("5A5A5A5A")))));
-  const Result set = Run(QStringList{"set", other} + assignments + QStringList{"-o", copy});
+  WriteFile(other, FileBytes(QStringList(200, QStringLiteral("5A5A5A5A"))));
+  const CliResult set = RunCli(QStringList{"set", other} + assignments + QStringList{"-o", copy});
   QVERIFY2(set.exit == 0, qPrintable(set.err));
-  QCOMPARE(Run({"get", copy, "--format", "json"}).out.section("\"settings\"", 1),
-           Run({"get", file_, "--format", "json"}).out.section("\"settings\"", 1));
+  QCOMPARE(RunCli({"get", copy, "--format", "json"}).out.section("\"settings\"", 1),
+           RunCli({"get", file_, "--format", "json"}).out.section("\"settings\"", 1));
 
   const QMap<QString, QString> words = Assignments(got.out);
-  const QMap<QString, QString> exported = Assignments(Run({"export", file_}).out);
+  const QMap<QString, QString> exported = Assignments(RunCli({"export", file_}).out);
   QVERIFY(exported.size() > 100);
   for (auto it = exported.begin(); it != exported.end(); ++it)
     if (!it.key().startsWith("register."))
       QCOMPARE(it.key() + " = " + it.value(), it.key() + " = " + words.value(it.key()));
-  const QJsonArray pages = QJsonDocument::fromJson(Run({"report", file_, "--format", "json"})
+  const QJsonArray pages = QJsonDocument::fromJson(RunCli({"report", file_, "--format", "json"})
                                                        .out.toUtf8())
                                .object()
                                .value("pages")
@@ -265,13 +233,14 @@ void TestCliSettings::set() {
     expected[change.section('=', 0, 0).toInt()] = change.section('=', 1);
 
   const QString copy = Path("console1.rquorex");
-  const Result result = Run(QStringList{"set", file_} + assignments + QStringList{"-o", copy});
+  const CliResult result =
+      RunCli(QStringList{"set", file_} + assignments + QStringList{"-o", copy});
   QVERIFY2(result.exit == 0, qPrintable(result.err));
-  QCOMPARE(Contents(copy), Bytes(expected));
-  QCOMPARE(Contents(file_), Bytes(Image()));
+  QCOMPARE(Contents(copy), FileBytes(expected));
+  QCOMPARE(Contents(file_), FileBytes(Image()));
 
-  QCOMPARE(Run(QStringList{"set", file_} + assignments).exit, 0);
-  QCOMPARE(Contents(file_), Bytes(expected));
+  QCOMPARE(RunCli(QStringList{"set", file_} + assignments).exit, 0);
+  QCOMPARE(Contents(file_), FileBytes(expected));
 }
 
 void TestCliSettings::refusedSetWritesNothing_data() {
@@ -296,41 +265,41 @@ void TestCliSettings::refusedSetWritesNothing_data() {
 void TestCliSettings::refusedSetWritesNothing() {
   QFETCH(QStringList, assignments);
   QFETCH(QString, message);
-  const Result result = Run(QStringList{"set", file_} + assignments);
+  const CliResult result = RunCli(QStringList{"set", file_} + assignments);
   QCOMPARE(result.exit, 2);
   QVERIFY2(result.err.endsWith(message), qPrintable(result.err));
-  QCOMPARE(Contents(file_), Bytes(Image()));
+  QCOMPARE(Contents(file_), FileBytes(Image()));
 }
 
 void TestCliSettings::exportThenImportGivesBackTheFile() {
   const QString text = Path("master.txt");
   const QString back = Path("back.rquorex");
-  QCOMPARE(Run({"export", file_, "-o", text}).exit, 0);
-  const Result result = Run({"import", text, "-o", back});
+  QCOMPARE(RunCli({"export", file_, "-o", text}).exit, 0);
+  const CliResult result = RunCli({"import", text, "-o", back});
   QVERIFY2(result.exit == 0, qPrintable(result.err));
   QCOMPARE(Contents(back), Contents(file_));
   // To stdout, the same text.
-  QCOMPARE(Run({"export", file_}).out.toUtf8(), Contents(text));
+  QCOMPARE(RunCli({"export", file_}).out.toUtf8(), Contents(text));
 }
 
 void TestCliSettings::editedExportChangesOneSetting() {
-  const QString text = QString::fromUtf8(Run({"export", file_}).out.toUtf8());
+  const QString text = QString::fromUtf8(RunCli({"export", file_}).out.toUtf8());
   QVERIFY(text.contains("\nbusy.ausgang.kreis1 = BUSY immer aus\n"));
   QVERIFY(text.contains("\nregister.150 = DEADBEEF\n"));
   QString edited = text;
   edited.replace("\nbusy.ausgang.kreis1 = BUSY immer aus\n",
                  "\nbusy.ausgang.kreis1 = BUSY aktiv bei Kreis an\n");
   edited.replace("\nregister.150 = DEADBEEF\n", "\nregister.150 = deadbee0\n");
-  QVERIFY(Write(Path("edited.txt"), edited.toUtf8()));
-  QCOMPARE(Run({"import", Path("edited.txt"), "-o", Path("new.rquorex")}).exit, 0);
+  WriteFile(Path("edited.txt"), edited.toUtf8());
+  QCOMPARE(RunCli({"import", Path("edited.txt"), "-o", Path("new.rquorex")}).exit, 0);
   QStringList expected = Image();
   expected[4] = QStringLiteral("21200000");
   expected[150] = QStringLiteral("DEADBEE0");
-  QCOMPARE(Contents(Path("new.rquorex")), Bytes(expected));
+  QCOMPARE(Contents(Path("new.rquorex")), FileBytes(expected));
 }
 
 void TestCliSettings::refusedImportWritesNothing() {
-  QString text = QString::fromUtf8(Run({"export", file_}).out.toUtf8());
+  QString text = QString::fromUtf8(RunCli({"export", file_}).out.toUtf8());
   const QStringList lines = text.split('\n');
   const int sql = int(lines.indexOf("squelch.kreis1.sql = SQL aktiv low")) + 1;
   const int time = int(lines.indexOf("sender.sendezeitbegrenzung = 000 s (keine Begrenzung)")) + 1;
@@ -338,9 +307,9 @@ void TestCliSettings::refusedImportWritesNothing() {
   text.replace("squelch.kreis1.sql =", "squelch.kreis1.sq1 =");
   text.replace("sender.sendezeitbegrenzung = 000 s (keine Begrenzung)",
                "sender.sendezeitbegrenzung = 1000");
-  QVERIFY(Write(Path("bad.txt"), text.toUtf8()));
+  WriteFile(Path("bad.txt"), text.toUtf8());
 
-  const Result result = Run({"import", Path("bad.txt"), "-o", Path("new.rquorex")});
+  const CliResult result = RunCli({"import", Path("bad.txt"), "-o", Path("new.rquorex")});
   QCOMPARE(result.exit, 2);
   QVERIFY2(result.err.endsWith(
                QStringLiteral("enthält Fehler; es wurde nichts geschrieben.\n"
@@ -378,15 +347,15 @@ void TestCliSettings::importOverABase() {
   QStringList expected = Image();
   for (const QString &change : changes)
     expected[change.section('=', 0, 0).toInt()] = change.section('=', 1);
-  QVERIFY(Write(Path("site.txt"), text.toUtf8()));
+  WriteFile(Path("site.txt"), text.toUtf8());
 
-  const Result result =
-      Run({"import", Path("site.txt"), "--base", file_, "-o", Path("new.rquorex"), "-v"});
+  const CliResult result =
+      RunCli({"import", Path("site.txt"), "--base", file_, "-o", Path("new.rquorex"), "-v"});
   QVERIFY2(result.exit == 0, qPrintable(result.err));
-  QCOMPARE(Contents(Path("new.rquorex")), Bytes(expected));
-  QCOMPARE(Contents(file_), Bytes(Image()));
+  QCOMPARE(Contents(Path("new.rquorex")), FileBytes(expected));
+  QCOMPARE(Contents(file_), FileBytes(Image()));
 
-  const Result refused = Run({"import", Path("site.txt"), "-o", Path("other.rquorex")});
+  const CliResult refused = RunCli({"import", Path("site.txt"), "-o", Path("other.rquorex")});
   QCOMPARE(refused.exit, 2);
   const QRegularExpression missing(
       "\nEs fehlen:\n(  [a-z0-9_.]+\n){10}und [1-9][0-9]* weitere\n$");
@@ -410,8 +379,8 @@ void TestCliSettings::reportsOfOneFileAreAlike() {
   QFETCH(QString, created);
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert(QStringLiteral("SOURCE_DATE_EPOCH"), QStringLiteral("1796846400"));
-  const Result first = Run({"report", file_, "--format", format}, environment);
-  const Result second = Run({"report", file_, "--format", format}, environment);
+  const CliResult first = RunCli({"report", file_, "--format", format}, environment);
+  const CliResult second = RunCli({"report", file_, "--format", format}, environment);
   QCOMPARE(first.exit, 0);
   QVERIFY2(first.out.contains(created), qPrintable(first.out.left(400)));
   QCOMPARE(second.out, first.out);
@@ -447,9 +416,9 @@ void TestCliSettings::help() {
   QFETCH(int, exit);
   QFETCH(QString, out);
   QFETCH(QString, err);
-  const Result result = Run(arguments.replaceInStrings(QStringLiteral("FILE"), file_));
+  const CliResult result = RunCli(arguments.replaceInStrings(QStringLiteral("FILE"), file_));
   QCOMPARE(result.exit, exit);
-  QCOMPARE(Contents(file_), Bytes(Image()));
+  QCOMPARE(Contents(file_), FileBytes(Image()));
   // An empty expectation: nothing at all.
   QVERIFY2(out.isEmpty() ? result.out.isEmpty() : result.out.startsWith(out),
            qPrintable(result.out.left(200)));
@@ -485,7 +454,7 @@ void TestCliSettings::errorsStandOnOneLine() {
   arguments.replaceInStrings(QStringLiteral("DIR"), folder);
   // Paths as the system writes them: backslashes on Windows.
   line = QDir::toNativeSeparators(line.replace(QStringLiteral("DIR"), folder));
-  const Result result = Run(arguments);
+  const CliResult result = RunCli(arguments);
   QCOMPARE(result.exit, exit);
   QCOMPARE(result.err.section('\n', 0, 0), QStringLiteral("quorex-cli: ") + line);
   if (arguments.contains(QStringLiteral("json")))
@@ -513,7 +482,8 @@ void TestCliSettings::reportFormatFollowsTheEnding() {
   QFETCH(QString, name);
   QFETCH(QStringList, format);
   QFETCH(QByteArray, start);
-  const Result result = Run(QStringList{"report", file_, "-o", dir_->filePath(name)} + format);
+  const CliResult result =
+      RunCli(QStringList{"report", file_, "-o", dir_->filePath(name)} + format);
   QVERIFY2(result.exit == 0, qPrintable(result.err));
   const QByteArray written = Contents(dir_->filePath(name));
   QVERIFY2(written.startsWith(start), written.left(40).constData());

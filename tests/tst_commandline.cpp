@@ -7,6 +7,7 @@
 #include "Preferences.h"
 #include "QuorexVersion.h"
 #include "ScriptedDialogs.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,12 +26,6 @@
 Q_DECLARE_METATYPE(CommandLine::Request)
 
 namespace {
-
-QByteArray ValidFile() {
-  QByteArray data = "12345678\r\n";
-  for (int i = 1; i < 200; ++i) data += "00000000\r\n";
-  return data;
-}
 
 QString Version() { return QString::fromLatin1(kQuorexVersion); }
 
@@ -213,10 +208,7 @@ void TestCommandLine::programs() {
 
 void TestCommandLine::startupFileOpens() {
   const QString path = dir_.filePath(QStringLiteral("start.rquorex"));
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(ValidFile());
-  file.close();
+  WriteFile(path, ValidFile());
 
   ScriptedDialogs dialogs;
   CQuorexDlg window;
@@ -244,11 +236,7 @@ void TestCommandLine::startupFileRefused() {
   QFETCH(QString, reason);
   const QString path = dir_.filePath(QStringLiteral("refused.rquorex"));
   QFile::remove(path);
-  if (!content.isEmpty()) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-  }
+  if (!content.isEmpty()) WriteFile(path, content);
 
   QString viaMenu;
   {

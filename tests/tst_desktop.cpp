@@ -11,8 +11,10 @@
 #include "Preferences.h"
 #include "RecentFiles.h"
 #include "ScriptedDialogs.h"
+#include "WindowBench.h"
 #include "SimulatedConsole.h"
 #include "TemporarySettings.h"
+#include "TestFiles.h"
 
 #include <QComboBox>
 #include <QDragEnterEvent>
@@ -40,12 +42,6 @@ using Fault = SimulatedConsole::Fault;
 Q_DECLARE_METATYPE(SimulatedConsole::Fault)
 
 namespace {
-
-QByteArray ValidFile(const QByteArray &first) {
-  QByteArray data = first + "\r\n";
-  for (int i = 1; i < 200; ++i) data += "00000000\r\n";
-  return data;
-}
 
 PortEntry Port(const QString &name) {
   PortEntry port;
@@ -168,17 +164,13 @@ void TestDesktop::cleanup() {
 }
 
 QString TestDesktop::WriteFile(const QString &name, const QByteArray &data) {
-  const QString path = Path(name);
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(path));
-  file.write(data);
-  return path;
+  return ::WriteFile(Path(name), data);
 }
 
 CQuorexDlg &TestDesktop::ShowWindow() {
   window_ = std::make_unique<CQuorexDlg>();
   window_->SetTiming(Fast());
+  window_->Controller().SetLineSource(LinesOf(console_));
   window_->SetDataFolder(Path(QStringLiteral("daten")));
   window_->show();
   if (!QTest::qWaitForWindowExposed(window_.get())) qFatal("window not exposed");
@@ -285,8 +277,7 @@ void TestDesktop::portRememberedAfterTransfer() {
   console_.SetFault(fault);
   window.findChild<QComboBox *>(QStringLiteral("portComboBox"))->setEditText(console_.DevicePath());
   // What a loaded register file gives: "Senden", and with it the comparison.
-  auto *senden = window.findChild<QPushButton *>(QStringLiteral("sendenButton"));
-  senden->setEnabled(true);
+  StartFrom(window, QStringLiteral("11010"));
   if (button == "vergleichen") {
     window.findChild<QAction *>(QStringLiteral("quorexVergleichenAction"))->trigger();
   } else {
@@ -632,7 +623,7 @@ void TestDesktop::recentAndDropRefusedDuringWrite() {
   QVERIFY(window.Image().SetAllTexts(texts));
   window.Image().SetModified(true);
   auto *senden = window.findChild<QPushButton *>(QStringLiteral("sendenButton"));
-  senden->setEnabled(true);
+  StartFrom(window, QStringLiteral("11010"));
   senden->click();
   QTRY_VERIFY(console_.Received().contains("$P050"));
 

@@ -3,6 +3,7 @@
 
 #include "DetailFMS.h"
 #include "ScriptedDialogs.h"
+#include "WidgetDriver.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -20,14 +21,6 @@ struct Editor {
   QLineEdit *Edit(const char *name) { return dialog.findChild<QLineEdit *>(name); }
   QRadioButton *Radio(const QString &name) { return dialog.findChild<QRadioButton *>(name); }
   QPushButton *Button(const char *name) { return dialog.findChild<QPushButton *>(name); }
-  void Choose(const char *combo, const QString &item) {
-    Combo(combo)->setCurrentIndex(Combo(combo)->findText(item));
-  }
-  void Type(const char *edit, const QString &typed) {
-    Edit(edit)->selectAll();
-    QTest::keyClick(Edit(edit), Qt::Key_Backspace);
-    QTest::keyClicks(Edit(edit), typed);
-  }
 
   DetailFMS dialog;
 };
@@ -188,8 +181,8 @@ void TestDetailFms::placeAndVehiclePaddedOnTheLeft() {
   QFETCH(QString, afterOk);
   QString text = QStringLiteral("6912A0B1F3");
   Editor editor(text);
-  editor.Type("ortLineEdit", ort);
-  editor.Type("fahrzeugLineEdit", fahrzeug);
+  Type(editor.Edit("ortLineEdit"), ort);
+  Type(editor.Edit("fahrzeugLineEdit"), fahrzeug);
   editor.Button("okButton")->click();
   QCOMPARE(text, afterOk);
 }
@@ -197,10 +190,10 @@ void TestDetailFms::placeAndVehiclePaddedOnTheLeft() {
 void TestDetailFms::chosenItemsStoreTheirFirstCharacter() {
   QString text = QStringLiteral("q?12A0B1z3");
   Editor editor(text);
-  editor.Choose("bosComboBox", QStringLiteral("A: Johanniter-Unfall-Hilfe"));
-  editor.Choose("landComboBox", QStringLiteral("3: Bayern 1"));
-  editor.Choose("statusComboBox", QStringLiteral("C"));
-  editor.Choose("statusComboBox", QStringLiteral("2"));
+  Choose(editor.Combo("bosComboBox"), QStringLiteral("A: Johanniter-Unfall-Hilfe"));
+  Choose(editor.Combo("landComboBox"), QStringLiteral("3: Bayern 1"));
+  Choose(editor.Combo("statusComboBox"), QStringLiteral("C"));
+  Choose(editor.Combo("statusComboBox"), QStringLiteral("2"));
   editor.Button("okButton")->click();
   QCOMPARE(text, QStringLiteral("A312A0B123"));
 }
@@ -208,8 +201,8 @@ void TestDetailFms::chosenItemsStoreTheirFirstCharacter() {
 void TestDetailFms::cancelLeavesTextAlone() {
   QString text = QStringLiteral("6900000000");  // the key page's padding included
   Editor editor(text);
-  editor.Choose("bosComboBox", QStringLiteral("1: Polizei (Länder)"));
-  editor.Type("ortLineEdit", QStringLiteral("7"));
+  Choose(editor.Combo("bosComboBox"), QStringLiteral("1: Polizei (Länder)"));
+  Type(editor.Edit("ortLineEdit"), QStringLiteral("7"));
   editor.Radio(QStringLiteral("tki4RadioButton"))->click();
   editor.Button("abbrechenButton")->click();
   QCOMPARE(editor.dialog.result(), int(QDialog::Rejected));

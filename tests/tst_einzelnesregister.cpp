@@ -6,6 +6,7 @@
 #include "ModalHelper.h"
 #include "Register.h"
 #include "ScriptedDialogs.h"
+#include "WindowBench.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -262,7 +263,7 @@ void TestEinzelnesRegister::treeEntryOpensItAtRegisterZeroEveryTime() {
   QVERIFY(window.Image().SetText(0, QStringLiteral("0000AAAA")));
   auto *tree = window.findChild<QTreeWidget *>(QStringLiteral("configTree"));
   QVERIFY(tree);
-  tree->setEnabled(true);
+  StartFrom(window, QStringLiteral("01011"));
   const QList<QTreeWidgetItem *> entries = tree->findItems(
       QStringLiteral("Einzelnes Register lesen/schreiben"), Qt::MatchExactly | Qt::MatchRecursive);
   QCOMPARE(entries.size(), 1);

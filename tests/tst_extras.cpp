@@ -4,6 +4,7 @@
 #include "CompareDialog.h"
 #include "SmallDisk.h"
 #include "TemporarySettings.h"
+#include "TestFiles.h"
 #include "WindowBench.h"
 
 #include <QAction>
@@ -37,14 +38,7 @@ const char *const kActions[] = {"berichtSpeichernAction", "berichtDruckenAction"
                                 "pruefenAction"};
 
 // A fresh console's registers with "n=TEXT" changes.
-QStringList Factory(const QStringList &changes = {}) {
-  QStringList texts = SimulatedConsole().FactoryValues();
-  for (const QString &change : changes) {
-    const QStringList parts = change.split(QLatin1Char('='));
-    texts[parts.at(0).toInt()] = parts.at(1);
-  }
-  return texts;
-}
+QStringList Factory(const QStringList &changes = {}) { return Changed(FactoryValues(), changes); }
 
 // "page|setting|program|other", one per row of the table.
 QStringList Rows(const QTableWidget *table) {
@@ -352,11 +346,7 @@ void TestExtras::compareWithFile() {
   QVERIFY(b.Setup());
   QVERIFY(b.Load(Factory()));
   const QString path = b.Path(QStringLiteral("andere.rquorex"));
-  {
-    QFile out(path);
-    QVERIFY(out.open(QIODevice::WriteOnly));
-    out.write(Factory(file).join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
-  }
+  WriteFile(path, Factory(file));
   b.dialogs.openNames << path;
   b.Action("dateiVergleichenAction")->trigger();
   QCOMPARE(b.dialogs.openDialogs, 2);

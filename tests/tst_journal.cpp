@@ -5,6 +5,7 @@
 #include "ConsoleJournal.h"
 #include "ProgrammingLog.h"
 #include "SmallDisk.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,23 +28,6 @@ constexpr int kChildLines = 150;
 const char kChildArgument[] = "--append-log-lines";
 
 QStringList Texts(char digit) { return QStringList(200, QString(8, QLatin1Char(digit))); }
-
-QByteArray FileBytes(const QStringList &texts) {
-  QByteArray bytes;
-  for (const QString &text : texts) bytes += text.toLatin1() + "\r\n";
-  return bytes;
-}
-
-QByteArray Contents(const QString &path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void Touch(const QString &path, const QByteArray &bytes = QByteArray()) {
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-    qFatal("cannot write %s", qPrintable(path));
-}
 
 LogEntry Entry(const QString &operation, const QString &message = QString()) {
   LogEntry entry;
@@ -151,7 +135,7 @@ void TestJournal::prune() {
   QFETCH(QStringList, present);
   QFETCH(QStringList, removed);
   QTemporaryDir dir;
-  for (const QString &name : present) Touch(dir.filePath(name));
+  for (const QString &name : present) WriteFile(dir.filePath(name));
   // A folder that happens to carry a backup's name stays too.
   QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("2020-01-01_00-00-00_Ordner.rquorex")));
   const QString stored = BackupStore(dir.path()).Store(Texts('0'), QStringLiteral("Q"), kNow);
@@ -166,8 +150,8 @@ void TestJournal::keepsNewest2000() {
   // 2001 backups a minute apart, all within the year; the new one makes 2002.
   const QDateTime first = kNow.addDays(-30);
   for (int i = 0; i < 2001; ++i)
-    Touch(dir.filePath(BackupStore::FileName(first.addSecs(60 * i), QStringLiteral("Q"))));
-  Touch(dir.filePath(QStringLiteral("notiz.txt")));
+    WriteFile(dir.filePath(BackupStore::FileName(first.addSecs(60 * i), QStringLiteral("Q"))));
+  WriteFile(dir.filePath(QStringLiteral("notiz.txt")));
   BackupStore(dir.path()).Store(Texts('0'), QStringLiteral("Q"), kNow);
   const std::vector<BackupStore::Backup> left = BackupStore(dir.path()).List();
   QCOMPARE(int(left.size()), BackupStore::kKeepCount);
@@ -193,7 +177,7 @@ void TestJournal::folderRefuses() {
   SmallDisk disk;
   QString dataFolder = dir.filePath(QStringLiteral("quorex"));
   if (how == QLatin1String("file")) {
-    Touch(dataFolder);
+    WriteFile(dataFolder);
   } else {
     if (!disk.IsMounted()) QSKIP(qPrintable(disk.Why()));
     dataFolder = disk.FilePath(QStringLiteral("quorex"));

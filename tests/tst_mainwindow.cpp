@@ -11,6 +11,7 @@
 #include "SmallDisk.h"
 #include "StatusLine.h"
 #include "TemporarySettings.h"
+#include "TestFiles.h"
 #include "WindowBench.h"
 
 #include <QAccessible>
@@ -36,12 +37,6 @@ const QString kHelp = QStringLiteral(
     "Überschreiben der bisherigen Einstellungen zu verhindern.\n\n"
     "Vorgenommene Einstellungen können über \"Datei\"->\"Speichern\"\n"
     "als Datei für die spätere Wiederherstellung gesichert werden.\n");
-
-QByteArray ValidFile(const QByteArray &first = "12345678") {
-  QByteArray data = first + "\r\n";
-  for (int i = 1; i < 200; ++i) data += "00000000\r\n";
-  return data;
-}
 
 }  // namespace
 
@@ -95,7 +90,6 @@ class TestMainWindow : public QObject {
 
  private:
   QString Path(const QString &name) const { return bench_->Path(name); }
-  void WriteFile(const QString &path, const QByteArray &data);
   template <class T>
   T *Child(const char *name) {
     return window_->findChild<T *>(QString::fromLatin1(name));
@@ -124,12 +118,6 @@ void TestMainWindow::init() {
 void TestMainWindow::cleanup() {
   window_->Image().SetModified(false);
   bench_.reset();
-}
-
-void TestMainWindow::WriteFile(const QString &path, const QByteArray &data) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(data);
 }
 
 void TestMainWindow::initialState() {
@@ -233,7 +221,7 @@ void TestMainWindow::aboutBoxNamesVersion() {
 
 void TestMainWindow::treeOpensPageAndClearsSelection() {
   QTreeWidget *tree = Child<QTreeWidget>("configTree");
-  tree->setEnabled(true);
+  StartFrom(*window_, QStringLiteral("01011"));
   QVERIFY(window_->Image().SetText(0, QStringLiteral("1000000A")));
   for (int round = 0; round < 2; ++round) {
     QString title;
@@ -250,7 +238,7 @@ void TestMainWindow::treeOpensPageAndClearsSelection() {
 
 void TestMainWindow::groupEntryOpensNothing() {
   QTreeWidget *tree = Child<QTreeWidget>("configTree");
-  tree->setEnabled(true);
+  StartFrom(*window_, QStringLiteral("01011"));
   bool opened = false;
   OnNextModal([&](QDialog *page) {
     opened = true;
@@ -266,7 +254,7 @@ QTreeWidget *TestMainWindow::TreeAt(int row) {
   window_->activateWindow();
   if (!QTest::qWaitForWindowActive(window_)) qWarning("window not active");
   QTreeWidget *tree = Child<QTreeWidget>("configTree");
-  tree->setEnabled(true);
+  StartFrom(*window_, QStringLiteral("01011"));
   tree->setFocus();
   tree->setCurrentItem(tree->topLevelItem(row));
   return tree;

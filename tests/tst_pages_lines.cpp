@@ -12,6 +12,7 @@
 #include "NFKonfig.h"
 #include "Register.h"
 #include "ScriptedDialogs.h"
+#include "WindowBench.h"
 #include "Squelchkonfiguration.h"
 #include "TXKonfig.h"
 #include "WidgetDriver.h"
@@ -335,7 +336,7 @@ void TestPagesLines::openedFromTree() {
   CQuorexDlg window;
   window.show();
   auto *tree = Child<QTreeWidget>(&window, "configTree");
-  tree->setEnabled(true);
+  StartFrom(window, QStringLiteral("01011"));
   const QList<QPair<QString, QString>> entries = {
       {"Squelchkonfiguration", "Squelchkonfiguration"},
       {"Duplexkonfiguration (->TETRA)", "Duplex-Konfiguration"},

@@ -8,6 +8,7 @@
 #include "ModalHelper.h"
 #include "Register.h"
 #include "ScriptedDialogs.h"
+#include "WindowBench.h"
 #include "WidgetDriver.h"
 #include "Sendezeitbegrenzung.h"
 #include "TonbandrelaisKonfig.h"
@@ -685,7 +686,7 @@ void TestPagesMisc::openedFromTree() {
   window.show();
   QVERIFY(QTest::qWaitForWindowExposed(&window));
   auto *tree = Child<QTreeWidget>(&window, QStringLiteral("configTree"));
-  tree->setEnabled(true);
+  StartFrom(window, QStringLiteral("01011"));
   const QList<QTreeWidgetItem *> found =
       tree->findItems(entry, Qt::MatchExactly | Qt::MatchRecursive);
   QCOMPARE(found.size(), 1);

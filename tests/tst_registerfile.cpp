@@ -4,6 +4,7 @@
 #include "Register.h"
 #include "RegisterFile.h"
 #include "SmallDisk.h"
+#include "TestFiles.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -31,17 +32,6 @@ QByteArray Lines(int count, const QByteArray &lineEnd, bool lastLineEnd = true) 
     if (i < count - 1 || lastLineEnd) data += lineEnd;
   }
   return data;
-}
-
-void Write(const QString &path, const QByteArray &data) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(data);
-}
-
-QByteArray Read(const QString &path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QStringList Texts(const QString &text) {
@@ -94,7 +84,7 @@ void TestRegisterFile::savesExactBytes() {
   image.SetFilePath(dir_.filePath(QStringLiteral("saved.rquorex")));
   QString error;
   QVERIFY2(image.SaveToFile(&error), qPrintable(error));
-  const QByteArray data = Read(image.FilePath());
+  const QByteArray data = Contents(image.FilePath());
   QCOMPARE(data.size(), 2000);
   QVERIFY(data.startsWith("0A1B2C3D\r\n00000000\r\n"));
   QVERIFY(data.endsWith("00000000\r\nFFFFFFFF\r\n"));
@@ -113,7 +103,7 @@ void TestRegisterFile::loadsWellFormedVariants_data() {
 void TestRegisterFile::loadsWellFormedVariants() {
   QFETCH(QByteArray, data);
   const QString path = dir_.filePath(QStringLiteral("in.rquorex"));
-  Write(path, data);
+  WriteFile(path, data);
   Register image;
   QString error;
   QVERIFY2(image.LoadFromFile(path, &error), qPrintable(error));
@@ -154,7 +144,7 @@ void TestRegisterFile::refusesMalformedFiles() {
   QFETCH(QString, reason);
   const QString path = dir_.filePath(QStringLiteral("bad.rquorex"));
   QFile::remove(path);
-  if (exists) Write(path, data);
+  if (exists) WriteFile(path, data);
   Register image;
   QVERIFY(image.SetText(3, QStringLiteral("CAFEBABE")));
   image.SetFilePath(QStringLiteral("/old/path.rquorex"));
@@ -181,13 +171,13 @@ void TestRegisterFile::failedSaveIsReportedAndKeepsOldFile() {
   const QString folder = dir_.filePath(QStringLiteral("readonly"));
   QVERIFY(QDir().mkpath(folder));
   const QString path = folder + QStringLiteral("/old.rquorex");
-  Write(path, "old contents\r\n");
+  WriteFile(path, QByteArray("old contents\r\n"));
   QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
   image.SetFilePath(path);
   QVERIFY(!image.SaveToFile(&error));
   QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                     QFileDevice::ExeOwner);
-  QCOMPARE(Read(path), QByteArray("old contents\r\n"));
+  QCOMPARE(Contents(path), QByteArray("old contents\r\n"));
 #endif
 }
 
@@ -200,7 +190,7 @@ void TestRegisterFile::saveOnFullDiskKeepsOldFile() {
   const QString path = disk.FilePath(QStringLiteral("old.rquorex"));
   QString error;
   QVERIFY2(WriteRegisterFile(path, Texts(QStringLiteral("0123ABCD")), &error), qPrintable(error));
-  const QByteArray old = Read(path);
+  const QByteArray old = Contents(path);
   QCOMPARE(old.size(), 2000);
   QVERIFY(disk.Fill());
 
@@ -209,7 +199,7 @@ void TestRegisterFile::saveOnFullDiskKeepsOldFile() {
                            .arg(QDir::toNativeSeparators(path));
   QVERIFY2(error.startsWith(head), qPrintable(error));
   QVERIFY2(error.size() > head.size(), "no reason given");
-  QCOMPARE(Read(path), old);
+  QCOMPARE(Contents(path), old);
   QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden),
            QStringList({QStringLiteral("filler"), QStringLiteral("old.rquorex")}));
 }
@@ -244,7 +234,7 @@ void TestRegisterFile::refusesWhatIsNoRegularFile() {
   if (kind == QLatin1String("folder")) {
     QVERIFY(QDir().mkpath(path));
   } else if (kind == QLatin1String("large")) {
-    Write(path, Lines(200, "\r\n") + QByteArray(2 * 1024 * 1024, '0'));
+    WriteFile(path, Lines(200, "\r\n") + QByteArray(2 * 1024 * 1024, '0'));
   }
 
   // Shared with the thread, which may outlive the test when the read never ends.

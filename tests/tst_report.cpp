@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "RegisterFixtures.h"
 #include "ReportPdf.h"
 #include "SettingsCatalog.h"
 #include "SettingsReport.h"
@@ -22,11 +23,6 @@
 #include <vector>
 
 namespace {
-
-QStringList FactoryValues() {
-  SimulatedConsole console;
-  return console.FactoryValues();
-}
 
 SettingsReport::Input MakeInput(const QString &fileName, const QString &versionText) {
   return {FactoryValues(), fileName, versionText,

@@ -4,6 +4,7 @@
 #include "ConsoleMessages.h"
 #include "ConsoleScripts.h"
 #include "ConsoleSession.h"
+#include "RegisterFixtures.h"
 #include "Protocol.h"
 #include "SimulatedConsole.h"
 
@@ -34,6 +35,7 @@ struct Rig {
 
   bool Start(const Timing &timing = Fast()) {
     session.SetTiming(timing);
+    session.SetLineSource(LinesOf(console));
     return console.Start();
   }
   QString Port() const { return console.DevicePath(); }

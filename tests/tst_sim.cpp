@@ -20,14 +20,17 @@ Q_DECLARE_METATYPE(SimulatedConsole::Transport)
 namespace {
 
 // The program's end of the line, opened as the program opens it (a QSerialPort with the
-// console's line settings, or the in-process line of that name), collecting whatever arrives.
+// console's line settings, or the in-process line of that name, handed in by the console),
+// collecting whatever arrives.
 struct Line {
+  explicit Line(const SimulatedConsole &console) : sim(console) {}
+  const SimulatedConsole &sim;
   SerialPort port;
   QByteArray in;
 
   bool Open(const QString &path) {
     in.clear();
-    if (port.OpenPort(path) != 1) return false;
+    if (port.OpenPort(path, sim.LineFor(path)) != 1) return false;
     QIODevice *device = port.Device();
     QObject::connect(device, &QIODevice::readyRead, &port, [this, device] { in += device->readAll(); });
     return true;
@@ -110,7 +113,7 @@ void TestSim::init() {
   QCOMPARE(sim_->LineTransport(), transport);
   QVERIFY2(sim_->Start(), qPrintable(sim_->ErrorString()));
   QVERIFY2(sim_->DevicePath().startsWith(pathStart), qPrintable(sim_->DevicePath()));
-  line_ = std::make_unique<Line>();
+  line_ = std::make_unique<Line>(*sim_);
   QVERIFY2(line_->Open(sim_->DevicePath()), qPrintable(line_->port.ErrorString()));
 }
 
@@ -314,7 +317,7 @@ void TestSim::hangUp() {
   QTRY_COMPARE(Lines(line_->in.mid(kGreeting.size())).size(), SimulatedConsole::kHangUpRegister);
   QTRY_VERIFY(!broken.isEmpty());
   line_->Close();
-  Line again;
+  Line again(*sim_);
   QVERIFY(!again.Open(sim_->DevicePath()));
 
   // A new start gives a new, working line.
@@ -328,7 +331,7 @@ void TestSim::hangUp() {
 // Another open of the same line fails while the program holds it, as an exclusive serial port
 // does; and no line of the console ever shows in the port list.
 void TestSim::lineIsExclusiveAndUnlisted() {
-  Line second;
+  Line second(*sim_);
   QVERIFY(!second.Open(sim_->DevicePath()));
   QVERIFY(!second.port.ErrorString().isEmpty());
   line_->Close();

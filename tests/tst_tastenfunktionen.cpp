@@ -6,7 +6,9 @@
 #include "ModalHelper.h"
 #include "Register.h"
 #include "ScriptedDialogs.h"
+#include "WindowBench.h"
 #include "Tastenfunktionen.h"
+#include "WidgetDriver.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,14 +20,6 @@
 #include <QtTest>
 
 namespace {
-
-// Registers 19 to 23, 31 and 32 given as "reg=text" pairs; the rest stay "00000000".
-void Fill(Register &image, const QStringList &values) {
-  for (const QString &value : values) {
-    const QStringList parts = value.split(QLatin1Char('='));
-    QVERIFY(image.SetText(parts.at(0).toInt(), parts.at(1)));
-  }
-}
 
 // The page as the technician sees it: opened on an image and shown.
 struct Page {
@@ -40,15 +34,6 @@ struct Page {
   QLineEdit *Field(const QString &key) { return Get<QLineEdit>(key + "TelegramLineEdit"); }
   QCheckBox *Box(const QString &name) { return Get<QCheckBox>(name); }
   QComboBox *Funktion(const QString &key) { return Get<QComboBox>(key + "FunktionComboBox"); }
-  void Choose(const QString &key, const QString &item) {
-    Funktion(key)->setCurrentIndex(Funktion(key)->findText(item));
-  }
-  // Replaces the field's text keystroke by keystroke.
-  void Type(const QString &key, const QString &typed) {
-    Field(key)->selectAll();
-    QTest::keyClick(Field(key), Qt::Key_Backspace);
-    QTest::keyClicks(Field(key), typed);
-  }
   void Ok() { Get<QPushButton>("okButton")->click(); }
 
   Tastenfunktionen dialog;
@@ -120,7 +105,7 @@ void TestTastenfunktionen::loadsByFunction() {
   QFETCH(bool, detailEnabled);
   QFETCH(QString, text);
   Register image;
-  Fill(image, {"19=" + reg19, "21=11223344", "23=00055000", "31=67890123"});
+  SetRegisters(image, {"19=" + reg19, "21=11223344", "23=00055000", "31=67890123"});
   Page page(image);
   QCOMPARE(page.dialog.windowTitle(), QStringLiteral("Tastenfunktionen"));
   QCOMPARE(page.Funktion("ruf1")->currentText(), funktion);
@@ -188,11 +173,11 @@ void TestTastenfunktionen::okWritesTelegramRegisters() {
   const int codePos = key == "ruf1" ? 1 : 2;
   QString reg19 = QStringLiteral("02200000");  // the other key sends its FMS telegram
   reg19[codePos] = stored.at(0);
-  Fill(image,
+  SetRegisters(image,
        {"19=" + reg19, "21=11111111", "22=11111111", "23=0ABCDEF0", "31=99999999", "32=99999999"});
   Page page(image);
-  if (!choose.isEmpty()) page.Choose(key, choose);
-  if (!typed.isNull()) page.Type(key, typed);
+  if (!choose.isEmpty()) Choose(page.Funktion(key), choose);
+  if (!typed.isNull()) Type(page.Field(key), typed);
   page.Ok();
   QCOMPARE(page.dialog.result(), int(QDialog::Accepted));
   for (const QString &value : expected) {
@@ -206,7 +191,7 @@ void TestTastenfunktionen::okWritesTelegramRegisters() {
 // registers 19 and 23 are never touched; every box's own register is rebuilt.
 void TestTastenfunktionen::okWithoutChangesKeepsWhatItCannotShow() {
   Register image;
-  Fill(image, {"19=57345A98", "20=ABCDEF12", "21=21212121", "22=22222222", "23=5123456F",
+  SetRegisters(image, {"19=57345A98", "20=ABCDEF12", "21=21212121", "22=22222222", "23=5123456F",
                "31=31313131", "32=12345678"});
   Page page(image);
   QCOMPARE(page.Funktion("ruf1")->currentIndex(), -1);
@@ -256,9 +241,9 @@ void TestTastenfunktionen::textsUpperCasedAndPadded() {
   QFETCH(int, restPos);
   QFETCH(QString, rest);
   Register image;
-  Fill(image, {"19=02200000", "20=99999999", "21=99999999", "22=99999999", "23=F9999999"});
+  SetRegisters(image, {"19=02200000", "20=99999999", "21=99999999", "22=99999999", "23=F9999999"});
   Page page(image);
-  page.Type(key, typed);
+  Type(page.Field(key), typed);
   page.Ok();
   QCOMPARE(image.Text(reg), head);
   QCOMPARE(image.Text(23).mid(restPos, 2), rest);
@@ -300,7 +285,7 @@ void TestTastenfunktionen::lengthLimitKeepsFirstCharacters() {
   QFETCH(QString, typed);
   QFETCH(QString, shown);
   Register image;
-  Fill(image, {"19=" + reg19, "20=12345678", "21=12345678", "23=01BCD000", "32=54321000"});
+  SetRegisters(image, {"19=" + reg19, "20=12345678", "21=12345678", "23=01BCD000", "32=54321000"});
   Page page(image);
   page.Field(key)->end(false);
   QTest::keyClicks(page.Field(key), typed);
@@ -310,11 +295,11 @@ void TestTastenfunktionen::lengthLimitKeepsFirstCharacters() {
 // The field reloads from register 31 and is held to 5 characters from then on.
 void TestTastenfunktionen::longTelegramSwitchedToToneSequence() {
   Register image;
-  Fill(image, {"19=02000000", "21=12345678", "23=0009A000", "31=54321000"});
+  SetRegisters(image, {"19=02000000", "21=12345678", "23=0009A000", "31=54321000"});
   Page page(image);
   QCOMPARE(page.Field("ruf1")->text(), QStringLiteral("123456789A"));
-  page.Type("ruf1", QStringLiteral("ABCDEF0123"));  // typed text is dropped by the switch
-  page.Choose("ruf1", QStringLiteral("Tonfolge senden"));
+  Type(page.Field("ruf1"), QStringLiteral("ABCDEF0123"));  // typed text is dropped by the switch
+  Choose(page.Funktion("ruf1"), QStringLiteral("Tonfolge senden"));
   QCOMPARE(page.Field("ruf1")->text(), QStringLiteral("54321"));
   QCOMPARE(page.Get<QLabel>("ruf1TelegramLabel")->text(), QStringLiteral("Tonfolge:"));
   QVERIFY(!page.Get<QPushButton>("ruf1DetailButton")->isEnabled());
@@ -323,7 +308,7 @@ void TestTastenfunktionen::longTelegramSwitchedToToneSequence() {
   QCOMPARE(page.Field("ruf1")->text(), QStringLiteral("54321"));
 
   // Back to "FMS senden": the telegram comes from the register image again.
-  page.Choose("ruf1", QStringLiteral("FMS senden"));
+  Choose(page.Funktion("ruf1"), QStringLiteral("FMS senden"));
   QCOMPARE(page.Field("ruf1")->text(), QStringLiteral("123456789A"));
   QCOMPARE(page.Get<QLabel>("ruf1TelegramLabel")->text(), QStringLiteral("FMS Telegramm:"));
   QVERIFY(page.Get<QPushButton>("ruf1DetailButton")->isEnabled());
@@ -340,12 +325,12 @@ void TestTastenfunktionen::nonHexTextRefused() {
   QFETCH(QString, key);
   ScriptedDialogs dialogs;
   Register image;
-  Fill(image, {"19=02200000", "20=11111111", "21=22222222", "22=33333333"});
+  SetRegisters(image, {"19=02200000", "20=11111111", "21=22222222", "22=33333333"});
   const QStringList before = image.AllTexts();
   Page page(image);
   page.Box("pttKreis2CheckBox")->click();
   page.Box("fmsKennungBeiPttCheckBox")->click();
-  page.Type(key, QStringLiteral("12g"));
+  Type(page.Field(key), QStringLiteral("12g"));
   page.Ok();
   QCOMPARE(dialogs.shown.size(), 1);
   QCOMPARE(dialogs.Last().text, QStringLiteral("Hexwert eingeben!"));
@@ -357,7 +342,7 @@ void TestTastenfunktionen::nonHexTextRefused() {
   QVERIFY(!image.IsModified());
 
   // Mended, the same page stores everything.
-  page.Type(key, QStringLiteral("12f"));
+  Type(page.Field(key), QStringLiteral("12f"));
   page.Ok();
   QCOMPARE(page.dialog.result(), int(QDialog::Accepted));
   QCOMPARE(image.Text(23).at(0), QChar('2'));
@@ -397,7 +382,7 @@ void TestTastenfunktionen::circuitBoxes() {
 
 void TestTastenfunktionen::noCircuitReadsBackAsCurrentCircuit() {
   Register image;
-  Fill(image, {"19=00000300"});  // RUF 1 on circuits 1 and 2
+  SetRegisters(image, {"19=00000300"});  // RUF 1 on circuits 1 and 2
   {
     Page page(image);
     QVERIFY(!page.Box("ruf1AktuellerKreisCheckBox")->isChecked());
@@ -413,9 +398,9 @@ void TestTastenfunktionen::noCircuitReadsBackAsCurrentCircuit() {
 
 void TestTastenfunktionen::functionChangeKeepsOtherControls() {
   Register image;
-  Fill(image, {"19=12200A50", "20=12345678", "22=ABCDEF01", "23=3000089F"});
+  SetRegisters(image, {"19=12200A50", "20=12345678", "22=ABCDEF01", "23=3000089F"});
   Page page(image);
-  page.Type("ruf2", QStringLiteral("ABCDEF0189"));
+  Type(page.Field("ruf2"), QStringLiteral("ABCDEF0189"));
   const QStringList boxes = {
       "fmsKennungBeiPttCheckBox", "pttKreis1CheckBox",          "pttKreis2CheckBox",
       "pttKreis3CheckBox",        "ruf1AktuellerKreisCheckBox", "ruf1Kreis2CheckBox",
@@ -423,7 +408,7 @@ void TestTastenfunktionen::functionChangeKeepsOtherControls() {
   QMap<QString, bool> states;
   for (const QString &name : boxes) states[name] = page.Box(name)->isChecked();
   for (const char *funktion : {"Keine", "Tonfolge senden", "RUF1 senden", "FMS senden"}) {
-    page.Choose("ruf1", QString::fromUtf8(funktion));
+    Choose(page.Funktion("ruf1"), QString::fromUtf8(funktion));
     for (const QString &name : boxes) QCOMPARE(page.Box(name)->isChecked(), states[name]);
     QCOMPARE(page.Field("ptt")->text(), QStringLiteral("1234567800"));
     QCOMPARE(page.Field("ruf2")->text(), QStringLiteral("ABCDEF0189"));
@@ -434,9 +419,9 @@ void TestTastenfunktionen::functionChangeKeepsOtherControls() {
 // field, nothing reaches the register image before the page's own OK.
 void TestTastenfunktionen::detailEditsPaddedText() {
   Register image;
-  Fill(image, {"19=02000000", "21=6912A0B1", "23=000F3000"});
+  SetRegisters(image, {"19=02000000", "21=6912A0B1", "23=000F3000"});
   Page page(image);
-  page.Type("ptt", QStringLiteral("69"));
+  Type(page.Field("ptt"), QStringLiteral("69"));
   QString title;
   QString ort;
   QString bos;
@@ -474,7 +459,7 @@ void TestTastenfunktionen::detailEditsPaddedText() {
 void TestTastenfunktionen::detailCancelledLeavesField() {
   Register image;
   Page page(image);
-  page.Type("ptt", QStringLiteral("abc"));
+  Type(page.Field("ptt"), QStringLiteral("abc"));
   auto done = OnNextModal([](QDialog *editor) {
     editor->findChild<QLineEdit *>("ortLineEdit")->setText(QStringLiteral("7"));
     editor->findChild<QPushButton *>("abbrechenButton")->click();
@@ -486,11 +471,11 @@ void TestTastenfunktionen::detailCancelledLeavesField() {
 
 void TestTastenfunktionen::cancelWritesNothing() {
   Register image;
-  Fill(image, {"19=02300000", "20=12345678"});
+  SetRegisters(image, {"19=02300000", "20=12345678"});
   const QStringList before = image.AllTexts();
   Page page(image);
-  page.Type("ptt", QStringLiteral("ABC"));
-  page.Choose("ruf1", QStringLiteral("Keine"));
+  Type(page.Field("ptt"), QStringLiteral("ABC"));
+  Choose(page.Funktion("ruf1"), QStringLiteral("Keine"));
   page.Box("ruf2Kreis2CheckBox")->click();
   page.Get<QPushButton>("abbrechenButton")->click();
   QCOMPARE(page.dialog.result(), int(QDialog::Rejected));
@@ -517,7 +502,7 @@ void TestTastenfunktionen::treeEntryOpensPage() {
   CQuorexDlg window;
   window.show();
   QTreeWidget *tree = window.findChild<QTreeWidget *>("configTree");
-  tree->setEnabled(true);
+  StartFrom(window, QStringLiteral("01011"));
   const QList<QTreeWidgetItem *> found =
       tree->findItems(QStringLiteral("Tastenfunktionen"), Qt::MatchExactly | Qt::MatchRecursive);
   QCOMPARE(found.size(), 1);
@@ -543,7 +528,7 @@ void TestTastenfunktionen::textFromAnywhereHeldToLimit_data() {
 void TestTastenfunktionen::textFromAnywhereHeldToLimit() {
   QFETCH(QString, how);
   Register image;
-  Fill(image, {"19=03000000", "31=00000000"});
+  SetRegisters(image, {"19=03000000", "31=00000000"});
   Page page(image);
   QLineEdit *field = page.Field("ruf1");
   QCOMPARE(field->text(), QStringLiteral("00000"));
@@ -573,7 +558,7 @@ void TestTastenfunktionen::textFromAnywhereHeldToLimit() {
 // registers and the key's part of register 23 as they were.
 void TestTastenfunktionen::unknownFunctionKeepsTelegram() {
   Register image;
-  Fill(image, {"19=09900000", "21=6912A0B1", "22=12345678", "23=0001A2B0"});
+  SetRegisters(image, {"19=09900000", "21=6912A0B1", "22=12345678", "23=0001A2B0"});
   Page page(image);
   QCOMPARE(page.Funktion("ruf1")->currentIndex(), -1);
   page.Ok();
@@ -586,7 +571,7 @@ void TestTastenfunktionen::unknownFunctionKeepsTelegram() {
 // A screen reader's toggle action checks a box without clicking it; the group still follows.
 void TestTastenfunktionen::circuitBoxToggledWithoutClick() {
   Register image;
-  Fill(image, {"19=01000000"});
+  SetRegisters(image, {"19=01000000"});
   Page page(image);
   QVERIFY(page.Box("ruf1AktuellerKreisCheckBox")->isChecked());
   page.Box("ruf1Kreis3CheckBox")->toggle();

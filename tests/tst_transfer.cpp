@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSerialPort>
 #include <QSignalSpy>
 #include <QtTest>
@@ -82,10 +83,10 @@ void TestTransfer::readWithRealPacing() {
 
   QElapsedTimer clock;
   QCOMPARE(b.States(), QStringLiteral("01010"));
-  b.version->setEnabled(true);
+  b.StartFrom(QStringLiteral("01110"));
   b.version->click();
   QCOMPARE(b.dialogs.Last().text, QStringLiteral("Für Version muss Gerät zunächst ausgelesen werden."));
-  b.version->setEnabled(false);
+  b.StartFrom(QStringLiteral("01010"));
 
   clock.start();
   b.lesen->click();
@@ -164,7 +165,7 @@ void TestTransfer::writeGreeting() {
   QVERIFY(b.Setup());
   b.console.SetGreeting(greeting);
   b.console.SetIdentification(identification);
-  b.senden->setEnabled(true);
+  b.StartFrom(QStringLiteral("11010"));
   b.senden->click();
   QTRY_VERIFY(b.senden->isEnabled());
   QTRY_VERIFY(!b.PortOpen());
@@ -280,7 +281,7 @@ void TestTransfer::writeFaults() {
   // machine; at test speed its wire time may already be over and the write end unconfirmed.
   QVERIFY(b.Setup(fault == Fault::HangUp ? WirePaced() : Fast()));
   b.console.SetFault(fault);
-  b.senden->setEnabled(true);
+  b.StartFrom(QStringLiteral("11010"));
   b.window.Image().SetText(0, QStringLiteral("12345678"));
 
   b.senden->click();
@@ -349,8 +350,7 @@ void TestTransfer::portOpenFailure() {
   QFETCH(int, boxes);
   Bench b;
   QVERIFY(b.Setup());
-  QWidget *widgets[] = {b.senden, b.lesen, b.version, b.werkeinstellungen, b.tree};
-  for (int i = 0; i < 5; ++i) widgets[i]->setEnabled(before.at(i) == QLatin1Char('1'));
+  b.StartFrom(before);
   b.port->setEditText(QStringLiteral("/dev/quorex-no-such-port"));
   if (button == "werkeinstellungen") b.dialogs.answers << QMessageBox::Ok;
   b.window.findChild<QPushButton *>(button + QStringLiteral("Button"))->click();
@@ -367,7 +367,7 @@ void TestTransfer::portOpenFailure() {
 void TestTransfer::lesenWhileSendenDisabledKeepsVersion() {
   Bench b;
   QVERIFY(b.Setup());
-  b.version->setEnabled(true);
+  b.StartFrom(QStringLiteral("01110"));
   b.lesen->click();
   QCOMPARE(b.States(), QStringLiteral("00100"));
   QTRY_VERIFY(b.lesen->isEnabled());
@@ -382,7 +382,7 @@ void TestTransfer::newPressEndsWriteWaitingForEndMark() {
   timing.silenceTimeoutMs = 5000;
   QVERIFY(b.Setup(timing));
   b.console.SetFault(Fault::NoEndMark);
-  b.senden->setEnabled(true);
+  b.StartFrom(QStringLiteral("11010"));
   b.senden->click();
   QTRY_VERIFY(b.senden->isEnabled());
   QVERIFY(b.PortOpen());
@@ -508,7 +508,8 @@ void TestTransfer::serialPort() {
   QVERIFY(!port.ErrorString().isEmpty());
   QCOMPARE(port.OpenPort(QString()), -1);
 
-  QCOMPARE(port.OpenPort(console.DevicePath()), 1);
+  // An in-process line is handed in by its console; a pseudo-terminal opens by its path.
+  QCOMPARE(port.OpenPort(console.DevicePath(), console.LineFor(console.DevicePath())), 1);
   QIODevice *device = port.Device();
   // An in-process line has no line settings to check.
   if (auto *serial = qobject_cast<QSerialPort *>(device)) {
@@ -543,7 +544,7 @@ void TestTransfer::fileCommandsRefusedWhileWriting() {
   const QStringList texts = Pattern(QStringLiteral("C"));
   QVERIFY(b.window.Image().SetAllTexts(texts));
   b.window.Image().SetModified(true);
-  b.senden->setEnabled(true);
+  b.StartFrom(QStringLiteral("11010"));
   b.senden->click();
   QTRY_VERIFY(b.console.Received().contains("$P050"));
   QMenu *datei = b.window.MenuBar()->actions().constFirst()->menu();
@@ -570,7 +571,7 @@ void TestTransfer::closingWaitsForWrite() {
   b.console.SetWireTime(true);
   const QStringList texts = Pattern(QStringLiteral("D"));
   QVERIFY(b.window.Image().SetAllTexts(texts));
-  b.senden->setEnabled(true);
+  b.StartFrom(QStringLiteral("11010"));
   b.senden->click();
   QTRY_VERIFY(b.console.Received().contains("$P020"));
   b.window.reject();
@@ -636,7 +637,7 @@ void TestTransfer::talkativeConsoleDoesNotEndWrite() {
   b.console.SetFault(Fault::Chatter);
   const QStringList texts = Pattern(QStringLiteral("E"));
   QVERIFY(b.window.Image().SetAllTexts(texts));
-  b.senden->setEnabled(true);
+  b.StartFrom(QStringLiteral("11010"));
   b.senden->click();
   QTRY_VERIFY(!b.window.IsTransferRunning());
   QVERIFY(b.dialogs.shown.isEmpty());
@@ -653,7 +654,7 @@ void TestTransfer::brokenOffWriteSaysHowFar() {
   b.console.SetFault(Fault::HangUp);
   const QStringList texts = Pattern(QStringLiteral("F"));
   QVERIFY(b.window.Image().SetAllTexts(texts));
-  b.senden->setEnabled(true);
+  b.StartFrom(QStringLiteral("11010"));
   b.senden->click();
   QTRY_COMPARE_WITH_TIMEOUT(b.dialogs.shown.size(), 1, 10000);
   const QString text = b.dialogs.Last().text;
@@ -719,13 +720,18 @@ void TestTransfer::statusLineSaysWhatHappened() {
   QVERIFY(b.Filled() >= 0);
 }
 
-// A read or a write leaves nothing unsaved to ask about; an edit on a page after them does.
+// A read or a write leaves nothing unsaved to ask about; a change on a page after them does.
 void TestTransfer::secondReadAsksNothing() {
   Bench b;
   QVERIFY(b.Setup());
   const auto edit = [&b] {
     b.tree->setCurrentItem(b.tree->topLevelItem(1));
-    auto seen = OnNextModal([](QDialog *page) { page->accept(); });
+    auto seen = OnNextModal([](QDialog *page) {
+      auto *high = page->findChild<QRadioButton *>(QStringLiteral("sqlHigh1RadioButton"));
+      auto *low = page->findChild<QRadioButton *>(QStringLiteral("sqlLow1RadioButton"));
+      (high->isChecked() ? low : high)->click();
+      page->accept();
+    });
     QTest::keyClick(b.tree, Qt::Key_Return);
     QTRY_VERIFY(*seen);
     QTRY_VERIFY(!QApplication::activeModalWidget());

@@ -36,6 +36,8 @@ class TestTransferStates : public QObject {
   void windowEvents();
   void undo_data();
   void undo();
+  void texts_data();
+  void texts();
 };
 
 void TestTransferStates::jobs_data() {
@@ -148,6 +150,34 @@ void TestTransferStates::undo() {
   ControlStates states = States("00000");
   states.undo = now;
   QCOMPARE(TransferStates::After(job, step, states, States("11111")).undo, after);
+}
+
+// What the log, the progress bar and the status line say of each job.
+void TestTransferStates::texts_data() {
+  QTest::addColumn<ConsoleJob>("job");
+  QTest::addColumn<QStringList>("said");  // log name, bar, status when done, failure prefix
+  QTest::newRow("read") << ConsoleJob::Read
+                        << QStringList{"read", "Lesen", "Gelesen: %1 an %2, %3",
+                                       "Fehler beim Lesen: "};
+  QTest::newRow("write and check")
+      << ConsoleJob::WriteAndCheck
+      << QStringList{"write", "Senden", "Gesendet: %1 Register an %2, %3", "Fehler beim Senden: "};
+  QTest::newRow("reset") << ConsoleJob::Reset
+                         << QStringList{"reset", "Lesen", "Zurückgesetzt und gelesen: %1 an %2, %3",
+                                        "Fehler beim Zurücksetzen: "};
+  QTest::newRow("compare") << ConsoleJob::Compare
+                           << QStringList{"compare", "Lesen", "", "Fehler beim Vergleichen: "};
+  QTest::newRow("check") << ConsoleJob::Check
+                         << QStringList{"verify", "Prüfen", "", "Fehler beim Prüfen: "};
+  QTest::newRow("backup") << ConsoleJob::Backup
+                          << QStringList{"backup", "Sichern", "", "Fehler beim Sichern: "};
+}
+
+void TestTransferStates::texts() {
+  QFETCH(ConsoleJob, job);
+  QFETCH(QStringList, said);
+  const JobTexts texts = TransferStates::Texts(job);
+  QCOMPARE((QStringList{texts.operation, texts.progress, texts.done, texts.failurePrefix}), said);
 }
 
 QTEST_APPLESS_MAIN(TestTransferStates)

@@ -7,7 +7,6 @@
 #include "CAboutDlg.h"
 #include "ConfigTree.h"
 #include "ConfigTreeView.h"
-#include "ConsoleMessages.h"
 #include "DialogHelpers.h"
 #include "DialogSeam.h"
 #include "EditCommands.h"
@@ -23,15 +22,8 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QShowEvent>
-#include <QTime>
 
 #include <utility>
-
-namespace {
-
-QString Now() { return QTime::currentTime().toString(QStringLiteral("HH:mm:ss")); }
-
-}  // namespace
 
 // The icon is compiled into this library; a static library's resources are only found once
 // registered, and the window is the first to need them.
@@ -50,7 +42,11 @@ CQuorexDlg::CQuorexDlg(QWidget *parent)
             RememberFocus();
             return PullPortName();
           },
-          [this](const QString &path) { return files_.OpenBackup(path); }) {
+          [this](const QString &path) { return files_.OpenBackup(path); }),
+      console_(this, register_, controller_, files_, history_, extras_, [this] {
+        RememberFocus();
+        return PullPortName();
+      }) {
   InitResources();
   ui_->setupUi(this);
   edits_ = new EditCommands(this, history_, *ui_->configTree, *ui_->sourceLine);
@@ -68,27 +64,22 @@ CQuorexDlg::CQuorexDlg(QWidget *parent)
   ConfigTree::Fill(*ui_->configTree);
   CAboutDlg::AddToWindowMenu(*this, *menuBar_);
   ApplyStates(controller_.States());
-  controller_.ReadStatesFrom([this] {
-    return ControlStates{ui_->sendenButton->isEnabled(), ui_->lesenButton->isEnabled(),
-                         ui_->versionButton->isEnabled(),
-                         ui_->werkeinstellungenButton->isEnabled(), ui_->configTree->isEnabled(),
-                         edits_->IsUsable()};
-  });
 
   connect(ui_->configTree, &ConfigTreeView::EntryChosen, this, &CQuorexDlg::OnEntryChosen);
   AddHelpKey(*this, ui_->hilfeButton);
   connect(ui_->hilfeButton, &QPushButton::clicked, this, &CQuorexDlg::OnHilfe);
   connect(ui_->infoButton, &QPushButton::clicked, this, &CQuorexDlg::OnInfo);
-  connect(ui_->versionButton, &QPushButton::clicked, this, &CQuorexDlg::OnVersion);
-  connect(ui_->sendenButton, &QPushButton::clicked, this, &CQuorexDlg::OnSenden);
-  connect(ui_->lesenButton, &QPushButton::clicked, this, &CQuorexDlg::OnLesen);
-  connect(ui_->werkeinstellungenButton, &QPushButton::clicked, this,
-          &CQuorexDlg::OnWerkeinstellungen);
+  connect(ui_->versionButton, &QPushButton::clicked, &console_, &ConsoleCommands::Version);
+  connect(ui_->sendenButton, &QPushButton::clicked, &console_, &ConsoleCommands::Senden);
+  connect(ui_->lesenButton, &QPushButton::clicked, &console_, &ConsoleCommands::Lesen);
+  connect(ui_->werkeinstellungenButton, &QPushButton::clicked, &console_,
+          &ConsoleCommands::Werkeinstellungen);
   connect(&files_, &FileCommands::Opened, this,
           [this] { controller_.Note(WindowEvent::FileOpened); });
   connect(&files_, &FileCommands::Status, this, &CQuorexDlg::SetStatus);
   connect(&extras_, &ExtrasCommands::Status, this, &CQuorexDlg::SetStatus);
   connect(&extras_, &ExtrasCommands::TakeOverRequested, edits_, &EditCommands::TakeOverFrom);
+  connect(&console_, &ConsoleCommands::Status, this, &CQuorexDlg::SetStatus);
   ConnectController();
 }
 
@@ -117,41 +108,13 @@ void CQuorexDlg::BuildMenus() {
 
 void CQuorexDlg::ConnectController() {
   connect(&controller_, &ConsoleController::StatesChanged, this, &CQuorexDlg::ApplyStates);
-  connect(&controller_, &ConsoleController::ProgressStarted, this, &CQuorexDlg::StartProgress);
+  // Each job fills the bar once from the left; its text names the step and the count.
+  connect(&controller_, &ConsoleController::ProgressStarted, this, [this](ConsoleJob job) {
+    ui_->progressBar->Start(TransferStates::Texts(job).progress);
+  });
   connect(&controller_, &ConsoleController::Progress, this, &CQuorexDlg::StepProgress);
   connect(&controller_, &ConsoleController::PortWorked, this,
           [this](const QString &port) { ui_->portChooser->RememberPort(port); });
-  connect(&controller_, &ConsoleController::ReadCompleted, this, [this](const ConsoleRead &read) {
-    if (!ConsoleController::TakeRead(read, register_)) return;
-    // Another console's settings now: "Speichern" must not write them over the file opened.
-    register_.SetFilePath(QString());
-    history_.StartOver(EditHistory::Source::Read, read.versionText, controller_.Port());
-    const QString done = controller_.Job() == ConsoleJob::Reset
-                             ? tr("Zurückgesetzt und gelesen: %1 an %2, %3")
-                             : tr("Gelesen: %1 an %2, %3");
-    SetStatus(done.arg(read.versionText, controller_.Port(), Now()));
-  });
-  connect(&controller_, &ConsoleController::Written, this, [this](int count) {
-    history_.Sent(sending_);
-    SetStatus(tr("Gesendet: %1 Register an %2, %3").arg(count).arg(controller_.Port(), Now()));
-  });
-  connect(&controller_, &ConsoleController::PortFailed, this,
-          [this](ConsoleJob job, const QString &detail) {
-            const QString message =
-                ConsoleController::FailureText(job, ConsoleMessages::OpenFailed());
-            StatusFailed(job, message);
-            if (job != ConsoleJob::Check)
-              ShowMessage(this, message, tr("Fehler"), QMessageBox::Critical, QMessageBox::Ok,
-                          detail);
-          });
-  connect(&controller_, &ConsoleController::Noted, this, &CQuorexDlg::SetStatus);
-  connect(&controller_, &ConsoleController::Failed, this,
-          [this](ConsoleJob job, const QString &message, const QString &detail) {
-            StatusFailed(job, message);
-            if (job != ConsoleJob::Check)
-              ShowMessage(this, message, tr("Fehler"), QMessageBox::Critical, QMessageBox::Ok,
-                          detail);
-          });
 }
 
 // The only place that enables and disables the console buttons and the tree. Once the
@@ -191,27 +154,7 @@ QString CQuorexDlg::PullPortName() {
 
 void CQuorexDlg::StepProgress() { ui_->progressBar->Step(); }
 
-// Each job fills the bar once from the left; its text names the step and the count.
-void CQuorexDlg::StartProgress(ConsoleJob job) {
-  QString phase = tr("Lesen");
-  if (job == ConsoleJob::Write || job == ConsoleJob::WriteAndCheck) phase = tr("Senden");
-  if (job == ConsoleJob::Check) phase = tr("Prüfen");
-  if (job == ConsoleJob::Backup) phase = tr("Sichern");
-  ui_->progressBar->Start(phase);
-}
-
 void CQuorexDlg::SetStatus(const QString &text) { ui_->statusLine->SetStatus(text); }
-
-void CQuorexDlg::StatusFailed(ConsoleJob job, const QString &message) {
-  QString doing = tr("Fehler beim Lesen: ");
-  if (job == ConsoleJob::Write || job == ConsoleJob::WriteAndCheck)
-    doing = tr("Fehler beim Senden: ");
-  if (job == ConsoleJob::Reset) doing = tr("Fehler beim Zurücksetzen: ");
-  if (job == ConsoleJob::Compare) doing = tr("Fehler beim Vergleichen: ");
-  if (job == ConsoleJob::Check) doing = tr("Fehler beim Prüfen: ");
-  if (job == ConsoleJob::Backup) doing = tr("Fehler beim Sichern: ");
-  SetStatus(doing + message);
-}
 
 void CQuorexDlg::OnEntryChosen(QTreeWidgetItem *item) {
   // The page runs its own event loop; running it from inside the tree's signal would keep the
@@ -256,43 +199,6 @@ void CQuorexDlg::OnHilfe() {
 void CQuorexDlg::OnInfo() {
   AboutBox about(this);
   if (about.exec() == QDialog::Rejected) controller_.Note(WindowEvent::AboutClosedWithoutOk);
-}
-
-void CQuorexDlg::OnVersion() {
-  // Before any console has given one the box shows a hint, which is no console's version.
-  const QString version = register_.VersionText();
-  controller_.NoteVersion(controller_.Port(),
-                          version == Register::kVersionHint ? QString() : version);
-  ShowMessage(this, register_.VersionText(), tr("Version des Quorex"), QMessageBox::NoIcon,
-              QMessageBox::Ok);
-}
-
-void CQuorexDlg::OnSenden() {
-  RememberFocus();
-  sending_ = register_.AllTexts();
-  controller_.StartWrite(PullPortName(), sending_, extras_.VerifyAfterWrite(),
-                         extras_.BackUpBeforeWrite(), register_.FilePath());
-}
-
-void CQuorexDlg::OnLesen() {
-  if (!files_.SaveEditsFirst()) return;
-  RememberFocus();
-  controller_.StartRead(PullPortName());
-}
-
-void CQuorexDlg::OnWerkeinstellungen() {
-  if (!files_.SaveEditsFirst()) return;
-  RememberFocus();
-  const QString port = PullPortName();
-  controller_.AskReset();
-  const auto answer = ShowMessage(this, tr("Gerät auf Werkeinstellungen zurücksetzen?"),
-                                  tr("Werkeinstellungen"), QMessageBox::Warning,
-                                  QMessageBox::Ok | QMessageBox::Cancel, QString(),
-                                  QMessageBox::Cancel);
-  if (answer == QMessageBox::Ok)
-    controller_.StartReset(port);
-  else
-    controller_.CancelReset();
 }
 
 // Disabling the pressed button pushes the focus on to "Hilfe...", where a later Enter would

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "ConsoleCommands.h"
 #include "ConsoleController.h"
 #include "EditHistory.h"
 #include "ExtrasCommands.h"
@@ -41,6 +42,8 @@ class CQuorexDlg : public QDialog {
   Register &Image() { return register_; }
   EditHistory &History() { return history_; }
   const ConsoleSession &Session() const { return controller_.Session(); }
+  // The console jobs and the states of the buttons and the tree they follow.
+  ConsoleController &Controller() { return controller_; }
   QMenuBar *MenuBar() const { return menuBar_; }
 
   // Steps the progress bar once; past its end it starts over from the left.
@@ -90,13 +93,7 @@ class CQuorexDlg : public QDialog {
   void OpenPage(QTreeWidgetItem *item);
   void OnHilfe();
   void OnInfo();
-  void OnVersion();
-  void OnSenden();
-  void OnLesen();
-  void OnWerkeinstellungen();
-  void StartProgress(ConsoleJob job);
   void SetStatus(const QString &text);
-  void StatusFailed(ConsoleJob job, const QString &message);
   void RememberFocus();
   void RestoreFocus();
   void EndProgram();
@@ -107,6 +104,7 @@ class CQuorexDlg : public QDialog {
   EditHistory history_;
   FileCommands files_;
   ExtrasCommands extras_;
+  ConsoleCommands console_;
   EditCommands *edits_ = nullptr;
   QMenuBar *menuBar_ = nullptr;
   bool portsListed_ = false;
@@ -115,7 +113,5 @@ class CQuorexDlg : public QDialog {
   // The tree entry whose page opens once the tree's signal has returned. The tree keeps its
   // entries for the window's whole life.
   QTreeWidgetItem *pendingPage_ = nullptr;
-  // What a running write takes to the console.
-  QStringList sending_;
   QPointer<QPushButton> focusBeforeTransfer_;
 };

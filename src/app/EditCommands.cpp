@@ -98,9 +98,11 @@ void EditCommands::Refresh() {
   for (const auto &change : changes) pages.insert(change.page);
   ConfigTree::MarkChanged(tree_, pages);
   UpdateActions();
-  if (dialog_)
-    dialog_->SetChanges(changes, tr("Einstellungen, die sich %1 geändert haben:")
-                                     .arg(history_.StandText()));
+  if (!dialog_) return;
+  const QString since = history_.StandText();
+  dialog_->SetChanges(changes, changes.empty()
+                                   ? tr("Keine Einstellung hat sich %1 geändert.").arg(since)
+                                   : tr("Einstellungen, die sich %1 geändert haben:").arg(since));
 }
 
 void EditCommands::ShowChanges() {

@@ -7,7 +7,6 @@
 #include "CompareDialog.h"
 #include "ConsoleController.h"
 #include "ConsoleJournal.h"
-#include "ConsoleMessages.h"
 #include "DialogHelpers.h"
 #include "DialogSeam.h"
 #include "LogDialog.h"
@@ -51,14 +50,6 @@ ExtrasCommands::ExtrasCommands(QWidget *owner, const Register &image,
                    tr("Im Quorex"));
   });
   connect(&controller_, &ConsoleController::Checked, this, &ExtrasCommands::ShowCheckResult);
-  connect(&controller_, &ConsoleController::PortFailed, this,
-          [this](ConsoleJob job, const QString &detail) {
-            if (job == ConsoleJob::Check) ComplainCheckFailed(ConsoleMessages::OpenFailed(), detail);
-          });
-  connect(&controller_, &ConsoleController::Failed, this,
-          [this](ConsoleJob job, const QString &message, const QString &detail) {
-            if (job == ConsoleJob::Check) ComplainCheckFailed(message, detail);
-          });
 }
 
 void ExtrasCommands::AddTo(QMenu &extras) {
@@ -170,15 +161,6 @@ void ExtrasCommands::CompareWithFile() {
 void ExtrasCommands::CompareWithConsole(const QString &port) {
   if (controller_.IsBusy() || !controller_.States().senden) return;
   controller_.StartCompare(port);
-}
-
-// The write itself went through; only its check did not.
-void ExtrasCommands::ComplainCheckFailed(const QString &message, const QString &detail) {
-  ShowMessage(owner_,
-              tr("Die Register wurden gesendet, konnten zur Prüfung aber nicht aus dem Quorex "
-                 "zurückgelesen werden.") +
-                  QStringLiteral("\n\n") + message,
-              tr("Prüfung nach dem Senden"), QMessageBox::Warning, QMessageBox::Ok, detail);
 }
 
 // Passed only when every character came back as sent; the list names the settings.

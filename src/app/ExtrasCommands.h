@@ -58,7 +58,6 @@ class ExtrasCommands : public QObject {
   void AddChoice(QMenu &extras, const QString &text, const char *name, bool *flag,
                  void (*store)(bool));
   void ShowCheckResult(const QStringList &sent, const QStringList &console);
-  void ComplainCheckFailed(const QString &message, const QString &detail);
   // "Keine Unterschiede." when the two sets are equal, else the list of differences.
   void ShowComparison(const QStringList &program, const QStringList &other, const QString &title,
                       const QString &summary, const QString &otherColumn);

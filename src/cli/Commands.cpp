@@ -8,6 +8,7 @@
 #include "ConsoleMessages.h"
 #include "DifferenceList.h"
 #include "LogListing.h"
+#include "LogOperation.h"
 #include "OutputFile.h"
 #include "Register.h"
 #include "RegisterFile.h"
@@ -123,7 +124,7 @@ int Commands::Dispatch() {
 int Commands::Read() {
   ConsoleRead read;
   int status = ReadConsole(&read);
-  LogEntry entry = Entry(QStringLiteral("read"), status == kOk ? &read : nullptr);
+  LogEntry entry = Entry(LogOperation::kRead, status == kOk ? &read : nullptr);
   // Only a complete read gets this far: a failed one leaves an existing file as it was.
   if (status == kOk) {
     QString error;
@@ -146,7 +147,7 @@ int Commands::Write() {
   QStringList texts;
   // A file that is not a register file never reaches the console.
   if (!LoadFile(file, &texts)) return kFile;
-  LogEntry write = Entry(QStringLiteral("write"));
+  LogEntry write = Entry(LogOperation::kWrite);
   write.file = Absolute(file);
   if (invocation_.backup) {
     ConsoleRead before;
@@ -154,7 +155,7 @@ int Commands::Write() {
                         "gesendet.") +
                      QStringLiteral("\n\n");
     const int status = ReadConsole(&before);
-    const LogEntry backup = Entry(QStringLiteral("backup"), status == kOk ? &before : nullptr);
+    const LogEntry backup = Entry(LogOperation::kBackup, status == kOk ? &before : nullptr);
     Record(backup, status);
     failurePrefix_.clear();
     if (status != kOk) return status;
@@ -267,7 +268,7 @@ int Commands::Verify() {
 int Commands::Check(const QString &file, const QStringList &texts) {
   ConsoleRead read;
   const int status = ReadConsole(&read);
-  LogEntry entry = Entry(QStringLiteral("verify"), status == kOk ? &read : nullptr);
+  LogEntry entry = Entry(LogOperation::kVerify, status == kOk ? &read : nullptr);
   entry.file = Absolute(file);
   if (status != kOk) {
     Record(entry, status);
@@ -289,7 +290,7 @@ int Commands::Check(const QString &file, const QStringList &texts) {
 int Commands::Version() {
   ConsoleRead read;
   const int status = ReadConsole(&read);
-  Record(Entry(QStringLiteral("version"), status == kOk ? &read : nullptr), status);
+  Record(Entry(LogOperation::kVersion, status == kOk ? &read : nullptr), status);
   if (status != kOk) return status;
   return Emit(read.versionText.toUtf8() + '\n');
 }
@@ -308,7 +309,7 @@ int Commands::Reset() {
   QObject::connect(&session_, &ConsoleSession::ReadCompleted, &receiver,
                    [&read](const ConsoleRead &answer) { read = answer; });
   const int status = session_.StartReset(invocation_.port) ? Await() : PortFailed();
-  Record(Entry(QStringLiteral("reset"), status == kOk ? &read : nullptr), status);
+  Record(Entry(LogOperation::kReset, status == kOk ? &read : nullptr), status);
   if (status != kOk) return status;
   Confirm(tr("Der Quorex wurde auf Werkeinstellungen zurückgesetzt."));
   return kOk;
@@ -546,9 +547,9 @@ int Commands::PortFailed() {
   return kConsole;
 }
 
-LogEntry Commands::Entry(const QString &operation, const ConsoleRead *read) {
+LogEntry Commands::Entry(const char *operation, const ConsoleRead *read) {
   LogEntry entry;
-  entry.operation = operation;
+  entry.operation = QString::fromLatin1(operation);
   entry.port = invocation_.port;
   if (read) {
     backupFailure_ = journal_.BackUpInto(*read, &entry);

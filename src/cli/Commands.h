@@ -55,9 +55,9 @@ class Commands {
   int Await();
   QString InterruptedText(ConsoleSession::Operation operation, int sent, bool confirmed) const;
   int PortFailed();
-  // A log line for `operation`; given a complete read, also its console and the backup of it,
+  // A log line for `operation` (LogOperation); given a complete read, also its console and the backup of it,
   // stored now (a backup that could not be stored is said).
-  LogEntry Entry(const QString &operation, const ConsoleRead *read = nullptr);
+  LogEntry Entry(const char *operation, const ConsoleRead *read = nullptr);
   // Appends the line, its result (where not set) taken from the exit status.
   void Record(LogEntry entry, int status);
   static QByteArray PortsText(const PortListing &listing);

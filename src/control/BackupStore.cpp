@@ -3,6 +3,7 @@
 
 #include "BackupStore.h"
 
+#include "LogOperation.h"
 #include "RegisterFile.h"
 
 #include <QDir>
@@ -150,13 +151,13 @@ QString BackupStore::Occasion(const LogEntry &entry) {
     const char *operation;
     const char *occasion;
   } occasions[] = {
-      {"read", QT_TR_NOOP("Lesen")},
-      {"backup", QT_TR_NOOP("Vor dem Senden")},
-      {"write", QT_TR_NOOP("Vor dem Senden")},
-      {"apply", QT_TR_NOOP("Vor dem Senden")},
-      {"verify", QT_TR_NOOP("Prüfen")},
-      {"compare", QT_TR_NOOP("Vergleichen")},
-      {"reset", QT_TR_NOOP("Werkeinstellungen")},
+      {LogOperation::kRead, QT_TR_NOOP("Lesen")},
+      {LogOperation::kBackup, QT_TR_NOOP("Vor dem Senden")},
+      {LogOperation::kWrite, QT_TR_NOOP("Vor dem Senden")},
+      {LogOperation::kApply, QT_TR_NOOP("Vor dem Senden")},
+      {LogOperation::kVerify, QT_TR_NOOP("Prüfen")},
+      {LogOperation::kCompare, QT_TR_NOOP("Vergleichen")},
+      {LogOperation::kReset, QT_TR_NOOP("Werkeinstellungen")},
   };
   for (const auto &occasion : occasions)
     if (entry.operation == QLatin1String(occasion.operation)) return tr(occasion.occasion);

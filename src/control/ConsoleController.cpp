@@ -4,6 +4,7 @@
 #include "ConsoleController.h"
 
 #include "ConsoleMessages.h"
+#include "LogOperation.h"
 #include "Register.h"
 
 #include <utility>
@@ -13,20 +14,6 @@ namespace {
 const QString kOk = QStringLiteral("ok");
 const QString kFailed = QStringLiteral("failed");
 const QString kCancelled = QStringLiteral("cancelled");
-
-QString Operation(ConsoleJob job) {
-  switch (job) {
-    case ConsoleJob::Read: return QStringLiteral("read");
-    case ConsoleJob::Write:
-    case ConsoleJob::WriteAndCheck: return QStringLiteral("write");
-    case ConsoleJob::Reset: return QStringLiteral("reset");
-    case ConsoleJob::Compare: return QStringLiteral("compare");
-    case ConsoleJob::Check: return QStringLiteral("verify");
-    case ConsoleJob::Backup:
-    case ConsoleJob::Apply: break;
-  }
-  return QStringLiteral("backup");
-}
 
 }  // namespace
 
@@ -92,10 +79,7 @@ bool ConsoleController::TakeRead(const ConsoleRead &read, Register &image) {
 }
 
 QString ConsoleController::FailureText(ConsoleJob job, const QString &message) {
-  if (job != ConsoleJob::Backup && job != ConsoleJob::Apply) return message;
-  return tr("Der Quorex konnte vor dem Senden nicht gesichert werden. Es wurde nichts "
-            "gesendet.") +
-         QStringLiteral("\n\n") + message;
+  return TransferStates::Texts(job).failureLead + message;
 }
 
 QString ConsoleController::NotTakenText(const QString &port) {
@@ -147,9 +131,10 @@ void ConsoleController::Step(JobStep step) {
 bool ConsoleController::Started(bool opened) {
   if (!opened) {
     Step(JobStep::PortFailed);
-    CloseLine(kFailed, FailureText(job_, ConsoleMessages::OpenFailed()));
+    const QString said = FailureText(job_, ConsoleMessages::OpenFailed());
+    CloseLine(kFailed, said);
     note_.clear();
-    emit PortFailed(job_, session_.PortError());
+    emit PortFailed(job_, said, session_.PortError());
     return false;
   }
   Step(JobStep::Started);
@@ -159,7 +144,7 @@ bool ConsoleController::Started(bool opened) {
 
 void ConsoleController::OpenLine() {
   LogEntry line;
-  line.operation = Operation(job_);
+  line.operation = TransferStates::Texts(job_).operation;
   line.port = port_;
   line_ = line;
 }
@@ -225,7 +210,7 @@ void ConsoleController::StartWriteAfterBackup() {
   Begin(check_ ? ConsoleJob::WriteAndCheck : ConsoleJob::Write);
   OpenLine();
   if (apply) {
-    line_->operation = QStringLiteral("apply");
+    line_->operation = QString::fromLatin1(LogOperation::kApply);
     line_->message = summary_;
   }
   line_->file = file_;
@@ -266,12 +251,18 @@ bool ConsoleController::StartReset(const QString &port) {
 
 void ConsoleController::NoteVersion(const QString &port, const QString &versionText) {
   LogEntry line;
-  line.operation = QStringLiteral("version");
+  line.operation = QString::fromLatin1(LogOperation::kVersion);
   line.port = port;
   line.console = versionText;
   line.result = kOk;
   const QString failure = Journal().Record(line);
   if (!failure.isEmpty()) emit Noted(failure);
+}
+
+void ConsoleController::SetStates(const ControlStates &states) {
+  if (states == states_) return;
+  states_ = states;
+  emit StatesChanged(states_);
 }
 
 void ConsoleController::Note(WindowEvent event) {

@@ -13,8 +13,8 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <optional>
+#include <utility>
 
 class Register;
 
@@ -39,14 +39,16 @@ class ConsoleController : public QObject {
   explicit ConsoleController(QObject *parent = nullptr);
 
   const ConsoleSession &Session() const { return session_; }
+  // Lines of the owner's own by port name (a test's simulated console), for the session.
+  void SetLineSource(LineSource lines) { session_.SetLineSource(std::move(lines)); }
   // The console's pacing for jobs started from now on (tests shorten it).
   void SetTiming(const Timing &timing) { session_.SetTiming(timing); }
   const Timing &GetTiming() const { return session_.GetTiming(); }
 
-  ControlStates States() const { return shown_ ? shown_() : states_; }
-  // Where the states stand as shown, if whoever shows them may also change them: each step
-  // then starts from there.
-  void ReadStatesFrom(std::function<ControlStates()> shown) { shown_ = std::move(shown); }
+  ControlStates States() const { return states_; }
+  // Puts the buttons and the tree where `states` says, outside any job: a test starts from a
+  // row of the table that no press reaches.
+  void SetStates(const ControlStates &states);
   // The job running, or the one that ran last, and its port.
   ConsoleJob Job() const { return job_; }
   QString Port() const { return port_; }
@@ -99,8 +101,8 @@ class ConsoleController : public QObject {
   // flag, and marks the image modified. False (and nothing changed) when a text is no
   // register text.
   static bool TakeRead(const ConsoleRead &read, Register &image);
-  // What a failure of `job` says: the backup read before a write says first that nothing was
-  // sent.
+  // What a failure of `job` says: its lead (JobTexts::failureLead; the backup read before a
+  // write says first that nothing was sent), then the message.
   static QString FailureText(ConsoleJob job, const QString &message);
   // The check after writing found settings that the console did not take.
   static QString NotTakenText(const QString &port);
@@ -114,8 +116,9 @@ class ConsoleController : public QObject {
   void ReadCompleted(const ConsoleRead &read);
   // A whole read, or a write the console took: this port works.
   void PortWorked(const QString &port);
-  void PortFailed(ConsoleJob job, const QString &detail);
-  // `message` is German and says what the console now holds; `detail` is the system's reason.
+  // `message` is German and says what the console now holds (FailureText); `detail` is the
+  // system's reason. PortFailed: the port did not open, so the job never began.
+  void PortFailed(ConsoleJob job, const QString &message, const QString &detail);
   void Failed(ConsoleJob job, const QString &message, const QString &detail);
   // The console confirmed all `count` registers of the write.
   void Written(int count);
@@ -138,7 +141,6 @@ class ConsoleController : public QObject {
 
   ConsoleSession session_;
   ControlStates states_;
-  std::function<ControlStates()> shown_;
   ControlStates before_;
   ConsoleJob job_ = ConsoleJob::Read;
   QString port_;

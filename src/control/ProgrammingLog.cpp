@@ -3,6 +3,8 @@
 
 #include "ProgrammingLog.h"
 
+#include "LogOperation.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -57,14 +59,14 @@ struct Name {
 };
 
 const Name kOperations[] = {
-    {"read", QT_TRANSLATE_NOOP("ProgrammingLog", "Lesen")},
-    {"write", QT_TRANSLATE_NOOP("ProgrammingLog", "Senden")},
-    {"verify", QT_TRANSLATE_NOOP("ProgrammingLog", "Prüfen")},
-    {"compare", QT_TRANSLATE_NOOP("ProgrammingLog", "Vergleichen")},
-    {"reset", QT_TRANSLATE_NOOP("ProgrammingLog", "Werkeinstellungen")},
-    {"version", QT_TRANSLATE_NOOP("ProgrammingLog", "Version")},
-    {"backup", QT_TRANSLATE_NOOP("ProgrammingLog", "Sichern")},
-    {"apply", QT_TRANSLATE_NOOP("ProgrammingLog", "Übernehmen")},
+    {LogOperation::kRead, QT_TRANSLATE_NOOP("ProgrammingLog", "Lesen")},
+    {LogOperation::kWrite, QT_TRANSLATE_NOOP("ProgrammingLog", "Senden")},
+    {LogOperation::kVerify, QT_TRANSLATE_NOOP("ProgrammingLog", "Prüfen")},
+    {LogOperation::kCompare, QT_TRANSLATE_NOOP("ProgrammingLog", "Vergleichen")},
+    {LogOperation::kReset, QT_TRANSLATE_NOOP("ProgrammingLog", "Werkeinstellungen")},
+    {LogOperation::kVersion, QT_TRANSLATE_NOOP("ProgrammingLog", "Version")},
+    {LogOperation::kBackup, QT_TRANSLATE_NOOP("ProgrammingLog", "Sichern")},
+    {LogOperation::kApply, QT_TRANSLATE_NOOP("ProgrammingLog", "Übernehmen")},
 };
 
 const Name kResults[] = {

@@ -3,6 +3,10 @@
 
 #include "TransferStates.h"
 
+#include "LogOperation.h"
+
+#include <QCoreApplication>
+
 #include <array>
 
 namespace {
@@ -21,9 +25,24 @@ constexpr Change S = Change::WithSenden;
 // "Senden", "Lesen", "Version des Quorex", "Werkeinstellungen", tree, undo and redo.
 using Changes = std::array<Change, 6>;
 
+#define N(text) QT_TRANSLATE_NOOP("TransferStates", text)
+
+// What is said of a job, untranslated (JobTexts).
+struct Said {
+  const char *operation;
+  const char *progress;
+  const char *done;
+  const char *failurePrefix;
+  const char *failureLead = nullptr;
+  const char *boxCaption = N("Fehler");
+  const char *boxLead = nullptr;
+  bool boxWarns = false;
+};
+
 struct Row {
   ConsoleJob job;
   Changes asked, cancelled, started, portFailed, released, failed;
+  Said said;
 };
 
 // The tree is never taken away for a write; a read, the factory reset's read and the reads of
@@ -34,15 +53,36 @@ struct Row {
 // sent its last command; a page changed meanwhile is a step of its own all the same.
 const Row kRows[] = {
     // job                      asked               cancelled           started             port failed         released            failed
-    {ConsoleJob::Read,          {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, S, O, O, O}, {R, I, S, I, R, I}, {I, I, I, I, I, I}, {R, I, S, I, R, I}},
-    {ConsoleJob::Write,         {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, O, O, K, O}, {I, I, I, I, K, I}, {I, I, I, I, K, I}, {I, I, I, I, K, I}},
-    {ConsoleJob::WriteAndCheck, {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, O, O, K, O}, {I, I, I, I, K, I}, {K, K, K, K, K, I}, {I, I, I, I, K, I}},
-    {ConsoleJob::Reset,         {O, O, O, O, K, K}, {I, I, I, I, K, K}, {O, O, O, O, O, O}, {I, I, I, I, R, I}, {I, I, I, I, I, I}, {R, I, R, I, R, I}},
-    {ConsoleJob::Compare,       {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, O, O, O, O}, {R, I, R, I, R, I}, {R, I, R, I, R, I}, {R, I, R, I, R, I}},
-    {ConsoleJob::Check,         {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, O, O, O, O}, {I, I, I, I, R, I}, {I, I, I, I, R, I}, {I, I, I, I, R, I}},
-    {ConsoleJob::Backup,        {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, O, O, O, O}, {I, I, I, I, R, I}, {K, K, K, K, R, K}, {I, I, I, I, R, I}},
-    {ConsoleJob::Apply,         {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, O, O, O, O}, {I, I, I, I, R, I}, {K, K, K, K, R, K}, {I, I, I, I, R, I}},
+    {ConsoleJob::Read,          {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, S, O, O, O}, {R, I, S, I, R, I}, {I, I, I, I, I, I}, {R, I, S, I, R, I},
+     {LogOperation::kRead, N("Lesen"), N("Gelesen: %1 an %2, %3"), N("Fehler beim Lesen: ")}},
+    {ConsoleJob::Write,         {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, O, O, K, O}, {I, I, I, I, K, I}, {I, I, I, I, K, I}, {I, I, I, I, K, I},
+     {LogOperation::kWrite, N("Senden"), N("Gesendet: %1 Register an %2, %3"),
+      N("Fehler beim Senden: ")}},
+    {ConsoleJob::WriteAndCheck, {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, O, O, K, O}, {I, I, I, I, K, I}, {K, K, K, K, K, I}, {I, I, I, I, K, I},
+     {LogOperation::kWrite, N("Senden"), N("Gesendet: %1 Register an %2, %3"),
+      N("Fehler beim Senden: ")}},
+    {ConsoleJob::Reset,         {O, O, O, O, K, K}, {I, I, I, I, K, K}, {O, O, O, O, O, O}, {I, I, I, I, R, I}, {I, I, I, I, I, I}, {R, I, R, I, R, I},
+     {LogOperation::kReset, N("Lesen"), N("Zurückgesetzt und gelesen: %1 an %2, %3"),
+      N("Fehler beim Zurücksetzen: ")}},
+    {ConsoleJob::Compare,       {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, O, O, O, O}, {R, I, R, I, R, I}, {R, I, R, I, R, I}, {R, I, R, I, R, I},
+     {LogOperation::kCompare, N("Lesen"), nullptr, N("Fehler beim Vergleichen: ")}},
+    {ConsoleJob::Check,         {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, O, O, O, O}, {I, I, I, I, R, I}, {I, I, I, I, R, I}, {I, I, I, I, R, I},
+     {LogOperation::kVerify, N("Prüfen"), nullptr, N("Fehler beim Prüfen: "), nullptr,
+      N("Prüfung nach dem Senden"),
+      N("Die Register wurden gesendet, konnten zur Prüfung aber nicht aus dem Quorex "
+        "zurückgelesen werden.\n\n"),
+      true}},
+    {ConsoleJob::Backup,        {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, O, O, O, O}, {I, I, I, I, R, I}, {K, K, K, K, R, K}, {I, I, I, I, R, I},
+     {LogOperation::kBackup, N("Sichern"), nullptr, N("Fehler beim Sichern: "),
+      N("Der Quorex konnte vor dem Senden nicht gesichert werden. Es wurde nichts "
+        "gesendet.\n\n")}},
+    {ConsoleJob::Apply,         {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, O, O, O, O}, {I, I, I, I, R, I}, {K, K, K, K, R, K}, {I, I, I, I, R, I},
+     {LogOperation::kBackup, N("Sichern"), nullptr, N("Fehler beim Sichern: "),
+      N("Der Quorex konnte vor dem Senden nicht gesichert werden. Es wurde nichts "
+        "gesendet.\n\n")}},
 };
+
+#undef N
 
 const Changes &ChangesOf(const Row &row, JobStep step) {
   switch (step) {
@@ -65,6 +105,16 @@ bool Applied(Change change, bool now, bool before) {
     case Change::WithSenden: break;
   }
   return now;
+}
+
+const Row &RowOf(ConsoleJob job) {
+  for (const Row &row : kRows)
+    if (row.job == job) return row;
+  qFatal("no row for console job %d", int(job));
+}
+
+QString Translated(const char *text) {
+  return text ? QCoreApplication::translate("TransferStates", text) : QString();
 }
 
 }  // namespace
@@ -95,4 +145,12 @@ ControlStates TransferStates::After(WindowEvent event, const ControlStates &now)
   next.tree = true;
   if (event == WindowEvent::FileOpened) next.senden = true;
   return next;
+}
+
+JobTexts TransferStates::Texts(ConsoleJob job) {
+  const Said &said = RowOf(job).said;
+  return {QString::fromLatin1(said.operation), Translated(said.progress), Translated(said.done),
+          Translated(said.failurePrefix),      Translated(said.failureLead),
+          Translated(said.boxCaption),         Translated(said.boxLead),
+          said.boxWarns};
 }

@@ -3,8 +3,11 @@
 
 #pragma once
 
+#include <QString>
+
 // Which of the console buttons, the configuration tree and undo and redo are usable, and how
-// each console job changes that: the window's button table, as data.
+// each console job changes that: the window's button table, as data. Beside each job's row
+// stands what is said of it (JobTexts), so a new job is one enum value and one row.
 
 struct ControlStates {
   bool senden = false;
@@ -35,6 +38,26 @@ enum class ConsoleJob { Read, Write, WriteAndCheck, Reset, Compare, Check, Backu
 // ended early.
 enum class JobStep { Asked, Cancelled, Started, PortFailed, Released, Failed };
 
+// What is said of a job, German, translated when asked for.
+struct JobTexts {
+  // Its name in the programming log (LogOperation).
+  QString operation;
+  // The progress bar's label while it runs.
+  QString progress;
+  // The status line once it has ended well: %1 the version text read or the number of
+  // registers sent, %2 the port, %3 the time. Empty where the job's result says it.
+  QString done;
+  // Before a failure's message in the status line.
+  QString failurePrefix;
+  // Before a failure's message wherever it is said: box, status line, log.
+  QString failureLead;
+  // The box a failure shows: its caption, what stands before the message, and whether it
+  // warns (the job's own aim was reached before it failed) rather than reports an error.
+  QString boxCaption;
+  QString boxLead;
+  bool boxWarns = false;
+};
+
 // What the window does without the console.
 enum class WindowEvent { FileOpened, AboutClosedWithoutOk };
 
@@ -46,5 +69,7 @@ ControlStates After(ConsoleJob job, JobStep step, const ControlStates &now,
                     const ControlStates &before);
 
 ControlStates After(WindowEvent event, const ControlStates &now);
+
+JobTexts Texts(ConsoleJob job);
 
 }  // namespace TransferStates

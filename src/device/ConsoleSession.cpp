@@ -47,7 +47,11 @@ bool ConsoleSession::IsOnTheLine() const {
 bool ConsoleSession::Open(const QString &portName) {
   Abort();
   portName_ = portName;
-  return port_.OpenPort(portName) == 1;
+  return OpenPort() == 1;
+}
+
+int ConsoleSession::OpenPort() {
+  return port_.OpenPort(portName_, lines_ ? lines_(portName_.trimmed()) : nullptr);
 }
 
 void ConsoleSession::Abort() {
@@ -155,7 +159,7 @@ void ConsoleSession::CheckResetOut() {
 }
 
 void ConsoleSession::StartResetRead() {
-  if (port_.OpenPort(portName_) != 1) {
+  if (OpenPort() != 1) {
     operation_ = Operation::None;
     emit Failed(ConsoleMessages::ResetReadFailed(ConsoleMessages::OpenFailed()), port_.ErrorString());
     return;

@@ -13,6 +13,8 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <utility>
+
 class BulkRead;
 class BulkTransfer;
 class BulkWrite;
@@ -33,6 +35,9 @@ class ConsoleSession : public QObject {
   explicit ConsoleSession(QObject *parent = nullptr);
   ~ConsoleSession() override;
 
+  // Lines of the owner's own, asked for by port name at every open; a name without one is
+  // opened as a serial port.
+  void SetLineSource(LineSource lines) { lines_ = std::move(lines); }
   // The console's pacing for operations started from now on.
   void SetTiming(const Timing &timing) { timing_ = timing; }
   const Timing &GetTiming() const { return timing_; }
@@ -80,6 +85,7 @@ class ConsoleSession : public QObject {
 
  private:
   bool Open(const QString &portName);
+  int OpenPort();
   void Run(BulkTransfer *transfer);
   void RunRead();
   void StartResetRead();
@@ -87,6 +93,7 @@ class ConsoleSession : public QObject {
   void End();
 
   SerialPort port_;
+  LineSource lines_;
   Timing timing_;
   Operation operation_ = Operation::None;
   QString portName_;

@@ -3,7 +3,6 @@
 
 #include "SerialPort.h"
 
-#include "InProcessPorts.h"
 #include "PortAccess.h"
 #include "PortNames.h"
 #include "Protocol.h"
@@ -59,7 +58,7 @@ SerialPort::~SerialPort() {
   if (line_) line_->close();
 }
 
-int SerialPort::OpenPort(const QString &name) {
+int SerialPort::OpenPort(const QString &name, QIODevice *line) {
   if (port_) {
     ApplyLineSettings(*port_);
     return 1;
@@ -70,7 +69,7 @@ int SerialPort::OpenPort(const QString &name) {
     errorString_ = QCoreApplication::translate("SerialPort", "Es ist kein Port gewählt.");
     return -1;
   }
-  if (QIODevice *line = InProcessPorts::Find(name.trimmed())) {
+  if (line) {
     // Opened once at a time, like a serial port opened exclusively.
     if (line->isOpen() || !line->open(QIODevice::ReadWrite)) {
       errorString_ = QCoreApplication::translate("SerialPort",

@@ -10,15 +10,20 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QIODevice;
 class QSerialPort;
 
+// Lines of the session owner's own by port name, opened in place of a serial port of that
+// name (a test's simulated console); nullptr for a name it has no line for.
+using LineSource = std::function<QIODevice *(const QString &portName)>;
+
 // The serial port a console session talks through. 9600 baud, 8 data bits,
 // no parity, opened exclusively. Transfers talk to Device() as a QIODevice and use the two
-// serial operations they need through ClearInput() and LineBroken(), so a test program may put
-// a line of its own (InProcessPorts) where the port would open.
+// serial operations they need through ClearInput() and LineBroken(), so the owner may hand in
+// a line of its own where the port would open.
 class SerialPort : public QObject {
   Q_OBJECT
 
@@ -32,8 +37,9 @@ class SerialPort : public QObject {
   SerialPort &operator=(const SerialPort &) = delete;
 
   // 1 on success, -1 on failure (ErrorString() then says why). An open port is reused
-  // whatever name is given, and its line settings are applied again.
-  int OpenPort(const QString &name);
+  // whatever name is given, and its line settings are applied again. Given a `line`, opens
+  // that under the name instead of a serial port.
+  int OpenPort(const QString &name, QIODevice *line = nullptr);
   // Queues the text for sending; texts over 100 characters, and any text while the port is
   // closed, are dropped without a word, as the console protocol never needs them.
   void WriteText(const QByteArray &text);
@@ -60,7 +66,7 @@ class SerialPort : public QObject {
 
  private:
   std::unique_ptr<QSerialPort> port_;
-  // An in-process line in place of port_; it belongs to whoever registered it.
+  // A line handed in, in place of port_; it belongs to whoever handed it in.
   QPointer<QIODevice> line_;
   QString errorString_;
 };

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "SimulatedConsole.h"
 #include "Timing.h"
 
 #include <QByteArray>
@@ -10,8 +11,15 @@
 #include <QStringList>
 
 // What the console must receive for a whole read or write, spelled out byte by byte rather
-// than built from the program's own protocol functions, and the short waits the transfer tests
-// use. Shared by the session tests (no widgets) and the window's transfer tests.
+// than built from the program's own protocol functions, the short waits the transfer tests
+// use, and the console's line for the program's session. Shared by the session tests (no
+// widgets) and the window's transfer tests.
+
+// What a session's owner hands in (SetLineSource), so the session reaches the console on an
+// in-process line; on a pseudo-terminal the session opens the console's path itself.
+inline auto LinesOf(const SimulatedConsole &console) {
+  return [&console](const QString &portName) { return console.LineFor(portName); };
+}
 
 inline QByteArray ReadSession() {
   QByteArray bytes = "$PROGSTART\r";
@@ -26,15 +34,6 @@ inline QByteArray WriteSession(const QStringList &texts) {
     bytes += "$P" + QByteArray::number(reg).rightJustified(3, '0') + texts.at(reg).toLatin1() +
              "\r";
   return bytes + "$PROGENDE\r";
-}
-
-// 200 different register texts: `prefix` followed by the register number ("AB000042").
-inline QStringList Pattern(const QString &prefix) {
-  QStringList texts;
-  for (int reg = 0; reg < 200; ++reg)
-    texts.append(prefix +
-                 QString::number(reg).rightJustified(8 - prefix.size(), QLatin1Char('0')));
-  return texts;
 }
 
 // Short waits for everything but the tests that use the console's real pacing.

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "Register.h"
+#include "RegisterFixtures.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -13,7 +13,7 @@
 #include <QtTest>
 
 // Drives a dialog the way a technician does: find a control by name, choose a list item,
-// type into a field, press OK. Shared by every page test.
+// type into a field, press OK. Shared by every page test, with the register fixtures.
 
 template <class W>
 W *Child(QWidget *parent, const QString &name) {
@@ -55,19 +55,3 @@ inline QString Shown(QComboBox *combo) {
 }
 
 inline void Ok(QWidget *page) { Child<QPushButton>(page, QStringLiteral("okButton"))->click(); }
-
-// "5=00020000" sets register 5 to that text.
-inline void SetRegisters(Register &image, const QStringList &texts) {
-  for (const QString &text : texts) {
-    const QStringList parts = text.split(QLatin1Char('='));
-    QVERIFY(image.SetText(parts.at(0).toInt(), parts.at(1)));
-  }
-}
-
-// Compares in the same "5=00020000" form, so a failure names the register.
-inline void CompareRegisters(const Register &image, const QStringList &texts) {
-  for (const QString &text : texts) {
-    const QStringList parts = text.split(QLatin1Char('='));
-    QCOMPARE(parts.at(0) + QLatin1Char('=') + image.Text(parts.at(0).toInt()), text);
-  }
-}

@@ -7,6 +7,7 @@
 #include "ConsoleJournal.h"
 #include "ConsoleScripts.h"
 #include "Register.h"
+#include "RegisterFixtures.h"
 #include "ScriptedDialogs.h"
 #include "SimulatedConsole.h"
 #include "StatusLine.h"
@@ -19,6 +20,14 @@
 #include <QTreeWidget>
 
 #include <initializer_list>
+
+// Puts the window's console buttons and tree where `states` says ("Senden", "Lesen", "Version",
+// "Werkeinstellungen", tree: 1 usable), through the controller that holds them, as a test's
+// starting point.
+inline void StartFrom(CQuorexDlg &window, const QString &states) {
+  const auto on = [&states](int i) { return states.at(i) == QLatin1Char('1'); };
+  window.Controller().SetStates({on(0), on(1), on(2), on(3), on(4)});
+}
 
 // The main window against a simulated console, its dialogs scripted, with a folder of its own
 // for files. Shared by the window, transfer and Extras tests; the settings a window remembers
@@ -59,6 +68,7 @@ struct WindowBench {
       peak = qMax(peak, value);
     });
     window.SetTiming(timing);
+    window.Controller().SetLineSource(LinesOf(console));
     window.show();
     port->setEditText(console.DevicePath());
     return true;
@@ -78,6 +88,8 @@ struct WindowBench {
     dialogs.openNames << path;
     return window.Open();
   }
+
+  void StartFrom(const QString &states) { ::StartFrom(window, states); }
 
   // Senden, Lesen, Version, Werkeinstellungen, tree: 1 enabled, 0 disabled.
   QString States() const {

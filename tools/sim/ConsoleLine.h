@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QString>
 
+class QIODevice;
+
 // The console's end of the line to the program: a pseudo-terminal the program opens like any
 // serial port, or a line inside the test program itself. The console's pacing and manners sit
 // above this and are the same on either.
@@ -23,6 +25,9 @@ class ConsoleLine : public QObject {
   virtual bool IsOpen() const = 0;
   // What the program opens: a device path, or the name of an in-process line.
   virtual QString PortName() const = 0;
+  // The program's end of an in-process line, which the program's session must be handed
+  // under PortName(); nullptr for a line the program opens by its path, and once closed.
+  virtual QIODevice *ProgramEnd() const { return nullptr; }
   virtual QString ErrorString() const = 0;
 
   // Hands bytes to the program's end and says how many it took: fewer when its input queue is

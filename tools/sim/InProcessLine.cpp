@@ -4,7 +4,6 @@
 #include "InProcessLine.h"
 
 #include "InProcessPort.h"
-#include "InProcessPorts.h"
 
 namespace {
 // Every line of the process gets a name of its own, so a new start after a hang-up is another
@@ -29,13 +28,11 @@ bool InProcessLine::Open() {
     programConnected_ = connected;
     emit ProgramConnectionChanged(connected);
   });
-  InProcessPorts::Add(name_, port_);
   return true;
 }
 
 void InProcessLine::Close() {
   if (!port_) return;
-  InProcessPorts::Remove(name_);
   port_->disconnect(this);
   port_->HangUp();
   port_ = nullptr;
@@ -43,6 +40,8 @@ void InProcessLine::Close() {
 }
 
 bool InProcessLine::IsOpen() const { return port_ != nullptr; }
+
+QIODevice *InProcessLine::ProgramEnd() const { return port_; }
 
 qint64 InProcessLine::Write(const QByteArray &bytes) {
   if (!port_) return 0;

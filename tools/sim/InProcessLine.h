@@ -9,9 +9,10 @@
 
 class InProcessPort;
 
-// The line inside the test program: its name ("quorex-sim-1", ...) is registered with
-// InProcessPorts, so the program's SerialPort opens the program's end (InProcessPort) where it
-// would open a serial port. Works wherever Qt does; nothing outside this process can reach it.
+// The line inside the test program, under a name of its own ("quorex-sim-1", ...). The test
+// hands its program's end (InProcessPort) to the program's session, whose SerialPort opens it
+// under that name where it would open a serial port. Works wherever Qt does; nothing outside
+// this process can reach it.
 class InProcessLine : public ConsoleLine {
   Q_OBJECT
 
@@ -23,6 +24,7 @@ class InProcessLine : public ConsoleLine {
   void Close() override;
   bool IsOpen() const override;
   QString PortName() const override { return name_; }
+  QIODevice *ProgramEnd() const override;
   QString ErrorString() const override { return QString(); }
   qint64 Write(const QByteArray &bytes) override;
   qint64 Unread() const override;

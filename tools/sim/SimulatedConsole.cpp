@@ -191,6 +191,11 @@ void SimulatedConsole::HangUpWhenDelivered() {
 }
 
 QString SimulatedConsole::DevicePath() const { return devicePath_; }
+
+QIODevice *SimulatedConsole::LineFor(const QString &portName) const {
+  return portName == line_->PortName() ? line_->ProgramEnd() : nullptr;
+}
+
 QString SimulatedConsole::ErrorString() const { return errorString_; }
 QByteArray SimulatedConsole::Received() const { return received_; }
 void SimulatedConsole::ClearReceived() { received_.clear(); }

@@ -11,12 +11,13 @@
 #include <QStringList>
 
 class ConsoleLine;
+class QIODevice;
 class QTimer;
 
 // A console at the far end of a serial line, for tests and for trying the program without
 // one. The program opens DevicePath() like any serial port. On a pseudo-terminal it talks to
 // it through the real QSerialPort code path; on an in-process line (the only one on Windows)
-// through the line the test program registers for that name (InProcessPorts).
+// through the line's program end (LineFor), which the test hands to the program's session.
 //
 // Protocol it answers (all commands end in "\r"):
 //   "$PROGSTART\r"       -> greeting (more than 30 characters, "Quorex" not at position 0),
@@ -112,6 +113,10 @@ class SimulatedConsole : public QObject {
   bool Start();
   bool IsRunning() const;
   QString DevicePath() const;
+  // The program's end of the in-process line named `portName`, for the program's session to
+  // open under that name; nullptr for any other name, after a hang-up, and on a
+  // pseudo-terminal, which the program opens by its path.
+  QIODevice *LineFor(const QString &portName) const;
   QString ErrorString() const;
 
   // Every byte received since start (or since ClearReceived), in order. With wire time, a byte

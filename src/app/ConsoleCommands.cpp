@@ -1,0 +1,92 @@
+// SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ConsoleCommands.h"
+
+#include "ConsoleController.h"
+#include "DialogSeam.h"
+#include "EditHistory.h"
+#include "ExtrasCommands.h"
+#include "FileCommands.h"
+#include "Register.h"
+
+#include <QTime>
+
+namespace {
+
+QString Now() { return QTime::currentTime().toString(QStringLiteral("HH:mm:ss")); }
+
+}  // namespace
+
+ConsoleCommands::ConsoleCommands(QWidget *owner, Register &image, ConsoleController &controller,
+                                 FileCommands &files, EditHistory &history,
+                                 const ExtrasCommands &extras,
+                                 std::function<QString()> portName)
+    : QObject(owner),
+      owner_(owner),
+      image_(image),
+      controller_(controller),
+      files_(files),
+      history_(history),
+      extras_(extras),
+      portName_(std::move(portName)) {
+  connect(&controller_, &ConsoleController::ReadCompleted, this, [this](const ConsoleRead &read) {
+    if (!ConsoleController::TakeRead(read, image_)) return;
+    // Another console's settings now: "Speichern" must not write them over the file opened.
+    image_.SetFilePath(QString());
+    history_.StartOver(EditHistory::Source::Read, read.versionText, controller_.Port());
+    emit Status(TransferStates::Texts(controller_.Job())
+                    .done.arg(read.versionText, controller_.Port(), Now()));
+  });
+  connect(&controller_, &ConsoleController::Written, this, [this](int count) {
+    history_.Sent(sending_);
+    emit Status(
+        TransferStates::Texts(controller_.Job()).done.arg(count).arg(controller_.Port(), Now()));
+  });
+  connect(&controller_, &ConsoleController::PortFailed, this, &ConsoleCommands::ShowFailure);
+  connect(&controller_, &ConsoleController::Failed, this, &ConsoleCommands::ShowFailure);
+  connect(&controller_, &ConsoleController::Noted, this, &ConsoleCommands::Status);
+}
+
+void ConsoleCommands::ShowFailure(ConsoleJob job, const QString &message,
+                                  const QString &detail) {
+  const JobTexts texts = TransferStates::Texts(job);
+  emit Status(texts.failurePrefix + message);
+  ShowMessage(owner_, texts.boxLead + message, texts.boxCaption,
+              texts.boxWarns ? QMessageBox::Warning : QMessageBox::Critical, QMessageBox::Ok,
+              detail);
+}
+
+void ConsoleCommands::Senden() {
+  sending_ = image_.AllTexts();
+  controller_.StartWrite(portName_(), sending_, extras_.VerifyAfterWrite(),
+                         extras_.BackUpBeforeWrite(), image_.FilePath());
+}
+
+void ConsoleCommands::Lesen() {
+  if (!files_.SaveEditsFirst()) return;
+  controller_.StartRead(portName_());
+}
+
+void ConsoleCommands::Version() {
+  // Before any console has given one the box shows a hint, which is no console's version.
+  const QString version = image_.VersionText();
+  controller_.NoteVersion(controller_.Port(),
+                          version == Register::kVersionHint ? QString() : version);
+  ShowMessage(owner_, image_.VersionText(), tr("Version des Quorex"), QMessageBox::NoIcon,
+              QMessageBox::Ok);
+}
+
+void ConsoleCommands::Werkeinstellungen() {
+  if (!files_.SaveEditsFirst()) return;
+  const QString port = portName_();
+  controller_.AskReset();
+  const auto answer = ShowMessage(owner_, tr("Gerät auf Werkeinstellungen zurücksetzen?"),
+                                  tr("Werkeinstellungen"), QMessageBox::Warning,
+                                  QMessageBox::Ok | QMessageBox::Cancel, QString(),
+                                  QMessageBox::Cancel);
+  if (answer == QMessageBox::Ok)
+    controller_.StartReset(port);
+  else
+    controller_.CancelReset();
+}

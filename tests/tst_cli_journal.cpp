@@ -1,0 +1,214 @@
+// SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "CliRunner.h"
+#include "ConsoleScripts.h"
+#include "RegisterFixtures.h"
+#include "SimulatedConsole.h"
+#include "TestFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonObject>
+#include <QMap>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <map>
+#include <memory>
+
+// quorex-cli run as a process, as a workshop's script runs it, against a simulated console
+// in this process. The CLI runs while this test's event loop turns, so that the console can
+// answer: nothing here may block waiting for the process.
+//
+// The backups and programming log lines the console jobs leave behind.
+
+using Fault = SimulatedConsole::Fault;
+Q_DECLARE_METATYPE(SimulatedConsole::Fault)
+
+namespace {
+
+// quorex-cli is another process: only a pseudo-terminal reaches it, whatever line the other
+// tests are given.
+constexpr SimulatedConsole::Transport kLine = SimulatedConsole::Transport::PseudoTerminal;
+
+// What the console holds before, what the file holds, and a fresh console's registers.
+QMap<QString, QStringList> RegisterSets() {
+  return {{"before", Pattern(QStringLiteral("B7"))},
+          {"file", FunkkreisOneOff()},
+          {"factory", FactoryValues()}};
+}
+
+// A row of journal(): its console, data folder and run, started with the row so that the
+// rows' waits for their consoles overlap.
+struct JournalRun {
+  QTemporaryDir dataHome;
+  SimulatedConsole console{kLine};
+  bool started = false;
+  QString file;
+  std::unique_ptr<CliRun> run;
+};
+
+}  // namespace
+
+class TestCliJournal : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase();
+  void journal_data();
+  void journal();
+  void backupReadFails();
+  void journalFolderRefuses();
+
+ private:
+  QString Path(const QString &name) const { return dir_.filePath(name); }
+  template <class Content>
+  QString WriteFile(const QString &name, const Content &content) const {
+    return ::WriteFile(Path(name), content);
+  }
+
+  QTemporaryDir dir_;
+  std::map<QString, std::unique_ptr<JournalRun>> journalRuns_;
+};
+
+void TestCliJournal::initTestCase() {
+  QVERIFY(dir_.isValid());
+  QVERIFY(QFile::exists(QStringLiteral(QUOREX_CLI_PROGRAM)));
+}
+
+void TestCliJournal::journal_data() {
+  QTest::addColumn<QStringList>("arguments");  // PORT: the console, FILE: a register file
+  QTest::addColumn<QStringList>("lines");      // operation and result of each log line
+  QTest::addColumn<QStringList>("backups");    // what each backup holds, oldest first
+  const auto row = [this](const char *name, QStringList arguments, const QStringList &lines,
+                          const QStringList &backups) {
+    QTest::newRow(name) << arguments << lines << backups;
+    auto &started = journalRuns_[QString::fromLatin1(name)];
+    started = std::make_unique<JournalRun>();
+    started->started = started->console.Start();
+    SetRegisters(started->console, RegisterSets()["before"]);
+    started->file = WriteFile(QStringLiteral("journal.rquorex"), RegisterSets()["file"]);
+    arguments.replaceInStrings(QRegularExpression(QStringLiteral("^PORT$")),
+                               started->console.DevicePath());
+    arguments.replaceInStrings(QRegularExpression(QStringLiteral("^FILE$")), started->file);
+    started->run = std::make_unique<CliRun>(arguments, dir_.path(),
+                                            DataHome(started->dataHome.path()));
+  };
+  row("read", {"read", "--port", "PORT", "-o", "read.rquorex"}, {"read ok"}, {"before"});
+  row("reset", {"reset", "--port", "PORT", "--yes"}, {"reset ok"}, {"factory"});
+  row("write --backup --verify", {"write", "--port", "PORT", "FILE", "--backup", "--verify"},
+      {"backup ok", "write ok", "verify ok"}, {"before", "file"});
+}
+
+// Every complete read leaves a backup holding the console's registers, every operation a line
+// naming it; the bytes on the wire are the command's own plus, with --backup, one read first.
+void TestCliJournal::journal() {
+  QFETCH(QStringList, arguments);
+  QFETCH(QStringList, lines);
+  QFETCH(QStringList, backups);
+  const JournalRun &started = *journalRuns_.at(QString::fromLatin1(QTest::currentDataTag()));
+  const QTemporaryDir &dataHome = started.dataHome;
+  const SimulatedConsole &console = started.console;
+  QVERIFY(started.started);
+  const QMap<QString, QStringList> contents = RegisterSets();
+  const QString &file = started.file;
+  CliRun &run = *started.run;
+  QVERIFY(run.Finish());
+  QVERIFY2(run.ExitCode() == 0, run.Said());
+  QVERIFY2(!run.Err().contains(QStringLiteral("fehlgeschlagen")), run.Said());
+  if (arguments.contains(QStringLiteral("--backup")))
+    QCOMPARE(console.Received(),
+             ReadSession() + WriteSession(contents["file"]) + ReadSession());
+
+  const QDir folder(dataHome.filePath(QStringLiteral("quorex/Sicherungen")));
+  const QStringList names = folder.entryList(QDir::Files, QDir::Name);
+  QCOMPARE(names.size(), backups.size());
+  for (int i = 0; i < names.size(); ++i) {
+    QVERIFY2(QRegularExpression(QStringLiteral(
+                 "^\\d{4}-\\d\\d-\\d\\d_\\d\\d-\\d\\d-\\d\\d_Quorex_V_1.07(_\\d)?\\.rquorex$"))
+                 .match(names.at(i))
+                 .hasMatch(),
+             qPrintable(names.at(i)));
+    QCOMPARE(Contents(folder.filePath(names.at(i))), FileBytes(contents[backups.at(i)]));
+  }
+
+  const QList<QJsonObject> logged = LogLines(dataHome.path());
+  QStringList shapes;
+  for (const QJsonObject &line : logged) {
+    shapes << line["operation"].toString() + QLatin1Char(' ') + line["result"].toString();
+    QCOMPARE(line["program"].toString(), QStringLiteral("quorex-cli"));
+    QCOMPARE(line["port"].toString(), console.DevicePath());
+    QCOMPARE(line["registers"].toInt(), 200);
+    // The backup a line names is one of those in the folder.
+    QVERIFY(line["backup"].toString().isEmpty() || names.contains(line["backup"].toString()));
+  }
+  QCOMPARE(shapes, lines);
+  if (lines.size() == 3) {
+    // The write names the file it sent, the backup taken before it, and how many settings it
+    // changed in the console.
+    const QJsonObject write = logged.at(1);
+    QCOMPARE(write["file"].toString(), file);
+    QCOMPARE(write["backup"].toString(), names.at(0));
+    QVERIFY(write["differences"].toInt() > 0);
+    QCOMPARE(logged.at(2)["backup"].toString(), names.at(1));
+    QCOMPARE(logged.at(2)["differences"].toInt(-1), 0);
+  } else {
+    QVERIFY(logged.at(0)["differences"].isNull());
+    QCOMPARE(logged.at(0)["console"].toString(), QStringLiteral("Quorex V 1.07"));
+  }
+}
+
+// A backup read that fails leaves the console untouched: no write command goes out.
+void TestCliJournal::backupReadFails() {
+  QTemporaryDir dataHome;
+  SimulatedConsole console(kLine);
+  QVERIFY(console.Start());
+  console.SetFault(Fault::Silent);
+  const QString file = WriteFile(QStringLiteral("backup.rquorex"), FunkkreisOneOff());
+  CliRun run({"write", "--port", console.DevicePath(), file, "--backup"}, dir_.path(),
+             DataHome(dataHome.path()));
+  QVERIFY(run.Finish());
+  QVERIFY2(run.ExitCode() == 3, run.Said());
+  // On the terminal on one line; in the log as the window shows it.
+  QCOMPARE(run.Err(), QStringLiteral("quorex-cli: Der Quorex konnte vor dem Senden nicht gesichert "
+                                     "werden. Es wurde nichts gesendet. ") +
+                          kSilent.mid(QStringLiteral("quorex-cli: ").size()));
+  QCOMPARE(console.Received(), QByteArray("$PROGSTART\r"));
+  const QList<QJsonObject> logged = LogLines(dataHome.path());
+  QCOMPARE(logged.size(), 1);
+  QCOMPARE(logged.at(0)["operation"].toString(), QStringLiteral("backup"));
+  QCOMPARE(logged.at(0)["result"].toString(), QStringLiteral("failed"));
+  QCOMPARE(logged.at(0)["message"].toString(),
+           QStringLiteral("Der Quorex konnte vor dem Senden nicht gesichert werden. Es wurde "
+                          "nichts gesendet.\n\nDer Quorex antwortet nicht.\nBitte prüfen Sie, ob "
+                          "das Gerät eingeschaltet und am gewählten Port angeschlossen ist."));
+  QVERIFY(!QDir(dataHome.filePath(QStringLiteral("quorex/Sicherungen"))).exists());
+}
+
+// A data folder that cannot be made costs the backup and the log line, never the read.
+void TestCliJournal::journalFolderRefuses() {
+  QTemporaryDir dataHome;
+  QFile blocker(dataHome.filePath(QStringLiteral("quorex")));
+  QVERIFY(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  SimulatedConsole console(kLine);
+  QVERIFY(console.Start());
+  const QString file = Path(QStringLiteral("refused.rquorex"));
+  CliRun run({"read", "--port", console.DevicePath(), "-o", file}, dir_.path(),
+             DataHome(dataHome.path()));
+  QVERIFY(run.Finish());
+  QVERIFY2(run.ExitCode() == 0, run.Said());
+  QCOMPARE(Contents(file), FileBytes(FactoryValues()));
+  const QStringList said = run.Err().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+  QCOMPARE(said.size(), 3);
+  QVERIFY2(said.at(0).startsWith(QStringLiteral("quorex-cli: Sicherung fehlgeschlagen: ")),
+           run.Said());
+  QVERIFY2(said.at(1).startsWith(QStringLiteral("quorex-cli: Protokoll fehlgeschlagen: ")),
+           run.Said());
+  QCOMPARE(said.at(2), QStringLiteral("gespeichert in: %1").arg(file));
+}
+
+QTEST_GUILESS_MAIN(TestCliJournal)
+#include "tst_cli_journal.moc"
