@@ -40,6 +40,7 @@ class PrintingDialogs : public DialogSeam {
     return QMessageBox::Ok;
   }
   QString AskOpenFileName(QWidget *) override { return QString(); }
+  QString AskSettingsFileName(QWidget *) override { return QString(); }
   QString AskSaveFileName(QWidget *, const QString &) override { return QString(); }
   QString AskReportFileName(QWidget *, QString *) override { return QString(); }
   QString AskCsvFileName(QWidget *) override { return QString(); }

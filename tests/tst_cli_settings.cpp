@@ -10,7 +10,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 #include <QProcess>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -34,6 +37,30 @@ QStringList Image() {
   return texts;
 }
 
+// Every register of random digits below `digits`: the lower the bound, the more values a page
+// lists; with all 16 many are unknown to every page.
+QStringList Random(quint32 seed, int digits) {
+  QRandomGenerator random(seed);
+  QStringList texts;
+  for (int reg = 0; reg < 200; ++reg) {
+    QString text;
+    for (int pos = 0; pos < 8; ++pos)
+      text += QStringLiteral("0123456789ABCDEF").at(random.bounded(digits));
+    texts << text;
+  }
+  return texts;
+}
+
+// "id = value" lines of get and export, by id.
+QMap<QString, QString> Assignments(const QString &text) {
+  QMap<QString, QString> values;
+  for (const QString &line : text.split('\n')) {
+    if (line.startsWith('#') || !line.contains(" = ")) continue;
+    values.insert(line.section(" = ", 0, 0), line.section(" = ", 1));
+  }
+  return values;
+}
+
 }  // namespace
 
 class TestCliSettings : public QObject {
@@ -44,6 +71,8 @@ class TestCliSettings : public QObject {
   void get_data();
   void get();
   void getJson();
+  void getSetRoundTrip_data();
+  void getSetRoundTrip();
   void set_data();
   void set();
   void refusedSetWritesNothing_data();
@@ -51,6 +80,8 @@ class TestCliSettings : public QObject {
   void exportThenImportGivesBackTheFile();
   void editedExportChangesOneSetting();
   void refusedImportWritesNothing();
+  void importOverABase_data();
+  void importOverABase();
   void reportsOfOneFileAreAlike_data();
   void reportsOfOneFileAreAlike();
   void help_data();
@@ -119,6 +150,66 @@ void TestCliSettings::getJson() {
   QCOMPARE(first.value("page").toString(), QStringLiteral("Funkkreiskonfiguration"));
   QCOMPARE(first.value("label").toString(), QStringLiteral("Funkkreis 1 erlaubt"));
   QCOMPARE(first.value("value").toString(), QStringLiteral("aus"));
+}
+
+void TestCliSettings::getSetRoundTrip_data() {
+  QTest::addColumn<QStringList>("image");
+  QTest::addColumn<bool>("padded");  // blanks around "=" and the value
+  QTest::addColumn<bool>("raw");     // values no page knows are among them
+
+  QTest::newRow("mostly zeros") << Image() << false << false;
+  QTest::newRow("low digits, padded") << Random(1, 4) << true << true;
+  QTest::newRow("any hex digit") << Random(2, 16) << false << true;
+  QTest::newRow("any hex digit, padded") << Random(3, 16) << true << true;
+  QTest::newRow("all F") << QStringList(200, QStringLiteral("FFFFFFFF")) << false << true;
+}
+
+// Every line get prints, given to set on another file, sets the same characters; export and
+// the report's JSON use get's words.
+void TestCliSettings::getSetRoundTrip() {
+  QFETCH(QStringList, image);
+  QFETCH(bool, padded);
+  QFETCH(bool, raw);
+  WriteFile(file_, FileBytes(image));
+  const CliResult got = RunCli({"get", file_});
+  QCOMPARE(got.exit, 0);
+  const QStringList lines = got.out.split('\n', Qt::SkipEmptyParts);
+  QVERIFY(lines.size() > 100);
+  if (raw) QVERIFY(got.out.contains(" = roh:"));
+
+  QStringList assignments;
+  for (const QString &line : lines)
+    assignments << (padded ? QStringLiteral("  %1  =   %2 ")
+                                 .arg(line.section(" = ", 0, 0), line.section(" = ", 1))
+                           : line);
+  const QString other = Path("other.rquorex");
+  const QString copy = Path("copy.rquorex");
+  WriteFile(other, FileBytes(QStringList(200, QStringLiteral("5A5A5A5A"))));
+  const CliResult set = RunCli(QStringList{"set", other} + assignments + QStringList{"-o", copy});
+  QVERIFY2(set.exit == 0, qPrintable(set.err));
+  QCOMPARE(RunCli({"get", copy, "--format", "json"}).out.section("\"settings\"", 1),
+           RunCli({"get", file_, "--format", "json"}).out.section("\"settings\"", 1));
+
+  const QMap<QString, QString> words = Assignments(got.out);
+  const QMap<QString, QString> exported = Assignments(RunCli({"export", file_}).out);
+  QVERIFY(exported.size() > 100);
+  for (auto it = exported.begin(); it != exported.end(); ++it)
+    if (!it.key().startsWith("register."))
+      QCOMPARE(it.key() + " = " + it.value(), it.key() + " = " + words.value(it.key()));
+  const QJsonArray pages = QJsonDocument::fromJson(RunCli({"report", file_, "--format", "json"})
+                                                       .out.toUtf8())
+                               .object()
+                               .value("pages")
+                               .toArray();
+  int reported = 0;
+  for (const QJsonValue &page : pages)
+    for (const QJsonValue &entry : page.toObject().value("settings").toArray()) {
+      const QString id = entry.toObject().value("id").toString();
+      QCOMPARE(id + " = " + entry.toObject().value("value").toString(),
+               id + " = " + words.value(id));
+      ++reported;
+    }
+  QCOMPARE(reported, words.size());
 }
 
 void TestCliSettings::set_data() {
@@ -219,10 +310,11 @@ void TestCliSettings::refusedImportWritesNothing() {
   QString text = QString::fromUtf8(RunCli({"export", file_}).out.toUtf8());
   const QStringList lines = text.split('\n');
   const int sql = int(lines.indexOf("squelch.kreis1.sql = SQL aktiv low")) + 1;
-  const int time = int(lines.indexOf("sender.sendezeitbegrenzung = 000")) + 1;
+  const int time = int(lines.indexOf("sender.sendezeitbegrenzung = 000 s (keine Begrenzung)")) + 1;
   QVERIFY(sql > 0 && time > 0);
   text.replace("squelch.kreis1.sql =", "squelch.kreis1.sq1 =");
-  text.replace("sender.sendezeitbegrenzung = 000", "sender.sendezeitbegrenzung = 1000");
+  text.replace("sender.sendezeitbegrenzung = 000 s (keine Begrenzung)",
+               "sender.sendezeitbegrenzung = 1000");
   WriteFile(Path("bad.txt"), text.toUtf8());
 
   const CliResult result = RunCli({"import", Path("bad.txt"), "-o", Path("new.rquorex")});
@@ -232,11 +324,51 @@ void TestCliSettings::refusedImportWritesNothing() {
                               "Zeile %1: unbekannte Einstellung \"squelch.kreis1.sq1\".\n"
                               "Zeile %2: sender.sendezeitbegrenzung: Das Feld nimmt höchstens 3 "
                               "Zeichen.\n"
-                              "Es fehlen: squelch.kreis1.sql.\n")
+                              "Es fehlen:\n  squelch.kreis1.sql\n")
                    .arg(sql)
                    .arg(time)),
            qPrintable(result.err));
   QVERIFY(!QFile::exists(Path("new.rquorex")));
+}
+
+void TestCliSettings::importOverABase_data() {
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<QStringList>("changes");  // "register=text" of the new file
+
+  QTest::newRow("one setting") << "squelch.kreis2.sql = SQL aktiv high\n"
+                               << QStringList{"2=01000000"};
+  QTest::newRow("box, number, mask")
+      << "# site settings\ntonband.rel_mit_tx = ein\r\n  tonband.nachlaufzeit = 655 s\n"
+         "funkkreis.letzter_kreis = 1, 4\n"
+      << QStringList{"12=10000000", "13=65500000", "0=00000090"};
+  QTest::newRow("a telegram field and a register")
+      << "fms.ptt.fahrzeug = A0B1\nregister.150 = deadbee0\n"
+      << QStringList{"20=0000A0B1", "150=DEADBEE0"};
+  QTest::newRow("the base's own value") << "tonband.nachlaufzeit = 45 s\n" << QStringList{};
+}
+
+// Over --base exactly the text's settings change; without it the same text is refused,
+// naming at most ten missing ids.
+void TestCliSettings::importOverABase() {
+  QFETCH(QString, text);
+  QFETCH(QStringList, changes);
+  QStringList expected = Image();
+  for (const QString &change : changes)
+    expected[change.section('=', 0, 0).toInt()] = change.section('=', 1);
+  WriteFile(Path("site.txt"), text.toUtf8());
+
+  const CliResult result =
+      RunCli({"import", Path("site.txt"), "--base", file_, "-o", Path("new.rquorex"), "-v"});
+  QVERIFY2(result.exit == 0, qPrintable(result.err));
+  QCOMPARE(Contents(Path("new.rquorex")), FileBytes(expected));
+  QCOMPARE(Contents(file_), FileBytes(Image()));
+
+  const CliResult refused = RunCli({"import", Path("site.txt"), "-o", Path("other.rquorex")});
+  QCOMPARE(refused.exit, 2);
+  const QRegularExpression missing(
+      "\nEs fehlen:\n(  [a-z0-9_.]+\n){10}und [1-9][0-9]* weitere\n$");
+  QVERIFY2(missing.match(refused.err).hasMatch(), qPrintable(refused.err));
+  QVERIFY(!QFile::exists(Path("other.rquorex")));
 }
 
 void TestCliSettings::reportsOfOneFileAreAlike_data() {
@@ -274,7 +406,8 @@ void TestCliSettings::help_data() {
                                         "Ändert Einstellungen nach ID"
                                      << "";
   QTest::newRow("--help of a command") << QStringList{"import", "--help"} << 0
-                                       << "Aufruf: quorex-cli import TEXT -o DATEI\n" << "";
+                                       << "Aufruf: quorex-cli import TEXT [--base DATEI] -o NEU\n"
+                                       << "";
   QTest::newRow("help of no command") << QStringList{"help", "frobnicate"} << 2 << ""
                                       << "quorex-cli: Unbekannter Befehl \"frobnicate\".\n";
   QTest::newRow("-v is no version") << QStringList{"-v"} << 2 << ""

@@ -38,6 +38,8 @@ class TestCliTransfer : public QObject {
   void initTestCase();
   void write_data();
   void write();
+  void apply_data();
+  void apply();
   void interrupted_data();
   void interrupted();
   void reset_data();
@@ -110,6 +112,81 @@ void TestCliTransfer::write() {
                           "3 Unterschiede.\n"));
 }
 
+void TestCliTransfer::apply_data() {
+  QTest::addColumn<QByteArray>("text");
+  QTest::addColumn<Fault>("fault");
+  QTest::addColumn<int>("exitCode");
+  QTest::addColumn<QString>("said");  // the end of stderr
+
+  const QByteArray site = "# site\nsquelch.kreis2.sql = SQL aktiv high\nfms.ptt.fahrzeug = A0B2\n";
+  QTest::newRow("laid over the console, checked")
+      << site << Fault::None << 0
+      << "Die Einstellungen wurden zum Quorex gesendet; geändert: squelch.kreis2.sql, "
+         "tasten.ptt.fms_kennung\n";
+  QTest::newRow("a console that says nothing gets nothing")
+      << site << Fault::Silent << 3 << kSilent.mid(QStringLiteral("quorex-cli: ").size());
+  QTest::newRow("a refused text opens no port")
+      << QByteArray("squelch.kreis2.sql = SQL aktiv mittel\n") << Fault::None << 2
+      << "Zeile 1: squelch.kreis2.sql: Den Wert \"SQL aktiv mittel\" gibt es hier nicht; "
+         "möglich: \"SQL aktiv high\", \"SQL aktiv low\".\n";
+}
+
+// apply at the line's own speed: the console's other settings stay, the read before leaves a
+// backup, the check passes and the log names what changed. A read that fails sends nothing.
+void TestCliTransfer::apply() {
+  QFETCH(QByteArray, text);
+  QFETCH(Fault, fault);
+  QFETCH(int, exitCode);
+  QFETCH(QString, said);
+  QTemporaryDir dataHome;
+  SimulatedConsole console(kLine);
+  QVERIFY(console.Start());
+  console.SetWireTime(true);
+  console.SetFault(fault);
+  QStringList before = FactoryValues();
+  before[20] = QStringLiteral("6912A0B1");  // this console's own telegram
+  before[13] = QStringLiteral("04500000");
+  SetRegisters(console, before);
+  WriteFile(QStringLiteral("site.txt"), text);
+  CliRun run({"apply", "--port", console.DevicePath(), "site.txt", "--verify"}, dir_.path(),
+             DataHome(dataHome.path()));
+  QVERIFY(run.Finish(60000));
+  QVERIFY2(run.ExitCode() == exitCode, run.Said());
+  QVERIFY2(run.Err().endsWith(said), run.Said());
+  const QList<QJsonObject> logged = LogLines(dataHome.path());
+  if (exitCode == 2) {
+    QCOMPARE(console.Received(), QByteArray());
+    QVERIFY(logged.isEmpty());
+    return;
+  }
+  if (exitCode != 0) {
+    QCOMPARE(console.Received(), QByteArray("$PROGSTART\r"));
+    QCOMPARE(Registers(console), before);
+    QCOMPARE(logged.size(), 1);
+    QCOMPARE(logged.at(0)["operation"].toString(), QStringLiteral("backup"));
+    QCOMPARE(logged.at(0)["result"].toString(), QStringLiteral("failed"));
+    QVERIFY(logged.at(0)["message"].toString().contains("Es wurde nichts gesendet."));
+    return;
+  }
+  QStringList expected = before;
+  expected[2][1] = QLatin1Char('1');  // Kreis 2's SQL
+  expected[20] = QStringLiteral("6912A0B2");
+  QCOMPARE(console.Received(), ReadSession() + WriteSession(expected) + ReadSession());
+  QCOMPARE(Registers(console), expected);
+  QCOMPARE(run.Out(), QStringLiteral("Keine Unterschiede.\n"));
+  QCOMPARE(logged.size(), 3);
+  const QString backup = logged.at(0)["backup"].toString();
+  QVERIFY(QFile::exists(dataHome.filePath("quorex/Sicherungen/" + backup)));
+  QCOMPARE(Contents(dataHome.filePath("quorex/Sicherungen/" + backup)), FileBytes(before));
+  QCOMPARE(logged.at(1)["operation"].toString(), QStringLiteral("apply"));
+  QCOMPARE(logged.at(1)["program"].toString(), QStringLiteral("quorex-cli"));
+  QCOMPARE(logged.at(1)["backup"].toString(), backup);
+  QCOMPARE(logged.at(1)["message"].toString(),
+           QStringLiteral("Geändert: squelch.kreis2.sql, tasten.ptt.fms_kennung"));
+  QCOMPARE(logged.at(2)["operation"].toString(), QStringLiteral("verify"));
+  QCOMPARE(logged.at(2)["result"].toString(), QStringLiteral("ok"));
+}
+
 void TestCliTransfer::interrupted_data() {
   QTest::addColumn<QString>("command");
   QTest::addColumn<int>("signalNumber");
@@ -132,6 +209,12 @@ void TestCliTransfer::interrupted_data() {
                         "Übertragung ist vollständig.");
   QTest::newRow("read") << QStringLiteral("read") << SIGTERM << QByteArray("$R050")
                         << QStringLiteral("Das Lesen des Quorex wurde abgebrochen.");
+  QTest::newRow("apply, its read") << QStringLiteral("apply") << SIGHUP << QByteArray("$R050")
+                                   << QStringLiteral("Der Quorex konnte vor dem Senden nicht "
+                                                     "gesichert werden. Es wurde nichts gesendet. "
+                                                     "Das Lesen des Quorex wurde abgebrochen.");
+  QTest::newRow("apply, its write") << QStringLiteral("apply") << SIGINT << QByteArray("$P050")
+                                    << brokenOff;
 }
 
 // Ctrl+C part way through a transfer: the session is cut off, the technician told how far it
@@ -149,6 +232,8 @@ void TestCliTransfer::interrupted() {
   QStringList arguments{command, "--port", console.DevicePath()};
   if (command == QLatin1String("write"))
     arguments << WriteFile(QStringLiteral("interrupted.rquorex"), Pattern(QStringLiteral("12")));
+  else if (command == QLatin1String("apply"))
+    arguments << WriteFile(QStringLiteral("site.txt"), QByteArray("squelch.kreis2.sql = SQL aktiv high\n"));
   else
     arguments << QStringLiteral("-o") << file;
   CliRun run(arguments);

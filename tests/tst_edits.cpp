@@ -93,6 +93,8 @@ class TestEdits : public QObject {
   void changesListTakesBack();
   void treeMarksComeAndGo();
   void noUndoWhileWriteSends();
+  void takeOver_data();
+  void takeOver();
 
  private:
   TemporarySettings settings_;
@@ -364,6 +366,94 @@ void TestEdits::noUndoWhileWriteSends() {
   QCOMPARE(b.console.RegisterText(15), sent.at(15));
   QVERIFY(Marked(b.tree, "Hörer-/LS-Konfiguration"));
   QCOMPARE(Shown(undo), QStringLiteral("Rückgängig: Hörer"));
+}
+
+void TestEdits::takeOver_data() {
+  QTest::addColumn<QString>("source");  // "file", "text" or "backup"
+  QTest::addColumn<QString>("choice");  // "all", "none" or "some"
+  QTest::addColumn<QStringList>("taken");  // registers that change, "" for the whole backup
+
+  QTest::newRow("file, all") << "file" << "all" << QStringList{"0", "2", "150"};
+  QTest::newRow("file, none") << "file" << "none" << QStringList{};
+  QTest::newRow("file, all but one page") << "file" << "some" << QStringList{"0", "150"};
+  QTest::newRow("text, all") << "text" << "all" << QStringList{"0", "150"};
+  QTest::newRow("backup, all") << "backup" << "all" << QStringList{""};
+}
+
+// The settings in which a file, a text or a backup differs, each checked; what stays checked
+// becomes one step, which undo takes back whole.
+void TestEdits::takeOver() {
+  QFETCH(QString, source);
+  QFETCH(QString, choice);
+  QFETCH(QStringList, taken);
+  WindowBench b;
+  QVERIFY(b.Setup());
+  if (source == "backup") {
+    b.lesen->click();
+    QTRY_VERIFY(b.lesen->isEnabled());
+    b.dialogs.answers << QMessageBox::No;  // the read is not saved before the next open
+  }
+  const QStringList program(200, "00000000");
+  QVERIFY(b.Load(program));
+  QStringList other = program;
+  other[0] = "00100000";
+  other[2] = "10000000";
+  other[150] = "DEADBEEF";
+  const QString file = b.Path(source == "text" ? "standort.txt" : "platz2.rquorex");
+  QFile out(file);
+  QVERIFY(out.open(QIODevice::WriteOnly));
+  out.write(source == "text" ? "funkkreis.kreis3.erlaubt = ein\nregister.150 = DEADBEEF\n"
+                             : (other.join("\r\n") + "\r\n").toLatin1());
+  out.close();
+  if (source == "backup") other = b.console.FactoryValues();
+
+  QStringList shown;
+  auto seen = OnNextModal([&](QDialog *dialog) {
+    auto *table = Child<QTableWidget>(dialog, "differencesTable");
+    auto *ok = Child<QPushButton>(dialog, "uebernehmenButton");
+    for (int row = 0; row < table->rowCount(); ++row) {
+      QCOMPARE(table->item(row, 0)->checkState(), Qt::Checked);
+      shown << table->item(row, 1)->text();
+    }
+    if (choice == "none") {
+      Child<QPushButton>(dialog, "keineButton")->click();
+      QVERIFY(!ok->isEnabled());
+      dialog->reject();
+      return;
+    }
+    if (choice == "some") {
+      auto *page = Child<QComboBox>(dialog, "pageComboBox");
+      page->setCurrentText("Squelchkonfiguration");
+      Child<QPushButton>(dialog, "keineButton")->click();
+      page->setCurrentIndex(0);
+      QCOMPARE(table->item(0, 0)->checkState(), Qt::Checked);
+    }
+    ok->click();
+  });
+  if (source == "backup") {
+    b.Action("sicherungenAction")->trigger();
+    QTRY_VERIFY(b.window.findChild<QTableWidget *>("backupsTable"));
+    b.window.findChild<QTableWidget *>("backupsTable")->selectRow(0);
+    b.window.findChild<QPushButton *>("uebernehmenButton")->click();
+  } else {
+    b.dialogs.openNames << file;
+    b.Action("uebernehmenAction")->trigger();
+  }
+  QTRY_VERIFY(*seen);
+  if (source == "file")
+    QCOMPARE(shown, (QStringList{"Funkkreis 3 erlaubt", "Funkkreis 1 / SQL", "Register 150"}));
+
+  QStringList expected = program;
+  for (const QString &reg : taken)
+    if (reg.isEmpty()) expected = other;
+    else expected[reg.toInt()] = other.at(reg.toInt());
+  QCOMPARE(b.window.Image().AllTexts(), expected);
+  QAction *undo = b.Action("rueckgaengigAction");
+  QCOMPARE(undo->isEnabled(), !taken.isEmpty());
+  if (taken.isEmpty()) return;
+  QVERIFY2(Shown(undo).endsWith(" übernehmen"), qPrintable(Shown(undo)));
+  undo->trigger();
+  QCOMPARE(b.window.Image().AllTexts(), program);
 }
 
 QTEST_MAIN(TestEdits)

@@ -146,7 +146,7 @@ void TestSettings::encode_data() {
       << "funkkreis.kreis1.erlaubt"
       << "0"
       << "ja"
-      << "Den Wert \"ja\" gibt es hier nicht; möglich: \"an\" oder \"aus\".";
+      << "Den Wert \"ja\" gibt es hier nicht; möglich: \"ein\" oder \"aus\".";
   QTest::newRow("FMS identification stores 1") << "tasten.ptt.fms_kennung_bei_ptt"
                                                << "2"
                                                << "an"
@@ -334,8 +334,8 @@ void TestSettings::importRefuses_data() {
                               << "squelch.kreis9.sql = SQL aktiv low"
                               << QStringList{
                                      "Zeile %1: unbekannte Einstellung \"squelch.kreis9.sql\".",
-                                     "Es fehlen: squelch.kreis1.sql."};
-  QTest::newRow("bad value") << "tonband.nachlaufzeit = 0"
+                                     "Es fehlen:", "  squelch.kreis1.sql"};
+  QTest::newRow("bad value") << "tonband.nachlaufzeit = 0 s"
                              << "tonband.nachlaufzeit = 700"
                              << QStringList{
                                     "Zeile %1: tonband.nachlaufzeit: Geben Sie eine ganze "
@@ -343,11 +343,11 @@ void TestSettings::importRefuses_data() {
   QTest::newRow("twice") << "busy.ausgang.kreis1 = BUSY immer aus"
                          << "busy.ausgang.kreis2 = BUSY immer aus"
                          << QStringList{"Zeile %1: busy.ausgang.kreis2 steht schon in Zeile %2.",
-                                        "Es fehlen: busy.ausgang.kreis1."};
-  QTest::newRow("no equals sign") << "sender.vorlaufzeit = 000"
+                                        "Es fehlen:", "  busy.ausgang.kreis1"};
+  QTest::newRow("no equals sign") << "sender.vorlaufzeit = 000 ms"
                                   << "sender.vorlaufzeit 000"
                                   << QStringList{"Zeile %1: erwartet wird \"ID = Wert\".",
-                                                 "Es fehlen: sender.vorlaufzeit."};
+                                                 "Es fehlen:", "  sender.vorlaufzeit"};
   QTest::newRow("register over a setting") << "register.000 = .......0"
                                            << "register.000 = 00000000"
                                            << QStringList{
@@ -366,7 +366,7 @@ void TestSettings::importRefuses_data() {
                                               << QStringList{
                                                      "Zeile %1: unbekannte Einstellung "
                                                      "\"register.020\".",
-                                                     "Es fehlen: register.199."};
+                                                     "Es fehlen:", "  register.199"};
 }
 
 void TestSettings::importRefuses() {

@@ -51,6 +51,12 @@ BackupsDialog::BackupsDialog(const std::vector<BackupStore::Backup> &backups,
   connect(ui_->openButton, &QPushButton::clicked, this, &BackupsDialog::OpenSelected);
   connect(ui_->compareButton, &QPushButton::clicked, this, &BackupsDialog::CompareSelected);
   connect(ui_->folderButton, &QPushButton::clicked, this, &BackupsDialog::ShowFolder);
+  connect(ui_->uebernehmenButton, &QPushButton::clicked, this, [this] {
+    const QString path = SelectedPath();
+    if (path.isEmpty()) return;
+    reject();
+    emit TakeOverRequested(path);
+  });
   connect(ui_->closeButton, &QPushButton::clicked, this, &QDialog::reject);
   UpdateButtons();
   KeepTitleVisible(*this);
@@ -69,6 +75,7 @@ void BackupsDialog::UpdateButtons() {
   const bool chosen = !SelectedPath().isEmpty();
   ui_->openButton->setEnabled(chosen);
   ui_->compareButton->setEnabled(chosen);
+  ui_->uebernehmenButton->setEnabled(chosen);
 }
 
 void BackupsDialog::OpenSelected() {

@@ -22,7 +22,8 @@ class BackupsDialog;
 // Anlass). "Öffnen" (or Enter, or a double click) closes the dialog with the chosen backup, for
 // the caller to open as "Öffnen ..." opens a file; "Mit Programm vergleichen" shows the settings
 // in which the program and the backup differ; "Ordner anzeigen" opens the folder in the file
-// manager.
+// manager; "Einstellungen übernehmen ..." closes it asking to take settings from the chosen
+// backup (TakeOverRequested).
 class BackupsDialog : public QDialog {
   Q_OBJECT
 
@@ -36,6 +37,9 @@ class BackupsDialog : public QDialog {
   QString ChosenFile() const { return chosen_; }
   // The list of differences shown last, while it is open.
   CompareDialog *Comparison() const { return comparison_; }
+
+ signals:
+  void TakeOverRequested(const QString &path);
 
  private:
   QString SelectedPath() const;

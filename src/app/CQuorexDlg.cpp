@@ -98,6 +98,7 @@ CQuorexDlg::CQuorexDlg(QWidget *parent)
           [this] { controller_.Note(WindowEvent::FileOpened); });
   connect(&files_, &FileCommands::Status, this, &CQuorexDlg::SetStatus);
   connect(&extras_, &ExtrasCommands::Status, this, &CQuorexDlg::SetStatus);
+  connect(&extras_, &ExtrasCommands::TakeOverRequested, edits_, &EditCommands::TakeOverFrom);
   connect(&console_, &ConsoleCommands::Status, this, &CQuorexDlg::SetStatus);
   ConnectController();
   ui_->statusLine->SetLines(2);

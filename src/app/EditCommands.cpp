@@ -7,15 +7,24 @@
 #include "ConfigPage.h"
 #include "ConfigTree.h"
 #include "DialogHelpers.h"
+#include "DialogSeam.h"
 #include "EditHistory.h"
 #include "EinzelnesRegister.h"
+#include "NativePath.h"
+#include "Register.h"
+#include "RegisterFile.h"
+#include "SettingsText.h"
 #include "StatusLine.h"
+#include "TakeOverDialog.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QMenu>
 #include <QSet>
 #include <QTreeWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -49,6 +58,10 @@ void EditCommands::AddTo(QMenu &bearbeiten) {
   bearbeiten.addSeparator();
   QAction *changes = bearbeiten.addAction(tr("&Änderungen ..."), this, &EditCommands::ShowChanges);
   changes->setObjectName(QStringLiteral("aenderungenAction"));
+  bearbeiten.addSeparator();
+  takeOver_ =
+      bearbeiten.addAction(tr("Einstellungen ü&bernehmen ..."), this, &EditCommands::TakeOver);
+  takeOver_->setObjectName(QStringLiteral("uebernehmenAction"));
   UpdateActions();
 }
 
@@ -73,6 +86,7 @@ void EditCommands::UpdateActions() {
   redo_->setText(Named(tr("&Wiederholen"), steps.canRedo() ? steps.redoText() : QString()));
   undo_->setEnabled(usable_ && steps.canUndo());
   redo_->setEnabled(usable_ && steps.canRedo());
+  takeOver_->setEnabled(usable_);
 }
 
 void EditCommands::Refresh() {
@@ -107,6 +121,54 @@ void EditCommands::ShowChanges() {
   dialog_->show();
   dialog_->raise();
   dialog_->activateWindow();
+}
+
+void EditCommands::TakeOver() {
+  if (!usable_) return;
+  const QString path = DialogSeam::Instance().AskSettingsFileName(owner_);
+  if (!path.isEmpty()) TakeOverFrom(path);
+}
+
+void EditCommands::TakeOverFrom(const QString &path) {
+  if (!usable_) return;
+  const QStringList program = history_.Image().AllTexts();
+  QStringList other;
+  QString error;
+  // A register file or a backup as it stands; else a settings text over the program's own.
+  if (!ReadRegisterFile(path, &other, &error)) {
+    QString textError;
+    QStringList details;
+    if (!SettingsText(history_.Catalog()).ReadFile(path, &program, &other, &textError, &details)) {
+      // Whichever reading got further names the fault.
+      ShowMessage(owner_, details.isEmpty() ? error : textError, tr("Fehler"),
+                  QMessageBox::Critical, QMessageBox::Ok, details.join(QLatin1Char('\n')));
+      return;
+    }
+  }
+  std::vector<SettingsCatalog::Difference> differences =
+      history_.Catalog().Compare(program, other);
+  // The FMS editor's fields are seen in their telegrams; one box each is enough.
+  differences.erase(std::remove_if(differences.begin(), differences.end(),
+                                   [this](const SettingsCatalog::Difference &difference) {
+                                     const auto *setting = history_.Catalog().FindId(difference.id);
+                                     return setting && setting->view;
+                                   }),
+                    differences.end());
+  const QString name = NativePath::Shown(QFileInfo(path).fileName());
+  if (differences.empty()) {
+    ShowMessage(owner_, tr("%1 enthält keine Einstellung, die sich vom Programm unterscheidet.")
+                            .arg(name),
+                tr("Einstellungen übernehmen"), QMessageBox::Information, QMessageBox::Ok);
+    return;
+  }
+  TakeOverDialog dialog(differences, tr("In %1").arg(name),
+                        tr("Einstellungen, in denen sich %1 vom Programm unterscheidet:").arg(name),
+                        owner_);
+  KeepTitleVisible(dialog);
+  // The registers may have changed under a long look at the list (a read finishing): only
+  // what is still usable is taken.
+  if (dialog.exec() != QDialog::Accepted || !usable_) return;
+  history_.TakeOver(other, dialog.CheckedIds(), name);
 }
 
 void EditCommands::OpenSetting(const QString &id) {

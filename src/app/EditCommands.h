@@ -39,6 +39,14 @@ class EditCommands : public QObject {
   // "Änderungen ...": not modal, so it can stay open beside the pages; a second call brings
   // it to the front.
   void ShowChanges();
+  // "Einstellungen übernehmen ...": asks for a register file, a backup or a settings text and
+  // runs TakeOverFrom on it.
+  void TakeOver();
+  // Lists the settings in which the file at `path` differs from the program, each with a box
+  // to check; the checked ones become one step. A settings text may hold only some settings:
+  // the others count as the program's own. Refused, with a message, while a transfer needs
+  // the registers or when the file cannot be read.
+  void TakeOverFrom(const QString &path);
 
   // Runs the page of `item` on the register image; its OK, or each "Schreiben" of the single
   // register dialog, becomes a step. `focus`: the spots of the setting whose control gets the
@@ -58,6 +66,7 @@ class EditCommands : public QObject {
   StatusLine &line_;
   QAction *undo_ = nullptr;
   QAction *redo_ = nullptr;
+  QAction *takeOver_ = nullptr;
   bool usable_ = true;
   QPointer<ChangesDialog> dialog_;
 };

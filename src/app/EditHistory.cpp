@@ -68,6 +68,22 @@ void EditHistory::Record(const RegisterEdit &edit) {
 }
 
 bool EditHistory::TakeBack(const QStringList &ids) {
+  return Adopt(stand_, ids, [](const QString &single, int count) {
+    return count == 1 ? tr("%1 zurücknehmen").arg(single)
+                      : tr("%1 Einstellungen zurücknehmen").arg(count);
+  });
+}
+
+bool EditHistory::TakeOver(const QStringList &from, const QStringList &ids,
+                           const QString &source) {
+  return Adopt(from, ids, [&source](const QString &single, int count) {
+    return count == 1 ? tr("%1 aus %2 übernehmen").arg(single, source)
+                      : tr("%1 Einstellungen aus %2 übernehmen").arg(count).arg(source);
+  });
+}
+
+bool EditHistory::Adopt(const QStringList &from, const QStringList &ids,
+                        const std::function<QString(const QString &, int)> &name) {
   QStringList texts = image_.AllTexts();
   RegisterEdit edit;
   QString single;
@@ -79,7 +95,7 @@ bool EditHistory::TakeBack(const QStringList &ids) {
       spots = setting->spots;
       chars = setting->Chars(texts);
       QString error;
-      if (!setting->codec->Set(setting->codec->ValueText(setting->Chars(stand_)), &chars, &error))
+      if (!setting->codec->Set(setting->codec->ValueText(setting->Chars(from)), &chars, &error))
         continue;
       single = setting->label;
     } else {
@@ -87,7 +103,7 @@ bool EditHistory::TakeBack(const QStringList &ids) {
         if (SettingsCatalog::RegisterId(entry.reg) != id) continue;
         for (int pos : entry.positions) {
           spots.push_back({entry.reg, pos});
-          chars += stand_.value(entry.reg).at(pos);
+          chars += from.value(entry.reg).mid(pos, 1);
         }
         single = entry.Label();
       }
@@ -95,8 +111,7 @@ bool EditHistory::TakeBack(const QStringList &ids) {
     RegisterEdit::Write(&texts, spots, chars, &edit);
   }
   if (edit.IsEmpty()) return false;
-  edit.SetName(ids.size() == 1 ? tr("%1 zurücknehmen").arg(single)
-                               : tr("%1 Einstellungen zurücknehmen").arg(ids.size()));
+  edit.SetName(name(single, int(ids.size())));
   Record(edit);
   return true;
 }

@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <QUndoStack>
 
+#include <functional>
 #include <vector>
 
 class Register;
@@ -50,6 +51,9 @@ class EditHistory : public QObject {
   // at the Stand, as one step. A digit two settings share gets back only the part of the
   // setting taken back. Answers whether anything changed.
   bool TakeBack(const QStringList &ids);
+  // Takes the settings of `ids` (or "register.NNN") as `from` (200 register texts) has them,
+  // as one step named after `source`; a shared digit as in TakeBack.
+  bool TakeOver(const QStringList &from, const QStringList &ids, const QString &source);
 
   Source GetSource() const { return source_; }
   const QStringList &Stand() const { return stand_; }
@@ -74,6 +78,11 @@ class EditHistory : public QObject {
   void Changed();
 
  private:
+  // The settings of `ids` as `from` has them, as one step; `name` makes the step's name from
+  // the setting's label (one) or the count (several).
+  bool Adopt(const QStringList &from, const QStringList &ids,
+             const std::function<QString(const QString &single, int count)> &name);
+
   enum class Event { Start, New, Read, Open, Backup, Save, Send };
   void SetStand(Event event);
 

@@ -257,6 +257,10 @@ void ExtrasCommands::ShowBackups() {
     QMetaObject::invokeMethod(
         this, [this, path] { openFile_(path); }, Qt::QueuedConnection);
   });
+  connect(dialog, &BackupsDialog::TakeOverRequested, this, [this](const QString &path) {
+    QMetaObject::invokeMethod(
+        this, [this, path] { emit TakeOverRequested(path); }, Qt::QueuedConnection);
+  });
   dialog->open();
 }
 

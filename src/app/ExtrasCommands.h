@@ -50,6 +50,9 @@ class ExtrasCommands : public QObject {
  signals:
   // How the last command ended, in one line for the window's status line.
   void Status(const QString &text);
+  // "Einstellungen übernehmen ..." in the backups' list, for the backup at `path`; sent once
+  // that list has closed.
+  void TakeOverRequested(const QString &path);
 
  private:
   QString ReportHtml() const;

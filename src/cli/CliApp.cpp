@@ -32,6 +32,7 @@ enum Takes : unsigned {
   kSince = 64,                  // --since
   kFormat = 128,                // --format: given by the command's formats
   kFormatOnlyWithVerify = 256,  // --format only beside --verify
+  kBase = 512,                  // --base
 };
 
 // What a command insists on beyond the options it takes, each with the message that refuses a
@@ -84,6 +85,12 @@ const std::vector<CommandEntry> &CommandTable() {
                          "Schreibt die Datei in den Quorex; --backup sichert ihn vorher, --verify "
                          "liest ihn danach zurück."),
        1, kPort | kVerify | kBackup | kFormatOnlyWithVerify, textJson},
+      {"apply", Command::Apply,
+       QT_TRANSLATE_NOOP("CliApp", "apply --port PORT TEXT [--verify] [--format text|json]"),
+       QT_TRANSLATE_NOOP("CliApp",
+                         "Liest und sichert den Quorex, legt die Einstellungen des Textes darüber "
+                         "und sendet das Ergebnis; --verify liest ihn danach zurück."),
+       1, kPort | kVerify | kFormatOnlyWithVerify, textJson},
       {"verify", Command::Verify,
        QT_TRANSLATE_NOOP("CliApp", "verify --port PORT DATEI [--format text|json]"),
        QT_TRANSLATE_NOOP("CliApp",
@@ -124,9 +131,12 @@ const std::vector<CommandEntry> &CommandTable() {
       {"export", Command::Export, QT_TRANSLATE_NOOP("CliApp", "export DATEI [-o TEXT]"),
        QT_TRANSLATE_NOOP("CliApp", "Schreibt alle Einstellungen als bearbeitbaren Text."), 1,
        kOutput, noFormat},
-      {"import", Command::Import, QT_TRANSLATE_NOOP("CliApp", "import TEXT -o DATEI"),
-       QT_TRANSLATE_NOOP("CliApp", "Macht aus einem solchen Text wieder eine Registerdatei."), 1,
-       kOutput, noFormat,
+      {"import", Command::Import,
+       QT_TRANSLATE_NOOP("CliApp", "import TEXT [--base DATEI] -o NEU"),
+       QT_TRANSLATE_NOOP("CliApp",
+                         "Macht aus einem solchen Text wieder eine Registerdatei; mit --base "
+                         "legt er seine Einstellungen über DATEI, der Rest bleibt."),
+       1, kOutput | kBase, noFormat,
        {QT_TRANSLATE_NOOP("CliApp",
                           "Der Befehl %1 braucht -o mit dem Namen der neuen Registerdatei."),
         kWritesRegisterFile}},
@@ -196,6 +206,9 @@ CliApp::CliApp()
                     tr("write: liest die Register danach zurück und vergleicht.")),
       backupOption_(QStringLiteral("backup"),
                     tr("write: liest und sichert den Quorex, bevor gesendet wird.")),
+      baseOption_(QStringLiteral("base"),
+                  tr("import: legt die Einstellungen des Textes über diese Registerdatei."),
+                  tr("datei")),
       sinceOption_(QStringLiteral("since"), tr("log: nur Einträge ab diesem Tag."),
                    tr("JJJJ-MM-TT")),
       yesOption_(QStringLiteral("yes"), tr("reset: bestätigt das Zurücksetzen.")),
@@ -205,10 +218,11 @@ CliApp::CliApp()
                      tr("Sagt mehr: die gelesene Version, jede geänderte Einstellung.")) {
   parser_.setApplicationDescription(Description());
   parser_.addOptions({versionOption_, portOption_, outputOption_, formatOption_, verifyOption_,
-                      backupOption_, sinceOption_, yesOption_, quietOption_, verboseOption_});
+                      backupOption_, baseOption_, sinceOption_, yesOption_, quietOption_,
+                      verboseOption_});
   parser_.addPositionalArgument(tr("befehl"),
-                                tr("read, write, verify, version, reset, report, diff, ports, "
-                                   "get, set, export, import oder log, siehe oben."),
+                                tr("read, write, apply, verify, version, reset, report, diff, "
+                                   "ports, get, set, export, import oder log, siehe oben."),
                                 tr("befehl [dateien]"));
 }
 
@@ -239,6 +253,7 @@ QString CliApp::CommandHelpText(const QString &name) const {
       {&portOption_, entry->Takes(kPort)},     {&outputOption_, entry->Takes(kOutput)},
       {&formatOption_, entry->Takes(kFormat)}, {&verifyOption_, entry->Takes(kVerify)},
       {&yesOption_, entry->Takes(kYes)},       {&quietOption_, entry->Takes(kPort)},
+      {&baseOption_, entry->Takes(kBase)},
       {&verboseOption_, true}};
   text += tr("\nOptionen:\n");
   for (const auto &[option, takes] : options) {
@@ -318,7 +333,7 @@ bool CliApp::CheckOptions(const CommandEntry &entry, const QString &name, Invoca
   const std::pair<const QCommandLineOption &, unsigned> rules[] = {
       {portOption_, kPort},     {quietOption_, kPort},   {outputOption_, kOutput},
       {verifyOption_, kVerify}, {yesOption_, kYes},      {backupOption_, kBackup},
-      {sinceOption_, kSince},   {formatOption_, kFormat}};
+      {sinceOption_, kSince},   {baseOption_, kBase},   {formatOption_, kFormat}};
   for (const auto &[option, takes] : rules)
     if (!entry.Takes(takes) && parser_.isSet(option))
       return Fail(tr("Die Option --%1 gilt nicht für den Befehl %2.")
@@ -326,7 +341,7 @@ bool CliApp::CheckOptions(const CommandEntry &entry, const QString &name, Invoca
 
   // Last-one-wins would quietly talk to another port or write another file than the one
   // the technician sees first on the line.
-  for (const QCommandLineOption *option : {&portOption_, &outputOption_})
+  for (const QCommandLineOption *option : {&portOption_, &outputOption_, &baseOption_})
     if (parser_.values(*option).size() > 1)
       return Fail(tr("Die Option --%1 ist mehrfach angegeben.").arg(option->names().constLast()));
 
@@ -335,6 +350,9 @@ bool CliApp::CheckOptions(const CommandEntry &entry, const QString &name, Invoca
   checked->verify = parser_.isSet(verifyOption_);
   checked->yes = parser_.isSet(yesOption_);
   checked->backup = parser_.isSet(backupOption_);
+  checked->base = parser_.value(baseOption_);
+  if (parser_.isSet(baseOption_) && checked->base.isEmpty())
+    return Fail(tr("Der Name der Grundlage (--base) ist leer."));
   if (parser_.isSet(sinceOption_)) {
     const QString since = parser_.value(sinceOption_);
     // QDate takes a sign and fewer digits too ("-2026-01-01" is a year before Christ).
@@ -412,7 +430,7 @@ bool CliApp::CheckFormat(const CommandEntry &entry, const QString &name, Invocat
     }
   }
   if (entry.Takes(kFormatOnlyWithVerify) && parser_.isSet(formatOption_) && !checked->verify)
-    return Fail(tr("Die Option --format gilt für write nur zusammen mit --verify."));
+    return Fail(tr("Die Option --format gilt für %1 nur zusammen mit --verify.").arg(name));
   if (checked->format == Format::Pdf &&
       (checked->output.isEmpty() || checked->output == QLatin1String("-")))
     return Fail(tr("Für --format pdf geben Sie bitte mit -o die Ausgabedatei an."));

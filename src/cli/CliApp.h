@@ -58,6 +58,7 @@ class CliApp {
   QCommandLineOption formatOption_;
   QCommandLineOption verifyOption_;
   QCommandLineOption backupOption_;
+  QCommandLineOption baseOption_;
   QCommandLineOption sinceOption_;
   QCommandLineOption yesOption_;
   QCommandLineOption quietOption_;

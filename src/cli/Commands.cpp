@@ -3,6 +3,8 @@
 
 #include "Commands.h"
 
+#include "ConsoleController.h"
+
 #include "ConsoleMessages.h"
 #include "DifferenceList.h"
 #include "LogListing.h"
@@ -14,6 +16,7 @@
 #include "SerialPort.h"
 #include "SettingsCommands.h"
 #include "SettingsReport.h"
+#include "SettingsText.h"
 #include "TerminalText.h"
 
 #include <QDateTime>
@@ -95,6 +98,8 @@ int Commands::Dispatch() {
       return Read();
     case Command::Write:
       return Write();
+    case Command::Apply:
+      return Apply();
     case Command::Verify:
       return Verify();
     case Command::Version:
@@ -169,6 +174,91 @@ int Commands::Write() {
   Confirm(tr("Die Einstellungen wurden zum Quorex gesendet."));
   if (!invocation_.verify) return kOk;
   return Check(file, texts);
+}
+
+int Commands::Apply() {
+  const QString file = invocation_.files.constFirst();
+  const SettingsCatalog catalog;
+  const SettingsText settings(catalog);
+  // The text is judged before the port is opened: a refused text sends nothing. Values do not
+  // depend on what they are laid over, so any base shows every fault.
+  const QStringList blank(Register::kRegisterCount,
+                          QString(Register::kRegisterLength, QLatin1Char('0')));
+  QStringList texts;
+  QString error;
+  QStringList faults;
+  if (!settings.ReadFile(file, &blank, &texts, &error, &faults)) {
+    failure_ = error;
+    Error(faults.isEmpty() ? error : error + QLatin1Char(' ') + tr("Es wurde nichts gesendet."),
+          faults.join(QLatin1Char('\n')));
+    return faults.isEmpty() ? kFile : kUsage;
+  }
+
+  ConsoleController controller;
+  controller.SetProgram(QStringLiteral("quorex-cli"));
+  QStringList changed;
+  const auto compose = [&](const QStringList &console, QStringList *out, QString *summary) {
+    QStringList refused;
+    if (!settings.ReadFile(file, &console, out, summary, &refused, &changed)) return false;
+    *summary = changed.isEmpty()
+                   ? tr("Keine Einstellung geändert.")
+                   : tr("Geändert: %1").arg(changed.join(QStringLiteral(", ")));
+    return true;
+  };
+
+  QEventLoop loop;
+  int status = kOk;
+  const auto fail = [&](const QString &message, const QString &detail, int exit) {
+    progress_.Break();
+    failure_ = detail.isEmpty() ? message : message + QLatin1Char('\n') + tr("Details: %1").arg(detail);
+    Error(message, detail.isEmpty() ? QString() : tr("Details: %1").arg(detail));
+    status = exit;
+    loop.quit();
+  };
+  QObject::connect(&controller, &ConsoleController::Progress, &loop,
+                   [this](int done) { progress_.Show(done); });
+  QObject::connect(&controller, &ConsoleController::Failed, &loop,
+                   [&](ConsoleJob, const QString &message, const QString &detail) {
+                     fail(message, detail, kConsole);
+                   });
+  QObject::connect(&controller, &ConsoleController::Noted, &loop,
+                   [this](const QString &note) { Error(note); });
+  QObject::connect(&controller, &ConsoleController::Written, &loop, [&] {
+    Confirm(changed.isEmpty() ? tr("Die Einstellungen wurden zum Quorex gesendet; keine hatte "
+                                   "sich geändert.")
+                              : tr("Die Einstellungen wurden zum Quorex gesendet; geändert: %1")
+                                    .arg(changed.join(QStringLiteral(", "))));
+    if (!invocation_.verify) loop.quit();
+  });
+  QObject::connect(&controller, &ConsoleController::Checked, &loop,
+                   [&](const QStringList &sent, const QStringList &console) {
+                     status = ShowDifferences(sent, console, QDir::toNativeSeparators(file),
+                                              tr("Quorex"));
+                     loop.quit();
+                   });
+  QObject::connect(&interrupt_, &InterruptWatch::Interrupted, &loop, [&](int signalNumber) {
+    const ConsoleSession &session = controller.Session();
+    const ConsoleSession::Operation operation = session.Current();
+    const bool beforeWrite = controller.Job() == ConsoleJob::Apply;
+    const bool confirmed = session.IsWriteConfirmed();
+    controller.Abort();
+    // Abort counts what had left the line of a write up to this moment.
+    const int sent = session.RegistersSent();
+    progress_.Break();
+    failure_ = InterruptedText(operation, sent, confirmed);
+    Error(beforeWrite ? ConsoleController::FailureText(ConsoleJob::Apply, failure_) : failure_);
+    status = kSignalBase + signalNumber;
+    loop.quit();
+  });
+  interrupt_.Start();
+  if (!controller.StartApply(invocation_.port, compose, invocation_.verify, Absolute(file))) {
+    progress_.Break();
+    const QString said = ConsoleController::FailureText(ConsoleJob::Apply, ConsoleMessages::OpenFailed());
+    fail(said, controller.PortError(), kConsole);
+    return status;
+  }
+  loop.exec();
+  return status;
 }
 
 int Commands::Verify() {

@@ -34,6 +34,9 @@ class Commands {
 
   int Read();
   int Write();
+  // Reads the console (a backup), lays the text's settings over it and writes the result,
+  // through the console controller.
+  int Apply();
   int Verify();
   int Version();
   int Reset();

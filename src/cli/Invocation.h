@@ -26,7 +26,7 @@ inline constexpr int kSignalBase = 128;
 // A checked command line: the command has everything it needs and nothing it does not take.
 struct Invocation {
   enum class Command { Read, Write, Verify, Version, Reset, Report, Diff, Ports, Get, Set, Export,
-                       Import, Log };
+                       Import, Log, Apply };
   enum class Format { Text, Json, Html, Pdf, Csv };
 
   Command command = Command::Ports;
@@ -34,6 +34,7 @@ struct Invocation {
   QStringList files;  // the register files named on the line, in order
   QStringList words;  // get: ids or patterns; set: ID=VALUE assignments
   QString output;     // -o; empty for stdout
+  QString base;       // import: the register file the text's settings are laid over
   Format format = Format::Text;
   bool verify = false;
   bool backup = false;  // write: read and back up the console first

@@ -23,9 +23,6 @@ using namespace ExitStatus;
 
 namespace {
 
-// A text file to import is small; anything larger is no export of ours.
-constexpr qint64 kMaxTextSize = 1024 * 1024;
-
 bool IsGlob(const QString &pattern) {
   return pattern.contains(QLatin1Char('*')) || pattern.contains(QLatin1Char('?')) ||
          pattern.contains(QLatin1Char('['));
@@ -41,14 +38,6 @@ bool Matches(const QString &id, const QString &pattern) {
   return id == pattern || id.startsWith(pattern + QLatin1Char('.'));
 }
 
-// Why `path` could not be opened, for a file that did not pass as a regular one.
-QString WhyNotRegular(const QString &path) {
-  const QString kind = FileReason::NotRegular(path);
-  if (!kind.isEmpty())
-    return SettingsCommands::tr("es ist keine gewöhnliche Datei, sondern %1").arg(kind);
-  return SettingsCommands::tr("es gibt sie nicht");
-}
-
 }  // namespace
 
 SettingsCommands::SettingsCommands(const Invocation &invocation, Output output)
@@ -62,12 +51,16 @@ int SettingsCommands::Get() {
 
   if (invocation_.format == Invocation::Format::Json) {
     QJsonArray settings;
-    for (const SettingsCatalog::Setting *setting : selected)
-      settings.append(QJsonObject{{QStringLiteral("id"), setting->id},
-                                  {QStringLiteral("page"), setting->page},
-                                  {QStringLiteral("label"), setting->label},
-                                  {QStringLiteral("value"), setting->Value(texts)},
-                                  {QStringLiteral("chars"), setting->Chars(texts)}});
+    for (const SettingsCatalog::Setting *setting : selected) {
+      QJsonObject entry{{QStringLiteral("id"), setting->id},
+                        {QStringLiteral("page"), setting->page},
+                        {QStringLiteral("label"), setting->label},
+                        {QStringLiteral("value"), setting->Value(texts)},
+                        {QStringLiteral("chars"), setting->Chars(texts)}};
+      const QString note = setting->codec->Note(setting->Chars(texts));
+      if (!note.isEmpty()) entry.insert(QStringLiteral("note"), note);
+      settings.append(entry);
+    }
     const QJsonObject root{
         {QStringLiteral("format"), QStringLiteral("quorex-settings/1")},
         {QStringLiteral("file"),
@@ -126,27 +119,27 @@ int SettingsCommands::Export() {
 }
 
 int SettingsCommands::Import() {
-  const QString path = invocation_.files.constFirst();
-  const QString shown = QDir::toNativeSeparators(NativePath::Shown(path));
-  QFile file;
-  qint64 size = 0;
-  const bool regular = NativePath::IsRegularFile(path, &size);
-  QString reason;
-  if (!regular || size > kMaxTextSize || !NativePath::OpenForReading(file, path, &reason)) {
-    if (!regular) reason = WhyNotRegular(path);
-    output_.error(tr("Die Datei %1 kann nicht gelesen werden: %2.")
-                      .arg(shown, size > kMaxTextSize ? tr("sie ist größer als 1 MB")
-                                                      : FileReason::FromText(reason)),
-                  QString());
-    return kFile;
-  }
+  QStringList base;
+  if (!invocation_.base.isEmpty() && !LoadFile(invocation_.base, &base)) return kFile;
   QStringList texts;
+  QString error;
   QStringList errors;
-  if (!SettingsText(catalog_).Import(QString::fromUtf8(file.readAll()), &texts, &errors)) {
-    output_.error(tr("%1 enthält Fehler; es wurde nichts geschrieben.").arg(shown),
+  QStringList changed;
+  if (!SettingsText(catalog_).ReadFile(invocation_.files.constFirst(),
+                                       base.isEmpty() ? nullptr : &base, &texts, &error, &errors,
+                                       &changed)) {
+    if (errors.isEmpty()) {
+      output_.error(error, QString());
+      return kFile;
+    }
+    output_.error(tr("%1 enthält Fehler; es wurde nichts geschrieben.")
+                      .arg(QDir::toNativeSeparators(NativePath::Shown(invocation_.files.constFirst()))),
                   errors.join(QLatin1Char('\n')));
     return kUsage;
   }
+  if (!base.isEmpty())
+    output_.note(changed.isEmpty() ? tr("Der Text ändert nichts an der Grundlage.")
+                                   : tr("geändert: %1").arg(changed.join(QStringLiteral(", "))));
   return Save(invocation_.output, texts);
 }
 

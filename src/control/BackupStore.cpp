@@ -341,6 +341,7 @@ QString BackupStore::Occasion(const LogEntry &entry) {
       {LogOperation::kRead, QT_TR_NOOP("Lesen")},
       {LogOperation::kBackup, QT_TR_NOOP("Vor dem Senden")},
       {LogOperation::kWrite, QT_TR_NOOP("Vor dem Senden")},
+      {LogOperation::kApply, QT_TR_NOOP("Vor dem Senden")},
       {LogOperation::kVerify, QT_TR_NOOP("Prüfen")},
       {LogOperation::kCompare, QT_TR_NOOP("Vergleichen")},
       {LogOperation::kReset, QT_TR_NOOP("Werkeinstellungen")},

@@ -27,7 +27,7 @@ ConsoleController::ConsoleController(QObject *parent) : QObject(parent) {
       if (!failure.isEmpty()) note_ = failure;
     }
     if (job_ == ConsoleJob::Compare || job_ == ConsoleJob::Check || job_ == ConsoleJob::Backup ||
-        job_ == ConsoleJob::Preview) {
+        job_ == ConsoleJob::Preview || job_ == ConsoleJob::Apply) {
       console_ = read.texts;
       backupVersion_ = read.versionText;
     } else {
@@ -57,8 +57,7 @@ ConsoleController::ConsoleController(QObject *parent) : QObject(parent) {
 
 // Built afresh each time, so the data folder is wherever the environment says now.
 ConsoleJournal ConsoleController::Journal() const {
-  const QString program = QStringLiteral("quorex");
-  return dataFolder_.isEmpty() ? ConsoleJournal(program) : ConsoleJournal(program, dataFolder_);
+  return dataFolder_.isEmpty() ? ConsoleJournal(program_) : ConsoleJournal(program_, dataFolder_);
 }
 
 bool ConsoleController::IsReadPending() const {
@@ -105,20 +104,29 @@ void ConsoleController::Begin(ConsoleJob job) {
   session_.Abort();
   writeNext_ = false;
   previewPending_ = false;
+  // An apply's compose stays for its write, which begins as a job of its own.
+  if (job != ConsoleJob::Write && job != ConsoleJob::WriteAndCheck) compose_ = nullptr;
   job_ = job;
   before_ = States();
   console_.clear();
 }
 
 void ConsoleController::Abort() {
-  if (line_ && session_.IsBusy()) {
-    if (session_.IsReleased()) line_->registers = int(sent_.size());
+  const bool busy = session_.IsBusy();
+  const bool released = session_.IsReleased();
+  // Aborting counts what of a write had left the line up to this moment.
+  session_.Abort();
+  if (line_ && busy) {
+    if (released)
+      line_->registers = int(sent_.size());
+    else if (job_ == ConsoleJob::Write || job_ == ConsoleJob::WriteAndCheck)
+      line_->registers = session_.RegistersSent();
     CloseLine(kCancelled);
   }
   line_.reset();
   writeNext_ = false;
   previewPending_ = false;
-  session_.Abort();
+  compose_ = nullptr;
 }
 
 void ConsoleController::Step(JobStep step) {
@@ -182,6 +190,7 @@ bool ConsoleController::StartWrite(const QString &port, const QStringList &texts
         : backUpFirst ? ConsoleJob::Backup
         : check     ? ConsoleJob::WriteAndCheck
                     : ConsoleJob::Write);
+  compose_ = nullptr;
   port_ = port;
   note_.clear();
   // The check compares with what went out, whatever the program holds by then.
@@ -205,11 +214,29 @@ void ConsoleController::RefuseWrite() {
       Qt::QueuedConnection);
 }
 
+bool ConsoleController::StartApply(const QString &port, Compose compose, bool check,
+                                   const QString &file) {
+  Begin(ConsoleJob::Apply);
+  compose_ = std::move(compose);
+  summary_.clear();
+  port_ = port;
+  note_.clear();
+  check_ = check;
+  file_ = file;
+  OpenLine();
+  return Started(session_.StartRead(port));
+}
+
 void ConsoleController::StartWriteAfterBackup() {
   if (!std::exchange(writeNext_, false)) return;
   const QStringList backup = console_;
+  const bool apply = bool(compose_);
   Begin(check_ ? ConsoleJob::WriteAndCheck : ConsoleJob::Write);
   OpenLine();
+  if (apply) {
+    line_->operation = QString::fromLatin1(LogOperation::kApply);
+    line_->message = summary_;
+  }
   line_->file = file_;
   line_->console = backupVersion_;
   line_->backup = backupName_;
@@ -297,6 +324,21 @@ void ConsoleController::OnFinished() {
       else
         EmitNote();
       break;
+    case ConsoleJob::Apply:
+      if (compose_) {
+        QString reason;
+        if (!compose_(console_, &sent_, &summary_)) {
+          reason = summary_;
+          compose_ = nullptr;
+          CloseLine(kOk);
+          Step(JobStep::Failed);
+          QMetaObject::invokeMethod(
+              this, [this, reason] { emit Failed(ConsoleJob::Apply, reason, QString()); },
+              Qt::QueuedConnection);
+          break;
+        }
+      }
+      [[fallthrough]];
     case ConsoleJob::Backup:
       // Without a way back nothing is sent.
       if (line_ && line_->backup.isEmpty()) {

@@ -68,6 +68,13 @@ class ConsoleController : public QObject {
   // preview waits for it.
   void SendAfterPreview();
   void CancelAfterPreview();
+  // The texts to write, made from what the console holds: false with the reason to send
+  // nothing. *summary names what changes, for the log line.
+  using Compose = std::function<bool(const QStringList &console, QStringList *texts,
+                                     QString *summary)>;
+  // Reads the whole console into a backup, hands what it read to `compose` and writes the
+  // texts it makes as StartWrite does (its log line is an "apply" naming the summary).
+  bool StartApply(const QString &port, Compose compose, bool check, const QString &file);
   bool StartCompare(const QString &port);
   // The factory reset is asked first: AskReset takes the buttons while the question is open,
   // CancelReset gives them back, StartReset resets and reads.
@@ -78,6 +85,8 @@ class ConsoleController : public QObject {
   // Where backups and log lines go; by default the program's data folder as it stands when
   // each is stored.
   void SetDataFolder(const QString &folder) { dataFolder_ = folder; }
+  // The program the log lines name ("quorex" unless told).
+  void SetProgram(const QString &program) { program_ = program; }
   ConsoleJournal Journal() const;
   // Ends whatever runs at once, without a signal (the program is closing); the log says so.
   void Abort();
@@ -159,6 +168,9 @@ class ConsoleController : public QObject {
   bool writeNext_ = false;
   bool previewPending_ = false;
   int previewDifferences_ = 0;
+  Compose compose_;
+  QString summary_;
+  QString program_ = QStringLiteral("quorex");
   QString backupVersion_;
   QString backupName_;
   // Why the last backup could not be stored.

@@ -15,5 +15,7 @@ inline constexpr char kCompare[] = "compare";
 inline constexpr char kReset[] = "reset";
 inline constexpr char kVersion[] = "version";
 inline constexpr char kBackup[] = "backup";
+// The write of quorex-cli apply: settings laid over what the console held.
+inline constexpr char kApply[] = "apply";
 
 }  // namespace LogOperation

@@ -137,6 +137,7 @@ const Name kOperations[] = {
     {LogOperation::kReset, QT_TRANSLATE_NOOP("ProgrammingLog", "Werkeinstellungen")},
     {LogOperation::kVersion, QT_TRANSLATE_NOOP("ProgrammingLog", "Version")},
     {LogOperation::kBackup, QT_TRANSLATE_NOOP("ProgrammingLog", "Sichern")},
+    {LogOperation::kApply, QT_TRANSLATE_NOOP("ProgrammingLog", "Übernehmen")},
 };
 
 const Name kResults[] = {

@@ -19,7 +19,8 @@
 struct LogEntry {
   QDateTime time;
   QString program;    // "quorex" or "quorex-cli"
-  QString operation;  // "read", "write", "verify", "compare", "reset", "version", "backup"
+  // "read", "write", "verify", "compare", "reset", "version", "backup", "apply"
+  QString operation;
   QString port;
   QString console;  // the console's version text, or empty
   QString file;     // the register file the sent settings came from or a read went to

@@ -81,6 +81,10 @@ const Row kRows[] = {
      {LogOperation::kCompare, N("Vergleichen"), nullptr, N("Fehler beim Vergleichen: "),
       N("Der Quorex konnte vor dem Senden nicht gelesen werden. Es wurde nichts "
         "gesendet.\n\n")}},
+    {ConsoleJob::Apply,         {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, O, O, O, O}, {I, I, I, I, R, I}, {K, K, K, K, R, K}, {I, I, I, I, R, I},
+     {LogOperation::kBackup, N("Sichern"), nullptr, N("Fehler beim Sichern: "),
+      N("Der Quorex konnte vor dem Senden nicht gesichert werden. Es wurde nichts "
+        "gesendet.\n\n")}},
 };
 
 #undef N

@@ -29,8 +29,9 @@ struct ControlStates {
 // What a technician starts on the console. A write followed by its check is a job of its own,
 // as its buttons stay away until the check has ended. Backup is the read of the whole console
 // that "Senden" makes first when asked to: the write follows it as a job of its own. Preview is
-// the read "Senden" makes to show what would change; the technician then sends or cancels.
-enum class ConsoleJob { Read, Write, WriteAndCheck, Reset, Compare, Check, Backup, Preview };
+// the read "Senden" makes to show what would change; the technician then sends or cancels. Apply
+// is the read (and backup) before settings are laid over what the console holds and written.
+enum class ConsoleJob { Read, Write, WriteAndCheck, Reset, Compare, Check, Backup, Preview, Apply };
 
 // Where a job stands. Asked: the technician is asked whether to go on (the factory reset);
 // Cancelled: the answer was no (also to the differences a Preview showed). Started: the port is open and the job runs. PortFailed: the

@@ -52,10 +52,12 @@ class SettingsCatalog {
     // The setting's characters; one the image lacks reads as "-".
     QString Chars(const QStringList &texts) const;
     // The value in words: an item text, "ein"/"aus", a number with its unit, a telegram text,
-    // the names of the checked boxes of a mask. A stored character the page lists for no
-    // choice reads "unbekannter Wert X" (X: the setting's stored characters).
-    QString Value(const QStringList &texts) const { return codec->Describe(Chars(texts)); }
+    // the names of the checked boxes of a mask; "roh:" and the stored characters for
+    // characters the page would not store so. `quorex-cli set` takes it back as it stands.
+    QString Value(const QStringList &texts) const { return codec->ValueText(Chars(texts)); }
     QString Value(const Register &image) const;
+    // Value, and in brackets why it is "roh:" ("roh:2 (unbekannter Wert)").
+    QString Described(const QStringList &texts) const { return codec->Describe(Chars(texts)); }
   };
 
   struct Page {

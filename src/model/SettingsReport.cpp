@@ -113,7 +113,7 @@ QString SettingsReport::Html() const {
     html += QStringLiteral("<tbody>\n");
     for (const SettingsCatalog::Setting &setting : page.settings)
       html += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>\n")
-                  .arg(Escaped(setting.label), Escaped(setting.Value(input_.registers)));
+                  .arg(Escaped(setting.label), Escaped(setting.Described(input_.registers)));
     html += QStringLiteral("</tbody>\n</table>\n");
   }
 
@@ -158,7 +158,7 @@ QString SettingsReport::Text() const {
     for (const SettingsCatalog::Setting &setting : page.settings)
       width = std::max(width, int(setting.label.size()));
     for (const SettingsCatalog::Setting &setting : page.settings)
-      text += setting.label.leftJustified(width + 2) + setting.Value(input_.registers) +
+      text += setting.label.leftJustified(width + 2) + setting.Described(input_.registers) +
               QLatin1Char('\n');
   }
 

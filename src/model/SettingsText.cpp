@@ -6,10 +6,18 @@
 #include <map>
 #include <set>
 
+#include "FileReason.h"
+#include "NativePath.h"
 #include "Register.h"
 #include "RegisterEdit.h"
 
+#include <QDir>
+#include <QFile>
+
 namespace {
+
+// A settings text is small; anything larger is no export of ours.
+constexpr qint64 kMaxTextSize = 1024 * 1024;
 
 const QChar kCovered = QLatin1Char('.');
 
@@ -31,9 +39,12 @@ QString SettingsText::Export(const QStringList &texts, const QString &source) co
       if (setting.view) continue;
       if (first) text += QStringLiteral("\n# == %1 ==\n").arg(page.title);
       first = false;
-      text += QStringLiteral("# %1: %2\n%3 = %4\n")
-                  .arg(page.title, setting.label, setting.id,
-                       setting.codec->ValueText(setting.Chars(texts)));
+      const QString chars = setting.Chars(texts);
+      const QString note = setting.codec->Note(chars);
+      text += QStringLiteral("# %1: %2%3\n%4 = %5\n")
+                  .arg(page.title, setting.label,
+                       note.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(note), setting.id,
+                       setting.codec->ValueText(chars));
     }
   }
   text +=
@@ -61,15 +72,49 @@ struct SettingsText::Reading {
 };
 
 bool SettingsText::Import(const QString &text, QStringList *texts, QStringList *errors) const {
+  return Read(text, nullptr, texts, errors);
+}
+
+bool SettingsText::ImportOver(const QStringList &base, const QString &text, QStringList *texts,
+                              QStringList *errors, QStringList *changed) const {
+  QStringList image;
+  if (!Read(text, &base, &image, errors)) return false;
+  if (changed) {
+    changed->clear();
+    for (const SettingsCatalog::Page &page : catalog_.Pages())
+      for (const SettingsCatalog::Setting &setting : page.settings)
+        if (!setting.view && setting.Chars(image) != setting.Chars(base)) *changed << setting.id;
+    for (const SettingsCatalog::UncoveredRegister &entry : catalog_.Uncovered())
+      for (int pos : entry.positions)
+        if (image.value(entry.reg).mid(pos, 1) != base.value(entry.reg).mid(pos, 1)) {
+          *changed << SettingsCatalog::RegisterId(entry.reg);
+          break;
+        }
+  }
+  *texts = image;
+  return true;
+}
+
+bool SettingsText::Read(const QString &text, const QStringList *base, QStringList *texts,
+                        QStringList *errors) const {
   Reading reading;
   reading.image =
       QStringList(Register::kRegisterCount, QString(Register::kRegisterLength, QLatin1Char('0')));
+  if (base) {
+    if (base->size() != Register::kRegisterCount) {
+      *errors = QStringList{tr("Die Grundlage hat keine 200 Register.")};
+      return false;
+    }
+    for (int reg = 0; reg < Register::kRegisterCount; ++reg)
+      if (base->at(reg).size() == Register::kRegisterLength) reading.image[reg] = base->at(reg);
+  }
   for (const SettingsCatalog::UncoveredRegister &entry : catalog_.Uncovered())
     reading.uncovered[entry.reg] = entry.positions;
 
   const QStringList lines = text.split(QLatin1Char('\n'));
   for (int i = 0; i < lines.size(); ++i) TakeLine(i + 1, lines.at(i).trimmed(), reading);
-  NameMissing(reading);
+  // Over a base, the base gives what no line gave.
+  if (!base) NameMissing(reading);
 
   if (!reading.found.isEmpty()) {
     *errors = reading.found;
@@ -172,6 +217,37 @@ void SettingsText::NameMissing(Reading &reading) const {
         missing << SettingsCatalog::RegisterId(reg);
         break;
       }
-  if (!missing.isEmpty())
-    reading.found << tr("Es fehlen: %1.").arg(missing.join(QStringLiteral(", ")));
+  if (missing.isEmpty()) return;
+  constexpr int kNamed = 10;
+  reading.found << tr("Es fehlen:");
+  for (const QString &id : missing.mid(0, kNamed)) reading.found << QStringLiteral("  ") + id;
+  if (missing.size() > kNamed) reading.found << tr("und %1 weitere").arg(missing.size() - kNamed);
+}
+
+bool SettingsText::ReadFile(const QString &path, const QStringList *base, QStringList *texts,
+                            QString *error, QStringList *details, QStringList *changed) const {
+  details->clear();
+  const QString shown = QDir::toNativeSeparators(NativePath::Shown(path));
+  QFile file;
+  qint64 size = 0;
+  const bool regular = NativePath::IsRegularFile(path, &size);
+  QString reason;
+  if (!regular || size > kMaxTextSize || !NativePath::OpenForReading(file, path, &reason)) {
+    if (regular && size > kMaxTextSize) {
+      reason = tr("sie ist größer als 1 MB");
+    } else if (!regular) {
+      const QString kind = FileReason::NotRegular(path);
+      reason = kind.isEmpty() ? tr("es gibt sie nicht")
+                              : tr("es ist keine gewöhnliche Datei, sondern %1").arg(kind);
+    } else {
+      reason = FileReason::FromText(reason);
+    }
+    *error = tr("Die Datei %1 kann nicht gelesen werden: %2.").arg(shown, reason);
+    return false;
+  }
+  const QString text = QString::fromUtf8(file.readAll());
+  const bool read = base ? ImportOver(*base, text, texts, details, changed)
+                         : Import(text, texts, details);
+  if (!read) *error = tr("%1 enthält Fehler.").arg(shown);
+  return read;
 }

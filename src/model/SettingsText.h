@@ -34,12 +34,24 @@ class SettingsText {
   // Builds all 200 register texts from the text. Every setting (or, for a digit two settings
   // share, one of them) and every register line must be there, each once. On any fault
   // nothing is built: *errors lists every fault found, with its line number, and *texts is
-  // untouched.
+  // untouched. Missing ids are named one per line, the first ten of them.
   bool Import(const QString &text, QStringList *texts, QStringList *errors) const;
+  // The text's settings laid over `base` (200 register texts): what the text leaves out
+  // stays as `base` has it, character by character. *changed gets the ids of the settings
+  // and registers whose characters the text changed, in catalog order.
+  bool ImportOver(const QStringList &base, const QString &text, QStringList *texts,
+                  QStringList *errors, QStringList *changed = nullptr) const;
+
+  // Import or ImportOver (with a `base`) of the text file at `path`: a regular file of at most
+  // 1 MB, UTF-8. On failure *error says so in one sentence naming the file, and *details lists
+  // the faults line by line (empty when the file could not be read at all).
+  bool ReadFile(const QString &path, const QStringList *base, QStringList *texts, QString *error,
+                QStringList *details, QStringList *changed = nullptr) const;
 
  private:
-  // The import's steps: each line taken as a register's or a setting's, then what no line
-  // gave named.
+  bool Read(const QString &text, const QStringList *base, QStringList *texts,
+            QStringList *errors) const;
+  // Read's steps: each line taken as a register's or a setting's, then what no line gave named.
   struct Reading;
   void TakeLine(int number, const QString &line, Reading &reading) const;
   void TakeRegister(int number, const QString &id, const QString &value, Reading &reading) const;

@@ -24,6 +24,9 @@ const char kFilter[] = QT_TRANSLATE_NOOP("DialogSeam", "Register Quorex (*.rquor
 const char kSuffix[] = "rquorex";
 const char kPdfFilter[] = QT_TRANSLATE_NOOP("DialogSeam", "PDF-Dokument (*.pdf)");
 const char kHtmlFilter[] = QT_TRANSLATE_NOOP("DialogSeam", "HTML-Datei (*.html)");
+const char kSettingsFilter[] =
+    QT_TRANSLATE_NOOP("DialogSeam", "Register oder Einstellungstext (*.rquorex *.txt)");
+const char kAnyFilter[] = QT_TRANSLATE_NOOP("DialogSeam", "Alle Dateien (*)");
 const char kCsvFilter[] = QT_TRANSLATE_NOOP("DialogSeam", "CSV-Datei (*.csv)");
 // Wider lines are wrapped after all, so a box never outgrows a small screen.
 constexpr int kMaxLineWidth = 900;
@@ -147,6 +150,13 @@ class RealDialogs final : public DialogSeam {
   }
   QString AskOpenFileName(QWidget *owner) override {
     return AskFileName(owner, QFileDialog::AcceptOpen);
+  }
+  QString AskSettingsFileName(QWidget *owner) override {
+    const std::unique_ptr<QFileDialog> dialog = BuildFileDialog(owner, QFileDialog::AcceptOpen);
+    dialog->setWindowTitle(Tr("Einstellungen übernehmen aus"));
+    dialog->setNameFilters({Tr(kSettingsFilter), Tr(kAnyFilter)});
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return QString();
+    return dialog->selectedFiles().constFirst();
   }
   QString AskSaveFileName(QWidget *owner, const QString &proposed) override {
     return AskFileName(owner, QFileDialog::AcceptSave, proposed);

@@ -29,6 +29,9 @@ class DialogSeam {
                                                   QMessageBox::StandardButton defaultButton) = 0;
   // Full path of the chosen register file, or empty when the technician cancelled.
   virtual QString AskOpenFileName(QWidget *owner) = 0;
+  // "Einstellungen übernehmen": a register file, a backup or a settings text to take settings
+  // from; full path, or empty when cancelled.
+  virtual QString AskSettingsFileName(QWidget *owner) = 0;
   // `proposed`: the file name the dialog offers, or empty for none.
   virtual QString AskSaveFileName(QWidget *owner, const QString &proposed) = 0;
   // Where to save the settings report: full path, or empty when cancelled. *selectedFilter

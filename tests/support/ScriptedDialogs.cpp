@@ -24,6 +24,8 @@ QString ScriptedDialogs::AskOpenFileName(QWidget *) {
   return openNames.isEmpty() ? QString() : openNames.takeFirst();
 }
 
+QString ScriptedDialogs::AskSettingsFileName(QWidget *owner) { return AskOpenFileName(owner); }
+
 QString ScriptedDialogs::AskSaveFileName(QWidget *, const QString &proposed) {
   ++saveDialogs;
   saveProposals << proposed;

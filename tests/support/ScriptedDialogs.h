@@ -31,6 +31,8 @@ class ScriptedDialogs : public DialogSeam {
                                           const QString &detailedText,
                                           QMessageBox::StandardButton defaultButton) override;
   QString AskOpenFileName(QWidget *owner) override;
+  // Answers from openNames as well.
+  QString AskSettingsFileName(QWidget *owner) override;
   QString AskSaveFileName(QWidget *owner, const QString &proposed) override;
   QString AskReportFileName(QWidget *owner, QString *selectedFilter) override;
   QString AskCsvFileName(QWidget *owner) override;

@@ -29,13 +29,6 @@ QString CheckBoxCodec::Decode(const QString &chars) const {
   return QString();
 }
 
-// The report's words for a box.
-QString CheckBoxCodec::Describe(const QString &chars) const {
-  const QString value = Decode(chars);
-  if (value.isNull()) return UnknownText(chars);
-  return value == On() ? tr("ein") : tr("aus");
-}
-
 bool CheckBoxCodec::Encode(const QString &value, QString *chars, QString *error) const {
   const int on = OnOff(value);
   if (on < 0) {

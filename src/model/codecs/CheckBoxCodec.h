@@ -19,7 +19,6 @@ class CheckBoxCodec : public SettingCodec {
   static QChar Stored(bool checked);
 
   QString Decode(const QString &chars) const override;
-  QString Describe(const QString &chars) const override;
   bool Encode(const QString &value, QString *chars, QString *error) const override;
   QString Accepted() const override;
 

@@ -43,23 +43,31 @@ QChar ItemFor(const ItemTable &table, const QString &value) {
   return found;
 }
 
-QString On() { return QStringLiteral("an"); }
-QString Off() { return QStringLiteral("aus"); }
+QString On() { return QCoreApplication::translate("SettingCodec", "ein"); }
+QString Off() { return QCoreApplication::translate("SettingCodec", "aus"); }
 
 int OnOff(const QString &value) {
   const QString word = value.trimmed().toLower();
-  if (word == On() || word == QLatin1String("ein")) return 1;
+  if (word == On() || word == QLatin1String("an")) return 1;
   if (word == Off()) return 0;
   return -1;
 }
 
 // The codecs' texts share one translation context.
-QString OnOffAccepted() { return QCoreApplication::translate("SettingCodec", "\"an\" oder \"aus\""); }
+QString OnOffAccepted() {
+  return QCoreApplication::translate("SettingCodec", "\"ein\" oder \"aus\"");
+}
 
 QString NotAccepted(const QString &value, const QString &accepted) {
   return QCoreApplication::translate("SettingCodec",
                                      "Den Wert \"%1\" gibt es hier nicht; möglich: %2.")
       .arg(value, accepted);
+}
+
+QString WithoutUnit(const QString &value, const QString &unit) {
+  const QString text = value.trimmed();
+  if (unit.isEmpty() || !text.endsWith(unit, Qt::CaseInsensitive)) return text;
+  return text.chopped(unit.size()).trimmed();
 }
 
 }  // namespace CodecText

@@ -25,11 +25,14 @@ QString QuotedItems(const ItemTable &table);
 // (so "6" names "6: Feuerwehr"). A null QChar when there is none or more than one.
 QChar ItemFor(const ItemTable &table, const QString &value);
 
+// "ein" and "aus", as the report has always named a box.
 QString On();
 QString Off();
-// "an", "ein" and "aus", case ignored; -1 for anything else.
+// "ein", "aus" and the "an" older exports wrote, case ignored; -1 for anything else.
 int OnOff(const QString &value);
 QString OnOffAccepted();
 QString NotAccepted(const QString &value, const QString &accepted);
+// `value` without a trailing `unit` and the blanks before it ("120 s" -> "120"), case ignored.
+QString WithoutUnit(const QString &value, const QString &unit);
 
 }  // namespace CodecText

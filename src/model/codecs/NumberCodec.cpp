@@ -6,6 +6,7 @@
 #include "CodecText.h"
 
 using CodecText::IsDecimal;
+using CodecText::WithoutUnit;
 
 NumberCodec::NumberCodec(int width, int min, int max, FormText unit)
     : SettingCodec(width), min_(min), max_(max), unit_(unit) {}
@@ -21,17 +22,12 @@ int NumberCodec::Read(const QString &chars) {
 
 QString NumberCodec::Decode(const QString &chars) const {
   if (chars.size() != Width() || !IsDecimal(chars)) return QString();
-  return QString::number(Read(chars));
-}
-
-QString NumberCodec::Describe(const QString &chars) const {
-  const QString value = Decode(chars);
-  if (value.isNull()) return UnknownText(chars);
+  const QString value = QString::number(Read(chars));
   return unit_.IsEmpty() ? value : value + QLatin1Char(' ') + unit_.Tr();
 }
 
 bool NumberCodec::Encode(const QString &value, QString *chars, QString *error) const {
-  const QString text = value.trimmed();
+  const QString text = unit_.IsEmpty() ? value.trimmed() : WithoutUnit(value, unit_.Tr());
   if (text.isEmpty()) {
     *error = tr("Geben Sie eine ganze Zahl ein.");
     return false;

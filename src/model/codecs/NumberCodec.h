@@ -17,7 +17,6 @@ class NumberCodec : public SettingCodec {
   static int Read(const QString &chars);
 
   QString Decode(const QString &chars) const override;
-  QString Describe(const QString &chars) const override;
   bool Encode(const QString &value, QString *chars, QString *error) const override;
   QString Accepted() const override;
 

@@ -32,13 +32,6 @@ QString PackedFlagCodec::Decode(const QString &chars) const {
   return (flag ? on_ : off_).Tr();
 }
 
-QString PackedFlagCodec::Describe(const QString &chars) const {
-  const QString value = Decode(chars);
-  if (value.isNull()) return UnknownText(chars);
-  if (!IsCheckBox()) return value;
-  return value == On() ? tr("ein") : tr("aus");
-}
-
 bool PackedFlagCodec::Encode(const QString &value, QString *chars, QString *error) const {
   int flag = -1;
   if (IsCheckBox()) {

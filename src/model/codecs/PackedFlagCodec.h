@@ -22,7 +22,6 @@ class PackedFlagCodec : public SettingCodec {
   QChar WithFlag(QChar c, bool set) const;
 
   QString Decode(const QString &chars) const override;
-  QString Describe(const QString &chars) const override;
   bool Encode(const QString &value, QString *chars, QString *error) const override;
   QString Accepted() const override;
 

@@ -5,13 +5,19 @@
 
 #include "CodecText.h"
 
-QString SettingCodec::Describe(const QString &chars) const {
+QString SettingCodec::UnknownText() { return tr("unbekannter Wert"); }
+
+QString SettingCodec::Note(const QString &chars) const {
   const QString value = Decode(chars);
-  return value.isNull() ? UnknownText(chars) : value;
+  if (value.isNull()) return UnknownText();
+  if (ValueText(chars) == value) return QString();
+  return tr("die Seite zeigt \"%1\"").arg(value);
 }
 
-QString SettingCodec::UnknownText(const QString &chars) {
-  return tr("unbekannter Wert %1").arg(chars);
+QString SettingCodec::Describe(const QString &chars) const {
+  const QString note = Note(chars);
+  const QString value = ValueText(chars);
+  return note.isEmpty() ? value : QStringLiteral("%1 (%2)").arg(value, note);
 }
 
 QString SettingCodec::ValueText(const QString &chars) const {
@@ -24,8 +30,10 @@ QString SettingCodec::ValueText(const QString &chars) const {
   return RawPrefix() + chars;
 }
 
-bool SettingCodec::Set(const QString &value, QString *chars, QString *error) const {
-  if (!value.startsWith(RawPrefix())) return Encode(value, chars, error);
+bool SettingCodec::Set(const QString &text, QString *chars, QString *error) const {
+  // Blanks around a value never count: it may be pasted from an aligned list.
+  const QString value = text.trimmed();
+  if (!value.startsWith(RawPrefix(), Qt::CaseInsensitive)) return Encode(value, chars, error);
   const QString raw = value.mid(RawPrefix().size()).trimmed().toUpper();
   if (raw.size() != width_ || !CodecText::IsHex(raw)) {
     *error =

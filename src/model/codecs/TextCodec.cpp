@@ -39,15 +39,26 @@ bool TextCodec::Complete(const QString &text, QString *chars, QString *error) co
   return true;
 }
 
-QString TextCodec::Decode(const QString &chars) const { return IsValid(chars) ? chars : QString(); }
-
-QString TextCodec::Describe(const QString &chars) const {
-  if (!IsValid(chars)) return UnknownText(chars);
+QString TextCodec::Decode(const QString &chars) const {
+  if (!IsValid(chars)) return QString();
   return words_ ? words_(chars) : chars;
 }
 
+// The field's text alone, or followed by the words Decode adds to it ("0120 s").
 bool TextCodec::Encode(const QString &value, QString *chars, QString *error) const {
-  return Complete(value.trimmed(), chars, error);
+  const QString text = value.simplified();
+  const int blank = text.indexOf(QLatin1Char(' '));
+  if (blank < 0 || !words_) return Complete(text, chars, error);
+  QString completed;
+  if (!Complete(text.left(blank), &completed, error)) return false;
+  const QString words = words_(completed).simplified();
+  if (words.mid(words.indexOf(QLatin1Char(' ')) + 1).compare(text.mid(blank + 1),
+                                                             Qt::CaseInsensitive) != 0) {
+    *error = CodecText::NotAccepted(value, Accepted());
+    return false;
+  }
+  *chars = completed;
+  return true;
 }
 
 QString TextCodec::Accepted() const {

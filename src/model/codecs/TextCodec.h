@@ -25,7 +25,6 @@ class TextCodec : public SettingCodec {
   bool Complete(const QString &text, QString *chars, QString *error) const;
 
   QString Decode(const QString &chars) const override;
-  QString Describe(const QString &chars) const override;
   bool Encode(const QString &value, QString *chars, QString *error) const override;
   QString Accepted() const override;
 

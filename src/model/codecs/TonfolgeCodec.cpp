@@ -5,8 +5,6 @@
 
 #include "CodecText.h"
 
-using CodecText::IsHex;
-
 TonfolgeCodec::TonfolgeCodec(int width, int digits)
     : TextCodec(width, digits, Digits::Hex, Fill::Right) {}
 
@@ -14,13 +12,4 @@ QString TonfolgeCodec::Decode(const QString &chars) const {
   if (!IsValid(chars)) return QString();
   const QString rest = chars.mid(MaxInput());
   return rest == QString(rest.size(), QLatin1Char('0')) ? chars.left(MaxInput()) : QString();
-}
-
-QString TonfolgeCodec::Describe(const QString &chars) const {
-  const QString digits = chars.left(MaxInput());
-  const QString rest = chars.mid(MaxInput());
-  if (chars.size() != Width() || !IsHex(digits)) return UnknownText(chars);
-  if (rest != QString(rest.size(), QLatin1Char('0')))
-    return tr("%1 (dahinter unbekannter Wert %2)").arg(digits, rest);
-  return digits;
 }

@@ -16,5 +16,4 @@ class TonfolgeCodec : public TextCodec {
   QString Shown(const QString &chars) const { return chars.left(MaxInput()); }
 
   QString Decode(const QString &chars) const override;
-  QString Describe(const QString &chars) const override;
 };

@@ -7,6 +7,7 @@
 
 using CodecText::IsDecimal;
 using CodecText::NotAccepted;
+using CodecText::WithoutUnit;
 
 VorlaufzeitCodec::VorlaufzeitCodec() : SettingCodec(2) {}
 
@@ -17,16 +18,11 @@ QString VorlaufzeitCodec::Complete(const QString &text) {
 QString VorlaufzeitCodec::Shown(const QString &chars) { return chars + QLatin1Char('0'); }
 
 QString VorlaufzeitCodec::Decode(const QString &chars) const {
-  return chars.size() == Width() && IsDecimal(chars) ? Shown(chars) : QString();
-}
-
-QString VorlaufzeitCodec::Describe(const QString &chars) const {
-  const QString value = Decode(chars);
-  return value.isNull() ? UnknownText(chars) : tr("%1 ms").arg(value);
+  return chars.size() == Width() && IsDecimal(chars) ? tr("%1 ms").arg(Shown(chars)) : QString();
 }
 
 bool VorlaufzeitCodec::Encode(const QString &value, QString *chars, QString *error) const {
-  const QString text = value.trimmed();
+  const QString text = WithoutUnit(value, tr("ms"));
   if (!IsDecimal(text) || text.size() > 3) {
     *error = NotAccepted(value, Accepted());
     return false;

@@ -20,7 +20,6 @@ class VorlaufzeitCodec : public SettingCodec {
   static QString Shown(const QString &chars);
 
   QString Decode(const QString &chars) const override;
-  QString Describe(const QString &chars) const override;
   bool Encode(const QString &value, QString *chars, QString *error) const override;
   QString Accepted() const override;
 };
