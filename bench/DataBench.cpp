@@ -55,6 +55,7 @@ class PrintingDialogs : public DialogSeam {
   QString AskSaveFileName(QWidget *, const QString &) override { return QString(); }
   QString AskReportFileName(QWidget *, QString *) override { return QString(); }
   QString AskCsvFileName(QWidget *) override { return QString(); }
+  QString AskSettingsFileName(QWidget *) override { return QString(); }
   bool AskPrinter(QWidget *, QPrinter &) override { return false; }
 };
 
