@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTreeWidgetItemIterator>
 #include <QtTest>
@@ -227,8 +228,8 @@ void TestEdits::backupStaysUntouched() {
   const QByteArray bytes = Contents(backup);
   b.dialogs.answers << QMessageBox::No;  // the read is not saved first
   b.Action("sicherungenAction")->trigger();
-  QTRY_VERIFY(b.window.findChild<QTableWidget *>("backupsTable"));
-  auto *table = b.window.findChild<QTableWidget *>("backupsTable");
+  QTRY_VERIFY(b.window.findChild<QTableView *>("backupsTable"));
+  auto *table = b.window.findChild<QTableView *>("backupsTable");
   table->setFocus();
   QTest::keyClick(table, Qt::Key_Return);
   QTRY_COMPARE(b.Status(), "Sicherung geöffnet: " + QFileInfo(backup).fileName());
@@ -432,8 +433,8 @@ void TestEdits::takeOver() {
   });
   if (source == "backup") {
     b.Action("sicherungenAction")->trigger();
-    QTRY_VERIFY(b.window.findChild<QTableWidget *>("backupsTable"));
-    b.window.findChild<QTableWidget *>("backupsTable")->selectRow(0);
+    QTRY_VERIFY(b.window.findChild<QTableView *>("backupsTable"));
+    b.window.findChild<QTableView *>("backupsTable")->selectRow(0);
     b.window.findChild<QPushButton *>("uebernehmenButton")->click();
   } else {
     b.dialogs.openNames << file;

@@ -6,6 +6,7 @@
 #include "DialogHelpers.h"
 #include "ModalHelper.h"
 #include "PageWatch.h"
+#include "PortChooser.h"
 #include "Preferences.h"
 #include "QuorexVersion.h"
 #include "ScriptedDialogs.h"
@@ -545,7 +546,12 @@ void TestMainWindow::typedPortOfferedAgain() {
   Preferences().SetLastPort(path);
   CQuorexDlg window;
   window.ChoosePort(chosen);
+  // The ports are listed off the UI thread once the window is up; the start port follows.
+  auto *chooser = window.findChild<PortChooser *>();
+  QVERIFY(chooser);
+  QSignalSpy listed(chooser, &PortChooser::PortsListed);
   window.show();
+  QTRY_COMPARE(listed.count(), 1);
   const QString shown = window.findChild<QComboBox *>(QStringLiteral("portComboBox"))->currentText();
   if (!chosen.isEmpty())
     QCOMPARE(shown, chosen);
