@@ -13,6 +13,7 @@
 #include "DialogSeam.h"
 #include "LogDialog.h"
 #include "LogIndex.h"
+#include "LogTableModel.h"
 #include "ProgrammingLog.h"
 
 #include <QAbstractItemView>
@@ -212,7 +213,13 @@ int main(int argc, char *argv[]) {
   const double before = ResidentMb();
 
   LogDialog *log = nullptr;
+  clock.restart();
   const double logOpen = TimeOpen(window, "protokollAction", "logTable", &log);
+  const auto *model =
+      qobject_cast<const LogTableModel *>(log->findChild<QAbstractItemView *>()->model());
+  while (!model->IsComplete() && clock.elapsed() < 60000)
+    QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+  const double logComplete = clock.nsecsElapsed() / 1e6;
   const double withLog = ResidentMb();
   auto *filter = log->findChild<QLineEdit *>("filterLineEdit");
   std::vector<double> filterTimes;
@@ -254,9 +261,9 @@ int main(int argc, char *argv[]) {
     pruneTimes.push_back(clock.nsecsElapsed() / 1e6);
   }
 
-  std::printf("log opened and painted: %.1f ms (goal: under 1000); reading it alone: median "
-              "%.1f ms\n",
-              logOpen, Median(indexTimes));
+  std::printf("log opened and painted: %.1f ms (goal: under 1000); the older rows in after "
+              "%.1f ms; reading the whole log alone: median %.1f ms\n",
+              logOpen, logComplete, Median(indexTimes));
   std::printf("filter COM7 %.1f ms, fehlgeschlagen %.1f ms, Wache Süd 17 %.1f ms, xyz %.1f ms, "
               "cleared %.1f ms (goal: under 200)\n",
               filterTimes[0], filterTimes[1], filterTimes[2], filterTimes[3], filterTimes[4]);

@@ -362,13 +362,15 @@ void TestJournalDialogs::logFilter() {
 void TestJournalDialogs::logAsRead_data() {
   QTest::addColumn<QString>("filter");
   QTest::addColumn<int>("copies");  // of the log's lines: a long log is read in stretches
+  QTest::addColumn<int>("newest");  // bytes read before the dialog opens; 0: all
   for (const char *filter : {"", "lesen", "LESEN", "sÜd", "Straße", "STRASSE", "ſenden",
                              "09.12.2026", "2026 14:0", "com", "fehl", "ERFOLG", "unbekannt",
                              ":", "\\", "\"", "unterbrochen.\nBitte", "SN 4711/dev",
                              "backup", "quorex-cli", "200", "\u00e4", "ä"})
-    QTest::newRow(filter) << QString::fromUtf8(filter) << 1;
-  QTest::newRow("long log, Süd") << QStringLiteral("Süd 2") << 400;
-  QTest::newRow("long log, everything") << QString() << 400;
+    QTest::newRow(filter) << QString::fromUtf8(filter) << 1 << 0;
+  QTest::newRow("long log, Kreis 2") << QStringLiteral("Kreis 2") << 400 << 0;
+  QTest::newRow("long log, newest first, Kreis 2") << QStringLiteral("Kreis 2") << 400 << 100000;
+  QTest::newRow("long log, newest first") << QString() << 400 << 100000;
 }
 
 // The table read as needed shows what the table of every entry showed: the same rows in the
@@ -378,6 +380,7 @@ void TestJournalDialogs::logAsRead_data() {
 void TestJournalDialogs::logAsRead() {
   QFETCH(QString, filter);
   QFETCH(int, copies);
+  QFETCH(int, newest);
   // A zone that changes its clock, where the system lets a program choose it.
   const QByteArray zone = qgetenv("TZ");
   qputenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3");
@@ -433,13 +436,29 @@ void TestJournalDialogs::logAsRead() {
                           .join(QLatin1Char('|')) +
                       QLatin1Char('#') + entry->message;
 
-  LogDialog dialog(Loaded(path));
+  auto index = std::make_unique<LogIndex>(path);
+  QVERIFY(newest ? index->LoadNewest(newest) : index->Load());
+  LogDialog dialog(std::move(index));
   Child<QLineEdit>(&dialog, QStringLiteral("filterLineEdit"))->setText(filter);
-  QCOMPARE(Rows(Child<QTableView>(&dialog, QStringLiteral("logTable"))), expected);
+  auto *table = Child<QTableView>(&dialog, QStringLiteral("logTable"));
+  // The newest rows at once, the older ones below them as they come.
+  const QStringList first = Rows(table);
+  QCOMPARE(first, expected.mid(0, first.size()));
+  auto *count = Child<QLabel>(&dialog, QStringLiteral("countLabel"));
+  if (newest) {
+    // Closed while the older lines are read: the reading stops, nothing is left behind.
+    auto closed = std::make_unique<LogIndex>(path);
+    QVERIFY(closed->LoadNewest(newest));
+    delete new LogDialog(std::move(closed));
+    QVERIFY(first.size() < expected.size());
+    QVERIFY(count->text().endsWith(QStringLiteral("; ältere werden noch gelesen ...")));
+    QVERIFY(!Child<QPushButton>(&dialog, QStringLiteral("exportButton"))->isEnabled());
+  }
+  auto *model = qobject_cast<LogTableModel *>(table->model());
+  QTRY_VERIFY(model->IsComplete());
+  QCOMPARE(Rows(table), expected);
   QCOMPARE(damaged, 4 * copies);
-  QVERIFY(Child<QLabel>(&dialog, QStringLiteral("countLabel"))
-              ->text()
-              .endsWith(QStringLiteral("; %1 beschädigte Zeilen übersprungen").arg(damaged)));
+  QVERIFY(count->text().endsWith(QStringLiteral("; %1 beschädigte Zeilen übersprungen").arg(damaged)));
   // The backups list reads only the lines that name a backup, and finds each of them.
   std::vector<LogEntry> naming;
   for (const LogEntry &entry : today)

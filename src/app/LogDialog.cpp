@@ -33,6 +33,7 @@ LogDialog::LogDialog(std::unique_ptr<LogIndex> log, QWidget *parent)
   table->resizeColumnsToContents();
 
   connect(ui_->filterLineEdit, &QLineEdit::textChanged, this, &LogDialog::ApplyFilter);
+  connect(model_, &LogTableModel::Completed, this, &LogDialog::ShowCount);
   connect(ui_->exportButton, &QPushButton::clicked, this, &LogDialog::Export);
   connect(ui_->closeButton, &QPushButton::clicked, this, &QDialog::reject);
   ApplyFilter(QString());
@@ -46,15 +47,23 @@ std::vector<LogEntry> LogDialog::ShownEntries() const { return model_->ShownEntr
 
 void LogDialog::ApplyFilter(const QString &text) {
   model_->SetFilter(text.trimmed());
+  if (model_->rowCount() > 0) ui_->logTable->setCurrentIndex(model_->index(0, 0));
+  ShowCount();
+}
+
+// Until the older lines are in, the count says so, and the file would not hold them all.
+void LogDialog::ShowCount() {
   const int shown = model_->rowCount();
-  if (shown > 0) ui_->logTable->setCurrentIndex(model_->index(0, 0));
   QString count = shown == model_->Total()
                       ? tr("%1 Einträge").arg(shown)
                       : tr("%1 von %2 Einträgen").arg(shown).arg(model_->Total());
-  if (model_->Damaged() > 0)
+  if (!model_->IsComplete()) {
+    count += tr("; ältere werden noch gelesen ...");
+  } else if (model_->Damaged() > 0) {
     count += tr("; %1 beschädigte Zeilen übersprungen").arg(model_->Damaged());
+  }
   ui_->countLabel->setText(count);
-  ui_->exportButton->setEnabled(shown > 0);
+  ui_->exportButton->setEnabled(shown > 0 && model_->IsComplete());
 }
 
 void LogDialog::Export() {

@@ -25,7 +25,8 @@ class LogDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // `log` has been loaded; the lines it could not read are counted below the table.
+  // `log` has been loaded, in whole or its newest lines; the lines it could not read are
+  // counted below the table.
   explicit LogDialog(std::unique_ptr<LogIndex> log, QWidget *parent = nullptr);
   ~LogDialog() override;
 
@@ -34,6 +35,7 @@ class LogDialog : public QDialog {
 
  private:
   void ApplyFilter(const QString &text);
+  void ShowCount();
   void Export();
 
   std::unique_ptr<Ui::LogDialog> ui_;

@@ -16,9 +16,34 @@ enum Column { kZeit, kVorgang, kQuorex, kPort, kDatei, kErgebnis, kColumns };
 LogTableModel::LogTableModel(std::unique_ptr<LogIndex> index, QObject *parent)
     : QAbstractTableModel(parent), index_(std::move(index)), shown_(size_t(index_->Count())) {
   std::iota(shown_.begin(), shown_.end(), 0);
+  if (!index_->HasOlder()) return;
+  reader_.start([this, read = index_->OlderReader()] {
+    const std::shared_ptr<LogIndex::Older> older = read(closing_);
+    if (closing_) return;
+    QMetaObject::invokeMethod(
+        this, [this, older] { TakeOlder(older); }, Qt::QueuedConnection);
+  });
 }
 
-LogTableModel::~LogTableModel() = default;
+LogTableModel::~LogTableModel() {
+  closing_ = true;
+  reader_.waitForDone();
+}
+
+// The rows shown so far are the newest; the older ones that match come in below them.
+void LogTableModel::TakeOlder(const std::shared_ptr<LogIndex::Older> &older) {
+  index_->TakeOlder(*older);
+  std::vector<int> shown = index_->Matching(filter_);
+  const int before = rowCount();
+  if (int(shown.size()) > before) {
+    beginInsertRows(QModelIndex(), before, int(shown.size()) - 1);
+    shown_ = std::move(shown);
+    endInsertRows();
+  } else {
+    shown_ = std::move(shown);
+  }
+  emit Completed();
+}
 
 int LogTableModel::rowCount(const QModelIndex &parent) const {
   return parent.isValid() ? 0 : int(shown_.size());
@@ -68,6 +93,7 @@ QVariant LogTableModel::headerData(int section, Qt::Orientation orientation, int
 
 void LogTableModel::SetFilter(const QString &text) {
   beginResetModel();
+  filter_ = text;
   shown_ = index_->Matching(text);
   endResetModel();
 }

@@ -192,6 +192,10 @@ struct LogIndex::Part {
   int damaged = 0;
 };
 
+struct LogIndex::Older {
+  std::vector<Part> parts;
+};
+
 LogIndex::LogIndex(const QString &path) : path_(path), cache_(kCachedEntries) {}
 
 LogIndex::~LogIndex() {
@@ -203,12 +207,15 @@ LogIndex::~LogIndex() {
 }
 
 // Lines starting in [begin, end).
-void LogIndex::Scan(const char *data, qint64 begin, qint64 end, Part *part) {
+void LogIndex::Scan(const char *data, qint64 begin, qint64 end, const std::atomic<bool> *cancel,
+                    Part *part) {
   QHash<QString, int> operations;
   QHash<QString, int> results;
   TimeTexts times;
   SearchTexts texts;
+  int counted = 0;
   for (qint64 start = begin; start < end;) {
+    if (cancel && ++counted % 4096 == 0 && cancel->load()) return;
     const char *newline =
         static_cast<const char *>(std::memchr(data + start, '\n', size_t(end - start)));
     const qint64 stop = newline ? newline - data : end;
@@ -232,45 +239,19 @@ void LogIndex::Scan(const char *data, qint64 begin, qint64 end, Part *part) {
   }
 }
 
-bool LogIndex::Load(QString *error) {
-  lines_.clear();
-  search_.clear();
-  operations_.clear();
-  results_.clear();
-  damaged_ = 0;
-  cache_.clear();
-  file_.close();
-  const QFileInfo info(path_);
-  if (!info.exists()) return true;
-  const QString shown = QDir::toNativeSeparators(path_);
-  if (!info.isFile()) {
-    if (error)
-      *error = tr("Das Protokoll %1 kann nicht gelesen werden: Es ist keine gewöhnliche Datei.")
-                   .arg(shown);
-    return false;
-  }
-  const std::unique_ptr<QLockFile> lock = LockForReading(path_);
-  file_.setFileName(path_);
-  if (!file_.open(QIODevice::ReadOnly)) {
-    if (error)
-      *error = tr("Das Protokoll %1 kann nicht gelesen werden: %2").arg(shown, file_.errorString());
-    return false;
-  }
-  const Contents contents(&file_);
-
-  // Stretches that begin at line starts, one per thread.
-  const int threads = int(std::clamp<qint64>(contents.size / kBytesPerThread, 1,
+// [begin, end) in stretches that begin at line starts, one per thread.
+std::vector<LogIndex::Part> LogIndex::Read(const char *data, qint64 begin, qint64 end,
+                                           const std::atomic<bool> *cancel) {
+  const int threads = int(std::clamp<qint64>((end - begin) / kBytesPerThread, 1,
                                              std::min(QThread::idealThreadCount(), 4)));
-  std::vector<qint64> bounds{0};
+  std::vector<qint64> bounds{begin};
   for (int i = 1; i < threads; ++i) {
-    qint64 at = std::max(bounds.back(), contents.size * i / threads);
-    const void *newline = at < contents.size ? std::memchr(contents.data + at, '\n',
-                                                           size_t(contents.size - at))
-                                             : nullptr;
-    at = newline ? static_cast<const char *>(newline) - contents.data + 1 : contents.size;
+    qint64 at = std::max(bounds.back(), begin + (end - begin) * i / threads);
+    const void *newline = at < end ? std::memchr(data + at, '\n', size_t(end - at)) : nullptr;
+    at = newline ? static_cast<const char *>(newline) - data + 1 : end;
     bounds.push_back(at);
   }
-  bounds.push_back(contents.size);
+  bounds.push_back(end);
   std::vector<Part> parts(static_cast<size_t>(threads));
   // Room for what a stretch can make, taken here: memory a thread takes stays with that thread
   // (glibc keeps it in the thread's heap after it has been freed). Untouched room costs
@@ -283,13 +264,16 @@ bool LogIndex::Load(QString *error) {
   QThreadPool pool;
   for (int i = 1; i < threads; ++i)
     pool.start([&, i] {
-      Scan(contents.data, bounds[size_t(i)], bounds[size_t(i) + 1], &parts[size_t(i)]);
+      Scan(data, bounds[size_t(i)], bounds[size_t(i) + 1], cancel, &parts[size_t(i)]);
     });
-  Scan(contents.data, bounds[0], bounds[1], &parts[0]);
+  Scan(data, bounds[0], bounds[1], cancel, &parts[0]);
   pool.waitForDone();
+  return parts;
+}
 
-  size_t lineCount = 0;
-  qsizetype searchSize = 0;
+void LogIndex::Append(std::vector<Part> parts) {
+  size_t lineCount = lines_.size();
+  qsizetype searchSize = search_.size();
   for (const Part &part : parts) {
     lineCount += part.lines.size();
     searchSize += part.search.size();
@@ -297,7 +281,9 @@ bool LogIndex::Load(QString *error) {
   lines_.reserve(lineCount);
   search_.reserve(searchSize);
   QHash<QString, int> operations;
+  for (int i = 0; i < operations_.size(); ++i) operations.insert(operations_.at(i), i);
   QHash<QString, int> results;
+  for (int i = 0; i < results_.size(); ++i) results.insert(results_.at(i), i);
   for (Part &part : parts) {
     std::vector<int> operationIndex;
     for (const QString &word : part.operations)
@@ -316,16 +302,94 @@ bool LogIndex::Load(QString *error) {
     part = Part();
   }
   GiveBackFreedMemory();
+}
+
+bool LogIndex::Open(QString *error) {
+  lines_.clear();
+  search_.clear();
+  operations_.clear();
+  results_.clear();
+  damaged_ = 0;
+  olderEnd_ = 0;
+  cache_.clear();
+  file_.close();
+  const QFileInfo info(path_);
+  if (!info.exists()) return true;
+  const QString shown = QDir::toNativeSeparators(path_);
+  if (!info.isFile()) {
+    if (error)
+      *error = tr("Das Protokoll %1 kann nicht gelesen werden: Es ist keine gewöhnliche Datei.")
+                   .arg(shown);
+    return false;
+  }
+  file_.setFileName(path_);
+  if (!file_.open(QIODevice::ReadOnly)) {
+    if (error)
+      *error = tr("Das Protokoll %1 kann nicht gelesen werden: %2").arg(shown, file_.errorString());
+    return false;
+  }
   return true;
 }
 
+bool LogIndex::Load(QString *error) { return LoadNewest(std::numeric_limits<qint64>::max(), error); }
+
+bool LogIndex::LoadNewest(qint64 bytes, QString *error) {
+  if (!Open(error)) return false;
+  if (!file_.isOpen()) return true;
+  const std::unique_ptr<QLockFile> lock = LockForReading(path_);
+  const Contents contents(&file_);
+  // From the first line that begins within `bytes` of the end.
+  qint64 begin = 0;
+  if (bytes < contents.size) {
+    const qint64 from = contents.size - bytes - 1;
+    const void *newline = std::memchr(contents.data + from, '\n', size_t(contents.size - from));
+    begin = newline ? static_cast<const char *>(newline) - contents.data + 1 : contents.size;
+  }
+  Append(Read(contents.data, begin, contents.size, nullptr));
+  olderEnd_ = begin;
+  return true;
+}
+
+std::function<std::shared_ptr<LogIndex::Older>(const std::atomic<bool> &)> LogIndex::OlderReader()
+    const {
+  return [path = path_, end = olderEnd_](const std::atomic<bool> &cancel) {
+    auto older = std::make_shared<Older>();
+    QFile file(path);
+    if (end <= 0 || !file.open(QIODevice::ReadOnly)) return older;
+    uchar *mapped = file.map(0, end);
+    const QByteArray read = mapped ? QByteArray() : file.read(end);
+    const char *data = mapped ? reinterpret_cast<const char *>(mapped) : read.constData();
+    older->parts = Read(data, 0, mapped ? end : read.size(), &cancel);
+    if (mapped) file.unmap(mapped);
+    return older;
+  };
+}
+
+void LogIndex::TakeOlder(Older &older) {
+  Part loaded;
+  loaded.lines = std::move(lines_);
+  loaded.search = std::move(search_);
+  loaded.operations = std::move(operations_);
+  loaded.results = std::move(results_);
+  loaded.damaged = damaged_;
+  lines_ = std::vector<Line>();
+  search_ = QByteArray();
+  operations_.clear();
+  results_.clear();
+  damaged_ = 0;
+  std::vector<Part> parts = std::move(older.parts);
+  parts.push_back(std::move(loaded));
+  Append(std::move(parts));
+  olderEnd_ = 0;
+}
+
 LogEntry LogIndex::Entry(int index) const {
-  if (const LogEntry *cached = cache_.object(index)) return *cached;
   const Line &line = lines_.at(size_t(index));
+  if (const LogEntry *cached = cache_.object(line.offset)) return *cached;
   std::optional<LogEntry> entry;
   if (file_.seek(line.offset)) entry = ProgrammingLog::ParseLine(file_.read(line.length));
   if (!entry) return LogEntry();
-  cache_.insert(index, new LogEntry(*entry));
+  cache_.insert(line.offset, new LogEntry(*entry));
   return *entry;
 }
 

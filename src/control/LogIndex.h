@@ -12,6 +12,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -32,6 +34,17 @@ class LogIndex {
   // Reads the log once through. A log that does not exist yet is empty. False (and *error, one
   // German sentence) when it exists but cannot be read.
   bool Load(QString *error = nullptr);
+  // The same for the newest lines only, as far as `bytes` from the end reach; the older ones
+  // follow with ReadOlder and TakeOlder. However long the log, a view of it opens at once.
+  bool LoadNewest(qint64 bytes, QString *error = nullptr);
+
+  // The lines before those loaded, or nothing when all are loaded: read on any thread (a log
+  // only grows at its end, so what lies before does not change), until `cancel` is set.
+  struct Older;
+  std::function<std::shared_ptr<Older>(const std::atomic<bool> &cancel)> OlderReader() const;
+  bool HasOlder() const { return olderEnd_ > 0; }
+  // Puts the older lines before those loaded: every line counted so far moves up by as many.
+  void TakeOlder(Older &older);
 
   // Readable lines, counted in the file's order from 0 (the oldest).
   int Count() const { return int(lines_.size()); }
@@ -56,7 +69,13 @@ class LogIndex {
   };
   // What one thread makes of a stretch of the file.
   struct Part;
-  static void Scan(const char *data, qint64 begin, qint64 end, Part *part);
+  static void Scan(const char *data, qint64 begin, qint64 end, const std::atomic<bool> *cancel,
+                   Part *part);
+  static std::vector<Part> Read(const char *data, qint64 begin, qint64 end,
+                                const std::atomic<bool> *cancel);
+  // Opens the log for Load and LoadNewest.
+  bool Open(QString *error);
+  void Append(std::vector<Part> parts);
 
   QString path_;
   mutable QFile file_;
@@ -67,5 +86,8 @@ class LogIndex {
   QStringList operations_;
   QStringList results_;
   int damaged_ = 0;
-  mutable QCache<int, LogEntry> cache_;
+  // Where the lines loaded begin: what lies before is still to be read.
+  qint64 olderEnd_ = 0;
+  // By where the line lies, which stays when older lines are put in front.
+  mutable QCache<qint64, LogEntry> cache_;
 };
