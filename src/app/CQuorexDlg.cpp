@@ -28,8 +28,7 @@
 
 #include <utility>
 
-// The icon is compiled into this library; a static library's resources are only found once
-// registered, and the window is the first to need them.
+// The icon lives in this static library, whose resources are found only once registered.
 static void InitResources() { Q_INIT_RESOURCE(quorex); }
 
 CQuorexDlg::CQuorexDlg(QWidget *parent)
@@ -62,9 +61,7 @@ CQuorexDlg::CQuorexDlg(QWidget *parent)
   ui_->portChooser->SetPortSource([] { return SerialPort::ListPorts(); });
   ui_->portChooser->SetPortWatch(SerialPort::WatchPorts());
   ui_->portChooser->SetTransferCheck([this] { return IsTransferRunning(); });
-  // The port the first listing offers is the one a later showing puts back.
-  // The port to start with (--port, a typed port that worked, else the remembered one) is
-  // chosen once the first listing is there.
+  // Once the first listing is there: --port, else a typed port that worked, else the remembered.
   connect(ui_->portChooser, &PortChooser::PortsListed, this, [this] {
     if (std::exchange(portsListed_, true)) return;
     portName_ = Preferences().PortToStartWith(ui_->portChooser->PortName(), startPort_);
@@ -145,8 +142,8 @@ void CQuorexDlg::ConnectController() {
           [this](const QString &port) { ui_->portChooser->RememberPort(port); });
 }
 
-// The only place that enables and disables the console buttons and the tree. Once the
-// buttons are back the bar says nothing more, however the job ended: the status line says it.
+// The only place that enables the console buttons and the tree. Once they are back the bar is
+// empty, however the job ended: the status line says how.
 void CQuorexDlg::ApplyStates(const ControlStates &states) {
   const bool back = states.lesen && !ui_->lesenButton->isEnabled();
   ui_->sendenButton->setEnabled(states.senden);
@@ -181,9 +178,8 @@ void CQuorexDlg::StepProgress() { ui_->progressBar->Step(); }
 void CQuorexDlg::SetStatus(const QString &text) { ui_->statusLine->SetStatus(text); }
 
 void CQuorexDlg::OnEntryChosen(QTreeWidgetItem *item) {
-  // The page runs its own event loop; running it from inside the tree's signal would keep the
-  // tree, the key that chose the entry and any screen reader waiting until it closes. A second
-  // choice before it opens replaces the first: one page at a time.
+  // Run from a queued call: inside the tree's signal the page's event loop would keep the tree,
+  // its key and any screen reader waiting. A second choice before it opens replaces the first.
   const bool queued = pendingPage_ != nullptr;
   pendingPage_ = item;
   if (!queued)
@@ -199,8 +195,7 @@ void CQuorexDlg::OpenPendingPage() {
 
 void CQuorexDlg::OpenPage(QTreeWidgetItem *item) {
   if (!edits_->RunPage(*item)) return;
-  // Back where the technician left off, even where the window system hands the keyboard
-  // elsewhere when the page goes.
+  // Back where the technician left off, wherever the window system puts the keyboard.
   if (!ui_->configTree->isEnabled()) return;
   ui_->configTree->setCurrentItem(item);
   ui_->configTree->setFocus(Qt::OtherFocusReason);
