@@ -168,10 +168,7 @@ void CQuorexDlg::showEvent(QShowEvent *event) {
 
 void CQuorexDlg::PushPortName() { ui_->portChooser->SetPortName(portName_); }
 
-QString CQuorexDlg::PullPortName() {
-  portName_ = ui_->portChooser->PortName();
-  return portName_;
-}
+QString CQuorexDlg::PullPortName() { return portName_ = ui_->portChooser->PortName(); }
 
 void CQuorexDlg::StepProgress() { ui_->progressBar->Step(); }
 
