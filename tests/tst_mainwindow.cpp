@@ -572,7 +572,7 @@ void TestMainWindow::manualNamesItsSections() {
        {"Das erste Lesen", "Ports und Berechtigungen", "Die Seiten",
         "Sicherungen und einen Quorex wiederherstellen", "Das Protokoll",
         "Vor dem Senden nachsehen", "Eine Einstellung finden", "Rückgängig machen",
-        "Einstellungen mit Namen und quorex-cli"})
+        "Einstellungen mit Namen und quorex-cli", "Dieselben Einstellungen für viele Konsolen"})
     QVERIFY2(text.contains(QString::fromUtf8(section)), section);
   QVERIFY(!text.contains(QStringLiteral("SPDX")));
   action->trigger();
