@@ -669,9 +669,11 @@ void TestTransfer::brokenOffWriteSaysHowFar() {
                                                "teils neue Einstellungen\\."));
   const QRegularExpressionMatch match = sent.match(text);
   QVERIFY2(match.hasMatch(), qPrintable(text));
+  // What counts as gone out follows the wire's pace; on a busy machine the break is noticed a
+  // few commands late, so the count may run a little past the break, never near 200.
   const int count = match.captured(1).toInt();
   QVERIFY2(count >= SimulatedConsole::kHangUpRegister - 2 &&
-               count <= SimulatedConsole::kHangUpRegister + 3,
+               count <= SimulatedConsole::kHangUpRegister + 10,
            qPrintable(text));
   QCOMPARE(b.window.Image().AllTexts(), texts);
   QCOMPARE(b.States(), QStringLiteral("11110"));
