@@ -10,7 +10,7 @@
 #include "BackupStore.h"
 #include "BackupsDialog.h"
 #include "CQuorexDlg.h"
-#include "DialogSeam.h"
+#include "PrintingDialogs.h"
 #include "LogDialog.h"
 #include "LogIndex.h"
 #include "LogTableModel.h"
@@ -40,25 +40,6 @@
 #include <vector>
 
 namespace {
-
-// Message boxes would wait for a hand that is not there: print them and go on.
-class PrintingDialogs : public DialogSeam {
- public:
-  PrintingDialogs() { DialogSeam::Install(this); }
-  ~PrintingDialogs() override { DialogSeam::Install(nullptr); }
-  QMessageBox::StandardButton ShowMessage(QWidget *, const QString &text, const QString &caption,
-                                          QMessageBox::Icon, QMessageBox::StandardButtons,
-                                          const QString &, QMessageBox::StandardButton) override {
-    std::fprintf(stderr, "[%s] %s\n", qPrintable(caption), qPrintable(text));
-    return QMessageBox::Ok;
-  }
-  QString AskOpenFileName(QWidget *) override { return QString(); }
-  QString AskSaveFileName(QWidget *, const QString &) override { return QString(); }
-  QString AskReportFileName(QWidget *, QString *) override { return QString(); }
-  QString AskCsvFileName(QWidget *) override { return QString(); }
-  QString AskSettingsFileName(QWidget *) override { return QString(); }
-  bool AskPrinter(QWidget *, QPrinter &) override { return false; }
-};
 
 const QDateTime kNow(QDate(2026, 12, 9), QTime(14, 0, 0));
 

@@ -5,7 +5,7 @@
 // console that keeps 9600-baud line time, from the button press until the buttons are usable
 // again, and sets each beside the least time the console and the line allow.
 #include "CQuorexDlg.h"
-#include "DialogSeam.h"
+#include "PrintingDialogs.h"
 #include "Protocol.h"
 #include "Register.h"
 #include "SimulatedConsole.h"
@@ -26,27 +26,6 @@
 #include <limits>
 
 namespace {
-
-// Message boxes would wait for a hand that is not there: print them and go on.
-class PrintingDialogs : public DialogSeam {
- public:
-  PrintingDialogs() { DialogSeam::Install(this); }
-  ~PrintingDialogs() override { DialogSeam::Install(nullptr); }
-  QMessageBox::StandardButton ShowMessage(QWidget *, const QString &text, const QString &caption,
-                                          QMessageBox::Icon, QMessageBox::StandardButtons,
-                                          const QString &, QMessageBox::StandardButton) override {
-    std::fprintf(stderr, "[%s] %s\n", qPrintable(caption), qPrintable(text));
-    ++messages;
-    return QMessageBox::Ok;
-  }
-  QString AskOpenFileName(QWidget *) override { return QString(); }
-  QString AskSettingsFileName(QWidget *) override { return QString(); }
-  QString AskSaveFileName(QWidget *, const QString &) override { return QString(); }
-  QString AskReportFileName(QWidget *, QString *) override { return QString(); }
-  QString AskCsvFileName(QWidget *) override { return QString(); }
-  bool AskPrinter(QWidget *, QPrinter &) override { return false; }
-  int messages = 0;
-};
 
 // Ends an event loop the moment a button becomes enabled.
 class EnabledWatch : public QObject {

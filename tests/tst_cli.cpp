@@ -85,7 +85,7 @@ class Terminal {
 
 }  // namespace
 
-class TestCli : public QObject {
+class TestCli : public QObject, protected CliTestFolder {
   Q_OBJECT
 
  private slots:
@@ -115,14 +115,6 @@ class TestCli : public QObject {
   void log();
   void controlCharacters();
 
- private:
-  QString Path(const QString &name) const { return dir_.filePath(name); }
-  template <class Content>
-  QString WriteFile(const QString &name, const Content &content) const {
-    return ::WriteFile(Path(name), content);
-  }
-
-  QTemporaryDir dir_;
 };
 
 void TestCli::initTestCase() {

@@ -55,7 +55,7 @@ struct JournalRun {
 
 }  // namespace
 
-class TestCliJournal : public QObject {
+class TestCliJournal : public QObject, protected CliTestFolder {
   Q_OBJECT
 
  private slots:
@@ -70,13 +70,6 @@ class TestCliJournal : public QObject {
   void oddDataFolder();
 
  private:
-  QString Path(const QString &name) const { return dir_.filePath(name); }
-  template <class Content>
-  QString WriteFile(const QString &name, const Content &content) const {
-    return ::WriteFile(Path(name), content);
-  }
-
-  QTemporaryDir dir_;
   std::map<QString, std::unique_ptr<JournalRun>> journalRuns_;
 };
 

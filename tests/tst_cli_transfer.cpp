@@ -31,7 +31,7 @@ constexpr SimulatedConsole::Transport kLine = SimulatedConsole::Transport::Pseud
 
 }  // namespace
 
-class TestCliTransfer : public QObject {
+class TestCliTransfer : public QObject, protected CliTestFolder {
   Q_OBJECT
 
  private slots:
@@ -45,14 +45,6 @@ class TestCliTransfer : public QObject {
   void reset_data();
   void reset();
 
- private:
-  QString Path(const QString &name) const { return dir_.filePath(name); }
-  template <class Content>
-  QString WriteFile(const QString &name, const Content &content) const {
-    return ::WriteFile(Path(name), content);
-  }
-
-  QTemporaryDir dir_;
 };
 
 void TestCliTransfer::initTestCase() {

@@ -12,6 +12,7 @@
 #include <QProcessEnvironment>
 #include <QSignalSpy>
 #include <QString>
+#include <QTemporaryDir>
 #include <QStringList>
 
 // quorex-cli run as a process, as a workshop's script runs it (QUOREX_CLI_PROGRAM names it).
@@ -121,3 +122,15 @@ const QString kHungUp = QStringLiteral(
     "quorex-cli: Die Verbindung zum Quorex wurde unterbrochen. Bitte prüfen Sie Kabel und "
     "Port.\n");
 const QString kNoSuchPort = QStringLiteral("/dev/quorex-no-such-port");
+
+// The folder a quorex-cli test keeps its files in, for the test classes to inherit.
+class CliTestFolder {
+ protected:
+  QString Path(const QString &name) const { return dir_.filePath(name); }
+  template <class Content>
+  QString WriteFile(const QString &name, const Content &content) const {
+    return ::WriteFile(Path(name), content);
+  }
+
+  QTemporaryDir dir_;
+};
