@@ -31,6 +31,7 @@ ConsoleCommands::ConsoleCommands(QWidget *owner, Register &image, ConsoleControl
       extras_(extras),
       portName_(std::move(portName)) {
   connect(&controller_, &ConsoleController::ReadCompleted, this, [this](const ConsoleRead &read) {
+    if (!TransferStates::TakesRead(controller_.Job())) return;
     if (!ConsoleController::TakeRead(read, image_)) return;
     // Another console's settings now: "Speichern" must not write them over the file opened.
     image_.SetFilePath(QString());
@@ -45,6 +46,8 @@ ConsoleCommands::ConsoleCommands(QWidget *owner, Register &image, ConsoleControl
   });
   connect(&controller_, &ConsoleController::PortFailed, this, &ConsoleCommands::ShowFailure);
   connect(&controller_, &ConsoleController::Failed, this, &ConsoleCommands::ShowFailure);
+  connect(&controller_, &ConsoleController::StoreFailed, this,
+          [this](ConsoleJob job, const QString &message) { ShowFailure(job, message, QString()); });
   connect(&controller_, &ConsoleController::Noted, this, &ConsoleCommands::Status);
 }
 

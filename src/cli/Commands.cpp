@@ -3,17 +3,12 @@
 
 #include "Commands.h"
 
-#include "ConsoleController.h"
-
-#include "ConsoleMessages.h"
 #include "DifferenceList.h"
 #include "LogListing.h"
-#include "LogOperation.h"
 #include "OutputFile.h"
-#include "Register.h"
+#include "PortsListing.h"
 #include "RegisterFile.h"
 #include "ReportFile.h"
-#include "SerialPort.h"
 #include "SettingsCommands.h"
 #include "SettingsReport.h"
 #include "SettingsText.h"
@@ -23,7 +18,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QJsonArray>
+#include <QObject>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -56,12 +51,22 @@ Commands::Commands(const Invocation &invocation)
     : invocation_(invocation),
       progress_(!invocation.quiet && ProgressBar::StderrIsTerminal()),
       journal_(QStringLiteral("quorex-cli")) {
-  QObject::connect(&session_, &ConsoleSession::Progress, &session_,
+  controller_.SetProgram(QStringLiteral("quorex-cli"));
+  QObject::connect(&controller_, &ConsoleController::Progress, &controller_,
                    [this](int done) { progress_.Show(done); });
-  QObject::connect(&session_, &ConsoleSession::ResetSent, &session_, [this] {
-    resetSent_ = true;
+  // The reset's own read follows once the console has reset itself.
+  QObject::connect(&controller_, &ConsoleController::ResetSent, &controller_, [this] {
     progress_.Note(tr("Werkeinstellungen gesendet; der Quorex setzt sich zurück ..."));
   });
+  QObject::connect(&controller_, &ConsoleController::ReadCompleted, &controller_,
+                   [this](const ConsoleRead &read) {
+                     versionText_ = read.versionText;
+                     if (invocation_.verbose)
+                       Say(tr("Gelesen von %1: %2").arg(invocation_.port, read.versionText));
+                   });
+  // Said once the command has said how it went, as the old lines came after it.
+  QObject::connect(&controller_, &ConsoleController::JournalFailed, &controller_,
+                   [this](const QString &text) { notes_ << text; });
 }
 
 int Commands::Run() {
@@ -87,7 +92,7 @@ int Commands::Dispatch() {
       Error(NotSavedText(refused));
       return kFile;
     }
-    if (!IsWritable(invocation_.output, &why)) {
+    if (!OutputFile::IsWritable(invocation_.output, &why)) {
       Error(tr("Die Datei %1 kann nicht geschrieben werden: %2")
                 .arg(QDir::toNativeSeparators(invocation_.output), why));
       return kFile;
@@ -124,21 +129,9 @@ int Commands::Dispatch() {
 }
 
 int Commands::Read() {
-  ConsoleRead read;
-  int status = ReadConsole(&read);
-  LogEntry entry = Entry(LogOperation::kRead, status == kOk ? &read : nullptr);
-  // Only a complete read gets this far: a failed one leaves an existing file as it was.
-  if (status == kOk) {
-    QString error;
-    if (WriteRegisterFile(invocation_.output, read.texts, &error)) {
-      entry.file = Absolute(invocation_.output);
-    } else {
-      Error(error);
-      failure_ = error;
-      status = kFile;
-    }
-  }
-  Record(entry, status);
+  const int status = Await([this] {
+    return controller_.StartRead(invocation_.port, invocation_.output);
+  });
   if (status != kOk) return status;
   Confirm(tr("gespeichert in: ") + QDir::toNativeSeparators(invocation_.output));
   return kOk;
@@ -149,31 +142,20 @@ int Commands::Write() {
   QStringList texts;
   // A file that is not a register file never reaches the console.
   if (!LoadFile(file, &texts)) return kFile;
-  LogEntry write = Entry(LogOperation::kWrite);
-  write.file = Absolute(file);
-  if (invocation_.backup) {
-    ConsoleRead before;
-    failurePrefix_ = tr("Der Quorex konnte vor dem Senden nicht gesichert werden. Es wurde nichts "
-                        "gesendet.") +
-                     QStringLiteral("\n\n");
-    int status = ReadConsole(&before);
-    const LogEntry backup =
-        Entry(LogOperation::kBackup, status == kOk ? &before : nullptr, &status);
-    Record(backup, status);
-    failurePrefix_.clear();
-    if (status != kOk) return status;
-    write.console = before.versionText;
-    write.backup = backup.backup;
-    write.differences = ConsoleJournal::DifferenceCount(texts, before.texts);
-  }
-  const bool started = session_.StartWrite(invocation_.port, texts);
-  const int status = started ? Await() : PortFailed();
-  write.registers = started ? session_.RegistersSent() : 0;
-  Record(write, status);
-  if (status != kOk) return status;
-  Confirm(tr("Die Einstellungen wurden zum Quorex gesendet."));
-  if (!invocation_.verify) return kOk;
-  return Check(file, texts);
+  QObject context;
+  QObject::connect(&controller_, &ConsoleController::Written, &context,
+                   [this] { Confirm(tr("Die Einstellungen wurden zum Quorex gesendet.")); });
+  int compared = kOk;
+  QObject::connect(&controller_, &ConsoleController::Checked, &context,
+                   [&](const QStringList &sent, const QStringList &console) {
+                     compared = ShowDifferences(sent, console, QDir::toNativeSeparators(file),
+                                                tr("Quorex"));
+                   });
+  const int status = Await([&] {
+    return controller_.StartWrite(invocation_.port, texts, invocation_.verify,
+                                  invocation_.backup, Absolute(file));
+  });
+  return status != kOk ? status : compared;
 }
 
 int Commands::Apply() {
@@ -188,14 +170,10 @@ int Commands::Apply() {
   QString error;
   QStringList faults;
   if (!settings.ReadFile(file, &blank, &texts, &error, &faults)) {
-    failure_ = error;
     Error(faults.isEmpty() ? error : error + QLatin1Char(' ') + tr("Es wurde nichts gesendet."),
           faults.join(QLatin1Char('\n')));
     return faults.isEmpty() ? kFile : kUsage;
   }
-
-  ConsoleController controller;
-  controller.SetProgram(QStringLiteral("quorex-cli"));
   QStringList changed;
   const auto compose = [&](const QStringList &console, QStringList *out, QString *summary) {
     QStringList refused;
@@ -205,97 +183,45 @@ int Commands::Apply() {
                    : tr("Geändert: %1").arg(changed.join(QStringLiteral(", ")));
     return true;
   };
-
-  QEventLoop loop;
-  int status = kOk;
-  const auto fail = [&](const QString &message, const QString &detail, int exit) {
-    progress_.Break();
-    failure_ = detail.isEmpty() ? message : message + QLatin1Char('\n') + tr("Details: %1").arg(detail);
-    Error(message, detail.isEmpty() ? QString() : tr("Details: %1").arg(detail));
-    status = exit;
-    loop.quit();
-  };
-  QObject::connect(&controller, &ConsoleController::Progress, &loop,
-                   [this](int done) { progress_.Show(done); });
-  QObject::connect(&controller, &ConsoleController::Failed, &loop,
-                   [&](ConsoleJob, const QString &message, const QString &detail) {
-                     fail(message, detail, kConsole);
-                   });
-  QObject::connect(&controller, &ConsoleController::Noted, &loop,
-                   [this](const QString &note) { Error(note); });
-  QObject::connect(&controller, &ConsoleController::Written, &loop, [&] {
+  QObject context;
+  QObject::connect(&controller_, &ConsoleController::Written, &context, [&] {
     Confirm(changed.isEmpty() ? tr("Die Einstellungen wurden zum Quorex gesendet; keine hatte "
                                    "sich geändert.")
                               : tr("Die Einstellungen wurden zum Quorex gesendet; geändert: %1")
                                     .arg(changed.join(QStringLiteral(", "))));
-    if (!invocation_.verify) loop.quit();
   });
-  QObject::connect(&controller, &ConsoleController::Checked, &loop,
+  int compared = kOk;
+  QObject::connect(&controller_, &ConsoleController::Checked, &context,
                    [&](const QStringList &sent, const QStringList &console) {
-                     status = ShowDifferences(sent, console, QDir::toNativeSeparators(file),
-                                              tr("Quorex"));
-                     loop.quit();
+                     compared = ShowDifferences(sent, console, QDir::toNativeSeparators(file),
+                                                tr("Quorex"));
                    });
-  QObject::connect(&interrupt_, &InterruptWatch::Interrupted, &loop, [&](int signalNumber) {
-    const ConsoleSession &session = controller.Session();
-    const ConsoleSession::Operation operation = session.Current();
-    const bool beforeWrite = controller.Job() == ConsoleJob::Apply;
-    const bool confirmed = session.IsWriteConfirmed();
-    controller.Abort();
-    // Abort counts what had left the line of a write up to this moment.
-    const int sent = session.RegistersSent();
-    progress_.Break();
-    failure_ = InterruptedText(operation, sent, confirmed);
-    Error(beforeWrite ? ConsoleController::FailureText(ConsoleJob::Apply, failure_) : failure_);
-    status = kSignalBase + signalNumber;
-    loop.quit();
+  const int status = Await([&] {
+    return controller_.StartApply(invocation_.port, compose, invocation_.verify, Absolute(file));
   });
-  interrupt_.Start();
-  if (!controller.StartApply(invocation_.port, compose, invocation_.verify, Absolute(file))) {
-    progress_.Break();
-    const QString said = ConsoleController::FailureText(ConsoleJob::Apply, ConsoleMessages::OpenFailed());
-    fail(said, controller.PortError(), kConsole);
-    return status;
-  }
-  loop.exec();
-  return status;
+  return status != kOk ? status : compared;
 }
 
 int Commands::Verify() {
   const QString file = invocation_.files.constFirst();
   QStringList texts;
   if (!LoadFile(file, &texts)) return kFile;
-  return Check(file, texts);
-}
-
-int Commands::Check(const QString &file, const QStringList &texts) {
-  ConsoleRead read;
-  const int status = ReadConsole(&read);
-  LogEntry entry = Entry(LogOperation::kVerify, status == kOk ? &read : nullptr);
-  entry.file = Absolute(file);
-  if (status != kOk) {
-    Record(entry, status);
-    return status;
-  }
-  entry.differences = ConsoleJournal::DifferenceCount(texts, read.texts);
-  // Settings that differ fail the check; the line says how many.
-  if (*entry.differences > 0) {
-    entry.result = QStringLiteral("failed");
-    entry.message = *entry.differences == 1
-                        ? tr("1 Einstellung im Quorex weicht von der Datei ab.")
-                        : tr("%1 Einstellungen im Quorex weichen von der Datei ab.")
-                              .arg(*entry.differences);
-  }
-  Record(entry, kOk);
-  return ShowDifferences(texts, read.texts, QDir::toNativeSeparators(file), tr("Quorex"));
+  QObject context;
+  int compared = kOk;
+  QObject::connect(&controller_, &ConsoleController::Compared, &context,
+                   [&](const QStringList &console) {
+                     compared = ShowDifferences(texts, console, QDir::toNativeSeparators(file),
+                                                tr("Quorex"));
+                   });
+  const int status = Await(
+      [&] { return controller_.StartVerify(invocation_.port, texts, Absolute(file)); });
+  return status != kOk ? status : compared;
 }
 
 int Commands::Version() {
-  ConsoleRead read;
-  const int status = ReadConsole(&read);
-  Record(Entry(LogOperation::kVersion, status == kOk ? &read : nullptr), status);
+  const int status = Await([this] { return controller_.StartVersion(invocation_.port); });
   if (status != kOk) return status;
-  return Emit(TerminalText::Escaped(read.versionText).toUtf8() + '\n');
+  return Emit(TerminalText::Escaped(versionText_).toUtf8() + '\n');
 }
 
 int Commands::Reset() {
@@ -306,13 +232,9 @@ int Commands::Reset() {
               .arg(invocation_.port));
     return kUsage;
   }
-  resetSent_ = false;
-  ConsoleRead read;
-  QObject receiver;
-  QObject::connect(&session_, &ConsoleSession::ReadCompleted, &receiver,
-                   [&read](const ConsoleRead &answer) { read = answer; });
-  const int status = session_.StartReset(invocation_.port) ? Await() : PortFailed();
-  Record(Entry(LogOperation::kReset, status == kOk ? &read : nullptr), status);
+  // --yes has answered the question the window asks.
+  controller_.AskReset();
+  const int status = Await([this] { return controller_.StartReset(invocation_.port); });
   if (status != kOk) return status;
   Confirm(tr("Der Quorex wurde auf Werkeinstellungen zurückgesetzt."));
   return kOk;
@@ -358,11 +280,12 @@ int Commands::Diff() {
 
 int Commands::Ports() {
   // Asked once, so each port may be tried: that also finds one held by another program.
-  const PortListing listing = SerialPort::ListPorts(true);
+  const PortListing listing = ConsoleController::ListPorts(true);
   const bool anyOpens = std::any_of(listing.ports.begin(), listing.ports.end(),
                                     [](const PortEntry &port) { return port.canOpen; });
   const int status =
-      Emit(invocation_.format == Format::Json ? PortsJson(listing) : PortsText(listing));
+      Emit(invocation_.format == Format::Json ? PortsListing::Json(listing)
+                                                 : PortsListing::Text(listing));
   if (status != kOk || anyOpens) return status;
   // A list without a usable port is an answer too, but the user needs to know what next.
   if (!listing.deniedHint.isEmpty())
@@ -374,51 +297,6 @@ int Commands::Ports() {
     Say(tr("Keiner der Ports lässt sich öffnen; sie sind wohl von einem anderen Programm "
            "belegt."));
   return kOk;
-}
-
-// One port per line under a header, in columns; "-" where the system knows nothing.
-QByteArray Commands::PortsText(const PortListing &listing) {
-  if (listing.ports.isEmpty()) return QByteArray();
-  QList<QStringList> rows{{tr("Port"), tr("Beschreibung"), tr("Hersteller"), tr("Seriennummer"),
-                           tr("Öffnen")}};
-  for (const PortEntry &port : listing.ports) {
-    QStringList row{port.name, port.description, port.manufacturer, port.serialNumber,
-                    port.canOpen ? tr("ja") : tr("nein")};
-    for (QString &cell : row)
-      if (cell.trimmed().isEmpty()) cell = QStringLiteral("-");
-    rows.append(row);
-  }
-  QList<int> widths(rows.constFirst().size(), 0);
-  for (const QStringList &row : rows)
-    for (int column = 0; column < row.size(); ++column)
-      widths[column] = qMax(widths.at(column), int(row.at(column).size()));
-  QString text;
-  for (const QStringList &row : rows) {
-    QString line;
-    for (int column = 0; column < row.size(); ++column)
-      line += column + 1 < row.size() ? row.at(column).leftJustified(widths.at(column) + 2)
-                                      : row.at(column);
-    text += line + QLatin1Char('\n');
-  }
-  return text.toUtf8();
-}
-
-QByteArray Commands::PortsJson(const PortListing &listing) {
-  QJsonArray ports;
-  for (const PortEntry &port : listing.ports) {
-    const auto id = [](int value) { return value < 0 ? QJsonValue() : QJsonValue(value); };
-    ports.append(QJsonObject{{QStringLiteral("name"), port.name},
-                             {QStringLiteral("description"), port.description},
-                             {QStringLiteral("manufacturer"), port.manufacturer},
-                             {QStringLiteral("serialNumber"), port.serialNumber},
-                             {QStringLiteral("vendorId"), id(port.vendorId)},
-                             {QStringLiteral("productId"), id(port.productId)},
-                             {QStringLiteral("canOpen"), port.canOpen}});
-  }
-  const QJsonObject root{{QStringLiteral("format"), QStringLiteral("quorex-ports/1")},
-                         {QStringLiteral("ports"), ports},
-                         {QStringLiteral("deniedHint"), listing.deniedHint}};
-  return QJsonDocument(root).toJson();
 }
 
 int Commands::Log() {
@@ -491,119 +369,37 @@ int Commands::RunSettings() {
   }
 }
 
-int Commands::ReadConsole(ConsoleRead *read) {
-  QObject receiver;
-  QObject::connect(&session_, &ConsoleSession::ReadCompleted, &receiver,
-                   [read](const ConsoleRead &answer) { *read = answer; });
-  if (!session_.StartRead(invocation_.port)) return PortFailed();
-  const int status = Await();
-  if (status == kOk && invocation_.verbose)
-    Say(tr("Gelesen von %1: %2").arg(invocation_.port, read->versionText));
-  return status;
-}
-
-int Commands::Await() {
-  interrupt_.Start();
+int Commands::Await(const std::function<bool()> &start) {
   QEventLoop loop;
+  QObject context;
   int status = kOk;
-  QObject::connect(&session_, &ConsoleSession::Finished, &loop, &QEventLoop::quit);
-  QObject::connect(&session_, &ConsoleSession::Failed, &loop,
-                   [&](const QString &message, const QString &detail) {
-                     failure_ = detail.isEmpty()
-                                    ? message
-                                    : message + QLatin1Char('\n') + tr("Details: %1").arg(detail);
-                     Error(failurePrefix_ + message,
-                           detail.isEmpty() ? QString() : tr("Details: %1").arg(detail));
-                     status = kConsole;
-                     loop.quit();
-                   });
-  QObject::connect(&interrupt_, &InterruptWatch::Interrupted, &loop, [&](int signalNumber) {
-    const ConsoleSession::Operation operation = session_.Current();
-    const bool confirmed = session_.IsWriteConfirmed();
-    // Abort counts what had left the line of a write up to this moment.
-    session_.Abort();
-    failure_ = InterruptedText(operation, session_.RegistersSent(), confirmed);
-    Error(failurePrefix_ + failure_);
-    status = kSignalBase + signalNumber;
+  bool ended = false;
+  QObject::connect(&controller_, &ConsoleController::Ended, &context, [&] {
+    ended = true;
     loop.quit();
   });
-  loop.exec();
+  const auto failed = [&](ConsoleJob, const QString &message, const QString &detail) {
+    Error(message, detail.isEmpty() ? QString() : tr("Details: %1").arg(detail));
+    status = kConsole;
+  };
+  QObject::connect(&controller_, &ConsoleController::PortFailed, &context, failed);
+  QObject::connect(&controller_, &ConsoleController::Failed, &context, failed);
+  QObject::connect(&controller_, &ConsoleController::StoreFailed, &context,
+                   [&](ConsoleJob, const QString &message) {
+                     Error(message);
+                     status = kFile;
+                   });
+  QObject::connect(&interrupt_, &InterruptWatch::Interrupted, &context, [&](int signalNumber) {
+    Error(controller_.Cancel());
+    status = kSignalBase + signalNumber;
+    ended = true;
+    loop.quit();
+  });
+  interrupt_.Start();
+  start();
+  if (!ended) loop.exec();
+  SayNotes();
   return status;
-}
-
-QString Commands::InterruptedText(ConsoleSession::Operation operation, int sent,
-                                  bool confirmed) const {
-  switch (operation) {
-    case ConsoleSession::Operation::Write:
-      if (confirmed)
-        return tr("Der Quorex hat den Empfang aller %1 Register bestätigt; die Übertragung ist "
-                  "vollständig.")
-            .arg(Register::kRegisterCount);
-      // A command cut off in the middle lacks its "\r", and the console stores nothing of it.
-      if (sent == 0)
-        return tr(
-            "Die Übertragung zum Quorex wurde abgebrochen, bevor ein Register gesendet "
-            "war. Der Quorex enthält weiter seine bisherigen Einstellungen.");
-      if (sent < Register::kRegisterCount) return ConsoleMessages::BrokenOff(sent);
-      return tr("Die Übertragung zum Quorex wurde abgebrochen, nachdem alle %1 Register "
-                "gesendet waren; der Quorex hat den Empfang aber nicht mehr bestätigt.\nBitte "
-                "prüfen Sie die Einstellungen mit \"quorex-cli verify\".")
-          .arg(Register::kRegisterCount);
-    case ConsoleSession::Operation::Reset:
-      if (resetSent_)
-        return tr(
-            "Der Quorex wurde auf Werkeinstellungen zurückgesetzt; das Lesen danach "
-            "wurde abgebrochen.");
-      return tr(
-          "Das Zurücksetzen wurde abgebrochen, während der Befehl dazu gesendet wurde. "
-          "Ob der Quorex auf Werkeinstellungen steht, zeigt erst ein erneutes Lesen.");
-    case ConsoleSession::Operation::Read:
-    case ConsoleSession::Operation::None:
-      break;
-  }
-  return tr("Das Lesen des Quorex wurde abgebrochen.");
-}
-
-int Commands::PortFailed() {
-  failure_ = ConsoleMessages::OpenFailed() + QLatin1Char('\n') +
-             tr("Details: %1").arg(session_.PortError());
-  Error(failurePrefix_ + ConsoleMessages::OpenFailed(),
-        tr("Details: %1").arg(session_.PortError()));
-  return kConsole;
-}
-
-LogEntry Commands::Entry(const char *operation, const ConsoleRead *read, int *required) {
-  LogEntry entry;
-  entry.operation = QString::fromLatin1(operation);
-  entry.port = invocation_.port;
-  if (!read) return entry;
-  QString reason;
-  backupFailure_ = journal_.BackUpInto(*read, &entry, &reason);
-  if (backupFailure_.isEmpty()) return entry;
-  if (!required) {
-    Note(backupFailure_);
-    return entry;
-  }
-  // The backup was the point: it fails the command, with what failurePrefix_ says first.
-  backupFailure_.clear();
-  failure_ = reason;
-  Error(failurePrefix_ + reason);
-  *required = kFile;
-  return entry;
-}
-
-void Commands::Record(LogEntry entry, int status) {
-  if (entry.result.isEmpty())
-    entry.result = status == kOk || status == kDifferences ? QStringLiteral("ok")
-                   : status > kSignalBase                  ? QStringLiteral("cancelled")
-                                                           : QStringLiteral("failed");
-  if (entry.message.isEmpty())
-    entry.message =
-        entry.result == QLatin1String("ok") ? backupFailure_ : failurePrefix_ + failure_;
-  backupFailure_.clear();
-  // Beside the command's own outcome, never in its place.
-  const QString failed = journal_.Record(entry);
-  if (!failed.isEmpty()) Note(failed);
 }
 
 bool Commands::LoadFile(const QString &path, QStringList *texts) {
@@ -645,32 +441,16 @@ int Commands::Emit(const QByteArray &bytes) {
   return kOk;
 }
 
-bool Commands::IsWritable(const QString &path, QString *why) {
-  const QFileInfo file(path);
-  const QFileInfo folder(file.absolutePath());
-  if (file.exists() && !file.isWritable())
-    *why = tr("sie ist schreibgeschützt");
-  else if (!folder.exists())
-    *why = tr("den Ordner %1 gibt es nicht").arg(QDir::toNativeSeparators(folder.filePath()));
-  else if (!folder.isDir())
-    *why = tr("%1 ist kein Ordner").arg(QDir::toNativeSeparators(folder.filePath()));
-  // A save writes a new file beside the old one and then renames it.
-  else if (!folder.isWritable())
-    *why = tr("in den Ordner %1 darf nicht geschrieben werden")
-               .arg(QDir::toNativeSeparators(folder.filePath()));
-  else
-    return true;
-  return false;
-}
-
 void Commands::Error(const QString &message, const QString &details) {
   lastError_ = OneLine(message);
-  Say(QStringLiteral("quorex-cli: ") + lastError_ +
-      (details.isEmpty() ? QString() : QLatin1Char('\n') + details));
+  Print(QStringLiteral("quorex-cli: ") + lastError_ +
+        (details.isEmpty() ? QString() : QLatin1Char('\n') + details));
+  SayNotes();
 }
 
-void Commands::Note(const QString &message) {
-  Say(QStringLiteral("quorex-cli: ") + OneLine(message));
+void Commands::SayNotes() {
+  for (const QString &note : std::exchange(notes_, QStringList()))
+    Print(QStringLiteral("quorex-cli: ") + OneLine(note));
 }
 
 QString Commands::OneLine(const QString &message) {
@@ -688,6 +468,11 @@ QString Commands::NotSavedText(const QString &reason) const {
 }
 
 void Commands::Say(const QString &text) {
+  SayNotes();
+  Print(text);
+}
+
+void Commands::Print(const QString &text) {
   progress_.Break();
   // Messages name consoles and files, whose names may hold anything.
   std::fprintf(stderr, "%s\n", qUtf8Printable(TerminalText::Escaped(text, true)));

@@ -3,8 +3,8 @@
 
 #pragma once
 
+#include "ConsoleController.h"
 #include "ConsoleJournal.h"
-#include "ConsoleSession.h"
 #include "InterruptWatch.h"
 #include "Invocation.h"
 #include "ProgressBar.h"
@@ -14,14 +14,16 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // The commands of quorex-cli, one function each, run on a checked command line. Each answers
 // the process's exit status (ExitStatus) and has said why on stderr where it is not 0; results
 // go to stdout or the output file.
 //
-// The console is reached only through a ConsoleSession, waited for in an event loop on its
-// signals, so the session runs exactly as it does under the window: same waits, same texts.
-// Like the window, every complete read leaves a backup and every console operation a line in
-// the programming log; neither ever changes a command's outcome.
+// Every console job runs through the ConsoleController the window uses, waited for in an event
+// loop of its own on the controller's signals: same waits, same texts, same backups and log
+// lines. A backup or a log line that could not be stored is said beside the command's outcome
+// and never changes it, but for the backup write --backup asks for.
 class Commands {
   Q_DECLARE_TR_FUNCTIONS(Commands)
 
@@ -48,25 +50,11 @@ class Commands {
   int Log();
 
  private:
-  // Reads the console into *read.
-  int ReadConsole(ConsoleRead *read);
-  // Waits until the running operation has ended: Finished, Failed (said) or Ctrl+C, SIGTERM
-  // or SIGHUP (the operation aborted, what the console now holds said).
-  int Await();
-  QString InterruptedText(ConsoleSession::Operation operation, int sent, bool confirmed) const;
-  int PortFailed();
-  // A log line for `operation` (LogOperation); given a complete read, also its console and the
-  // backup of it, stored now. A backup that could not be stored is said; given `required`, it
-  // fails the command: *required becomes kFile.
-  LogEntry Entry(const char *operation, const ConsoleRead *read = nullptr,
-                 int *required = nullptr);
-  // Appends the line, its result (where not set) taken from the exit status.
-  void Record(LogEntry entry, int status);
-  static QByteArray PortsText(const PortListing &listing);
-  static QByteArray PortsJson(const PortListing &listing);
+  // Starts a job with `start` and turns an event loop until it has ended: well, failed (said
+  // on stderr) or cut off by Ctrl+C, SIGTERM or SIGHUP (what the console now holds said).
+  // Answers the exit status.
+  int Await(const std::function<bool()> &start);
   bool LoadFile(const QString &path, QStringList *texts);
-  // Reads the console, backs it up and compares it with the file's texts.
-  int Check(const QString &file, const QStringList &texts);
   int ShowDifferences(const QStringList &a, const QStringList &b, const QString &nameA,
                       const QString &nameB);
   // To stdout, or into the output file (-o) when one is named.
@@ -77,28 +65,24 @@ class Commands {
   QString NotSavedText(const QString &reason) const;
 
   int Dispatch();
-  // False with the reason when a file there could not be saved.
-  static bool IsWritable(const QString &path, QString *why);
   // "quorex-cli: " and the message on one line, then the details on lines of their own.
   void Error(const QString &message, const QString &details = QString());
-  // The same for what went wrong beside the command (a backup, a log line): never taken for
-  // the command's own failure.
-  void Note(const QString &message);
+  // What went wrong beside the command (a backup, a log line), in the same form after whatever
+  // the command says next: never taken for the command's own failure.
+  void SayNotes();
   static QString OneLine(const QString &message);
   // Messages on stderr; Confirm only without --quiet.
   void Say(const QString &text);
   void Confirm(const QString &text);
+  void Print(const QString &text);
 
   const Invocation invocation_;
-  ConsoleSession session_;
+  ConsoleController controller_;
   ProgressBar progress_;
   InterruptWatch interrupt_;
-  bool resetSent_ = false;
   QString lastError_;
+  // The log, for the log command.
   ConsoleJournal journal_;
-  // Said before a failure of the running operation (the backup read of write --backup).
-  QString failurePrefix_;
-  // What the last failed or interrupted operation said, and a backup that could not be stored.
-  QString failure_;
-  QString backupFailure_;
+  QString versionText_;
+  QStringList notes_;
 };

@@ -6,6 +6,11 @@
 #include "ConsoleMessages.h"
 #include "LogOperation.h"
 #include "Register.h"
+#include "RegisterFile.h"
+#include "SerialPort.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <utility>
 
@@ -19,20 +24,10 @@ const QString kCancelled = QStringLiteral("cancelled");
 
 ConsoleController::ConsoleController(QObject *parent) : QObject(parent) {
   connect(&session_, &ConsoleSession::Progress, this, &ConsoleController::Progress);
-  connect(&session_, &ConsoleSession::ReadCompleted, this, [this](const ConsoleRead &read) {
-    emit PortWorked(port_);
-    if (line_) {
-      const QString failure = Journal().BackUpInto(read, &*line_, &backupReason_);
-      line_->message = failure;
-      if (!failure.isEmpty()) note_ = failure;
-    }
-    if (job_ == ConsoleJob::Compare || job_ == ConsoleJob::Check || job_ == ConsoleJob::Backup ||
-        job_ == ConsoleJob::Preview || job_ == ConsoleJob::Apply) {
-      console_ = read.texts;
-      backupVersion_ = read.versionText;
-    } else {
-      emit ReadCompleted(read);
-    }
+  connect(&session_, &ConsoleSession::ReadCompleted, this, &ConsoleController::OnReadCompleted);
+  connect(&session_, &ConsoleSession::ResetSent, this, [this] {
+    resetSent_ = true;
+    emit ResetSent();
   });
   connect(&session_, &ConsoleSession::ResetReading, this,
           [this] { emit ProgressStarted(ConsoleJob::Reset); });
@@ -47,10 +42,11 @@ ConsoleController::ConsoleController(QObject *parent) : QObject(parent) {
             // A broken-off write says how far it got; a read that failed read nothing whole.
             if (line_ && (job_ == ConsoleJob::Write || job_ == ConsoleJob::WriteAndCheck))
               line_->registers = session_.RegistersSent();
-            CloseLine(kFailed, said);
+            CloseLine(kFailed, WithDetail(said, detail));
             // The failure is what the status line says.
             note_.clear();
             emit Failed(job_, said, detail);
+            emit Ended();
           });
   connect(&session_, &ConsoleSession::Finished, this, &ConsoleController::OnFinished);
 }
@@ -82,6 +78,12 @@ QString ConsoleController::FailureText(ConsoleJob job, const QString &message) {
   return TransferStates::Texts(job).failureLead + message;
 }
 
+QString ConsoleController::WithDetail(const QString &said, const QString &detail) {
+  return detail.isEmpty() ? said : said + QLatin1Char('\n') + tr("Details: %1").arg(detail);
+}
+
+PortListing ConsoleController::ListPorts(bool tryOpen) { return SerialPort::ListPorts(tryOpen); }
+
 QString ConsoleController::NotTakenText(const QString &port) {
   return tr("Der Quorex am Port %1 hat nach dem Senden nicht alle Einstellungen "
             "übernommen. Bitte senden Sie die Einstellungen erneut.")
@@ -109,6 +111,7 @@ void ConsoleController::Begin(ConsoleJob job) {
   job_ = job;
   before_ = States();
   console_.clear();
+  saveTo_.clear();
 }
 
 void ConsoleController::Abort() {
@@ -141,9 +144,10 @@ bool ConsoleController::Started(bool opened) {
   if (!opened) {
     Step(JobStep::PortFailed);
     const QString said = FailureText(job_, ConsoleMessages::OpenFailed());
-    CloseLine(kFailed, said);
+    CloseLine(kFailed, WithDetail(said, session_.PortError()));
     note_.clear();
     emit PortFailed(job_, said, session_.PortError());
+    emit Ended();
     return false;
   }
   Step(JobStep::Started);
@@ -168,7 +172,9 @@ void ConsoleController::CloseLine(const QString &result, const QString &message)
   line.result = result;
   if (!message.isEmpty()) line.message = message;
   const QString failure = Journal().Record(line);
-  if (!failure.isEmpty() && note_.isEmpty()) note_ = failure;
+  if (failure.isEmpty()) return;
+  if (note_.isEmpty()) note_ = failure;
+  emit JournalFailed(failure);
 }
 
 void ConsoleController::EmitNote() {
@@ -176,8 +182,9 @@ void ConsoleController::EmitNote() {
   if (!note.isEmpty()) emit Noted(note);
 }
 
-bool ConsoleController::StartRead(const QString &port) {
+bool ConsoleController::StartRead(const QString &port, const QString &saveTo) {
   Begin(ConsoleJob::Read);
+  saveTo_ = saveTo;
   port_ = port;
   note_.clear();
   OpenLine();
@@ -210,7 +217,11 @@ void ConsoleController::RefuseWrite() {
   // The failure is what the status line says.
   note_.clear();
   QMetaObject::invokeMethod(
-      this, [this, said] { emit Failed(ConsoleJob::Backup, said, QString()); },
+      this,
+      [this, said] {
+        emit StoreFailed(ConsoleJob::Backup, said);
+        emit Ended();
+      },
       Qt::QueuedConnection);
 }
 
@@ -264,11 +275,31 @@ void ConsoleController::CancelAfterPreview() {
   line_ = line;
   CloseLine(kCancelled, tr("Nach dem Vergleich abgebrochen; es wurde nichts gesendet."));
   Step(JobStep::Cancelled);
-  EmitNote();
+  EmitNote();  emit Ended();
 }
 
 bool ConsoleController::StartCompare(const QString &port) {
   Begin(ConsoleJob::Compare);
+  port_ = port;
+  note_.clear();
+  OpenLine();
+  return Started(session_.StartRead(port));
+}
+
+bool ConsoleController::StartVerify(const QString &port, const QStringList &texts,
+                                    const QString &file) {
+  Begin(ConsoleJob::Verify);
+  port_ = port;
+  note_.clear();
+  sent_ = texts;
+  file_ = file;
+  OpenLine();
+  line_->file = file;
+  return Started(session_.StartRead(port));
+}
+
+bool ConsoleController::StartVersion(const QString &port) {
+  Begin(ConsoleJob::Version);
   port_ = port;
   note_.clear();
   OpenLine();
@@ -291,6 +322,7 @@ void ConsoleController::CancelReset() { Step(JobStep::Cancelled); }
 
 bool ConsoleController::StartReset(const QString &port) {
   port_ = port;
+  resetSent_ = false;
   note_.clear();
   OpenLine();
   return Started(session_.StartReset(port));
@@ -312,6 +344,82 @@ void ConsoleController::Note(WindowEvent event) {
   emit StatesChanged(states_);
 }
 
+void ConsoleController::OnReadCompleted(const ConsoleRead &read) {
+  emit PortWorked(port_);
+  console_ = read.texts;
+  backupVersion_ = read.versionText;
+  emit ReadCompleted(read);
+  if (!line_) return;
+  const QString failure = Journal().BackUpInto(read, &*line_, &backupReason_);
+  line_->message = failure;
+  if (failure.isEmpty()) return;
+  note_ = failure;
+  // Before a write the backup is the job's own aim: without it the job fails (RefuseWrite).
+  if (job_ != ConsoleJob::Backup && job_ != ConsoleJob::Apply) emit JournalFailed(failure);
+}
+
+bool ConsoleController::SaveRead() {
+  if (saveTo_.isEmpty()) return true;
+  QString error;
+  if (WriteRegisterFile(saveTo_, console_, &error)) {
+    if (line_) line_->file = QDir::toNativeSeparators(QFileInfo(saveTo_).absoluteFilePath());
+    return true;
+  }
+  CloseLine(kFailed, error);
+  note_.clear();
+  emit StoreFailed(job_, error);
+  emit Ended();
+  return false;
+}
+
+QString ConsoleController::Cancel() {
+  const ConsoleSession::Operation operation = session_.Current();
+  const bool confirmed = session_.IsWriteConfirmed();
+  writeNext_ = false;
+  // Abort counts what had left the line of a write up to this moment.
+  session_.Abort();
+  const int sent = session_.RegistersSent();
+  const QString said = FailureText(job_, CancelledText(operation, sent, confirmed));
+  if (line_) {
+    if (job_ == ConsoleJob::Write || job_ == ConsoleJob::WriteAndCheck) line_->registers = sent;
+    CloseLine(kCancelled, said);
+  }
+  return said;
+}
+
+QString ConsoleController::CancelledText(ConsoleSession::Operation operation, int sent,
+                                         bool confirmed) const {
+  switch (operation) {
+    case ConsoleSession::Operation::Write:
+      if (confirmed)
+        return tr("Der Quorex hat den Empfang aller %1 Register bestätigt; die Übertragung ist "
+                  "vollständig.")
+            .arg(Register::kRegisterCount);
+      // A command cut off in the middle lacks its "\r", and the console stores nothing of it.
+      if (sent == 0)
+        return tr(
+            "Die Übertragung zum Quorex wurde abgebrochen, bevor ein Register gesendet "
+            "war. Der Quorex enthält weiter seine bisherigen Einstellungen.");
+      if (sent < Register::kRegisterCount) return ConsoleMessages::BrokenOff(sent);
+      return tr("Die Übertragung zum Quorex wurde abgebrochen, nachdem alle %1 Register "
+                "gesendet waren; der Quorex hat den Empfang aber nicht mehr bestätigt.\nBitte "
+                "prüfen Sie die Einstellungen mit \"quorex-cli verify\".")
+          .arg(Register::kRegisterCount);
+    case ConsoleSession::Operation::Reset:
+      if (resetSent_)
+        return tr(
+            "Der Quorex wurde auf Werkeinstellungen zurückgesetzt; das Lesen danach "
+            "wurde abgebrochen.");
+      return tr(
+          "Das Zurücksetzen wurde abgebrochen, während der Befehl dazu gesendet wurde. "
+          "Ob der Quorex auf Werkeinstellungen steht, zeigt erst ein erneutes Lesen.");
+    case ConsoleSession::Operation::Read:
+    case ConsoleSession::Operation::None:
+      break;
+  }
+  return tr("Das Lesen des Quorex wurde abgebrochen.");
+}
+
 void ConsoleController::OnFinished() {
   switch (job_) {
     case ConsoleJob::Write:
@@ -319,10 +427,12 @@ void ConsoleController::OnFinished() {
       if (line_) line_->registers = session_.RegistersSent();
       CloseLine(kOk);
       emit Written(int(sent_.size()));
-      if (job_ == ConsoleJob::WriteAndCheck)
+      if (job_ == ConsoleJob::WriteAndCheck) {
         QMetaObject::invokeMethod(this, &ConsoleController::StartCheck, Qt::QueuedConnection);
-      else
-        EmitNote();
+        break;
+      }
+      EmitNote();
+      emit Ended();
       break;
     case ConsoleJob::Apply:
       if (compose_) {
@@ -333,7 +443,11 @@ void ConsoleController::OnFinished() {
           CloseLine(kOk);
           Step(JobStep::Failed);
           QMetaObject::invokeMethod(
-              this, [this, reason] { emit Failed(ConsoleJob::Apply, reason, QString()); },
+              this,
+              [this, reason] {
+                emit Failed(ConsoleJob::Apply, reason, QString());
+                emit Ended();
+              },
               Qt::QueuedConnection);
           break;
         }
@@ -362,13 +476,25 @@ void ConsoleController::OnFinished() {
           this, [this, sent = sent_, texts = console_] { emit Previewed(sent, texts); },
           Qt::QueuedConnection);
       break;
+    case ConsoleJob::Verify:
     case ConsoleJob::Compare:
+      if (line_ && job_ == ConsoleJob::Verify) {
+        const int differing = ConsoleJournal::DifferenceCount(sent_, console_);
+        line_->differences = differing;
+        // Settings that differ fail the comparison; the line says how many.
+        if (differing > 0)
+          CloseLine(kFailed, differing == 1
+                                 ? tr("1 Einstellung im Quorex weicht von der Datei ab.")
+                                 : tr("%1 Einstellungen im Quorex weichen von der Datei ab.")
+                                       .arg(differing));
+      }
       CloseLine(kOk);
       QMetaObject::invokeMethod(
           this,
           [this, texts = console_] {
             emit Compared(texts);
             EmitNote();
+            emit Ended();
           },
           Qt::QueuedConnection);
       break;
@@ -383,13 +509,17 @@ void ConsoleController::OnFinished() {
           [this, sent = sent_, texts = console_] {
             emit Checked(sent, texts);
             EmitNote();
+            emit Ended();
           },
           Qt::QueuedConnection);
       break;
     case ConsoleJob::Read:
     case ConsoleJob::Reset:
+    case ConsoleJob::Version:
+      if (!SaveRead()) break;
       CloseLine(kOk);
       EmitNote();
+      emit Ended();
       break;
   }
 }

@@ -6,6 +6,7 @@
 #include "ConsoleJournal.h"
 #include "ConsoleRead.h"
 #include "ConsoleSession.h"
+#include "PortEntry.h"
 #include "Timing.h"
 #include "TransferStates.h"
 
@@ -18,26 +19,34 @@
 
 class Register;
 
-// Runs the console jobs a technician starts: read, write (with the check after writing, and
-// the backup read before it), factory reset with its read, comparison with the console. It owns
-// the console session and
-// the states of the console buttons and the configuration tree, which change only as the
-// button table (TransferStates) says; whoever shows them follows StatesChanged.
+// Runs the console jobs a technician starts, for the window and quorex-cli alike: read (into a
+// register file, for the command line), write (with the check after writing, and the backup
+// read before it), factory reset with its read, comparison with the console or a file, the
+// console's version. It owns the console session and the states of the console buttons and
+// the configuration tree, which change only as the button table (TransferStates) says;
+// whoever shows them follows StatesChanged.
 //
-// A finished read is offered in ReadCompleted; the caller takes it into its register image with
-// TakeRead, in one step, or not at all. Results of a comparison or a check come once the
-// session has wholly ended, from a queued call, so that no message box runs inside a session
-// signal.
+// A finished read is offered in ReadCompleted; where the job's row says so (TakesRead), the
+// caller takes it into its register image with TakeRead, in one step, or not at all. Results of
+// a comparison or a check come once the session has wholly ended, from a queued call, so that
+// no message box runs inside a session signal. Ended follows once a job, and whatever it
+// started, is over.
 //
 // Every complete read leaves a backup and every job a line in the programming log. Neither
-// fails or holds up a job: what could not be stored comes in Noted once the job has said how it
-// ended, so the status line keeps it. The one exception is the backup read before a write,
-// which is there to keep a way back: without its backup nothing is sent.
+// fails or holds up a job: what could not be stored comes in JournalFailed at once, and the
+// first of it in Noted once the job has said how it ended, so the status line keeps it. The
+// one exception is the backup read before a write, which is there to keep a way back: without
+// its backup nothing is sent.
 class ConsoleController : public QObject {
   Q_OBJECT
 
  public:
   explicit ConsoleController(QObject *parent = nullptr);
+
+  // The name the log lines and backups carry: "quorex" unless told otherwise ("quorex-cli").
+  void SetProgram(const QString &program) { program_ = program; }
+  // Every serial port the system reports (SerialPort::ListPorts).
+  static PortListing ListPorts(bool tryOpen = false);
 
   const ConsoleSession &Session() const { return session_; }
   // Lines of the owner's own by port name (a test's simulated console), for the session.
@@ -55,7 +64,9 @@ class ConsoleController : public QObject {
   QString Port() const { return port_; }
 
   // Each answers false when the port did not open (PortFailed has then been emitted).
-  bool StartRead(const QString &port);
+  // `saveTo`: the register file a complete read is saved in, named in the log line; when it
+  // cannot be saved the job fails (StoreFailed).
+  bool StartRead(const QString &port, const QString &saveTo = QString());
   // `check`: read the console back once the write has ended, and compare with `texts`.
   // `backUpFirst`: read the whole console into a backup first, and write only once it is stored.
   // `file`: the register file the texts came from, for the log.
@@ -76,6 +87,10 @@ class ConsoleController : public QObject {
   // texts it makes as StartWrite does (its log line is an "apply" naming the summary).
   bool StartApply(const QString &port, Compose compose, bool check, const QString &file);
   bool StartCompare(const QString &port);
+  // Reads the console and compares it with `texts`, from the register file `file`; the log
+  // line fails and counts the settings that differ (Compared follows).
+  bool StartVerify(const QString &port, const QStringList &texts, const QString &file);
+  bool StartVersion(const QString &port);
   // The factory reset is asked first: AskReset takes the buttons while the question is open,
   // CancelReset gives them back, StartReset resets and reads.
   void AskReset();
@@ -90,6 +105,9 @@ class ConsoleController : public QObject {
   ConsoleJournal Journal() const;
   // Ends whatever runs at once, without a signal (the program is closing); the log says so.
   void Abort();
+  // Ends the running job at once, as Ctrl+C does, and answers what the console now holds; the
+  // log line says it was cancelled, and why.
+  QString Cancel();
 
   bool IsBusy() const { return session_.IsBusy(); }
   // True from the start of a read (for a comparison or a check too) or a factory reset until
@@ -124,7 +142,9 @@ class ConsoleController : public QObject {
   // The factory reset's command and the console's pause after it run; ProgressStarted follows
   // when its read begins.
   void Resetting();
-  // A whole read of a Read or Reset job.
+  // The factory reset's command has left the line: the console now resets itself.
+  void ResetSent();
+  // A whole read, of whatever job; only a Read or Reset job's is taken (TransferStates::TakesRead).
   void ReadCompleted(const ConsoleRead &read);
   // A whole read, or a write the console took: this port works.
   void PortWorked(const QString &port);
@@ -132,6 +152,9 @@ class ConsoleController : public QObject {
   // system's reason. PortFailed: the port did not open, so the job never began.
   void PortFailed(ConsoleJob job, const QString &message, const QString &detail);
   void Failed(ConsoleJob job, const QString &message, const QString &detail);
+  // A file the job needed could not be stored: the backup before a write, the register file
+  // of a read. The job failed; `message` says so.
+  void StoreFailed(ConsoleJob job, const QString &message);
   // The console confirmed all `count` registers of the write.
   void Written(int count);
   void Compared(const QStringList &console);
@@ -140,6 +163,10 @@ class ConsoleController : public QObject {
   void Checked(const QStringList &sent, const QStringList &console);
   // A backup or a log line could not be stored: "Sicherung fehlgeschlagen: " and why.
   void Noted(const QString &text);
+  void JournalFailed(const QString &text);
+  // The job, and whatever it started (the write after its backup, the check after the write),
+  // is over, however it ended.
+  void Ended();
 
  private:
   void Begin(ConsoleJob job);
@@ -150,6 +177,12 @@ class ConsoleController : public QObject {
   // The backup read before a write could not be stored: the job fails, and nothing is sent.
   void RefuseWrite();
   void OnFinished();
+  void OnReadCompleted(const ConsoleRead &read);
+  // Saves the read in saveTo_ where it is given; false (the job failed) when it could not be.
+  bool SaveRead();
+  QString CancelledText(ConsoleSession::Operation operation, int sent, bool confirmed) const;
+  // The log line's words for a failure: what was said, then the system's reason.
+  static QString WithDetail(const QString &said, const QString &detail);
   void OpenLine();
   // Appends the job's line, once; `message` empty keeps what the line says already.
   void CloseLine(const QString &result, const QString &message = QString());
@@ -179,4 +212,8 @@ class ConsoleController : public QObject {
   std::optional<LogEntry> line_;
   QString note_;
   QString dataFolder_;
+  QString program_ = QStringLiteral("quorex");
+  QString saveTo_;
+  // The factory reset command has left the line; what follows is its read.
+  bool resetSent_ = false;
 };

@@ -43,10 +43,12 @@ struct Row {
   ConsoleJob job;
   Changes asked, cancelled, started, portFailed, released, failed;
   Said said;
+  bool takesRead = false;
 };
 
 // The tree is never taken away for a write; a read, the factory reset's read and the reads of
-// a comparison or a check take it, as they replace or are compared with the registers. A
+// a comparison or a check take it, as they replace or are compared with the registers. The
+// command line's jobs (version, verify) have the comparison's row; no window shows them. A
 // failed read gives back only what its press took: "Senden" stays away where nothing sensible
 // was ever loaded. The backup read before a write gives the tree back but keeps the buttons:
 // the write follows at once. Undo and redo stay away while a read runs and until a write has
@@ -55,7 +57,8 @@ struct Row {
 const Row kRows[] = {
     // job                      asked               cancelled           started             port failed         released            failed
     {ConsoleJob::Read,          {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, S, O, O, O}, {R, I, S, I, R, I}, {I, I, I, I, I, I}, {R, I, S, I, R, I},
-     {LogOperation::kRead, N("Lesen"), N("Gelesen: %1 an %2, %3"), N("Fehler beim Lesen: ")}},
+     {LogOperation::kRead, N("Lesen"), N("Gelesen: %1 an %2, %3"), N("Fehler beim Lesen: ")},
+     true},
     {ConsoleJob::Write,         {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, O, O, K, O}, {I, I, I, I, K, I}, {I, I, I, I, K, I}, {I, I, I, I, K, I},
      {LogOperation::kWrite, N("Senden"), N("Gesendet: %1 Register an %2, %3"),
       N("Fehler beim Senden: ")}},
@@ -64,7 +67,8 @@ const Row kRows[] = {
       N("Fehler beim Senden: ")}},
     {ConsoleJob::Reset,         {O, O, O, O, K, K}, {I, I, I, I, K, K}, {O, O, O, O, O, O}, {I, I, I, I, R, I}, {I, I, I, I, I, I}, {R, I, R, I, R, I},
      {LogOperation::kReset, N("Lesen"), N("Zurückgesetzt und gelesen: %1 an %2, %3"),
-      N("Fehler beim Zurücksetzen: ")}},
+      N("Fehler beim Zurücksetzen: ")},
+     true},
     {ConsoleJob::Compare,       {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, O, O, O, O}, {R, I, R, I, R, I}, {R, I, R, I, R, I}, {R, I, R, I, R, I},
      {LogOperation::kCompare, N("Lesen"), nullptr, N("Fehler beim Vergleichen: ")}},
     {ConsoleJob::Check,         {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, O, O, O, O}, {I, I, I, I, R, I}, {I, I, I, I, R, I}, {I, I, I, I, R, I},
@@ -85,6 +89,10 @@ const Row kRows[] = {
      {LogOperation::kBackup, N("Sichern"), nullptr, N("Fehler beim Sichern: "),
       N("Der Quorex konnte vor dem Senden nicht gesichert werden. Es wurde nichts "
         "gesendet.\n\n")}},
+    {ConsoleJob::Version,       {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, O, O, O, O}, {R, I, R, I, R, I}, {R, I, R, I, R, I}, {R, I, R, I, R, I},
+     {LogOperation::kVersion, N("Lesen"), nullptr, N("Fehler beim Lesen: ")}},
+    {ConsoleJob::Verify,        {K, K, K, K, K, K}, {K, K, K, K, K, K}, {O, O, O, O, O, O}, {R, I, R, I, R, I}, {R, I, R, I, R, I}, {R, I, R, I, R, I},
+     {LogOperation::kVerify, N("Prüfen"), nullptr, N("Fehler beim Prüfen: ")}},
 };
 
 #undef N
@@ -159,3 +167,5 @@ JobTexts TransferStates::Texts(ConsoleJob job) {
           Translated(said.boxCaption),         Translated(said.boxLead),
           said.boxWarns};
 }
+
+bool TransferStates::TakesRead(ConsoleJob job) { return RowOf(job).takesRead; }

@@ -31,7 +31,11 @@ struct ControlStates {
 // that "Senden" makes first when asked to: the write follows it as a job of its own. Preview is
 // the read "Senden" makes to show what would change; the technician then sends or cancels. Apply
 // is the read (and backup) before settings are laid over what the console holds and written.
-enum class ConsoleJob { Read, Write, WriteAndCheck, Reset, Compare, Check, Backup, Preview, Apply };
+// Version (the console's version read from it) and Verify (the console compared with a register
+// file) are quorex-cli's.
+enum class ConsoleJob {
+  Read, Write, WriteAndCheck, Reset, Compare, Check, Backup, Preview, Apply, Version, Verify
+};
 
 // Where a job stands. Asked: the technician is asked whether to go on (the factory reset);
 // Cancelled: the answer was no (also to the differences a Preview showed). Started: the port is open and the job runs. PortFailed: the
@@ -72,5 +76,7 @@ ControlStates After(ConsoleJob job, JobStep step, const ControlStates &now,
 ControlStates After(WindowEvent event, const ControlStates &now);
 
 JobTexts Texts(ConsoleJob job);
+// Whether the job's read is there to replace the registers (ConsoleController::TakeRead).
+bool TakesRead(ConsoleJob job);
 
 }  // namespace TransferStates

@@ -6,7 +6,9 @@
 #include "FileReason.h"
 #include "NativePath.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #ifdef Q_OS_UNIX
@@ -44,6 +46,24 @@ QString OutputFile::Refusal(const QString &path) {
   if (!NativePath::IsRegularFile(path))
     return tr("Es ist keine gewöhnliche Datei, sondern ein Gerät, eine Pipe oder ein Socket.");
   return QString();
+}
+
+bool OutputFile::IsWritable(const QString &path, QString *why) {
+  const QFileInfo file(path);
+  const QFileInfo folder(file.absolutePath());
+  if (file.exists() && !file.isWritable())
+    *why = tr("sie ist schreibgeschützt");
+  else if (!folder.exists())
+    *why = tr("den Ordner %1 gibt es nicht").arg(QDir::toNativeSeparators(folder.filePath()));
+  else if (!folder.isDir())
+    *why = tr("%1 ist kein Ordner").arg(QDir::toNativeSeparators(folder.filePath()));
+  // A save writes a new file beside the old one and then renames it.
+  else if (!folder.isWritable())
+    *why = tr("in den Ordner %1 darf nicht geschrieben werden")
+               .arg(QDir::toNativeSeparators(folder.filePath()));
+  else
+    return true;
+  return false;
 }
 
 bool OutputFile::Save(const QString &path, const QByteArray &bytes, QString *reason) {

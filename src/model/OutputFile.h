@@ -21,6 +21,9 @@ class OutputFile {
   // existing target must be a regular file: a save puts a new file in its place, which would
   // replace a named pipe or a device node (even /dev/null, for root) and fail on a folder.
   static QString Refusal(const QString &path);
+  // False with the reason, in German, when a file there could not be saved: write-protected,
+  // or its folder missing, no folder, or not to be written.
+  static bool IsWritable(const QString &path, QString *why);
 
   // Writes `bytes` to `path`: refused target, write, flush and commit each checked. On
   // failure an existing file stays as it was and *reason says why.
