@@ -67,8 +67,9 @@ class Commands {
   int Dispatch();
   // "quorex-cli: " and the message on one line, then the details on lines of their own.
   void Error(const QString &message, const QString &details = QString());
-  // What went wrong beside the command (a backup, a log line), in the same form after whatever
-  // the command says next: never taken for the command's own failure.
+  // What went wrong beside the command (a backup, a log line), in the form of an error but
+  // never taken for the command's own failure: said after the command's error, else before
+  // whatever the command says next.
   void SayNotes();
   static QString OneLine(const QString &message);
   // Messages on stderr; Confirm only without --quiet.

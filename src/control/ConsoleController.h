@@ -63,7 +63,8 @@ class ConsoleController : public QObject {
   ConsoleJob Job() const { return job_; }
   QString Port() const { return port_; }
 
-  // Each answers false when the port did not open (PortFailed has then been emitted).
+  // Each answers false when the port did not open (PortFailed and Ended have then been
+  // emitted).
   // `saveTo`: the register file a complete read is saved in, named in the log line; when it
   // cannot be saved the job fails (StoreFailed).
   bool StartRead(const QString &port, const QString &saveTo = QString());
@@ -144,7 +145,7 @@ class ConsoleController : public QObject {
   void Resetting();
   // The factory reset's command has left the line: the console now resets itself.
   void ResetSent();
-  // A whole read, of whatever job; only a Read or Reset job's is taken (TransferStates::TakesRead).
+  // A whole read, of any job; taken into the registers where the job's row says so.
   void ReadCompleted(const ConsoleRead &read);
   // A whole read, or a write the console took: this port works.
   void PortWorked(const QString &port);
