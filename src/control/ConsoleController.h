@@ -101,8 +101,6 @@ class ConsoleController : public QObject {
   // Where backups and log lines go; by default the program's data folder as it stands when
   // each is stored.
   void SetDataFolder(const QString &folder) { dataFolder_ = folder; }
-  // The program the log lines name ("quorex" unless told).
-  void SetProgram(const QString &program) { program_ = program; }
   ConsoleJournal Journal() const;
   // Ends whatever runs at once, without a signal (the program is closing); the log says so.
   void Abort();
@@ -213,7 +211,6 @@ class ConsoleController : public QObject {
   std::optional<LogEntry> line_;
   QString note_;
   QString dataFolder_;
-  QString program_ = QStringLiteral("quorex");
   QString saveTo_;
   // The factory reset command has left the line; what follows is its read.
   bool resetSent_ = false;
