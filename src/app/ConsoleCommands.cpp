@@ -8,6 +8,7 @@
 #include "EditHistory.h"
 #include "ExtrasCommands.h"
 #include "FileCommands.h"
+#include "JobMessages.h"
 #include "Register.h"
 
 #include <QTime>
@@ -15,6 +16,17 @@
 namespace {
 
 QString Now() { return QTime::currentTime().toString(QStringLiteral("HH:mm:ss")); }
+
+// Takes a finished read into `image` in one step: its registers, version text and version
+// flag, and marks the image modified. False (and nothing changed) when a text is no register
+// text.
+bool TakeRead(const ConsoleRead &read, Register &image) {
+  if (!image.SetAllTexts(read.texts)) return false;
+  image.SetVersionText(read.versionText);
+  image.SetModified(true);
+  image.SetVersion107(read.version107);
+  return true;
+}
 
 }  // namespace
 
@@ -32,7 +44,7 @@ ConsoleCommands::ConsoleCommands(QWidget *owner, Register &image, ConsoleControl
       portName_(std::move(portName)) {
   connect(&controller_, &ConsoleController::ReadCompleted, this, [this](const ConsoleRead &read) {
     if (!TransferStates::TakesRead(controller_.Job())) return;
-    if (!ConsoleController::TakeRead(read, image_)) return;
+    if (!TakeRead(read, image_)) return;
     // Another console's settings now: "Speichern" must not write them over the file opened.
     image_.SetFilePath(QString());
     history_.StartOver(EditHistory::Source::Read, read.versionText, controller_.Port());
@@ -55,7 +67,7 @@ void ConsoleCommands::ShowFailure(ConsoleJob job, const QString &message,
                                   const QString &detail) {
   const JobTexts texts = TransferStates::Texts(job);
   // The line names the reason "Details" gives; the box keeps its general text.
-  emit Status(texts.failurePrefix + ConsoleController::StatusReason(message, detail));
+  emit Status(texts.failurePrefix + JobMessages::StatusReason(message, detail));
   ShowMessage(owner_, texts.boxLead + message, texts.boxCaption,
               texts.boxWarns ? QMessageBox::Warning : QMessageBox::Critical, QMessageBox::Ok,
               detail);

@@ -9,6 +9,7 @@
 #include "ConsoleJournal.h"
 #include "DialogHelpers.h"
 #include "DialogSeam.h"
+#include "JobMessages.h"
 #include "LogDialog.h"
 #include "LogIndex.h"
 #include "Preferences.h"
@@ -189,7 +190,7 @@ void ExtrasCommands::ShowCheckResult(const QStringList &sent, const QStringList 
                   .arg(Now()));
   ShowDifferences(SettingsCatalog().Compare(sent, console),
                   tr("Prüfung nach dem Senden fehlgeschlagen"),
-                  ConsoleController::NotTakenText(controller_.Port()),
+                  JobMessages::NotTaken(controller_.Port()),
                   tr("Gesendet"), tr("Im Quorex"));
 }
 

@@ -7,13 +7,10 @@
 #include "LogListing.h"
 #include "OutputFile.h"
 #include "PortsListing.h"
-#include "Register.h"
 #include "RegisterFile.h"
 #include "ReportFile.h"
-#include "SettingsCatalog.h"
 #include "SettingsCommands.h"
 #include "SettingsReport.h"
-#include "SettingsText.h"
 #include "TerminalText.h"
 
 #include <QDateTime>
@@ -24,7 +21,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -144,64 +140,49 @@ int Commands::Write() {
   QStringList texts;
   // A file that is not a register file never reaches the console.
   if (!LoadFile(file, &texts)) return kFile;
+  return AwaitWrite(
+      file, [] { return tr("Die Einstellungen wurden zum Quorex gesendet."); },
+      [&] {
+        return controller_.StartWrite(invocation_.port, texts, invocation_.verify,
+                                      invocation_.backup, Absolute(file));
+      });
+}
+
+int Commands::AwaitWrite(const QString &file, const std::function<QString()> &taken,
+                         const std::function<bool()> &start) {
   QObject context;
   QObject::connect(&controller_, &ConsoleController::Written, &context,
-                   [this] { Confirm(tr("Die Einstellungen wurden zum Quorex gesendet.")); });
+                   [&] { Confirm(taken()); });
   int compared = kOk;
   QObject::connect(&controller_, &ConsoleController::Checked, &context,
                    [&](const QStringList &sent, const QStringList &console) {
                      compared = ShowDifferences(sent, console, QDir::toNativeSeparators(file),
                                                 tr("Quorex"));
                    });
-  const int status = Await([&] {
-    return controller_.StartWrite(invocation_.port, texts, invocation_.verify,
-                                  invocation_.backup, Absolute(file));
-  });
+  const int status = Await(start);
   return status != kOk ? status : compared;
 }
 
 int Commands::Apply() {
   const QString file = invocation_.files.constFirst();
-  const SettingsCatalog catalog;
-  const SettingsText settings(catalog);
-  // The text is judged before the port is opened: a refused text sends nothing. Values do not
-  // depend on what they are laid over, so any base shows every fault.
-  const QStringList blank(Register::kRegisterCount,
-                          QString(Register::kRegisterLength, QLatin1Char('0')));
-  QStringList texts;
-  QString error;
-  QStringList faults;
-  if (!settings.ReadFile(file, &blank, &texts, &error, &faults)) {
-    Error(faults.isEmpty() ? error : error + QLatin1Char(' ') + tr("Es wurde nichts gesendet."),
-          faults.join(QLatin1Char('\n')));
-    return faults.isEmpty() ? kFile : kUsage;
-  }
+  SettingsCommands settings = Settings();
+  SettingsCommands::Compose compose;
   QStringList changed;
-  const auto compose = [&](const QStringList &console, QStringList *out, QString *summary) {
-    QStringList refused;
-    if (!settings.ReadFile(file, &console, out, summary, &refused, &changed)) return false;
-    *summary = changed.isEmpty()
-                   ? tr("Keine Einstellung geändert.")
-                   : tr("Geändert: %1").arg(changed.join(QStringLiteral(", ")));
-    return true;
-  };
-  QObject context;
-  QObject::connect(&controller_, &ConsoleController::Written, &context, [&] {
-    Confirm(changed.isEmpty() ? tr("Die Einstellungen wurden zum Quorex gesendet; keine hatte "
-                                   "sich geändert.")
-                              : tr("Die Einstellungen wurden zum Quorex gesendet; geändert: %1")
-                                    .arg(changed.join(QStringLiteral(", "))));
-  });
-  int compared = kOk;
-  QObject::connect(&controller_, &ConsoleController::Checked, &context,
-                   [&](const QStringList &sent, const QStringList &console) {
-                     compared = ShowDifferences(sent, console, QDir::toNativeSeparators(file),
-                                                tr("Quorex"));
-                   });
-  const int status = Await([&] {
-    return controller_.StartApply(invocation_.port, compose, invocation_.verify, Absolute(file));
-  });
-  return status != kOk ? status : compared;
+  const int judged = settings.JudgeApply(&compose, &changed);
+  if (judged != kOk) return judged;
+  return AwaitWrite(
+      file,
+      [&] {
+        return changed.isEmpty()
+                   ? tr("Die Einstellungen wurden zum Quorex gesendet; keine hatte sich "
+                        "geändert.")
+                   : tr("Die Einstellungen wurden zum Quorex gesendet; geändert: %1")
+                         .arg(changed.join(QStringLiteral(", ")));
+      },
+      [&] {
+        return controller_.StartApply(invocation_.port, compose, invocation_.verify,
+                                      Absolute(file));
+      });
 }
 
 int Commands::Verify() {
@@ -283,61 +264,28 @@ int Commands::Diff() {
 int Commands::Ports() {
   // Asked once, so each port may be tried: that also finds one held by another program.
   const PortListing listing = ConsoleController::ListPorts(true);
-  const bool anyOpens = std::any_of(listing.ports.begin(), listing.ports.end(),
-                                    [](const PortEntry &port) { return port.canOpen; });
   const int status =
       Emit(invocation_.format == Format::Json ? PortsListing::Json(listing)
                                                  : PortsListing::Text(listing));
-  if (status != kOk || anyOpens) return status;
   // A list without a usable port is an answer too, but the user needs to know what next.
-  if (!listing.deniedHint.isEmpty())
-    Say(listing.deniedHint);
-  else if (listing.ports.isEmpty())
-    Say(tr("Es wurde kein serieller Port gefunden. Bitte prüfen Sie, ob der Adapter "
-           "eingesteckt ist."));
-  else
-    Say(tr("Keiner der Ports lässt sich öffnen; sie sind wohl von einem anderen Programm "
-           "belegt."));
-  return kOk;
+  const QString advice = PortsListing::Advice(listing);
+  if (status == kOk && !advice.isEmpty()) Say(advice);
+  return status;
 }
 
 int Commands::Log() {
-  // Entry by entry as read, so that memory does not grow with the log. The header comes with
-  // the first entry, or at the end: a log that cannot be read gives no output but the error.
-  const Format format = invocation_.format;
-  bool started = false;
+  // Entry by entry as read, so that memory does not grow with the log.
   bool written = true;
-  const auto put = [&](const QByteArray &bytes) {
-    written = written && Put(bytes);
-    return written;
-  };
-  const auto start = [&] {
-    if (std::exchange(started, true)) return;
-    if (format == Format::Csv) put(ProgrammingLog::CsvHeader());
-    if (format == Format::Json) put(LogListing::JsonStart());
-  };
-  bool first = true;
   int damaged = 0;
   QString error;
-  const bool read = journal_.Log().ForEach(
-      [&](const LogEntry &entry) {
-        if (!ProgrammingLog::IsSince(entry, invocation_.since)) return true;
-        start();
-        if (format == Format::Json)
-          put(LogListing::JsonEntry(entry, std::exchange(first, false)));
-        else if (format == Format::Csv)
-          put(ProgrammingLog::CsvRow(entry));
-        else
-          put(LogListing::Text(entry).toUtf8());
-        return written;
-      },
-      &damaged, &error);
+  const bool read = LogListing::Stream(
+      journal_.Log(), invocation_.format, invocation_.since,
+      [&written](const QByteArray &bytes) { return written = written && Put(bytes); }, &damaged,
+      &error);
   if (!read) {
     Error(error);
     return kFile;
   }
-  start();
-  if (format == Format::Json) put(LogListing::JsonEnd(first));
   if (!written || std::fflush(stdout) != 0) {
     Error(tr("Die Ausgabe konnte nicht geschrieben werden."));
     return kFile;
@@ -349,16 +297,20 @@ int Commands::Log() {
   return kOk;
 }
 
+SettingsCommands Commands::Settings() {
+  return SettingsCommands(invocation_,
+                          {[this](const QByteArray &bytes) { return Emit(bytes); },
+                           [this](const QString &message, const QString &details) {
+                             Error(message, details);
+                           },
+                           [this](const QString &text) {
+                             if (invocation_.verbose) Say(text);
+                           },
+                           [this](const QString &text) { Confirm(text); }});
+}
+
 int Commands::RunSettings() {
-  SettingsCommands settings(invocation_,
-                            {[this](const QByteArray &bytes) { return Emit(bytes); },
-                             [this](const QString &message, const QString &details) {
-                               Error(message, details);
-                             },
-                             [this](const QString &text) {
-                               if (invocation_.verbose) Say(text);
-                             },
-                             [this](const QString &text) { Confirm(text); }});
+  SettingsCommands settings = Settings();
   switch (invocation_.command) {
     case Command::Get:
       return settings.Get();

@@ -8,6 +8,7 @@
 #include "InterruptWatch.h"
 #include "Invocation.h"
 #include "ProgressBar.h"
+#include "SettingsCommands.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -54,6 +55,10 @@ class Commands {
   // on stderr) or cut off by Ctrl+C, SIGTERM or SIGHUP (what the console now holds said).
   // Answers the exit status.
   int Await(const std::function<bool()> &start);
+  // Await for a write of `file`'s settings: says `taken` once the console has taken them, and
+  // answers the differences the check after writing found.
+  int AwaitWrite(const QString &file, const std::function<QString()> &taken,
+                 const std::function<bool()> &start);
   bool LoadFile(const QString &path, QStringList *texts);
   int ShowDifferences(const QStringList &a, const QStringList &b, const QString &nameA,
                       const QString &nameB);
@@ -65,6 +70,8 @@ class Commands {
   QString NotSavedText(const QString &reason) const;
 
   int Dispatch();
+  // The settings commands, saying what they have to say as the other commands do.
+  SettingsCommands Settings();
   // "quorex-cli: " and the message on one line, then the details on lines of their own.
   void Error(const QString &message, const QString &details = QString());
   // What went wrong beside the command (a backup, a log line), in the form of an error but

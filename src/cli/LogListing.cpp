@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QStringList>
 
+#include <utility>
+
 QString LogListing::Text(const LogEntry &entry) {
   const auto shown = [](const QString &text) { return TerminalText::Escaped(text); };
   QStringList columns = {ProgrammingLog::TimeText(entry.time),
@@ -38,3 +40,35 @@ QByteArray LogListing::JsonEntry(const LogEntry &entry, bool first) {
 }
 
 QByteArray LogListing::JsonEnd(bool empty) { return empty ? "]\n" : "\n]\n"; }
+
+bool LogListing::Stream(const ProgrammingLog &log, Invocation::Format format, const QDate &since,
+                        const std::function<bool(const QByteArray &)> &put, int *damaged,
+                        QString *error) {
+  using Format = Invocation::Format;
+  bool started = false;
+  bool going = true;
+  const auto start = [&] {
+    if (std::exchange(started, true)) return;
+    if (format == Format::Csv) going = put(ProgrammingLog::CsvHeader());
+    if (format == Format::Json) going = put(JsonStart());
+  };
+  bool first = true;
+  const bool read = log.ForEach(
+      [&](const LogEntry &entry) {
+        if (!ProgrammingLog::IsSince(entry, since)) return true;
+        start();
+        if (!going) return false;
+        if (format == Format::Json)
+          going = put(JsonEntry(entry, std::exchange(first, false)));
+        else if (format == Format::Csv)
+          going = put(ProgrammingLog::CsvRow(entry));
+        else
+          going = put(Text(entry).toUtf8());
+        return going;
+      },
+      damaged, error);
+  if (!read) return false;
+  start();
+  if (going && format == Format::Json) put(JsonEnd(first));
+  return true;
+}

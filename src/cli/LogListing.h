@@ -3,11 +3,15 @@
 
 #pragma once
 
+#include "Invocation.h"
 #include "ProgrammingLog.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QDate>
 #include <QString>
+
+#include <functional>
 
 // The programming log as `quorex-cli log` shows it, oldest first, one entry at a time: text for
 // people, JSON for scripts. (CSV for office programs is the log's own, shared with the window.)
@@ -25,4 +29,11 @@ class LogListing {
   static QByteArray JsonStart();
   static QByteArray JsonEntry(const LogEntry &entry, bool first);
   static QByteArray JsonEnd(bool empty);
+
+  // The entries of `log` from the day `since` on (all when it is invalid) in `format`, handed
+  // to `put` one at a time, which answers false to stop. The header comes with the first
+  // entry, or at the end: a log that cannot be read gives nothing, and false with *error.
+  static bool Stream(const ProgrammingLog &log, Invocation::Format format, const QDate &since,
+                     const std::function<bool(const QByteArray &)> &put, int *damaged,
+                     QString *error);
 };

@@ -9,6 +9,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <algorithm>
+
 // One port per line under a header, in columns; "-" where the system knows nothing.
 QByteArray PortsListing::Text(const PortListing &listing) {
   if (listing.ports.isEmpty()) return QByteArray();
@@ -52,4 +54,16 @@ QByteArray PortsListing::Json(const PortListing &listing) {
                          {QStringLiteral("ports"), ports},
                          {QStringLiteral("deniedHint"), listing.deniedHint}};
   return QJsonDocument(root).toJson();
+}
+
+QString PortsListing::Advice(const PortListing &listing) {
+  if (std::any_of(listing.ports.begin(), listing.ports.end(),
+                  [](const PortEntry &port) { return port.canOpen; }))
+    return QString();
+  if (!listing.deniedHint.isEmpty()) return listing.deniedHint;
+  if (listing.ports.isEmpty())
+    return tr("Es wurde kein serieller Port gefunden. Bitte prüfen Sie, ob der Adapter "
+              "eingesteckt ist.");
+  return tr("Keiner der Ports lässt sich öffnen; sie sind wohl von einem anderen Programm "
+            "belegt.");
 }

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QString>
 
 // The serial ports as `quorex-cli ports` shows them: text for people, JSON for scripts.
 class PortsListing {
@@ -15,4 +16,6 @@ class PortsListing {
  public:
   static QByteArray Text(const PortListing &listing);
   static QByteArray Json(const PortListing &listing);
+  // What to do next when no port in `listing` can be opened; empty when one can.
+  static QString Advice(const PortListing &listing);
 };

@@ -5,6 +5,7 @@
 
 #include "FileReason.h"
 #include "NativePath.h"
+#include "Register.h"
 
 #include <QDir>
 #include <QFile>
@@ -188,4 +189,30 @@ int SettingsCommands::Save(const QString &path, const QStringList &texts) {
   }
   output_.confirm(tr("gespeichert in: ") + QDir::toNativeSeparators(path));
   return kOk;
+}
+
+int SettingsCommands::JudgeApply(Compose *compose, QStringList *changed) const {
+  const QString file = invocation_.files.constFirst();
+  // Values do not depend on what they are laid over, so any base shows every fault.
+  const QStringList blank(Register::kRegisterCount,
+                          QString(Register::kRegisterLength, QLatin1Char('0')));
+  QStringList texts;
+  QString error;
+  QStringList faults;
+  if (!SettingsText(catalog_).ReadFile(file, &blank, &texts, &error, &faults)) {
+    output_.error(
+        faults.isEmpty() ? error : error + QLatin1Char(' ') + tr("Es wurde nichts gesendet."),
+        faults.join(QLatin1Char('\n')));
+    return faults.isEmpty() ? ExitStatus::kFile : ExitStatus::kUsage;
+  }
+  *compose = [this, file, changed](const QStringList &console, QStringList *out,
+                                   QString *summary) {
+    QStringList refused;
+    if (!SettingsText(catalog_).ReadFile(file, &console, out, summary, &refused, changed))
+      return false;
+    *summary = changed->isEmpty() ? tr("Keine Einstellung geändert.")
+                                  : tr("Geändert: %1").arg(changed->join(QStringLiteral(", ")));
+    return true;
+  };
+  return ExitStatus::kOk;
 }

@@ -35,6 +35,14 @@ class SettingsCommands {
   int Export();
   int Import();
 
+  // How apply lays the text over what the console holds (ConsoleController::Compose).
+  using Compose = std::function<bool(const QStringList &console, QStringList *texts,
+                                     QString *summary)>;
+  // apply's text, judged before the console is touched: a refused text sends nothing, and the
+  // exit status says why. Else *compose lays it over the console's registers, and *changed
+  // then holds the ids of the settings it changed.
+  int JudgeApply(Compose *compose, QStringList *changed) const;
+
  private:
   bool LoadFile(const QString &path, QStringList *texts);
   // The settings whose id matches one of the patterns (all for none), in catalog order; false

@@ -4,8 +4,8 @@
 #include "ConsoleController.h"
 
 #include "ConsoleMessages.h"
+#include "JobMessages.h"
 #include "LogOperation.h"
-#include "Register.h"
 #include "RegisterFile.h"
 #include "SerialPort.h"
 
@@ -38,11 +38,11 @@ ConsoleController::ConsoleController(QObject *parent) : QObject(parent) {
   connect(&session_, &ConsoleSession::Failed, this,
           [this](const QString &message, const QString &detail) {
             Step(JobStep::Failed);
-            const QString said = FailureText(job_, message);
+            const QString said = JobMessages::Failure(job_, message);
             // A broken-off write says how far it got; a read that failed read nothing whole.
             if (line_ && (job_ == ConsoleJob::Write || job_ == ConsoleJob::WriteAndCheck))
               line_->registers = session_.RegistersSent();
-            CloseLine(kFailed, WithDetail(said, detail));
+            CloseLine(kFailed, JobMessages::WithDetail(said, detail));
             // The failure is what the status line says.
             note_.clear();
             emit Failed(job_, said, detail);
@@ -66,36 +66,7 @@ bool ConsoleController::IsFileCommandBlocked() const {
          (session_.Current() == ConsoleSession::Operation::Write && !session_.IsReleased());
 }
 
-bool ConsoleController::TakeRead(const ConsoleRead &read, Register &image) {
-  if (!image.SetAllTexts(read.texts)) return false;
-  image.SetVersionText(read.versionText);
-  image.SetModified(true);
-  image.SetVersion107(read.version107);
-  return true;
-}
-
-QString ConsoleController::FailureText(ConsoleJob job, const QString &message) {
-  return TransferStates::Texts(job).failureLead + message;
-}
-
-QString ConsoleController::WithDetail(const QString &said, const QString &detail) {
-  return detail.isEmpty() ? said : said + QLatin1Char('\n') + tr("Details: %1").arg(detail);
-}
-
 PortListing ConsoleController::ListPorts(bool tryOpen) { return SerialPort::ListPorts(tryOpen); }
-
-QString ConsoleController::NotTakenText(const QString &port) {
-  return tr("Der Quorex am Port %1 hat nach dem Senden nicht alle Einstellungen "
-            "übernommen. Bitte senden Sie die Einstellungen erneut.")
-      .arg(port);
-}
-
-QString ConsoleController::StatusReason(const QString &message, const QString &detail) {
-  const QString general = ConsoleMessages::OpenFailed();
-  if (detail.isEmpty()) return message;
-  if (message.contains(general)) return QString(message).replace(general, detail);
-  return message + QLatin1Char(' ') + detail;
-}
 
 void ConsoleController::Begin(ConsoleJob job) {
   // A write still waiting for its end mark ends here: the technician wants the next job.
@@ -143,8 +114,8 @@ void ConsoleController::Step(JobStep step) {
 bool ConsoleController::Started(bool opened) {
   if (!opened) {
     Step(JobStep::PortFailed);
-    const QString said = FailureText(job_, ConsoleMessages::OpenFailed());
-    CloseLine(kFailed, WithDetail(said, session_.PortError()));
+    const QString said = JobMessages::Failure(job_, ConsoleMessages::OpenFailed());
+    CloseLine(kFailed, JobMessages::WithDetail(said, session_.PortError()));
     note_.clear();
     emit PortFailed(job_, said, session_.PortError());
     emit Ended();
@@ -156,6 +127,13 @@ bool ConsoleController::Started(bool opened) {
   else
     emit ProgressStarted(job_);
   return true;
+}
+
+void ConsoleController::Open(ConsoleJob job, const QString &port) {
+  Begin(job);
+  port_ = port;
+  note_.clear();
+  OpenLine();
 }
 
 void ConsoleController::OpenLine() {
@@ -183,28 +161,23 @@ void ConsoleController::EmitNote() {
 }
 
 bool ConsoleController::StartRead(const QString &port, const QString &saveTo) {
-  Begin(ConsoleJob::Read);
+  Open(ConsoleJob::Read, port);
   saveTo_ = saveTo;
-  port_ = port;
-  note_.clear();
-  OpenLine();
   return Started(session_.StartRead(port));
 }
 
 bool ConsoleController::StartWrite(const QString &port, const QStringList &texts, bool check,
                                    bool backUpFirst, const QString &file, bool lookFirst) {
-  Begin(lookFirst     ? ConsoleJob::Preview
-        : backUpFirst ? ConsoleJob::Backup
-        : check     ? ConsoleJob::WriteAndCheck
-                    : ConsoleJob::Write);
+  Open(lookFirst     ? ConsoleJob::Preview
+       : backUpFirst ? ConsoleJob::Backup
+       : check       ? ConsoleJob::WriteAndCheck
+                     : ConsoleJob::Write,
+       port);
   compose_ = nullptr;
-  port_ = port;
-  note_.clear();
   // The check compares with what went out, whatever the program holds by then.
   sent_ = texts;
   check_ = check;
   file_ = file;
-  OpenLine();
   if (backUpFirst || lookFirst) return Started(session_.StartRead(port));
   line_->file = file_;
   return Started(session_.StartWrite(port, texts));
@@ -212,7 +185,7 @@ bool ConsoleController::StartWrite(const QString &port, const QStringList &texts
 
 void ConsoleController::RefuseWrite() {
   Step(JobStep::Failed);
-  const QString said = FailureText(ConsoleJob::Backup, backupReason_);
+  const QString said = JobMessages::Failure(ConsoleJob::Backup, backupReason_);
   CloseLine(kFailed, said);
   // The failure is what the status line says.
   note_.clear();
@@ -227,14 +200,11 @@ void ConsoleController::RefuseWrite() {
 
 bool ConsoleController::StartApply(const QString &port, Compose compose, bool check,
                                    const QString &file) {
-  Begin(ConsoleJob::Apply);
+  Open(ConsoleJob::Apply, port);
   compose_ = std::move(compose);
   summary_.clear();
-  port_ = port;
-  note_.clear();
   check_ = check;
   file_ = file;
-  OpenLine();
   return Started(session_.StartRead(port));
 }
 
@@ -275,34 +245,26 @@ void ConsoleController::CancelAfterPreview() {
   line_ = line;
   CloseLine(kCancelled, tr("Nach dem Vergleich abgebrochen; es wurde nichts gesendet."));
   Step(JobStep::Cancelled);
-  EmitNote();  emit Ended();
+  EmitNote();
+  emit Ended();
 }
 
 bool ConsoleController::StartCompare(const QString &port) {
-  Begin(ConsoleJob::Compare);
-  port_ = port;
-  note_.clear();
-  OpenLine();
+  Open(ConsoleJob::Compare, port);
   return Started(session_.StartRead(port));
 }
 
 bool ConsoleController::StartVerify(const QString &port, const QStringList &texts,
                                     const QString &file) {
-  Begin(ConsoleJob::Verify);
-  port_ = port;
-  note_.clear();
+  Open(ConsoleJob::Verify, port);
   sent_ = texts;
   file_ = file;
-  OpenLine();
   line_->file = file;
   return Started(session_.StartRead(port));
 }
 
 bool ConsoleController::StartVersion(const QString &port) {
-  Begin(ConsoleJob::Version);
-  port_ = port;
-  note_.clear();
-  OpenLine();
+  Open(ConsoleJob::Version, port);
   return Started(session_.StartRead(port));
 }
 
@@ -379,45 +341,12 @@ QString ConsoleController::Cancel() {
   // Abort counts what had left the line of a write up to this moment.
   session_.Abort();
   const int sent = session_.RegistersSent();
-  const QString said = FailureText(job_, CancelledText(operation, sent, confirmed));
+  const QString said = JobMessages::Failure(job_, JobMessages::Cancelled(operation, sent, confirmed, resetSent_));
   if (line_) {
     if (job_ == ConsoleJob::Write || job_ == ConsoleJob::WriteAndCheck) line_->registers = sent;
     CloseLine(kCancelled, said);
   }
   return said;
-}
-
-QString ConsoleController::CancelledText(ConsoleSession::Operation operation, int sent,
-                                         bool confirmed) const {
-  switch (operation) {
-    case ConsoleSession::Operation::Write:
-      if (confirmed)
-        return tr("Der Quorex hat den Empfang aller %1 Register bestätigt; die Übertragung ist "
-                  "vollständig.")
-            .arg(Register::kRegisterCount);
-      // A command cut off in the middle lacks its "\r", and the console stores nothing of it.
-      if (sent == 0)
-        return tr(
-            "Die Übertragung zum Quorex wurde abgebrochen, bevor ein Register gesendet "
-            "war. Der Quorex enthält weiter seine bisherigen Einstellungen.");
-      if (sent < Register::kRegisterCount) return ConsoleMessages::BrokenOff(sent);
-      return tr("Die Übertragung zum Quorex wurde abgebrochen, nachdem alle %1 Register "
-                "gesendet waren; der Quorex hat den Empfang aber nicht mehr bestätigt.\nBitte "
-                "prüfen Sie die Einstellungen mit \"quorex-cli verify\".")
-          .arg(Register::kRegisterCount);
-    case ConsoleSession::Operation::Reset:
-      if (resetSent_)
-        return tr(
-            "Der Quorex wurde auf Werkeinstellungen zurückgesetzt; das Lesen danach "
-            "wurde abgebrochen.");
-      return tr(
-          "Das Zurücksetzen wurde abgebrochen, während der Befehl dazu gesendet wurde. "
-          "Ob der Quorex auf Werkeinstellungen steht, zeigt erst ein erneutes Lesen.");
-    case ConsoleSession::Operation::Read:
-    case ConsoleSession::Operation::None:
-      break;
-  }
-  return tr("Das Lesen des Quorex wurde abgebrochen.");
 }
 
 void ConsoleController::OnFinished() {
@@ -482,11 +411,7 @@ void ConsoleController::OnFinished() {
         const int differing = ConsoleJournal::DifferenceCount(sent_, console_);
         line_->differences = differing;
         // Settings that differ fail the comparison; the line says how many.
-        if (differing > 0)
-          CloseLine(kFailed, differing == 1
-                                 ? tr("1 Einstellung im Quorex weicht von der Datei ab.")
-                                 : tr("%1 Einstellungen im Quorex weichen von der Datei ab.")
-                                       .arg(differing));
+        if (differing > 0) CloseLine(kFailed, JobMessages::Differing(differing));
       }
       CloseLine(kOk);
       QMetaObject::invokeMethod(
@@ -501,7 +426,7 @@ void ConsoleController::OnFinished() {
     case ConsoleJob::Check:
       if (line_) {
         line_->differences = ConsoleJournal::DifferenceCount(sent_, console_);
-        if (*line_->differences > 0) CloseLine(kFailed, NotTakenText(port_));
+        if (*line_->differences > 0) CloseLine(kFailed, JobMessages::NotTaken(port_));
       }
       CloseLine(kOk);
       QMetaObject::invokeMethod(

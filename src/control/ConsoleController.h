@@ -17,8 +17,6 @@
 #include <optional>
 #include <utility>
 
-class Register;
-
 // Runs the console jobs a technician starts, for the window and quorex-cli alike: read (into a
 // register file, for the command line), write (with the check after writing, and the backup
 // read before it), factory reset with its read, comparison with the console or a file, the
@@ -120,18 +118,6 @@ class ConsoleController : public QObject {
   bool IsOnTheLine() const { return session_.IsOnTheLine(); }
   QString PortError() const { return session_.PortError(); }
 
-  // Takes a finished read into `image` in one step: its registers, version text and version
-  // flag, and marks the image modified. False (and nothing changed) when a text is no
-  // register text.
-  static bool TakeRead(const ConsoleRead &read, Register &image);
-  // What a failure of `job` says: its lead (JobTexts::failureLead; the backup read before a
-  // write says first that nothing was sent), then the message.
-  static QString FailureText(ConsoleJob job, const QString &message);
-  // The reason for the status line: the system's `detail` instead of the general text on
-  // ports, else `message` as it is.
-  static QString StatusReason(const QString &message, const QString &detail);
-  // The check after writing found settings that the console did not take.
-  static QString NotTakenText(const QString &port);
 
  signals:
   void StatesChanged(const ControlStates &states);
@@ -147,7 +133,7 @@ class ConsoleController : public QObject {
   void ReadCompleted(const ConsoleRead &read);
   // A whole read, or a write the console took: this port works.
   void PortWorked(const QString &port);
-  // `message` is German and says what the console now holds (FailureText); `detail` is the
+  // `message` is German and says what the console now holds (JobMessages::Failure); `detail` is the
   // system's reason. PortFailed: the port did not open, so the job never began.
   void PortFailed(ConsoleJob job, const QString &message, const QString &detail);
   void Failed(ConsoleJob job, const QString &message, const QString &detail);
@@ -169,6 +155,8 @@ class ConsoleController : public QObject {
 
  private:
   void Begin(ConsoleJob job);
+  // Begins `job` on `port` with a log line of its own.
+  void Open(ConsoleJob job, const QString &port);
   void Step(JobStep step);
   bool Started(bool opened);
   void StartCheck();
@@ -179,9 +167,6 @@ class ConsoleController : public QObject {
   void OnReadCompleted(const ConsoleRead &read);
   // Saves the read in saveTo_ where it is given; false (the job failed) when it could not be.
   bool SaveRead();
-  QString CancelledText(ConsoleSession::Operation operation, int sent, bool confirmed) const;
-  // The log line's words for a failure: what was said, then the system's reason.
-  static QString WithDetail(const QString &said, const QString &detail);
   void OpenLine();
   // Appends the job's line, once; `message` empty keeps what the line says already.
   void CloseLine(const QString &result, const QString &message = QString());

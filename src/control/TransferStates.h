@@ -76,7 +76,7 @@ ControlStates After(ConsoleJob job, JobStep step, const ControlStates &now,
 ControlStates After(WindowEvent event, const ControlStates &now);
 
 JobTexts Texts(ConsoleJob job);
-// Whether the job's read is there to replace the registers (ConsoleController::TakeRead).
+// Whether the job's read is there to replace the registers (the window takes it into its register image).
 bool TakesRead(ConsoleJob job);
 
 }  // namespace TransferStates
