@@ -211,16 +211,19 @@ void TestCliJournal::journalFolderRefuses() {
 }
 
 void TestCliJournal::backupNotStored_data() {
+  QTest::addColumn<QString>("command");
   QTest::addColumn<QString>("how");
   QTest::addColumn<QString>("reason");
-  QTest::newRow("a file where the backups belong")
-      << "file" << QStringLiteral("/quorex/Sicherungen ist kein Ordner, sondern eine Datei");
+  const QString notAFolder = QStringLiteral("/quorex/Sicherungen ist kein Ordner, sondern eine Datei");
+  QTest::newRow("a file where the backups belong") << "write" << "file" << notAFolder;
   QTest::newRow("full data folder")
-      << "full" << QStringLiteral("Kein freier Speicherplatz auf dem Datenträger");
+      << "write" << "full" << QStringLiteral("Kein freier Speicherplatz auf dem Datenträger");
+  QTest::newRow("apply, a file where the backups belong") << "apply" << "file" << notAFolder;
 }
 
-// "--backup" asks for a way back: without a stored backup nothing is sent.
+// "--backup" and apply ask for a way back: without a stored backup nothing is sent.
 void TestCliJournal::backupNotStored() {
+  QFETCH(QString, command);
   QFETCH(QString, how);
   QFETCH(QString, reason);
   QTemporaryDir home;
@@ -237,9 +240,13 @@ void TestCliJournal::backupNotStored() {
     QVERIFY(OddFiles::Make(dataHome + QStringLiteral("/quorex/Sicherungen"), how));
   SimulatedConsole console(kLine);
   QVERIFY(console.Start());
-  const QString file = WriteFile(QStringLiteral("unsent.rquorex"), FunkkreisOneOff());
-  CliRun run({"write", "--port", console.DevicePath(), file, "--backup"}, dir_.path(),
-             DataHome(dataHome));
+  const QStringList arguments =
+      command == QLatin1String("apply")
+          ? QStringList{"apply", "--port", console.DevicePath(),
+                        WriteFile(QStringLiteral("site.txt"), "squelch.kreis2.sql = SQL aktiv high\n")}
+          : QStringList{"write", "--port", console.DevicePath(),
+                        WriteFile(QStringLiteral("unsent.rquorex"), FunkkreisOneOff()), "--backup"};
+  CliRun run(arguments, dir_.path(), DataHome(dataHome));
   QVERIFY(run.Finish());
   QVERIFY2(run.ExitCode() == 4, run.Said());
   QCOMPARE(console.Received(), ReadSession());
