@@ -8,17 +8,14 @@
 #include "TestFiles.h"
 
 #include <QFile>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <signal.h>
 
 // quorex-cli run as a process, as a workshop's script runs it, against a simulated console
 // in this process. The CLI runs while this test's event loop turns, so that the console can
 // answer: nothing here may block waiting for the process.
 //
-// Writes (with the check after them) and factory resets, and Ctrl+C part way through.
+// Writes (with the check after them), apply and factory resets.
 
 using Fault = SimulatedConsole::Fault;
 Q_DECLARE_METATYPE(SimulatedConsole::Fault)
@@ -40,8 +37,6 @@ class TestCliTransfer : public QObject, protected CliTestFolder {
   void write();
   void apply_data();
   void apply();
-  void interrupted_data();
-  void interrupted();
   void reset_data();
   void reset();
 
@@ -177,78 +172,6 @@ void TestCliTransfer::apply() {
            QStringLiteral("Geändert: squelch.kreis2.sql, tasten.ptt.fms_kennung"));
   QCOMPARE(logged.at(2)["operation"].toString(), QStringLiteral("verify"));
   QCOMPARE(logged.at(2)["result"].toString(), QStringLiteral("ok"));
-}
-
-void TestCliTransfer::interrupted_data() {
-  QTest::addColumn<QString>("command");
-  QTest::addColumn<int>("signalNumber");
-  QTest::addColumn<QByteArray>("reached");  // the signal once the console has received this
-  QTest::addColumn<QString>("err");         // (\\d+) stands for the registers sent
-  const QString brokenOff = QStringLiteral(
-      "Die Übertragung zum Quorex wurde abgebrochen, nachdem (\\d+) von 200 "
-      "Registern gesendet waren. Der Quorex enthält jetzt teils alte, teils "
-      "neue Einstellungen. Bitte senden Sie die Einstellungen erneut.");
-  QTest::newRow("write, Ctrl+C") << QStringLiteral("write") << SIGINT << QByteArray("$P050")
-                                 << brokenOff;
-  QTest::newRow("write, SIGTERM") << QStringLiteral("write") << SIGTERM << QByteArray("$P050")
-                                  << brokenOff;
-  QTest::newRow("write, SIGHUP") << QStringLiteral("write") << SIGHUP << QByteArray("$P050")
-                                 << brokenOff;
-  // The console has said "ENDE": only the wait for the buttons was left.
-  QTest::newRow("write confirmed")
-      << QStringLiteral("write") << SIGINT << QByteArray("$PROGENDE\r")
-      << QStringLiteral("Der Quorex hat den Empfang aller 200 Register bestätigt; die "
-                        "Übertragung ist vollständig.");
-  QTest::newRow("read") << QStringLiteral("read") << SIGTERM << QByteArray("$R050")
-                        << QStringLiteral("Das Lesen des Quorex wurde abgebrochen.");
-  QTest::newRow("apply, its read") << QStringLiteral("apply") << SIGHUP << QByteArray("$R050")
-                                   << QStringLiteral("Der Quorex konnte vor dem Senden nicht "
-                                                     "gesichert werden. Es wurde nichts gesendet. "
-                                                     "Das Lesen des Quorex wurde abgebrochen.");
-  QTest::newRow("apply, its write") << QStringLiteral("apply") << SIGINT << QByteArray("$P050")
-                                    << brokenOff;
-}
-
-// Ctrl+C part way through a transfer: the session is cut off, the technician told how far it
-// got, and a broken-off read writes no file.
-void TestCliTransfer::interrupted() {
-  QFETCH(QString, command);
-  QFETCH(int, signalNumber);
-  QFETCH(QByteArray, reached);
-  QFETCH(QString, err);
-  SimulatedConsole console(kLine);
-  QVERIFY(console.Start());
-  console.SetWireTime(true);
-  const QString file = Path(QStringLiteral("interrupted.rquorex"));
-  QFile::remove(file);
-  QStringList arguments{command, "--port", console.DevicePath()};
-  if (command == QLatin1String("write"))
-    arguments << WriteFile(QStringLiteral("interrupted.rquorex"), Pattern(QStringLiteral("12")));
-  else if (command == QLatin1String("apply"))
-    arguments << WriteFile(QStringLiteral("site.txt"), QByteArray("squelch.kreis2.sql = SQL aktiv high\n"));
-  else
-    arguments << QStringLiteral("-o") << file;
-  CliRun run(arguments);
-  QTRY_VERIFY_WITH_TIMEOUT(console.Received().contains(reached), 10000);
-  // The port closes once "ENDE" is in; the write then only waits for the console's pause.
-  if (reached == "$PROGENDE\r") QTRY_VERIFY(!console.IsProgramConnected());
-  QVERIFY(run.IsRunning());
-  QCOMPARE(::kill(pid_t(run.Pid()), signalNumber), 0);
-  QVERIFY(run.Finish());
-  QVERIFY2(run.ExitCode() == 128 + signalNumber, run.Said());
-  QCOMPARE(run.Out(), QString());
-  const QRegularExpressionMatch match =
-      QRegularExpression(QStringLiteral("^quorex-cli: ") + err + QStringLiteral("\n$"))
-          .match(run.Err());
-  QVERIFY2(match.hasMatch(), run.Said());
-  if (command == QLatin1String("read")) {
-    QVERIFY(!QFile::exists(file));
-    return;
-  }
-  if (match.lastCapturedIndex() < 1) return;
-  // 50 commands had arrived when Ctrl+C was pressed; one takes about 15 ms on the line.
-  const int sent = match.captured(1).toInt();
-  QVERIFY2(sent >= 48 && sent < 120, run.Said());
 }
 
 void TestCliTransfer::reset_data() {
