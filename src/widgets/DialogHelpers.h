@@ -5,6 +5,8 @@
 
 #include <QRect>
 
+#include <functional>
+
 class QAbstractButton;
 class QDialog;
 class QKeyEvent;
@@ -38,3 +40,7 @@ QRect FittedFrame(const QRect &frame, const QRect &available, const QSize &minim
 // Keeps the window within the screen it stands on: now, and whenever it moves to another
 // screen or its screen changes size or scale.
 void KeepOnScreen(QWidget &window);
+
+// Runs `then` once, when the first paint of `widget` has reached the screen: for what the
+// window needs soon but not for being seen, so that it does not hold up the first sight of it.
+void AfterFirstPaint(QWidget &widget, std::function<void()> then);
