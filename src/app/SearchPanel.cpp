@@ -95,7 +95,8 @@ void SearchPanel::Refresh() {
 void SearchPanel::Search() {
   const QStringList texts = image_ ? image_->AllTexts() : QStringList();
   const int row = list_->currentRow();
-  matches_ = Find(catalog_, texts, field_->text());
+  if (!catalog_) catalog_.emplace();
+  matches_ = Find(*catalog_, texts, field_->text());
   list_->clear();
   for (const Match &match : matches_) list_->addItem(match.text);
   list_->setVisible(!field_->text().trimmed().isEmpty());
