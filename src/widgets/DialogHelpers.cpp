@@ -159,14 +159,10 @@ class FirstPaintWatch : public QObject {
   bool eventFilter(QObject *object, QEvent *event) override {
     if (event->type() == QEvent::Paint) {
       object->removeEventFilter(this);
-      // Queued: the window system gets the painted window when this paint pass has ended.
-      QMetaObject::invokeMethod(
-          this,
-          [this] {
-            then_();
-            deleteLater();
-          },
-          Qt::QueuedConnection);
+      QTimer::singleShot(kAfterFirstPaintMs, this, [this] {
+        then_();
+        deleteLater();
+      });
     }
     return false;
   }

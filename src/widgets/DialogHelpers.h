@@ -41,6 +41,11 @@ QRect FittedFrame(const QRect &frame, const QRect &available, const QSize &minim
 // screen or its screen changes size or scale.
 void KeepOnScreen(QWidget &window);
 
-// Runs `then` once, when the first paint of `widget` has reached the screen: for what the
-// window needs soon but not for being seen, so that it does not hold up the first sight of it.
+// How long work put off until a window's first paint waits after that paint: the window system
+// shows the picture only once the program has handed it over and left it the processor for a
+// moment. Long enough for a frame, too short for anyone to notice.
+constexpr int kAfterFirstPaintMs = 50;
+
+// Runs `then` once, kAfterFirstPaintMs after the first paint of `widget`: for what the window
+// needs soon but not for being seen, so that it does not hold up the first sight of it.
 void AfterFirstPaint(QWidget &widget, std::function<void()> then);
