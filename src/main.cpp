@@ -3,6 +3,7 @@
 
 #include "CQuorexApp.h"
 #include "CommandLine.h"
+#include "FontWarmUp.h"
 #include "GermanTranslation.h"
 #include "NativePath.h"
 #include "Preferences.h"
@@ -42,6 +43,7 @@ int main(int argc, char *argv[]) {
       return UsageError(commandLine);
   }
 
+  FontWarmUp fonts;
   // Nothing the program remembers is worth a start that never ends.
   std::unique_ptr<QTemporaryDir> spareSettings;
   const QString oddSettings = Preferences::OddSettingsFile();
@@ -55,6 +57,7 @@ int main(int argc, char *argv[]) {
   }
 
   CQuorexApp app(argc, argv);
+  fonts.Wait();
   CommandLine commandLine;
   if (commandLine.Parse(NativePath::Arguments(argc, argv)) == CommandLine::Request::Error)
     return UsageError(commandLine);

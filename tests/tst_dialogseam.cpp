@@ -20,6 +20,7 @@ class TestDialogSeam : public QObject {
   void questionButtonsHaveMnemonics();
   void fittedFrame_data();
   void fittedFrame();
+  void afterFirstPaint();
 #if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
   // Qt's own file dialog; Windows and macOS show the system's.
   void fileListInProgramLocale_data();
@@ -80,6 +81,29 @@ void TestDialogSeam::fittedFrame() {
   QFETCH(QSize, minimum);
   QFETCH(QRect, fitted);
   QCOMPARE(FittedFrame(frame, QRect(0, 0, 1366, 728), minimum), fitted);
+}
+
+// Put off until the first paint is out: then once, and never for a widget gone before it.
+void TestDialogSeam::afterFirstPaint() {
+  int runs = 0;
+  {
+    QWidget gone;
+    AfterFirstPaint(gone, [&runs] { ++runs; });
+  }
+  QWidget widget;
+  bool painted = false;
+  AfterFirstPaint(widget, [&] {
+    painted = !widget.visibleRegion().isEmpty();
+    ++runs;
+  });
+  QCoreApplication::processEvents();
+  QCOMPARE(runs, 0);
+  widget.show();
+  QTRY_COMPARE(runs, 1);
+  QVERIFY(painted);
+  widget.repaint();
+  QCoreApplication::processEvents();
+  QCOMPARE(runs, 1);
 }
 
 #if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)

@@ -411,8 +411,9 @@ void TestPorts::deniedHintShown() {
   QCOMPARE(chooser.ComboBox()->accessibleDescription(), QString());
 }
 
-// The window is painted before any port is listed; the list and the remembered adapter follow
-// without a hand on the keyboard.
+// The window is painted before any port is listed, and before the search field's clear button
+// has its icon looked up; the list and the remembered adapter follow without a hand on the
+// keyboard.
 void TestPorts::windowFirst() {
   const QString adapter = QStringLiteral("|FT232R USB UART|FTDI|A10K3XYZ|0403:6001");
   PortEntry remembered;
@@ -437,12 +438,18 @@ void TestPorts::windowFirst() {
   chooser->SetPortWatch(std::move(watch));
   struct PaintSeen : QObject {
     std::atomic<bool> *painted;
+    QLineEdit *search;
+    bool clearButtonAtPaint = true;
     bool eventFilter(QObject *, QEvent *event) override {
+      if (event->type() == QEvent::Paint && !*painted)
+        clearButtonAtPaint = search->isClearButtonEnabled();
       if (event->type() == QEvent::Paint) *painted = true;
       return false;
     }
   } paintSeen;
   paintSeen.painted = &painted;
+  paintSeen.search = window.findChild<QLineEdit *>(QStringLiteral("suchenEdit"));
+  QVERIFY(paintSeen.search);
   window.installEventFilter(&paintSeen);
   window.show();
   QCOMPARE(system.Looks(), 0);
@@ -450,6 +457,8 @@ void TestPorts::windowFirst() {
   QVERIFY(paintedFirst);
   QCOMPARE(chooser->PortName(), QStringLiteral("ttyUSB3"));
   QCOMPARE(system.Looks(), 1);
+  QVERIFY(!paintSeen.clearButtonAtPaint);
+  QTRY_VERIFY(paintSeen.search->isClearButtonEnabled());
 
   // An adapter pulled: one event, one listing.
   system.Set(Ports({"ttyS0"}));

@@ -119,7 +119,10 @@ bool EditHistory::Adopt(const QStringList &from, const QStringList &ids,
 bool EditHistory::HasChanges() const { return image_.AllTexts() != stand_; }
 
 std::vector<SettingsCatalog::Difference> EditHistory::Changes() const {
-  std::vector<SettingsCatalog::Difference> changes = catalog_.Compare(stand_, image_.AllTexts());
+  // Most refreshes come with nothing changed (a start, a read, an open): no settings to weigh.
+  const QStringList texts = image_.AllTexts();
+  if (texts == stand_) return {};
+  std::vector<SettingsCatalog::Difference> changes = catalog_.Compare(stand_, texts);
   changes.erase(std::remove_if(changes.begin(), changes.end(),
                                [this](const SettingsCatalog::Difference &change) {
                                  const SettingsCatalog::Setting *setting =

@@ -3,6 +3,7 @@
 
 #include "SearchPanel.h"
 
+#include "DialogHelpers.h"
 #include "Register.h"
 
 #include <QAction>
@@ -20,7 +21,9 @@ SearchPanel::SearchPanel(QWidget *parent) : QWidget(parent) {
   field_->setObjectName(QStringLiteral("suchenEdit"));
   field_->setAccessibleName(tr("Suchen"));
   field_->setAccessibleDescription(tr("Findet Einstellungen nach Seite, Name, Kennung oder Wert"));
-  field_->setClearButtonEnabled(true);
+  // Its icon is looked up in the desktop's icon theme, which takes longer than all the rest of
+  // the window; it shows only once something is typed.
+  AfterFirstPaint(*field_, [this] { field_->setClearButtonEnabled(true); });
   label->setBuddy(field_);
   list_ = new QListWidget(this);
   list_->setObjectName(QStringLiteral("trefferList"));
@@ -92,7 +95,8 @@ void SearchPanel::Refresh() {
 void SearchPanel::Search() {
   const QStringList texts = image_ ? image_->AllTexts() : QStringList();
   const int row = list_->currentRow();
-  matches_ = Find(catalog_, texts, field_->text());
+  if (!catalog_) catalog_.emplace();
+  matches_ = Find(*catalog_, texts, field_->text());
   list_->clear();
   for (const Match &match : matches_) list_->addItem(match.text);
   list_->setVisible(!field_->text().trimmed().isEmpty());

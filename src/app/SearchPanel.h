@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -73,7 +74,8 @@ class SearchPanel : public QWidget {
   Opener opener_;
   QAction *action_ = nullptr;
   const Register *image_ = nullptr;
-  SettingsCatalog catalog_;
+  // Made by the first search; the window does not wait for it.
+  std::optional<SettingsCatalog> catalog_;
   std::vector<Match> matches_;
   QLineEdit *field_ = nullptr;
   QListWidget *list_ = nullptr;

@@ -17,6 +17,7 @@ StatusLine::StatusLine(QWidget *parent) : QLabel(parent) {
 void StatusLine::SetStatus(const QString &text) {
   // A console's message may run over several lines; here it is one.
   status_ = text.simplified();
+  textWidth_ = -1;
   setToolTip(status_);
   setAccessibleName(status_);
   Elide();
@@ -33,13 +34,20 @@ void StatusLine::SetLines(int lines) {
 QSize StatusLine::sizeHint() const {
   const QMargins margins = contentsMargins();
   const QFontMetrics metrics = fontMetrics();
-  return QSize(metrics.horizontalAdvance(status_),
+  // Layouts ask often; measuring the text is the costly part.
+  if (textWidth_ < 0) textWidth_ = metrics.horizontalAdvance(status_);
+  return QSize(textWidth_,
                metrics.height() + (lines_ - 1) * metrics.lineSpacing() + margins.top() +
                    margins.bottom());
 }
 
 QSize StatusLine::minimumSizeHint() const {
   return QSize(fontMetrics().averageCharWidth(), sizeHint().height());
+}
+
+void StatusLine::changeEvent(QEvent *event) {
+  QLabel::changeEvent(event);
+  if (event->type() == QEvent::FontChange) textWidth_ = -1;
 }
 
 void StatusLine::resizeEvent(QResizeEvent *event) {

@@ -25,6 +25,7 @@ class StatusLine : public QLabel {
   QSize minimumSizeHint() const override;
 
  protected:
+  void changeEvent(QEvent *event) override;
   void resizeEvent(QResizeEvent *event) override;
 
  private:
@@ -33,4 +34,5 @@ class StatusLine : public QLabel {
 
   QString status_;
   int lines_ = 1;
+  mutable int textWidth_ = -1;  // of the whole text in one line; -1: not measured yet
 };

@@ -16,6 +16,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <utility>
+
 namespace {
 // Room for the window menu and the close button of a typical title bar.
 constexpr int kTitleBarButtons = 120;
@@ -142,4 +144,35 @@ class ScreenKeeper : public QObject {
 void KeepOnScreen(QWidget &window) {
   FitToScreen(window);
   new ScreenKeeper(window);
+}
+
+namespace {
+
+class FirstPaintWatch : public QObject {
+ public:
+  FirstPaintWatch(QWidget &widget, std::function<void()> then)
+      : QObject(&widget), then_(std::move(then)) {
+    widget.installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject *object, QEvent *event) override {
+    if (event->type() == QEvent::Paint) {
+      object->removeEventFilter(this);
+      QTimer::singleShot(kAfterFirstPaintMs, this, [this] {
+        then_();
+        deleteLater();
+      });
+    }
+    return false;
+  }
+
+ private:
+  std::function<void()> then_;
+};
+
+}  // namespace
+
+void AfterFirstPaint(QWidget &widget, std::function<void()> then) {
+  new FirstPaintWatch(widget, std::move(then));
 }

@@ -5,6 +5,8 @@
 
 #include <QRect>
 
+#include <functional>
+
 class QAbstractButton;
 class QDialog;
 class QKeyEvent;
@@ -38,3 +40,12 @@ QRect FittedFrame(const QRect &frame, const QRect &available, const QSize &minim
 // Keeps the window within the screen it stands on: now, and whenever it moves to another
 // screen or its screen changes size or scale.
 void KeepOnScreen(QWidget &window);
+
+// How long work put off until a window's first paint waits after that paint: the window system
+// shows the picture only once the program has handed it over and left it the processor for a
+// moment. Long enough for a frame, too short for anyone to notice.
+constexpr int kAfterFirstPaintMs = 50;
+
+// Runs `then` once, kAfterFirstPaintMs after the first paint of `widget`: for what the window
+// needs soon but not for being seen, so that it does not hold up the first sight of it.
+void AfterFirstPaint(QWidget &widget, std::function<void()> then);

@@ -3,6 +3,7 @@
 
 #include "PortChooser.h"
 
+#include "DialogHelpers.h"
 #include "PortNames.h"
 #include "Preferences.h"
 
@@ -168,9 +169,8 @@ void PortChooser::OnListed(const PortListing &listing) {
 void PortChooser::paintEvent(QPaintEvent *event) {
   QWidget::paintEvent(event);
   painted_ = true;
-  // After this paint has reached the screen.
-  if (std::exchange(waitingForPaint_, false))
-    QMetaObject::invokeMethod(this, &PortChooser::Refresh, Qt::QueuedConnection);
+  // Once this paint has reached the screen.
+  if (std::exchange(waitingForPaint_, false)) lookTimer_.start(kAfterFirstPaintMs);
 }
 
 void PortChooser::changeEvent(QEvent *event) {
