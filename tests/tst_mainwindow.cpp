@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "CQuorexDlg.h"
-#include "ConfigTree.h"
 #include "ManualWindow.h"
 #include "DialogHelpers.h"
 #include "ModalHelper.h"
@@ -11,7 +10,6 @@
 #include "Preferences.h"
 #include "QuorexVersion.h"
 #include "ScriptedDialogs.h"
-#include "SettingsCatalog.h"
 #include "SmallDisk.h"
 #include "StatusLine.h"
 #include "TemporarySettings.h"
@@ -30,7 +28,6 @@
 #include <QScreen>
 #include <QTextBrowser>
 #include <QTreeWidget>
-#include <QTreeWidgetItemIterator>
 #include <QtTest>
 
 namespace {
@@ -54,7 +51,6 @@ class TestMainWindow : public QObject {
   void init();
   void cleanup();
   void initialState();
-  void changedEntriesFitTheirRows();
   void treeEntriesInOrder();
   void datei_menu();
   void progressBarStartsOverPastItsEnd();
@@ -132,22 +128,6 @@ void TestMainWindow::init() {
 void TestMainWindow::cleanup() {
   window_->Image().SetModified(false);
   bench_.reset();
-}
-
-// The tree's rows are all as high as its first; an entry in bold, for a changed page, still
-// fits its row.
-void TestMainWindow::changedEntriesFitTheirRows() {
-  auto *tree = Child<QTreeWidget>("configTree");
-  const SettingsCatalog catalog;
-  QSet<QString> titles{SettingsCatalog::UncoveredTitle()};
-  for (const SettingsCatalog::Page &page : catalog.Pages()) titles.insert(page.title);
-  ConfigTree::MarkChanged(*tree, titles);
-  tree->expandAll();
-  for (QTreeWidgetItemIterator it(tree); *it; ++it) {
-    QVERIFY2((*it)->font(0).bold(), qPrintable((*it)->text(0)));
-    QVERIFY2(tree->visualItemRect(*it).height() >= QFontMetrics((*it)->font(0)).height(),
-             qPrintable((*it)->text(0)));
-  }
 }
 
 void TestMainWindow::initialState() {
