@@ -69,6 +69,7 @@ class TestMainWindow : public QObject {
   void readAndResetAskAboutEdits();
   void statusAfterFileCommands();
   void statusLineIsPlainAndWhole();
+  void statusLineFitsWhenShown();
   void statusNamesTheReason();
   void enterInPortKeepsWindow_data();
   void enterInPortKeepsWindow();
@@ -491,6 +492,20 @@ void TestMainWindow::statusLineIsPlainAndWhole() {
   QCOMPARE(status->text().count(QLatin1Char('\n')), 1);
   QCOMPARE(QString(status->text()).remove(QLatin1Char('\n')), reason);
   QVERIFY(status->height() >= 2 * status->fontMetrics().height());
+}
+
+// A status set while the line is hidden is fitted to its width when it shows.
+void TestMainWindow::statusLineFitsWhenShown() {
+  StatusLine line;
+  const QString text = QStringLiteral("Gelesen: Quorex V 1.07 SN 4711 an /dev/serial/by-id/"
+                                      "usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0, 14:03:12");
+  line.resize(200, line.sizeHint().height());
+  line.SetStatus(text);
+  QCOMPARE(line.text(), text);
+  line.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&line));
+  QVERIFY2(line.text().contains(QChar(0x2026)), qPrintable(line.text()));
+  QCOMPARE(line.Status(), text);
 }
 
 // The box keeps its general text; the line says why, as "Details" does.

@@ -69,7 +69,6 @@ CQuorexDlg::CQuorexDlg(QWidget *parent)
   });
   const QByteArray geometry = Preferences().WindowGeometry();
   if (!geometry.isEmpty()) restoreGeometry(geometry);
-  KeepOnScreen(*this);
   BuildMenus();
   ConfigTree::Fill(*ui_->configTree);
   CAboutDlg::AddToWindowMenu(*this, *menuBar_);
@@ -100,6 +99,8 @@ CQuorexDlg::CQuorexDlg(QWidget *parent)
   ConnectController();
   ui_->statusLine->SetLines(2);
   SetStatus(tr("Port wählen, dann „Lesen“ drücken – oder eine Registerdatei öffnen."));
+  // Last, with menus, tree and status in place: the layout measured here is the one shown.
+  KeepOnScreen(*this);
 }
 
 CQuorexDlg::~CQuorexDlg() = default;

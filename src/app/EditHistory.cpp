@@ -23,6 +23,11 @@ QString FileName(const QString &path) { return NativePath::Shown(QFileInfo(path)
 EditHistory::EditHistory(Register &image, QObject *parent)
     : QObject(parent), image_(image), stand_(image.AllTexts()) {}
 
+const SettingsCatalog &EditHistory::Catalog() const {
+  if (!catalog_) catalog_ = std::make_unique<SettingsCatalog>();
+  return *catalog_;
+}
+
 void EditHistory::SetStand(Event event) {
   stand_ = image_.AllTexts();
   standEvent_ = event;
@@ -90,7 +95,7 @@ bool EditHistory::Adopt(const QStringList &from, const QStringList &ids,
   for (const QString &id : ids) {
     std::vector<RegisterSpot> spots;
     QString chars;
-    if (const SettingsCatalog::Setting *setting = catalog_.FindId(id)) {
+    if (const SettingsCatalog::Setting *setting = Catalog().FindId(id)) {
       // Set rather than the characters alone: a packed digit keeps the other setting's part.
       spots = setting->spots;
       chars = setting->Chars(texts);
@@ -99,7 +104,7 @@ bool EditHistory::Adopt(const QStringList &from, const QStringList &ids,
         continue;
       single = setting->label;
     } else {
-      for (const SettingsCatalog::UncoveredRegister &entry : catalog_.Uncovered()) {
+      for (const SettingsCatalog::UncoveredRegister &entry : Catalog().Uncovered()) {
         if (SettingsCatalog::RegisterId(entry.reg) != id) continue;
         for (int pos : entry.positions) {
           spots.push_back({entry.reg, pos});
@@ -122,11 +127,11 @@ std::vector<SettingsCatalog::Difference> EditHistory::Changes() const {
   // Most refreshes come with nothing changed (a start, a read, an open): no settings to weigh.
   const QStringList texts = image_.AllTexts();
   if (texts == stand_) return {};
-  std::vector<SettingsCatalog::Difference> changes = catalog_.Compare(stand_, texts);
+  std::vector<SettingsCatalog::Difference> changes = Catalog().Compare(stand_, texts);
   changes.erase(std::remove_if(changes.begin(), changes.end(),
                                [this](const SettingsCatalog::Difference &change) {
                                  const SettingsCatalog::Setting *setting =
-                                     catalog_.FindId(change.id);
+                                     Catalog().FindId(change.id);
                                  return setting && setting->view;
                                }),
                 changes.end());

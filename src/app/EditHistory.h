@@ -13,6 +13,7 @@
 #include <QUndoStack>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class Register;
@@ -62,7 +63,8 @@ class EditHistory : public QObject {
   // Every setting that differs from the Stand, in words, as the comparison names it; the FMS
   // editor's views of the telegrams are left out, their telegrams are listed.
   std::vector<SettingsCatalog::Difference> Changes() const;
-  const SettingsCatalog &Catalog() const { return catalog_; }
+  // Made at its first use: a start with nothing changed never needs it.
+  const SettingsCatalog &Catalog() const;
 
   // "Datei: platz1.rquorex", "Gelesen: Quorex V 1.07 SN 4711 an /dev/ttyUSB0 – nicht
   // gespeichert", "… – geändert".
@@ -88,7 +90,7 @@ class EditHistory : public QObject {
 
   Register &image_;
   QUndoStack steps_;
-  SettingsCatalog catalog_;
+  mutable std::unique_ptr<SettingsCatalog> catalog_;
   QStringList stand_;
   // The texts of the file the settings come from, as it was opened or saved.
   QStringList saved_;

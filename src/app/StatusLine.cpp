@@ -55,9 +55,15 @@ void StatusLine::resizeEvent(QResizeEvent *event) {
   Elide();
 }
 
+void StatusLine::showEvent(QShowEvent *event) {
+  QLabel::showEvent(event);
+  Elide();
+}
+
+// Hidden, the line has no width of its own yet: it is fitted once it shows.
 void StatusLine::Elide() {
   const int room = contentsRect().width();
-  if (room <= 0) return setText(status_);
+  if (room <= 0 || !isVisible()) return setText(status_);
   if (lines_ == 1) return setText(fontMetrics().elidedText(status_, Qt::ElideMiddle, room));
   setText(Wrapped(room));
 }

@@ -27,6 +27,7 @@ class StatusLine : public QLabel {
  protected:
   void changeEvent(QEvent *event) override;
   void resizeEvent(QResizeEvent *event) override;
+  void showEvent(QShowEvent *event) override;
 
  private:
   void Elide();
