@@ -31,12 +31,16 @@
 #include <QTimer>
 
 #ifdef Q_OS_LINUX
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -256,24 +260,45 @@ int main(int argc, char *argv[]) {
               "it (goal: under 40)\n",
               before, withLog, afterLog);
 
+  const QString data = home.filePath(QStringLiteral("data"));
+#ifdef Q_OS_LINUX
+  // Its own peak, taken from its own wait: the children's figure would be the window's.
+  const QByteArray program = QUOREX_CLI_PROGRAM;
+  const QByteArray dataHome = "XDG_DATA_HOME=" + QFile::encodeName(data);
+  // Made before the fork: between fork and exec only calls that take no lock.
+  std::vector<char *> variables;
+  for (char **variable = environ; *variable; ++variable)
+    if (std::strncmp(*variable, "XDG_DATA_HOME=", 14) != 0) variables.push_back(*variable);
+  variables.push_back(const_cast<char *>(dataHome.constData()));
+  variables.push_back(nullptr);
+  char *const arguments[] = {const_cast<char *>(program.constData()), const_cast<char *>("log"),
+                             nullptr};
+  clock.restart();
+  const pid_t pid = fork();
+  if (pid == 0) {
+    const int null = open("/dev/null", O_WRONLY);
+    dup2(null, 1);
+    dup2(null, 2);
+    execve(program.constData(), arguments, variables.data());
+    _exit(127);
+  }
+  int status = 0;
+  rusage usage{};
+  if (pid > 0 && wait4(pid, &status, 0, &usage) == pid)
+    std::printf("quorex-cli log: %.0f ms, exit %d, at most %.1f MB resident\n",
+                clock.nsecsElapsed() / 1e6, WIFEXITED(status) ? WEXITSTATUS(status) : -1,
+                usage.ru_maxrss / 1024.0);
+#else
   QProcess cli;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+  environment.insert(QStringLiteral("XDG_DATA_HOME"), data);
   cli.setProcessEnvironment(environment);
   cli.setStandardOutputFile(QProcess::nullDevice());
   cli.setStandardErrorFile(QProcess::nullDevice());
   clock.restart();
   cli.start(QStringLiteral(QUOREX_CLI_PROGRAM), {QStringLiteral("log")});
-  if (cli.waitForFinished(120000)) {
-    const double ms = clock.nsecsElapsed() / 1e6;
-#ifdef Q_OS_LINUX
-    rusage usage{};
-    getrusage(RUSAGE_CHILDREN, &usage);
-    std::printf("quorex-cli log: %.0f ms, exit %d, at most %.1f MB resident\n", ms,
-                cli.exitCode(), usage.ru_maxrss / 1024.0);
-#else
-    std::printf("quorex-cli log: %.0f ms, exit %d\n", ms, cli.exitCode());
+  if (cli.waitForFinished(120000))
+    std::printf("quorex-cli log: %.0f ms, exit %d\n", clock.nsecsElapsed() / 1e6, cli.exitCode());
 #endif
-  }
   return 0;
 }
