@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "ConsoleMessages.h"
+#include "JobMessages.h"
 #include "TransferStates.h"
 
 #include <QtTest>
@@ -8,6 +10,7 @@
 Q_DECLARE_METATYPE(ConsoleJob)
 Q_DECLARE_METATYPE(JobStep)
 Q_DECLARE_METATYPE(WindowEvent)
+Q_DECLARE_METATYPE(ConsoleSession::Operation)
 
 namespace {
 
@@ -38,6 +41,9 @@ class TestTransferStates : public QObject {
   void undo();
   void texts_data();
   void texts();
+  void cancelled_data();
+  void cancelled();
+  void reasons();
 };
 
 void TestTransferStates::jobs_data() {
@@ -178,6 +184,79 @@ void TestTransferStates::texts() {
   QFETCH(QStringList, said);
   const JobTexts texts = TransferStates::Texts(job);
   QCOMPARE((QStringList{texts.operation, texts.progress, texts.done, texts.failurePrefix}), said);
+}
+
+// What the console holds after a job was cut off, told apart by how far it had come.
+void TestTransferStates::cancelled_data() {
+  using Operation = ConsoleSession::Operation;
+  QTest::addColumn<Operation>("operation");
+  QTest::addColumn<int>("sent");
+  QTest::addColumn<bool>("confirmed");
+  QTest::addColumn<bool>("resetSent");
+  QTest::addColumn<QString>("said");
+  QTest::newRow("write, nothing sent")
+      << Operation::Write << 0 << false << false
+      << "Die Übertragung zum Quorex wurde abgebrochen, bevor ein Register gesendet war. Der "
+         "Quorex enthält weiter seine bisherigen Einstellungen.";
+  QTest::newRow("write, one sent")
+      << Operation::Write << 1 << false << false
+      << "Die Übertragung zum Quorex wurde abgebrochen, nachdem 1 von 200 Registern gesendet "
+         "waren. Der Quorex enthält jetzt teils alte, teils neue Einstellungen. Bitte senden Sie "
+         "die Einstellungen erneut.";
+  QTest::newRow("write, 199 sent")
+      << Operation::Write << 199 << false << false
+      << "Die Übertragung zum Quorex wurde abgebrochen, nachdem 199 von 200 Registern gesendet "
+         "waren. Der Quorex enthält jetzt teils alte, teils neue Einstellungen. Bitte senden Sie "
+         "die Einstellungen erneut.";
+  QTest::newRow("write, all sent, not confirmed")
+      << Operation::Write << 200 << false << false
+      << "Die Übertragung zum Quorex wurde abgebrochen, nachdem alle 200 Register gesendet "
+         "waren; der Quorex hat den Empfang aber nicht mehr bestätigt.\nBitte prüfen Sie die "
+         "Einstellungen mit \"quorex-cli verify\".";
+  QTest::newRow("write, confirmed")
+      << Operation::Write << 200 << true << false
+      << "Der Quorex hat den Empfang aller 200 Register bestätigt; die Übertragung ist "
+         "vollständig.";
+  QTest::newRow("reset, command not out")
+      << Operation::Reset << 0 << false << false
+      << "Das Zurücksetzen wurde abgebrochen, während der Befehl dazu gesendet wurde. Ob der "
+         "Quorex auf Werkeinstellungen steht, zeigt erst ein erneutes Lesen.";
+  QTest::newRow("reset, command out")
+      << Operation::Reset << 0 << false << true
+      << "Der Quorex wurde auf Werkeinstellungen zurückgesetzt; das Lesen danach wurde "
+         "abgebrochen.";
+  QTest::newRow("read") << Operation::Read << 0 << false << false
+                        << "Das Lesen des Quorex wurde abgebrochen.";
+}
+
+void TestTransferStates::cancelled() {
+  QFETCH(ConsoleSession::Operation, operation);
+  QFETCH(int, sent);
+  QFETCH(bool, confirmed);
+  QFETCH(bool, resetSent);
+  QFETCH(QString, said);
+  QCOMPARE(JobMessages::Cancelled(operation, sent, confirmed, resetSent), said);
+}
+
+// The status line names the system's reason in place of the general text on ports; the log
+// adds it on a line of its own; one differing setting is counted in the singular.
+void TestTransferStates::reasons() {
+  const QString general = ConsoleMessages::OpenFailed();
+  const QString missing = QStringLiteral("Der Port /dev/ttyUSB7 existiert nicht.");
+  QCOMPARE(JobMessages::StatusReason("Fehler beim Lesen: " + general, missing),
+           "Fehler beim Lesen: " + missing);
+  QCOMPARE(JobMessages::StatusReason(QStringLiteral("Keine Antwort."), missing),
+           "Keine Antwort. " + missing);
+  QCOMPARE(JobMessages::StatusReason(QStringLiteral("Keine Antwort."), QString()),
+           QStringLiteral("Keine Antwort."));
+  QCOMPARE(JobMessages::WithDetail(QStringLiteral("Fehler."), missing),
+           "Fehler.\nDetails: " + missing);
+  QCOMPARE(JobMessages::WithDetail(QStringLiteral("Fehler."), QString()),
+           QStringLiteral("Fehler."));
+  QCOMPARE(JobMessages::Differing(1),
+           QStringLiteral("1 Einstellung im Quorex weicht von der Datei ab."));
+  QCOMPARE(JobMessages::Differing(3),
+           QStringLiteral("3 Einstellungen im Quorex weichen von der Datei ab."));
 }
 
 QTEST_APPLESS_MAIN(TestTransferStates)
