@@ -113,6 +113,7 @@ class TestCli : public QObject, protected CliTestFolder {
   void ports();
   void log_data();
   void log();
+  void logOnFullDisk();
   void controlCharacters();
 
 };
@@ -773,6 +774,28 @@ void TestCli::log() {
   QCOMPARE(array.at(1)["time"].toString(), QStringLiteral("2026-12-08T09:00:00+00:00"));
 }
 
+// Output that cannot be written is an error, not a listing that silently ends.
+void TestCli::logOnFullDisk() {
+  QTemporaryDir dataHome;
+  QVERIFY(QDir().mkpath(dataHome.filePath(QStringLiteral("quorex"))));
+  QFile file(dataHome.filePath(QStringLiteral("quorex/protokoll.jsonl")));
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  const QByteArray line =
+      "{\"time\":\"2026-12-07T14:00:00+01:00\",\"program\":\"quorex\",\"operation\":\"read\","
+      "\"port\":\"COM3\",\"console\":\"\",\"file\":\"\",\"backup\":\"\",\"result\":\"ok\","
+      "\"message\":\"\",\"registers\":200,\"differences\":null}\n";
+  // More than any buffer holds, so that writing fails before the end as well as at it.
+  for (int i = 0; i < 2000; ++i) QCOMPARE(file.write(line), line.size());
+  file.close();
+  QProcess cli;
+  cli.setProcessEnvironment(DataHome(dataHome.path()));
+  cli.setStandardOutputFile(QStringLiteral("/dev/full"));
+  cli.start(QStringLiteral(QUOREX_CLI_PROGRAM), {QStringLiteral("log")});
+  QVERIFY(cli.waitForFinished(30000));
+  QCOMPARE(cli.exitCode(), 4);
+  QCOMPARE(QString::fromUtf8(cli.readAllStandardError()),
+           QStringLiteral("quorex-cli: Die Ausgabe konnte nicht geschrieben werden.\n"));
+}
 
 // A console's identification, a file name or a message holding control characters reach the
 // terminal written out, so that none can rewrite the screen or forge a line of the listing.
