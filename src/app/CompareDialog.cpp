@@ -37,20 +37,10 @@ CompareDialog::CompareDialog(const std::vector<SettingsCatalog::Difference> &dif
   table->horizontalHeaderItem(2)->setText(programColumn);
   table->horizontalHeaderItem(3)->setText(otherColumn);
   table->setAccessibleDescription(summary);
-  table->setRowCount(int(differences.size()));
-  int row = 0;
-  for (const SettingsCatalog::Difference &difference : differences) {
-    const QString cells[] = {difference.page, difference.setting, difference.valueA,
-                             difference.valueB};
-    for (int column = 0; column < 4; ++column)
-      table->setItem(row, column, new QTableWidgetItem(cells[column]));
-    ++row;
-  }
-  // One line of text per row, as in a list, rather than the table's roomy default.
-  table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+  FillTable(*table, differences);
   table->resizeColumnsToContents();
   // The arrow keys start at the first row without selecting it, so Ctrl+C still copies all.
-  if (row > 0) table->setCurrentIndex(table->model()->index(0, 0));
+  if (!differences.empty()) table->setCurrentIndex(table->model()->index(0, 0));
   table->clearSelection();
 
   // The table would take Ctrl+C for itself and copy just the one cell that has the focus.
@@ -67,6 +57,21 @@ CompareDialog::CompareDialog(const std::vector<SettingsCatalog::Difference> &dif
 }
 
 CompareDialog::~CompareDialog() = default;
+
+void CompareDialog::FillTable(QTableWidget &table,
+                              const std::vector<SettingsCatalog::Difference> &differences) {
+  table.setRowCount(int(differences.size()));
+  int row = 0;
+  for (const SettingsCatalog::Difference &difference : differences) {
+    const QString cells[] = {difference.page, difference.setting, difference.valueA,
+                             difference.valueB};
+    for (int column = 0; column < 4; ++column)
+      table.setItem(row, column, new QTableWidgetItem(cells[column]));
+    ++row;
+  }
+  // One line of text per row, as in a list, rather than the table's roomy default.
+  table.verticalHeader()->setDefaultSectionSize(table.fontMetrics().height() + 6);
+}
 
 QString CompareDialog::CopyText() const { return TableText(*ui_->differencesTable); }
 

@@ -38,6 +38,10 @@ class CompareDialog : public QDialog {
   // A table's selected rows, or all of them when none is selected, under its header line:
   // one line per row, its cells separated by tabs.
   static QString TableText(const QTableWidget &table);
+  // Fills `table` with one row per difference (its four columns), one line of text high; the
+  // caller fits the columns once it has added what else its rows show.
+  static void FillTable(QTableWidget &table,
+                        const std::vector<SettingsCatalog::Difference> &differences);
 
  private:
   std::unique_ptr<Ui::CompareDialog> ui_;

@@ -3,9 +3,9 @@
 
 #include "TakeOverDialog.h"
 
+#include "CompareDialog.h"
 #include "ui_TakeOverDialog.h"
 
-#include <QHeaderView>
 #include <QTableWidgetItem>
 
 namespace {
@@ -21,14 +21,10 @@ TakeOverDialog::TakeOverDialog(const std::vector<SettingsCatalog::Difference> &d
   ui_->setupUi(this);
   QTableWidget *table = ui_->differencesTable;
   table->horizontalHeaderItem(3)->setText(otherColumn);
-  table->setRowCount(int(differences.size()));
+  CompareDialog::FillTable(*table, differences);
   ui_->pageComboBox->addItem(tr("Alle Seiten"));
   int row = 0;
   for (const SettingsCatalog::Difference &difference : differences) {
-    const QString cells[] = {difference.page, difference.setting, difference.valueA,
-                             difference.valueB};
-    for (int column = 0; column < 4; ++column)
-      table->setItem(row, column, new QTableWidgetItem(cells[column]));
     // The box sits in the row's first cell, so a screen reader names it with its page and
     // Space toggles it where the row is current.
     QTableWidgetItem *first = table->item(row, 0);
@@ -39,7 +35,6 @@ TakeOverDialog::TakeOverDialog(const std::vector<SettingsCatalog::Difference> &d
       ui_->pageComboBox->addItem(difference.page);
     ++row;
   }
-  table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
   table->resizeColumnsToContents();
   if (row > 0) table->setCurrentCell(0, 0);
 
