@@ -113,6 +113,7 @@ class TestCli : public QObject, protected CliTestFolder {
   void ports();
   void log_data();
   void log();
+  void logOnFullDisk_data();
   void logOnFullDisk();
   void controlCharacters();
 
@@ -774,8 +775,18 @@ void TestCli::log() {
   QCOMPARE(array.at(1)["time"].toString(), QStringLiteral("2026-12-08T09:00:00+00:00"));
 }
 
-// Output that cannot be written is an error, not a listing that silently ends.
+void TestCli::logOnFullDisk_data() {
+  QTest::addColumn<QStringList>("arguments");
+  QTest::newRow("log") << QStringList{"log"};
+  QTest::newRow("--help") << QStringList{"--help"};
+  QTest::newRow("--version") << QStringList{"--version"};
+  QTest::newRow("help set") << QStringList{"help", "set"};
+}
+
+// Output that cannot be written is an error, not a listing that silently ends, nor help that
+// passes for shown.
 void TestCli::logOnFullDisk() {
+  QFETCH(QStringList, arguments);
   QTemporaryDir dataHome;
   QVERIFY(QDir().mkpath(dataHome.filePath(QStringLiteral("quorex"))));
   QFile file(dataHome.filePath(QStringLiteral("quorex/protokoll.jsonl")));
@@ -790,7 +801,7 @@ void TestCli::logOnFullDisk() {
   QProcess cli;
   cli.setProcessEnvironment(DataHome(dataHome.path()));
   cli.setStandardOutputFile(QStringLiteral("/dev/full"));
-  cli.start(QStringLiteral(QUOREX_CLI_PROGRAM), {QStringLiteral("log")});
+  cli.start(QStringLiteral(QUOREX_CLI_PROGRAM), arguments);
   QVERIFY(cli.waitForFinished(30000));
   QCOMPARE(cli.exitCode(), 4);
   QCOMPARE(QString::fromUtf8(cli.readAllStandardError()),

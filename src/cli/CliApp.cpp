@@ -284,13 +284,13 @@ std::optional<int> CliApp::Parse(const QStringList &arguments, Invocation *invoc
       return 2;
     }
     std::fputs((commandHelp.isEmpty() ? HelpText() : commandHelp).toUtf8().constData(), stdout);
-    return 0;
+    return Answered();
   }
   if (parser_.isSet(versionOption_)) {
     std::printf("%s %s\n", qUtf8Printable(QCoreApplication::applicationName()),
                 qUtf8Printable(QCoreApplication::applicationVersion()));
     std::fputs(kQuorexLicenceNotice, stdout);
-    return 0;
+    return Answered();
   }
   if (!parsed) errorText_ = parser_.errorText();
   if (!parsed || !Check(invocation)) {
@@ -304,6 +304,14 @@ std::optional<int> CliApp::Parse(const QStringList &arguments, Invocation *invoc
     return 2;
   }
   return std::nullopt;
+}
+
+int CliApp::Answered() {
+  // Help that never reached a full disk or a closed pipe must not pass for shown.
+  if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return ExitStatus::kOk;
+  std::fprintf(stderr, "quorex-cli: %s\n",
+               qUtf8Printable(tr("Die Ausgabe konnte nicht geschrieben werden.")));
+  return ExitStatus::kFile;
 }
 
 bool CliApp::Fail(const QString &text) {
