@@ -283,6 +283,11 @@ void TestSettings::encode_data() {
       << "00"
       << "roh:123"
       << "Nach \"roh:\" stehen genau 2 Hex-Ziffern (0-9, A-F).";
+  QTest::newRow("raw of one digit, too long")
+      << "hoerer_ls.hoerer"
+      << "0"
+      << "roh:12"
+      << "Nach \"roh:\" steht genau eine Hex-Ziffer (0-9, A-F).";
 }
 
 void TestSettings::encode() {
