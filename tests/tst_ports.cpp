@@ -140,6 +140,7 @@ class TestPorts : public QObject {
 #endif
 #ifdef Q_OS_LINUX
   void deniedHintForDevices();
+  void noSerialPortSaidInGerman();
 #endif
 
  private:
@@ -506,6 +507,19 @@ void TestPorts::deniedHintForDevices() {
   QVERIFY2(hint.startsWith(QStringLiteral("Für die Ports ") + devices.at(1) +
                            QStringLiteral(", ") + devices.at(0)),
            qPrintable(hint));
+}
+#endif
+
+#ifdef Q_OS_LINUX
+// A device that is no serial port: the reason in German, the system's English in parentheses
+// only where the system gave English.
+void TestPorts::noSerialPortSaidInGerman() {
+  SerialPort port;
+  QCOMPARE(port.OpenPort(QStringLiteral("/dev/null")), -1);
+  QVERIFY2(port.ErrorString().startsWith(
+               QStringLiteral("Der Port /dev/null konnte nicht geöffnet werden: Es ist keine "
+                              "serielle Schnittstelle")),
+           qPrintable(port.ErrorString()));
 }
 #endif
 

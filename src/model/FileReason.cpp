@@ -49,6 +49,8 @@ const Words kWords[] = {
     {EBUSY, QT_TRANSLATE_NOOP("FileReason", "Die Datei ist belegt")},
     {ENXIO, QT_TRANSLATE_NOOP("FileReason", "Das Gerät ist nicht vorhanden")},
     {ENODEV, QT_TRANSLATE_NOOP("FileReason", "Das Gerät ist nicht vorhanden")},
+    // A port name that leads to a file or a device other than a serial port.
+    {ENOTTY, QT_TRANSLATE_NOOP("FileReason", "Es ist keine serielle Schnittstelle")},
     {EFBIG, QT_TRANSLATE_NOOP("FileReason", "Die Datei ist zu groß")},
     {ENOMEM, QT_TRANSLATE_NOOP("FileReason", "Zu wenig Arbeitsspeicher")},
 };
