@@ -538,9 +538,10 @@ void TestJournalDialogs::logExport() {
   QVERIFY(mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
   dialogs.csvNames = {pipe};
   exportButton->click();
-  QVERIFY2(dialogs.Last().text.endsWith(QStringLiteral("keine gewöhnliche Datei, sondern ein Gerät, "
-                                                       "eine Pipe oder ein Socket.")),
-           qPrintable(dialogs.Last().text));
+  const QString said = dialogs.Last().text;
+  QVERIFY2(said.endsWith(QStringLiteral("keine gewöhnliche Datei, sondern ein Gerät, eine Pipe "
+                                        "oder ein Socket.")),
+           qPrintable(said));
   QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
 #endif
 }
