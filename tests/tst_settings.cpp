@@ -283,6 +283,11 @@ void TestSettings::encode_data() {
       << "00"
       << "roh:123"
       << "Nach \"roh:\" stehen genau 2 Hex-Ziffern (0-9, A-F).";
+  QTest::newRow("umlauts as letter and combining mark")
+      << "nf.aktiviert.kreis1"
+      << "0"
+      << QStringLiteral("Mitho\u0308rlautsta\u0308rke")
+      << "1";
   QTest::newRow("raw of one digit, too long")
       << "hoerer_ls.hoerer"
       << "0"

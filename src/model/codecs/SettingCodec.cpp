@@ -31,8 +31,9 @@ QString SettingCodec::ValueText(const QString &chars) const {
 }
 
 bool SettingCodec::Set(const QString &text, QString *chars, QString *error) const {
-  // Blanks around a value never count: it may be pasted from an aligned list.
-  const QString value = text.trimmed();
+  // Blanks around a value never count: it may be pasted from an aligned list. Umlauts typed
+  // as a letter and a combining mark (some editors save them so) are the same words.
+  const QString value = text.normalized(QString::NormalizationForm_C).trimmed();
   if (!value.startsWith(RawPrefix(), Qt::CaseInsensitive)) return Encode(value, chars, error);
   const QString raw = value.mid(RawPrefix().size()).trimmed().toUpper();
   if (raw.size() != width_ || !CodecText::IsHex(raw)) {
