@@ -840,6 +840,17 @@ void TestCli::controlCharacters() {
                "  \\e[1mfett\n"
                "  zwei\n")),
            log.Said());
+
+  // A file's name in the differences and in "gespeichert in: ".
+  const QString odd = QStringLiteral("a\x1b[1m\nb.rquorex");
+  WriteFile(odd, FactoryValues());
+  CliRun set({"set", odd, "funkkreis.kreis1.erlaubt=aus", "-o", odd}, dir_.path());
+  QVERIFY(set.Finish());
+  QCOMPARE(set.Err(), QStringLiteral("gespeichert in: a\\e[1m\\nb.rquorex\n"));
+  WriteFile(QStringLiteral("b.rquorex"), FactoryValues());
+  CliRun diff({"diff", odd, "b.rquorex"}, dir_.path());
+  QVERIFY(diff.Finish());
+  QVERIFY2(diff.Out().contains(QStringLiteral("\n  a\\e[1m\\nb.rquorex: aus\n")), diff.Said());
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -317,6 +317,13 @@ void TestSettings::exportImportGivesBackTheRegisters() {
     QVERIFY2(text.Import(exported, &imported, &errors), qPrintable(errors.join('\n')));
     QCOMPARE(imported, image);
   }
+  // The file's name stands in a comment: a line break in it must not end the comment.
+  QStringList imported;
+  QStringList errors;
+  QVERIFY2(text.Import(text.Export(images.back(), QStringLiteral("platz\r\n1.rquorex")),
+                       &imported, &errors),
+           qPrintable(errors.join('\n')));
+  QCOMPARE(imported, images.back());
 }
 
 void TestSettings::exportNamesPageAndLabel() {
