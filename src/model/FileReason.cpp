@@ -129,7 +129,9 @@ bool FileReason::MakeFolder(const QString &path, QString *reason) {
     const QByteArray part = bytes.left(end);
     if (::mkdir(part.constData(), 0777) == 0) continue;
     const int error = errno;
-    if (::stat(part.constData(), &info) == 0) {
+    // A link that leads nowhere (or round in a circle) is there, but is no folder either.
+    if (::stat(part.constData(), &info) == 0 ||
+        (error == EEXIST && ::lstat(part.constData(), &info) == 0)) {
       if (S_ISDIR(info.st_mode)) continue;
       if (reason)
         *reason = tr("%1 ist kein Ordner, sondern %2")
