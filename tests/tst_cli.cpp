@@ -171,6 +171,11 @@ void TestCli::usage_data() {
       << QStringList{"read", "--port", port, "a"} << 2 << QString() << QStringLiteral("braucht -o");
   QTest::newRow("write without a file") << QStringList{"write", "--port", port} << 2 << QString()
                                         << QStringLiteral("fehlt der Name der Registerdatei");
+  QTest::newRow("apply without a text") << QStringList{"apply", "--port", port} << 2 << QString()
+                                        << QStringLiteral("fehlt der Name des Einstellungstextes");
+  QTest::newRow("import with an empty text name")
+      << QStringList{"import", "", "-o", "n.rquorex"} << 2 << QString()
+      << QStringLiteral("Der Name des Einstellungstextes ist leer.");
   QTest::newRow("diff with one file")
       << QStringList{"diff", "a"} << 2 << QString() << QStringLiteral("zweier Registerdateien");
   QTest::newRow("diff with three files")

@@ -41,6 +41,7 @@ struct Needs {
   const char *output = nullptr;           // -o, and a file rather than stdout
   const char *outputNotStdout = nullptr;  // "-o -" refused: the command writes a register file
   const char *words = nullptr;            // at least one word after its files
+  bool text = false;                      // its file is a settings text, not a register file
 };
 
 }  // namespace
@@ -90,7 +91,7 @@ const std::vector<CommandEntry> &CommandTable() {
        QT_TRANSLATE_NOOP("CliApp",
                          "Liest und sichert den Quorex, legt die Einstellungen des Textes darüber "
                          "und sendet das Ergebnis; --verify liest ihn danach zurück."),
-       1, kPort | kVerify | kFormatOnlyWithVerify, textJson},
+       1, kPort | kVerify | kFormatOnlyWithVerify, textJson, {nullptr, nullptr, nullptr, true}},
       {"verify", Command::Verify,
        QT_TRANSLATE_NOOP("CliApp", "verify --port PORT DATEI [--format text|json]"),
        QT_TRANSLATE_NOOP("CliApp",
@@ -139,7 +140,7 @@ const std::vector<CommandEntry> &CommandTable() {
        1, kOutput | kBase, noFormat,
        {QT_TRANSLATE_NOOP("CliApp",
                           "Der Befehl %1 braucht -o mit dem Namen der neuen Registerdatei."),
-        kWritesRegisterFile}},
+        kWritesRegisterFile, nullptr, true}},
       {"log", Command::Log,
        QT_TRANSLATE_NOOP("CliApp", "log [--format text|json|csv] [--since JJJJ-MM-TT]"),
        QT_TRANSLATE_NOOP("CliApp",
@@ -395,6 +396,8 @@ bool CliApp::CheckOutput(const CommandEntry &entry, const QString &name,
 // The command's files, then its further words where it takes them.
 bool CliApp::CheckWords(const CommandEntry &entry, const QString &name, QStringList words,
                         Invocation *checked) {
+  if (words.size() < entry.files && entry.needs.text)
+    return Fail(tr("Dem Befehl %1 fehlt der Name des Einstellungstextes.").arg(name));
   if (words.size() < entry.files)
     return Fail(entry.files == 1
                     ? tr("Dem Befehl %1 fehlt der Name der Registerdatei.").arg(name)
@@ -409,7 +412,9 @@ bool CliApp::CheckWords(const CommandEntry &entry, const QString &name, QStringL
     return Fail(tr("Zu viele Argumente für den Befehl %1: %2")
                     .arg(name, words.mid(entry.files).join(QLatin1Char(' '))));
   for (const QString &file : words)
-    if (file.isEmpty()) return Fail(tr("Der Name der Registerdatei ist leer."));
+    if (file.isEmpty())
+      return Fail(entry.needs.text ? tr("Der Name des Einstellungstextes ist leer.")
+                                   : tr("Der Name der Registerdatei ist leer."));
   checked->files = words;
   return true;
 }
