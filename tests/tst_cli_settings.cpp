@@ -86,6 +86,8 @@ class TestCliSettings : public QObject {
   void reportsOfOneFileAreAlike();
   void help_data();
   void help();
+  void commandHelpNamesItsOptions_data();
+  void commandHelpNamesItsOptions();
   void errorsStandOnOneLine_data();
   void errorsStandOnOneLine();
   void ownerAndModeKept_data();
@@ -432,6 +434,28 @@ void TestCliSettings::help() {
            qPrintable(result.out.left(200)));
   QVERIFY2(err.isEmpty() ? result.err.isEmpty() : result.err.startsWith(err),
            qPrintable(result.err));
+}
+
+void TestCliSettings::commandHelpNamesItsOptions_data() {
+  QTest::addColumn<QString>("command");
+  QTest::addColumn<QString>("option");  // as the command's help names and explains it
+  QTest::newRow("log, --since") << "log"
+                                << "  --since\n      log: nur Einträge ab diesem Tag.\n";
+  QTest::newRow("log, its formats")
+      << "log" << "  --format\n      Ausgabeformat: text (Standard), json oder csv.\n";
+  QTest::newRow("write, --backup") << "write" << "  --backup\n      write: liest und sichert";
+  QTest::newRow("apply, its formats")
+      << "apply" << "  --format\n      Ausgabeformat: text (Standard) oder json.\n";
+  QTest::newRow("report, its formats")
+      << "report" << "  --format\n      Ausgabeformat: text (Standard), json, html oder pdf.\n";
+}
+
+void TestCliSettings::commandHelpNamesItsOptions() {
+  QFETCH(QString, command);
+  QFETCH(QString, option);
+  const CliResult result = RunCli({QStringLiteral("help"), command});
+  QCOMPARE(result.exit, 0);
+  QVERIFY2(result.out.contains(option), qPrintable(result.out));
 }
 
 void TestCliSettings::errorsStandOnOneLine_data() {

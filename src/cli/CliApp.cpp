@@ -202,9 +202,11 @@ CliApp::CliApp()
       outputOption_(QStringList{QStringLiteral("o"), QStringLiteral("output")},
                     tr("Datei, in die das Ergebnis geschrieben wird."), tr("datei")),
       formatOption_(QStringLiteral("format"),
-                    tr("Ausgabeformat: text (Standard), json, html oder pdf."), tr("format")),
+                    tr("Ausgabeformat: text (Standard) oder json; bei report auch html und "
+                       "pdf, bei log auch csv."),
+                    tr("format")),
       verifyOption_(QStringLiteral("verify"),
-                    tr("write: liest die Register danach zurück und vergleicht.")),
+                    tr("write, apply: liest die Register danach zurück und vergleicht.")),
       backupOption_(QStringLiteral("backup"),
                     tr("write: liest und sichert den Quorex, bevor gesendet wird.")),
       baseOption_(QStringLiteral("base"),
@@ -253,17 +255,26 @@ QString CliApp::CommandHelpText(const QString &name) const {
   const std::pair<const QCommandLineOption *, bool> options[] = {
       {&portOption_, entry->Takes(kPort)},     {&outputOption_, entry->Takes(kOutput)},
       {&formatOption_, entry->Takes(kFormat)}, {&verifyOption_, entry->Takes(kVerify)},
-      {&yesOption_, entry->Takes(kYes)},       {&quietOption_, entry->Takes(kPort)},
-      {&baseOption_, entry->Takes(kBase)},
-      {&verboseOption_, true}};
+      {&backupOption_, entry->Takes(kBackup)}, {&yesOption_, entry->Takes(kYes)},
+      {&quietOption_, entry->Takes(kPort)},    {&baseOption_, entry->Takes(kBase)},
+      {&sinceOption_, entry->Takes(kSince)},   {&verboseOption_, true}};
   text += tr("\nOptionen:\n");
   for (const auto &[option, takes] : options) {
     if (!takes) continue;
     QStringList names;
     for (const QString &optionName : option->names())
       names << (optionName.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + optionName;
-    text += QStringLiteral("  %1\n      %2\n").arg(names.join(QStringLiteral(", ")),
-                                                  option->description());
+    // The formats of this command only, the first its default.
+    QStringList formats;
+    for (Format format : entry->formats) formats << FormatName(format);
+    if (!formats.isEmpty()) formats.first() += tr(" (Standard)");
+    const QString last = formats.isEmpty() ? QString() : formats.takeLast();
+    const QString description =
+        option != &formatOption_ ? option->description()
+        : formats.isEmpty()      ? tr("Ausgabeformat: %1.").arg(last)
+                                 : tr("Ausgabeformat: %1 oder %2.")
+                                  .arg(formats.join(QStringLiteral(", ")), last);
+    text += QStringLiteral("  %1\n      %2\n").arg(names.join(QStringLiteral(", ")), description);
   }
   return text;
 }
