@@ -533,15 +533,13 @@ void TestJournalDialogs::logExport() {
   QVERIFY(dialogs.Last().text.contains(QStringLiteral("konnte nicht gespeichert werden")));
   QCOMPARE(dialogs.csvDialogs, 2);
 #ifdef Q_OS_UNIX
-  // A pipe chosen by mistake stays a pipe.
+  // A pipe chosen by mistake is refused and stays a pipe.
   const QString pipe = dir_.filePath(QStringLiteral("pipe.csv"));
   QVERIFY(mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
   dialogs.csvNames = {pipe};
   exportButton->click();
-  const QString said = dialogs.Last().text;
-  QVERIFY2(said.endsWith(QStringLiteral("keine gewöhnliche Datei, sondern ein Gerät, eine Pipe "
-                                        "oder ein Socket.")),
-           qPrintable(said));
+  QVERIFY2(dialogs.Last().text.contains(QStringLiteral("eine Pipe")),
+           qPrintable(dialogs.Last().text));
   QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
 #endif
 }

@@ -508,17 +508,12 @@ void TestPorts::deniedHintForDevices() {
                            QStringLiteral(", ") + devices.at(0)),
            qPrintable(hint));
 }
-#endif
 
-#ifdef Q_OS_LINUX
-// A device that is no serial port: the reason in German, the system's English in parentheses
-// only where the system gave English.
+// A device that is no serial port: the reason in German.
 void TestPorts::noSerialPortSaidInGerman() {
   SerialPort port;
   QCOMPARE(port.OpenPort(QStringLiteral("/dev/null")), -1);
-  QVERIFY2(port.ErrorString().startsWith(
-               QStringLiteral("Der Port /dev/null konnte nicht geöffnet werden: Es ist keine "
-                              "serielle Schnittstelle")),
+  QVERIFY2(port.ErrorString().contains(QStringLiteral(": Es ist keine serielle Schnittstelle")),
            qPrintable(port.ErrorString()));
 }
 #endif
