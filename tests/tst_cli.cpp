@@ -113,6 +113,7 @@ class TestCli : public QObject, protected CliTestFolder {
   void ports();
   void log_data();
   void log();
+  void logOnFullDisk_data();
   void logOnFullDisk();
   void controlCharacters();
 
@@ -170,6 +171,8 @@ void TestCli::usage_data() {
       << QStringList{"read", "--port", port, "a"} << 2 << QString() << QStringLiteral("braucht -o");
   QTest::newRow("write without a file") << QStringList{"write", "--port", port} << 2 << QString()
                                         << QStringLiteral("fehlt der Name der Registerdatei");
+  QTest::newRow("apply without a text") << QStringList{"apply", "--port", port} << 2 << QString()
+                                        << QStringLiteral("fehlt der Name des Einstellungstextes");
   QTest::newRow("diff with one file")
       << QStringList{"diff", "a"} << 2 << QString() << QStringLiteral("zweier Registerdateien");
   QTest::newRow("diff with three files")
@@ -774,8 +777,17 @@ void TestCli::log() {
   QCOMPARE(array.at(1)["time"].toString(), QStringLiteral("2026-12-08T09:00:00+00:00"));
 }
 
-// Output that cannot be written is an error, not a listing that silently ends.
+void TestCli::logOnFullDisk_data() {
+  QTest::addColumn<QStringList>("arguments");
+  QTest::newRow("log") << QStringList{"log"};
+  QTest::newRow("--help") << QStringList{"--help"};
+  QTest::newRow("--version") << QStringList{"--version"};
+}
+
+// Output that cannot be written is an error, not a listing that silently ends, nor help that
+// passes for shown.
 void TestCli::logOnFullDisk() {
+  QFETCH(QStringList, arguments);
   QTemporaryDir dataHome;
   QVERIFY(QDir().mkpath(dataHome.filePath(QStringLiteral("quorex"))));
   QFile file(dataHome.filePath(QStringLiteral("quorex/protokoll.jsonl")));
@@ -790,7 +802,7 @@ void TestCli::logOnFullDisk() {
   QProcess cli;
   cli.setProcessEnvironment(DataHome(dataHome.path()));
   cli.setStandardOutputFile(QStringLiteral("/dev/full"));
-  cli.start(QStringLiteral(QUOREX_CLI_PROGRAM), {QStringLiteral("log")});
+  cli.start(QStringLiteral(QUOREX_CLI_PROGRAM), arguments);
   QVERIFY(cli.waitForFinished(30000));
   QCOMPARE(cli.exitCode(), 4);
   QCOMPARE(QString::fromUtf8(cli.readAllStandardError()),
@@ -829,6 +841,17 @@ void TestCli::controlCharacters() {
                "  \\e[1mfett\n"
                "  zwei\n")),
            log.Said());
+
+  // A file's name in "gespeichert in: " and in the differences.
+  const QString odd = QStringLiteral("a\x1b[1m\nb.rquorex");
+  WriteFile(odd, FactoryValues());
+  WriteFile(QStringLiteral("b.rquorex"), FactoryValues());
+  CliRun set({"set", odd, "funkkreis.kreis1.erlaubt=aus"}, dir_.path());
+  QVERIFY(set.Finish());
+  QCOMPARE(set.Err(), QStringLiteral("gespeichert in: a\\e[1m\\nb.rquorex\n"));
+  CliRun diff({"diff", odd, "b.rquorex"}, dir_.path());
+  QVERIFY(diff.Finish());
+  QVERIFY2(diff.Out().contains(QStringLiteral("\n  a\\e[1m\\nb.rquorex: aus\n")), diff.Said());
 }
 
 QTEST_GUILESS_MAIN(TestCli)

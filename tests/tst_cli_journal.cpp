@@ -219,6 +219,9 @@ void TestCliJournal::backupNotStored_data() {
   QTest::newRow("full data folder")
       << "write" << "full" << QStringLiteral("Kein freier Speicherplatz auf dem Datenträger");
   QTest::newRow("apply, a file where the backups belong") << "apply" << "file" << notAFolder;
+  QTest::newRow("a link that leads nowhere where the backups belong")
+      << "write" << "link to nowhere"
+      << QStringLiteral("/quorex/Sicherungen ist kein Ordner, sondern ein symbolischer Link");
 }
 
 // "--backup" and apply ask for a way back: without a stored backup nothing is sent.

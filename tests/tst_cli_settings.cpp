@@ -86,6 +86,7 @@ class TestCliSettings : public QObject {
   void reportsOfOneFileAreAlike();
   void help_data();
   void help();
+  void commandHelpNamesItsOptions();
   void errorsStandOnOneLine_data();
   void errorsStandOnOneLine();
   void ownerAndModeKept_data();
@@ -432,6 +433,20 @@ void TestCliSettings::help() {
            qPrintable(result.out.left(200)));
   QVERIFY2(err.isEmpty() ? result.err.isEmpty() : result.err.startsWith(err),
            qPrintable(result.err));
+}
+
+// Each command's help names the options it takes, with only its own formats.
+void TestCliSettings::commandHelpNamesItsOptions() {
+  const std::pair<const char *, const char *> expected[] = {
+      {"log", "  --since\n      log: nur Einträge ab diesem Tag.\n"},
+      {"log", "  --format\n      Ausgabeformat: text (Standard), json oder csv.\n"},
+      {"write", "  --backup\n      write: liest und sichert"},
+      {"apply", "  --format\n      Ausgabeformat: text (Standard) oder json.\n"}};
+  for (const auto &[command, option] : expected) {
+    const CliResult result = RunCli({QStringLiteral("help"), QString::fromLatin1(command)});
+    QVERIFY2(result.exit == 0 && result.out.contains(QString::fromUtf8(option)),
+             qPrintable(result.out));
+  }
 }
 
 void TestCliSettings::errorsStandOnOneLine_data() {

@@ -532,6 +532,16 @@ void TestJournalDialogs::logExport() {
   QCOMPARE(dialogs.Last().caption, QStringLiteral("Fehler"));
   QVERIFY(dialogs.Last().text.contains(QStringLiteral("konnte nicht gespeichert werden")));
   QCOMPARE(dialogs.csvDialogs, 2);
+#ifdef Q_OS_UNIX
+  // A pipe chosen by mistake is refused and stays a pipe.
+  const QString pipe = dir_.filePath(QStringLiteral("pipe.csv"));
+  QVERIFY(mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+  dialogs.csvNames = {pipe};
+  exportButton->click();
+  QVERIFY2(dialogs.Last().text.contains(QStringLiteral("eine Pipe")),
+           qPrintable(dialogs.Last().text));
+  QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
+#endif
 }
 
 void TestJournalDialogs::windowJobs_data() {

@@ -140,6 +140,7 @@ class TestPorts : public QObject {
 #endif
 #ifdef Q_OS_LINUX
   void deniedHintForDevices();
+  void noSerialPortSaidInGerman();
 #endif
 
  private:
@@ -506,6 +507,14 @@ void TestPorts::deniedHintForDevices() {
   QVERIFY2(hint.startsWith(QStringLiteral("Für die Ports ") + devices.at(1) +
                            QStringLiteral(", ") + devices.at(0)),
            qPrintable(hint));
+}
+
+// A device that is no serial port: the reason in German.
+void TestPorts::noSerialPortSaidInGerman() {
+  SerialPort port;
+  QCOMPARE(port.OpenPort(QStringLiteral("/dev/null")), -1);
+  QVERIFY2(port.ErrorString().contains(QStringLiteral(": Es ist keine serielle Schnittstelle")),
+           qPrintable(port.ErrorString()));
 }
 #endif
 

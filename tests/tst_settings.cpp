@@ -283,6 +283,11 @@ void TestSettings::encode_data() {
       << "00"
       << "roh:123"
       << "Nach \"roh:\" stehen genau 2 Hex-Ziffern (0-9, A-F).";
+  QTest::newRow("umlauts as letter and combining mark")
+      << "nf.aktiviert.kreis1" << "0" << QStringLiteral("Mitho\u0308rlautsta\u0308rke") << "1";
+  QTest::newRow("raw of one digit, too long")
+      << "hoerer_ls.hoerer" << "0" << "roh:12"
+      << "Nach \"roh:\" steht genau eine Hex-Ziffer (0-9, A-F).";
 }
 
 void TestSettings::encode() {
@@ -301,7 +306,8 @@ void TestSettings::exportImportGivesBackTheRegisters() {
                                      QStringList(200, QStringLiteral("FFFFFFFF"))};
   for (int i = 0; i < 200; ++i) images.push_back(RandomImage(random));
   for (const QStringList &image : images) {
-    const QString exported = text.Export(image, QStringLiteral("x.rquorex"));
+    // The file's name stands in a comment: a line break in it must not end the comment.
+    const QString exported = text.Export(image, QStringLiteral("x\r\ny.rquorex"));
     QStringList imported;
     QStringList errors;
     QVERIFY2(text.Import(exported, &imported, &errors), qPrintable(errors.join('\n')));

@@ -389,6 +389,13 @@ void TestSim::storageFileSurvivesRestart() {
   QVERIFY(reset.wait());
   QVERIFY(ReadRegisterFile(path, &onDisk, &error));
   QCOMPARE(onDisk, sim_->FactoryValues());
+
+  // A file that can no longer be written is said once, not once a register.
+  QSignalSpy failed(sim_.get(), &SimulatedConsole::StorageFailed);
+  QVERIFY(dir.remove());
+  line_->Write("$P0051111ABCD\r$P0062222ABCD\r");
+  QTRY_COMPARE(sim_->RegisterText(6), QStringLiteral("2222ABCD"));
+  QCOMPARE(failed.size(), 1);
 }
 
 void TestSim::unreadableStorageFileIsRefused() {

@@ -6,11 +6,11 @@
 #include "DialogHelpers.h"
 #include "DialogSeam.h"
 #include "LogTableModel.h"
+#include "OutputFile.h"
 #include "ui_LogDialog.h"
 
 #include <QDir>
 #include <QHeaderView>
-#include <QSaveFile>
 
 namespace {
 
@@ -69,14 +69,13 @@ void LogDialog::ShowCount() {
 void LogDialog::Export() {
   const QString path = DialogSeam::Instance().AskCsvFileName(this);
   if (path.isEmpty()) return;
-  const QByteArray csv = ProgrammingLog::Csv(ShownEntries());
-  QSaveFile file(path);
-  // A full disk shows in flush(); commit() alone would put the short file in place.
-  if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.flush() ||
-      !file.commit()) {
+  // Saved as every file for the technician: whole or not at all, never in place of a pipe or
+  // a device, and the reason in German.
+  QString reason;
+  if (!OutputFile::Save(path, ProgrammingLog::Csv(ShownEntries()), &reason)) {
     ShowMessage(this,
                 tr("Die Datei\n%1\nkonnte nicht gespeichert werden:\n%2")
-                    .arg(QDir::toNativeSeparators(path), file.errorString()),
+                    .arg(QDir::toNativeSeparators(path), reason),
                 tr("Fehler"), QMessageBox::Critical, QMessageBox::Ok);
     return;
   }

@@ -41,6 +41,7 @@ struct Needs {
   const char *output = nullptr;           // -o, and a file rather than stdout
   const char *outputNotStdout = nullptr;  // "-o -" refused: the command writes a register file
   const char *words = nullptr;            // at least one word after its files
+  bool text = false;                      // its file is a settings text, not a register file
 };
 
 }  // namespace
@@ -90,7 +91,7 @@ const std::vector<CommandEntry> &CommandTable() {
        QT_TRANSLATE_NOOP("CliApp",
                          "Liest und sichert den Quorex, legt die Einstellungen des Textes darüber "
                          "und sendet das Ergebnis; --verify liest ihn danach zurück."),
-       1, kPort | kVerify | kFormatOnlyWithVerify, textJson},
+       1, kPort | kVerify | kFormatOnlyWithVerify, textJson, {nullptr, nullptr, nullptr, true}},
       {"verify", Command::Verify,
        QT_TRANSLATE_NOOP("CliApp", "verify --port PORT DATEI [--format text|json]"),
        QT_TRANSLATE_NOOP("CliApp",
@@ -139,7 +140,7 @@ const std::vector<CommandEntry> &CommandTable() {
        1, kOutput | kBase, noFormat,
        {QT_TRANSLATE_NOOP("CliApp",
                           "Der Befehl %1 braucht -o mit dem Namen der neuen Registerdatei."),
-        kWritesRegisterFile}},
+        kWritesRegisterFile, nullptr, true}},
       {"log", Command::Log,
        QT_TRANSLATE_NOOP("CliApp", "log [--format text|json|csv] [--since JJJJ-MM-TT]"),
        QT_TRANSLATE_NOOP("CliApp",
@@ -201,9 +202,11 @@ CliApp::CliApp()
       outputOption_(QStringList{QStringLiteral("o"), QStringLiteral("output")},
                     tr("Datei, in die das Ergebnis geschrieben wird."), tr("datei")),
       formatOption_(QStringLiteral("format"),
-                    tr("Ausgabeformat: text (Standard), json, html oder pdf."), tr("format")),
+                    tr("Ausgabeformat: text (Standard) oder json; bei report auch html und "
+                       "pdf, bei log auch csv."),
+                    tr("format")),
       verifyOption_(QStringLiteral("verify"),
-                    tr("write: liest die Register danach zurück und vergleicht.")),
+                    tr("write, apply: liest die Register danach zurück und vergleicht.")),
       backupOption_(QStringLiteral("backup"),
                     tr("write: liest und sichert den Quorex, bevor gesendet wird.")),
       baseOption_(QStringLiteral("base"),
@@ -252,17 +255,26 @@ QString CliApp::CommandHelpText(const QString &name) const {
   const std::pair<const QCommandLineOption *, bool> options[] = {
       {&portOption_, entry->Takes(kPort)},     {&outputOption_, entry->Takes(kOutput)},
       {&formatOption_, entry->Takes(kFormat)}, {&verifyOption_, entry->Takes(kVerify)},
-      {&yesOption_, entry->Takes(kYes)},       {&quietOption_, entry->Takes(kPort)},
-      {&baseOption_, entry->Takes(kBase)},
-      {&verboseOption_, true}};
+      {&backupOption_, entry->Takes(kBackup)}, {&yesOption_, entry->Takes(kYes)},
+      {&quietOption_, entry->Takes(kPort)},    {&baseOption_, entry->Takes(kBase)},
+      {&sinceOption_, entry->Takes(kSince)},   {&verboseOption_, true}};
   text += tr("\nOptionen:\n");
   for (const auto &[option, takes] : options) {
     if (!takes) continue;
     QStringList names;
     for (const QString &optionName : option->names())
       names << (optionName.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + optionName;
-    text += QStringLiteral("  %1\n      %2\n").arg(names.join(QStringLiteral(", ")),
-                                                  option->description());
+    // The formats of this command only, the first its default.
+    QStringList formats;
+    for (Format format : entry->formats) formats << FormatName(format);
+    if (!formats.isEmpty()) formats.first() += tr(" (Standard)");
+    const QString last = formats.isEmpty() ? QString() : formats.takeLast();
+    const QString description =
+        option != &formatOption_ ? option->description()
+        : formats.isEmpty()      ? tr("Ausgabeformat: %1.").arg(last)
+                                 : tr("Ausgabeformat: %1 oder %2.")
+                                  .arg(formats.join(QStringLiteral(", ")), last);
+    text += QStringLiteral("  %1\n      %2\n").arg(names.join(QStringLiteral(", ")), description);
   }
   return text;
 }
@@ -284,13 +296,13 @@ std::optional<int> CliApp::Parse(const QStringList &arguments, Invocation *invoc
       return 2;
     }
     std::fputs((commandHelp.isEmpty() ? HelpText() : commandHelp).toUtf8().constData(), stdout);
-    return 0;
+    return Answered();
   }
   if (parser_.isSet(versionOption_)) {
     std::printf("%s %s\n", qUtf8Printable(QCoreApplication::applicationName()),
                 qUtf8Printable(QCoreApplication::applicationVersion()));
     std::fputs(kQuorexLicenceNotice, stdout);
-    return 0;
+    return Answered();
   }
   if (!parsed) errorText_ = parser_.errorText();
   if (!parsed || !Check(invocation)) {
@@ -304,6 +316,14 @@ std::optional<int> CliApp::Parse(const QStringList &arguments, Invocation *invoc
     return 2;
   }
   return std::nullopt;
+}
+
+int CliApp::Answered() {
+  // Help that never reached a full disk or a closed pipe must not pass for shown.
+  if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return ExitStatus::kOk;
+  std::fprintf(stderr, "quorex-cli: %s\n",
+               qUtf8Printable(tr("Die Ausgabe konnte nicht geschrieben werden.")));
+  return ExitStatus::kFile;
 }
 
 bool CliApp::Fail(const QString &text) {
@@ -387,6 +407,8 @@ bool CliApp::CheckOutput(const CommandEntry &entry, const QString &name,
 // The command's files, then its further words where it takes them.
 bool CliApp::CheckWords(const CommandEntry &entry, const QString &name, QStringList words,
                         Invocation *checked) {
+  if (words.size() < entry.files && entry.needs.text)
+    return Fail(tr("Dem Befehl %1 fehlt der Name des Einstellungstextes.").arg(name));
   if (words.size() < entry.files)
     return Fail(entry.files == 1
                     ? tr("Dem Befehl %1 fehlt der Name der Registerdatei.").arg(name)
@@ -401,7 +423,9 @@ bool CliApp::CheckWords(const CommandEntry &entry, const QString &name, QStringL
     return Fail(tr("Zu viele Argumente für den Befehl %1: %2")
                     .arg(name, words.mid(entry.files).join(QLatin1Char(' '))));
   for (const QString &file : words)
-    if (file.isEmpty()) return Fail(tr("Der Name der Registerdatei ist leer."));
+    if (file.isEmpty())
+      return Fail(entry.needs.text ? tr("Der Name des Einstellungstextes ist leer.")
+                                   : tr("Der Name der Registerdatei ist leer."));
   checked->files = words;
   return true;
 }

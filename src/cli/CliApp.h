@@ -49,6 +49,8 @@ class CliApp {
   bool CheckFormat(const CommandEntry &entry, const QString &name, Invocation *checked);
   // Keeps the reason and answers false.
   bool Fail(const QString &text);
+  // The exit status once help or the version has been printed: 4 when stdout took none of it.
+  static int Answered();
 
   QCommandLineParser parser_;
   QCommandLineOption helpOption_;

@@ -131,7 +131,7 @@ int Commands::Read() {
     return controller_.StartRead(invocation_.port, invocation_.output);
   });
   if (status != kOk) return status;
-  Confirm(tr("gespeichert in: ") + QDir::toNativeSeparators(invocation_.output));
+  ConfirmSaved();
   return kOk;
 }
 
@@ -248,7 +248,7 @@ int Commands::Report() {
     Error(error);
     return kFile;
   }
-  Confirm(tr("gespeichert in: ") + QDir::toNativeSeparators(invocation_.output));
+  ConfirmSaved();
   return kOk;
 }
 
@@ -368,7 +368,9 @@ int Commands::ShowDifferences(const QStringList &a, const QStringList &b, const 
   const DifferenceList differences(a, b);
   const int status =
       Emit(invocation_.format == Format::Json ? differences.Json()
-                                              : differences.Text(nameA, nameB).toUtf8());
+                                              : differences.Text(TerminalText::Escaped(nameA),
+                                                                 TerminalText::Escaped(nameB))
+                                                    .toUtf8());
   if (status != kOk) return status;
   return differences.IsEqual() ? kOk : kDifferences;
 }
@@ -391,7 +393,7 @@ int Commands::Emit(const QByteArray &bytes) {
     Error(NotSavedText(reason));
     return kFile;
   }
-  Confirm(tr("gespeichert in: ") + QDir::toNativeSeparators(invocation_.output));
+  ConfirmSaved();
   return kOk;
 }
 
@@ -435,4 +437,9 @@ void Commands::Print(const QString &text) {
 
 void Commands::Confirm(const QString &text) {
   if (!invocation_.quiet) Say(text);
+}
+
+void Commands::ConfirmSaved() {
+  Confirm(tr("gespeichert in: ") +
+          TerminalText::Escaped(QDir::toNativeSeparators(invocation_.output)));
 }

@@ -82,6 +82,8 @@ class Commands {
   // Messages on stderr; Confirm only without --quiet.
   void Say(const QString &text);
   void Confirm(const QString &text);
+  // "gespeichert in: " and the -o file, whose name may hold a line break or ESC.
+  void ConfirmSaved();
   void Print(const QString &text);
 
   const Invocation invocation_;

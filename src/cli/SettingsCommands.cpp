@@ -19,6 +19,7 @@
 #include "RegisterEdit.h"
 #include "RegisterFile.h"
 #include "SettingsText.h"
+#include "TerminalText.h"
 
 using namespace ExitStatus;
 
@@ -187,7 +188,8 @@ int SettingsCommands::Save(const QString &path, const QStringList &texts) {
     output_.error(error, QString());
     return kFile;
   }
-  output_.confirm(tr("gespeichert in: ") + QDir::toNativeSeparators(path));
+  // A line break in the name would make a line of its own.
+  output_.confirm(tr("gespeichert in: ") + TerminalText::Escaped(QDir::toNativeSeparators(path)));
   return kOk;
 }
 

@@ -3,6 +3,7 @@
 
 #include "SerialPort.h"
 
+#include "FileReason.h"
 #include "PortAccess.h"
 #include "PortNames.h"
 #include "Protocol.h"
@@ -48,7 +49,7 @@ QString DescribeOpenError(const QSerialPort &port, const QString &name) {
     }
     default:
       return tr("Der Port %1 konnte nicht geöffnet werden: %2")
-          .arg(name, port.errorString());
+          .arg(name, FileReason::FromText(port.errorString()));
   }
 }
 

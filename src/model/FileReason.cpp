@@ -49,6 +49,8 @@ const Words kWords[] = {
     {EBUSY, QT_TRANSLATE_NOOP("FileReason", "Die Datei ist belegt")},
     {ENXIO, QT_TRANSLATE_NOOP("FileReason", "Das Gerät ist nicht vorhanden")},
     {ENODEV, QT_TRANSLATE_NOOP("FileReason", "Das Gerät ist nicht vorhanden")},
+    // A port name that leads to a file or a device other than a serial port.
+    {ENOTTY, QT_TRANSLATE_NOOP("FileReason", "Es ist keine serielle Schnittstelle")},
     {EFBIG, QT_TRANSLATE_NOOP("FileReason", "Die Datei ist zu groß")},
     {ENOMEM, QT_TRANSLATE_NOOP("FileReason", "Zu wenig Arbeitsspeicher")},
 };
@@ -127,7 +129,9 @@ bool FileReason::MakeFolder(const QString &path, QString *reason) {
     const QByteArray part = bytes.left(end);
     if (::mkdir(part.constData(), 0777) == 0) continue;
     const int error = errno;
-    if (::stat(part.constData(), &info) == 0) {
+    // A link that leads nowhere (or round in a circle) is there, but is no folder either.
+    if (::stat(part.constData(), &info) == 0 ||
+        (error == EEXIST && ::lstat(part.constData(), &info) == 0)) {
       if (S_ISDIR(info.st_mode)) continue;
       if (reason)
         *reason = tr("%1 ist kein Ordner, sondern %2")

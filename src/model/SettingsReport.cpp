@@ -17,26 +17,7 @@ namespace {
 
 constexpr int kRegistersPerRow = 10;
 
-// File names and console answers may hold anything; neither XML nor a terminal takes
-// control characters, stray surrogates or non-characters.
-QString Printable(const QString &text) {
-  QString printable;
-  printable.reserve(text.size());
-  for (int i = 0; i < text.size(); ++i) {
-    const QChar c = text.at(i);
-    if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-      printable += c;
-      printable += text.at(++i);
-      continue;
-    }
-    const ushort u = c.unicode();
-    const bool control = u < 0x20 || (u >= 0x7F && u <= 0x9F);
-    printable += control || c.isSurrogate() || c.isNonCharacter() ? QLatin1Char('?') : c;
-  }
-  return printable;
-}
-
-QString Escaped(const QString &text) { return Printable(text).toHtmlEscaped(); }
+QString Escaped(const QString &text) { return SettingsReport::Printable(text).toHtmlEscaped(); }
 
 // The spots of a setting grouped by register, registers in the order they first appear.
 std::vector<std::pair<int, std::vector<int>>> ByRegister(const std::vector<RegisterSpot> &spots) {
@@ -70,6 +51,23 @@ QString SettingsReport::CreatedText() const {
   return tr("%1 um %2 Uhr")
       .arg(input_.created.toString(QStringLiteral("dd.MM.yyyy")),
            input_.created.toString(QStringLiteral("HH:mm")));
+}
+
+QString SettingsReport::Printable(const QString &text) {
+  QString printable;
+  printable.reserve(text.size());
+  for (int i = 0; i < text.size(); ++i) {
+    const QChar c = text.at(i);
+    if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+      printable += c;
+      printable += text.at(++i);
+      continue;
+    }
+    const ushort u = c.unicode();
+    const bool control = u < 0x20 || (u >= 0x7F && u <= 0x9F);
+    printable += control || c.isSurrogate() || c.isNonCharacter() ? QLatin1Char('?') : c;
+  }
+  return printable;
 }
 
 QString SettingsReport::Html() const {

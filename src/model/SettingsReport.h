@@ -36,6 +36,9 @@ class SettingsReport {
 
   // "Einstellungsbericht".
   static QString Title();
+  // `text` with every control character, stray surrogate and non-character replaced by "?":
+  // file names and console answers may hold anything, a line of text or XML takes none of it.
+  static QString Printable(const QString &text);
 
   // A complete XHTML document that declares UTF-8 (save it with toUtf8()): every text from
   // outside (labels, values, file name, version text) is escaped, and control characters are

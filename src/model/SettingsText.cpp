@@ -10,6 +10,7 @@
 #include "NativePath.h"
 #include "Register.h"
 #include "RegisterEdit.h"
+#include "SettingsReport.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,7 +33,7 @@ QString SettingsText::Export(const QStringList &texts, const QString &source) co
          "# Eine Einstellung je Zeile: ID = Wert. Werte wie bei \"quorex-cli set\";\n"
          "# \"roh:\" mit Hex-Ziffern steht für Zeichen, die keine Seite so speichert.\n"
          "# Zurück in eine Registerdatei: quorex-cli import DIESE_DATEI -o NEU.rquorex\n")
-          .arg(source);
+          .arg(SettingsReport::Printable(source));
   for (const SettingsCatalog::Page &page : catalog_.Pages()) {
     bool first = true;
     for (const SettingsCatalog::Setting &setting : page.settings) {

@@ -15,6 +15,7 @@
 #include <QtGlobal>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -247,7 +248,13 @@ bool SimulatedConsole::SetStorageFile(const QString &path) {
 void SimulatedConsole::SaveStorage() {
   if (storagePath_.isEmpty()) return;
   QString error;
-  if (!WriteRegisterFile(storagePath_, registers_, &error)) errorString_ = error;
+  if (WriteRegisterFile(storagePath_, registers_, &error)) {
+    storageFailing_ = false;
+    return;
+  }
+  errorString_ = error;
+  // A write of 200 registers saves 200 times; one word of a full disk is enough.
+  if (!std::exchange(storageFailing_, true)) emit StorageFailed(error);
 }
 
 QStringList SimulatedConsole::FaultNames() {

@@ -160,6 +160,8 @@ class SimulatedConsole : public QObject {
   void CommandReceived(const QByteArray &command);
   void HungUp();
   void ProgramConnectionChanged(bool connected);
+  // The storage file could not be written; said once until a save succeeds again.
+  void StorageFailed(const QString &error);
 
  private:
   void CloseLine();
@@ -203,4 +205,5 @@ class SimulatedConsole : public QObject {
   bool wireTime_ = false;
   int registerCommands_ = 0;  // read requests and write commands since "$PROGSTART\r"
   QString storagePath_;
+  bool storageFailing_ = false;
 };

@@ -84,6 +84,10 @@ int main(int argc, char *argv[]) {
       std::fprintf(stderr, open ? "Port geöffnet\n" : "Port geschlossen\n");
     });
   }
+  // Written values would be lost at the next start: whoever runs the console must know.
+  QObject::connect(&console, &SimulatedConsole::StorageFailed, &app, [](const QString &error) {
+    std::fprintf(stderr, "%s\n", qPrintable(error));
+  });
   QObject::connect(&console, &SimulatedConsole::FactoryReset, &app,
                    [] { std::fprintf(stderr, "Werkeinstellungen wiederhergestellt\n"); });
   QObject::connect(&console, &SimulatedConsole::HungUp, &app, [&app] {

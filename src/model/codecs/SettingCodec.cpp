@@ -31,13 +31,18 @@ QString SettingCodec::ValueText(const QString &chars) const {
 }
 
 bool SettingCodec::Set(const QString &text, QString *chars, QString *error) const {
-  // Blanks around a value never count: it may be pasted from an aligned list.
-  const QString value = text.trimmed();
+  // Blanks around a value never count: it may be pasted from an aligned list. Umlauts typed
+  // as a letter and a combining mark (some editors save them so) are the same words.
+  const QString value = text.normalized(QString::NormalizationForm_C).trimmed();
   if (!value.startsWith(RawPrefix(), Qt::CaseInsensitive)) return Encode(value, chars, error);
   const QString raw = value.mid(RawPrefix().size()).trimmed().toUpper();
   if (raw.size() != width_ || !CodecText::IsHex(raw)) {
-    *error =
-        tr("Nach \"%1\" stehen genau %n Hex-Ziffern (0-9, A-F).", nullptr, width_).arg(RawPrefix());
+    // Spelled out: without a translation file, tr()'s %n has no singular.
+    *error = width_ == 1
+                 ? tr("Nach \"%1\" steht genau eine Hex-Ziffer (0-9, A-F).").arg(RawPrefix())
+                 : tr("Nach \"%1\" stehen genau %2 Hex-Ziffern (0-9, A-F).")
+                       .arg(RawPrefix())
+                       .arg(width_);
     return false;
   }
   *chars = raw;
