@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "EditHistory.h"
 #include "ModalHelper.h"
+#include "RegisterEdit.h"
 #include "SearchPanel.h"
 #include "SettingsCatalog.h"
 #include "TemporarySettings.h"
@@ -50,6 +52,7 @@ class TestSearch : public QObject {
   void spellings_data();
   void spellings();
   void keysAndStates();
+  void matchesFollowTheValues();
 
  private:
   TemporarySettings settings_;
@@ -166,6 +169,34 @@ void TestSearch::keysAndStates() {
   QTRY_VERIFY(b.lesen->isEnabled());
   QVERIFY(panel->isEnabled());
   QVERIFY(b.dialogs.shown.isEmpty());
+}
+
+// A match shows the value of the moment: after an open, a change and its undo alike.
+void TestSearch::matchesFollowTheValues() {
+  WindowBench b;
+  QVERIFY(b.Setup());
+  auto *panel = b.window.findChild<SearchPanel *>();
+  QStringList texts = SimulatedConsole().FactoryValues();
+  QVERIFY(b.Load(texts));
+  b.Action("suchenAction")->trigger();
+  QTest::keyClicks(panel->Field(), QStringLiteral("Nachlaufzeit"));
+  const auto shown = [&] {
+    return panel->List()->count() == 1 ? panel->List()->item(0)->text() : QString();
+  };
+  const auto expected = [&](const QStringList &now) {
+    return SearchPanel::Find(SettingsCatalog(), now, QStringLiteral("Nachlaufzeit")).front().text;
+  };
+  texts[13].replace(0, 3, QStringLiteral("045"));
+  QVERIFY(b.Load(texts));
+  QCOMPARE(shown(), expected(texts));
+  QStringList changed = texts;
+  RegisterEdit edit;
+  QVERIFY(
+      RegisterEdit::Write(&changed, {{13, 0}, {13, 1}, {13, 2}}, QStringLiteral("060"), &edit));
+  b.window.History().Record(edit);
+  QCOMPARE(shown(), expected(changed));
+  b.Action("rueckgaengigAction")->trigger();
+  QCOMPARE(shown(), expected(texts));
 }
 
 QTEST_MAIN(TestSearch)

@@ -76,6 +76,8 @@ CQuorexDlg::CQuorexDlg(QWidget *parent)
 
   connect(ui_->configTree, &ConfigTreeView::EntryChosen, this, &CQuorexDlg::OnEntryChosen);
   ui_->searchPanel->SetImage(register_);
+  // Matches show values: an undo, a read or an open changes them under the list.
+  connect(&history_, &EditHistory::Changed, ui_->searchPanel, &SearchPanel::Refresh);
   // A match opens as the tree would open its page, with the setting's field first.
   ui_->searchPanel->SetOpener([this](const QString &page, const std::vector<RegisterSpot> &spots,
                                      const QString &name) {
