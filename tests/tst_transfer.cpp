@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "EndSignals.h"
 #include "ModalHelper.h"
 #include "Protocol.h"
 #include "SerialPort.h"
@@ -11,6 +12,9 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,6 +23,10 @@
 #include <QtTest>
 
 #include <memory>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
 
 using Fault = SimulatedConsole::Fault;
 Q_DECLARE_METATYPE(SimulatedConsole::Fault)
@@ -67,6 +75,10 @@ class TestTransfer : public QObject {
   void frozenConsoleNoticedDuringRead();
   void statusLineSaysWhatHappened();
   void secondReadAsksNothing();
+#ifdef Q_OS_UNIX
+  void signalEndsWithoutQuestion_data();
+  void signalEndsWithoutQuestion();
+#endif
 
  private:
   // Transfers remember their port; kept away from the user's own settings.
@@ -762,6 +774,68 @@ void TestTransfer::secondReadAsksNothing() {
   QCOMPARE(b.dialogs.shown.size(), 1);
   QCOMPARE(b.dialogs.Last().caption, QStringLiteral("Änderungen Speichern"));
 }
+
+#ifdef Q_OS_UNIX
+void TestTransfer::signalEndsWithoutQuestion_data() {
+  QTest::addColumn<QString>("job");
+  QTest::addColumn<int>("signalNumber");
+  QTest::addColumn<QString>("said");  // (\\d+) stands for the registers sent
+  QTest::newRow("write, SIGTERM")
+      << "senden" << SIGTERM
+      << "Die Übertragung zum Quorex wurde abgebrochen, nachdem (\\d+) von 200 Registern "
+         "gesendet waren\\. .*\nDie Änderungen wurden nicht gespeichert\\.";
+  QTest::newRow("read, SIGHUP") << "lesen" << SIGHUP
+                                << "Das Lesen des Quorex wurde abgebrochen\\.";
+  QTest::newRow("changes, Ctrl+C") << "" << SIGINT << "Die Änderungen wurden nicht gespeichert\\.";
+}
+
+// A signal asks nothing: a job on the console is broken off, logged and said as quorex-cli
+// does, and nothing afterwards ends the window a second time.
+void TestTransfer::signalEndsWithoutQuestion() {
+  QFETCH(QString, job);
+  QFETCH(int, signalNumber);
+  QFETCH(QString, said);
+  Bench b;
+  QVERIFY(b.Setup(WirePaced()));
+  b.console.SetWireTime(true);
+  // A read asks first about changes the history knows; these it does not.
+  b.window.Image().SetModified(job != QLatin1String("lesen"));
+  b.StartFrom(QStringLiteral("11010"));
+  if (job == QLatin1String("senden")) b.senden->click();
+  if (job == QLatin1String("lesen")) b.lesen->click();
+  if (!job.isEmpty())
+    QTRY_VERIFY(b.console.Received().contains(job == "senden" ? "$P050" : "$R050"));
+  QStringList lines;
+  EndSignals ends;
+  connect(&ends, &EndSignals::Received, &b.window, [&] { lines = b.window.EndBySignal(); });
+  QSignalSpy received(&ends, &EndSignals::Received);
+  QVERIFY(ends.Start());
+  QCOMPARE(::raise(signalNumber), 0);
+  QVERIFY(received.wait());
+  QCOMPARE(received.constFirst().constFirst().toInt(), signalNumber);
+  const QRegularExpressionMatch match =
+      QRegularExpression(QStringLiteral("^") + said + QStringLiteral("$"),
+                         QRegularExpression::DotMatchesEverythingOption)
+          .match(lines.join(QLatin1Char('\n')));
+  QVERIFY2(match.hasMatch(), qPrintable(lines.join(QLatin1Char('\n'))));
+  QVERIFY(!b.window.IsTransferRunning());
+  QSignalSpy finished(&b.window, &QDialog::finished);
+  b.window.reject();
+  QCOMPARE(finished.count(), 0);
+  QVERIFY(b.dialogs.shown.isEmpty());
+  QFile log(b.Journal().LogPath());
+  if (job.isEmpty()) {
+    QVERIFY(!log.exists());
+    return;
+  }
+  QVERIFY(log.open(QIODevice::ReadOnly));
+  const QJsonObject line =
+      QJsonDocument::fromJson(log.readAll().trimmed().split('\n').last()).object();
+  QCOMPARE(line.value("result").toString(), QStringLiteral("cancelled"));
+  if (match.lastCapturedIndex() < 1) return;
+  QCOMPARE(line.value("registers").toInt(), match.captured(1).toInt());
+}
+#endif
 
 QTEST_MAIN(TestTransfer)
 #include "tst_transfer.moc"

@@ -233,6 +233,8 @@ void CQuorexDlg::RestoreFocus() {
 }
 
 bool CQuorexDlg::MayClose() {
+  // Already ending: a signal asks nothing.
+  if (endedBySignal_) return false;
   // Cutting a write or the reset command off would leave the console half programmed.
   if (controller_.IsOnTheLine()) {
     ShowMessage(this,
@@ -252,7 +254,21 @@ bool CQuorexDlg::MayClose() {
   return true;
 }
 
+QStringList CQuorexDlg::EndBySignal() {
+  QStringList said;
+  if (controller_.IsBusy()) said << controller_.Cancel();
+  controller_.Abort();
+  if (register_.IsModified()) said << tr("Die Änderungen wurden nicht gespeichert.");
+  if (!closing_) Preferences().SetWindowGeometry(saveGeometry());
+  closing_ = true;
+  endedBySignal_ = true;
+  return said;
+}
+
 void CQuorexDlg::EndProgram() {
+  // A question or page open when the signal came returns into the code that asked for it;
+  // nothing there may end the program a second time, with another exit code.
+  if (endedBySignal_) return;
   if (!closing_) Preferences().SetWindowGeometry(saveGeometry());
   closing_ = true;
   controller_.Abort();
