@@ -88,6 +88,7 @@ class TestEdits : public QObject {
   void everyPageUndoesAndRedoes();
   void saveAfterReadAsks_data();
   void saveAfterReadAsks();
+  void backupStaysUntouched_data();
   void backupStaysUntouched();
   void newHistory_data();
   void newHistory();
@@ -216,9 +217,17 @@ void TestEdits::saveAfterReadAsks() {
   QCOMPARE(b.window.findChild<StatusLine *>("sourceLine")->Status(), "Datei: platz2.rquorex");
 }
 
-// A backup opened from "Sicherungen ..." is a copy: a page changed, "Speichern" asks, the
-// backups folder is refused and remembered nowhere, and the backup keeps its bytes.
+void TestEdits::backupStaysUntouched_data() {
+  QTest::addColumn<bool>("fromList");
+  QTest::newRow("Sicherungen ...") << true;
+  QTest::newRow("Öffnen ...") << false;
+}
+
+// A backup opened from "Sicherungen ..." or found in the file dialog is a copy: a page changed,
+// "Speichern" asks, the backups folder is refused and remembered nowhere, and the backup keeps
+// its bytes.
 void TestEdits::backupStaysUntouched() {
+  QFETCH(bool, fromList);
   WindowBench b;
   QVERIFY(b.Setup());
   b.lesen->click();
@@ -227,11 +236,16 @@ void TestEdits::backupStaysUntouched() {
   const QString backups = QFileInfo(backup).absolutePath();
   const QByteArray bytes = Contents(backup);
   b.dialogs.answers << QMessageBox::No;  // the read is not saved first
-  b.Action("sicherungenAction")->trigger();
-  QTRY_VERIFY(b.window.findChild<QTableView *>("backupsTable"));
-  auto *table = b.window.findChild<QTableView *>("backupsTable");
-  table->setFocus();
-  QTest::keyClick(table, Qt::Key_Return);
+  if (fromList) {
+    b.Action("sicherungenAction")->trigger();
+    QTRY_VERIFY(b.window.findChild<QTableView *>("backupsTable"));
+    auto *table = b.window.findChild<QTableView *>("backupsTable");
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_Return);
+  } else {
+    b.dialogs.openNames << backup;
+    QVERIFY(b.window.Open());
+  }
   QTRY_COMPARE(b.Status(), "Sicherung geöffnet: " + QFileInfo(backup).fileName());
 
   ChangeOnPage(b, "Squelchkonfiguration", "sqlHigh2RadioButton");
