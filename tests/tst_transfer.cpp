@@ -4,6 +4,7 @@
 #include "EndSignals.h"
 #include "ModalHelper.h"
 #include "Protocol.h"
+#include "SendPreview.h"
 #include "SerialPort.h"
 #include "TemporarySettings.h"
 #include "WindowBench.h"
@@ -787,6 +788,8 @@ void TestTransfer::signalEndsWithoutQuestion_data() {
   QTest::newRow("read, SIGHUP") << "lesen" << SIGHUP
                                 << "Das Lesen des Quorex wurde abgebrochen\\.";
   QTest::newRow("changes, Ctrl+C") << "" << SIGINT << "Die Änderungen wurden nicht gespeichert\\.";
+  QTest::newRow("differences shown, SIGTERM")
+      << "vorschau" << SIGTERM << "Die Änderungen wurden nicht gespeichert\\.";
 }
 
 // A signal asks nothing: a job on the console is broken off, logged and said as quorex-cli
@@ -801,9 +804,12 @@ void TestTransfer::signalEndsWithoutQuestion() {
   // A read asks first about changes the history knows; these it does not.
   b.window.Image().SetModified(job != QLatin1String("lesen"));
   b.StartFrom(QStringLiteral("11010"));
-  if (job == QLatin1String("senden")) b.senden->click();
+  if (job == QLatin1String("vorschau")) b.Action("unterschiedeAction")->setChecked(true);
+  if (job == QLatin1String("senden") || job == QLatin1String("vorschau")) b.senden->click();
+  if (job == QLatin1String("vorschau"))
+    QTRY_VERIFY_WITH_TIMEOUT(b.window.findChild<SendPreview *>(), 10000);
   if (job == QLatin1String("lesen")) b.lesen->click();
-  if (!job.isEmpty())
+  if (job == QLatin1String("senden") || job == QLatin1String("lesen"))
     QTRY_VERIFY(b.console.Received().contains(job == "senden" ? "$P050" : "$R050"));
   QStringList lines;
   EndSignals ends;

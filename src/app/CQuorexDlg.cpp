@@ -257,6 +257,8 @@ bool CQuorexDlg::MayClose() {
 QStringList CQuorexDlg::EndBySignal() {
   QStringList said;
   if (controller_.IsBusy()) said << controller_.Cancel();
+  // A write waiting for its look at the differences is logged as "Abbrechen" there would be.
+  controller_.CancelAfterPreview();
   controller_.Abort();
   if (register_.IsModified()) said << tr("Die Änderungen wurden nicht gespeichert.");
   if (!closing_) Preferences().SetWindowGeometry(saveGeometry());
