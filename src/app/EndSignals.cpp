@@ -51,9 +51,13 @@ EndSignals::~EndSignals() {
 bool EndSignals::Start() {
 #ifdef Q_OS_UNIX
   if (notifier_) return true;
-  if (gSockets[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, gSockets) != 0)
-    return false;
-  ::fcntl(gSockets[0], F_SETFL, O_NONBLOCK);
+  if (gSockets[0] < 0) {
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, gSockets) != 0) return false;
+    // Nothing the window starts (a printer's helper, say) may inherit them.
+    for (const int socket : gSockets) ::fcntl(socket, F_SETFD, FD_CLOEXEC);
+    // A handler must never block, not even on a full socket.
+    ::fcntl(gSockets[0], F_SETFL, O_NONBLOCK);
+  }
   notifier_ = new QSocketNotifier(qintptr(gSockets[1]), QSocketNotifier::Read, this);
   connect(notifier_, &QSocketNotifier::activated, this, &EndSignals::Read);
   Handle(OnSignal);
