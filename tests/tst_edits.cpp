@@ -88,7 +88,6 @@ class TestEdits : public QObject {
   void everyPageUndoesAndRedoes();
   void saveAfterReadAsks_data();
   void saveAfterReadAsks();
-  void backupStaysUntouched_data();
   void backupStaysUntouched();
   void newHistory_data();
   void newHistory();
@@ -217,17 +216,10 @@ void TestEdits::saveAfterReadAsks() {
   QCOMPARE(b.window.findChild<StatusLine *>("sourceLine")->Status(), "Datei: platz2.rquorex");
 }
 
-void TestEdits::backupStaysUntouched_data() {
-  QTest::addColumn<bool>("fromList");
-  QTest::newRow("Sicherungen ...") << true;
-  QTest::newRow("Öffnen ...") << false;
-}
-
-// A backup opened from "Sicherungen ..." or found in the file dialog is a copy: a page changed,
+// A backup opened from "Sicherungen ..." or the file dialog is a copy: a page changed,
 // "Speichern" asks, the backups folder is refused and remembered nowhere, and the backup keeps
 // its bytes.
 void TestEdits::backupStaysUntouched() {
-  QFETCH(bool, fromList);
   WindowBench b;
   QVERIFY(b.Setup());
   b.lesen->click();
@@ -236,16 +228,11 @@ void TestEdits::backupStaysUntouched() {
   const QString backups = QFileInfo(backup).absolutePath();
   const QByteArray bytes = Contents(backup);
   b.dialogs.answers << QMessageBox::No;  // the read is not saved first
-  if (fromList) {
-    b.Action("sicherungenAction")->trigger();
-    QTRY_VERIFY(b.window.findChild<QTableView *>("backupsTable"));
-    auto *table = b.window.findChild<QTableView *>("backupsTable");
-    table->setFocus();
-    QTest::keyClick(table, Qt::Key_Return);
-  } else {
-    b.dialogs.openNames << backup;
-    QVERIFY(b.window.Open());
-  }
+  b.Action("sicherungenAction")->trigger();
+  QTRY_VERIFY(b.window.findChild<QTableView *>("backupsTable"));
+  auto *table = b.window.findChild<QTableView *>("backupsTable");
+  table->setFocus();
+  QTest::keyClick(table, Qt::Key_Return);
   QTRY_COMPARE(b.Status(), "Sicherung geöffnet: " + QFileInfo(backup).fileName());
 
   ChangeOnPage(b, "Squelchkonfiguration", "sqlHigh2RadioButton");
@@ -258,6 +245,16 @@ void TestEdits::backupStaysUntouched() {
   QCOMPARE(Contents(backup), bytes);
   QVERIFY(!Preferences().RecentFiles().contains(backup));
   QCOMPARE(Preferences().LastFolder(), b.dir.path());
+
+  // Found in the file dialog, a backup is a copy all the same.
+  b.dialogs.openNames << backup;
+  QVERIFY(b.window.Open());
+  ChangeOnPage(b, "Squelchkonfiguration", "sqlHigh2RadioButton");
+  b.dialogs.saveNames << b.Path("kopie2.rquorex");
+  QVERIFY(b.window.Save());
+  QCOMPARE(b.dialogs.saveDialogs, 3);
+  QCOMPARE(Contents(backup), bytes);
+  QVERIFY(!Preferences().RecentFiles().contains(backup));
 }
 
 void TestEdits::newHistory_data() {
