@@ -18,6 +18,7 @@ class TestDialogSeam : public QObject {
   void showsTextAsWritten_data();
   void showsTextAsWritten();
   void questionButtonsHaveMnemonics();
+  void longLinesStayInTheBox();
   void fittedFrame_data();
   void fittedFrame();
   void afterFirstPaint();
@@ -51,6 +52,16 @@ void TestDialogSeam::showsTextAsWritten() {
   auto *details = box->findChild<QTextEdit *>();
   QVERIFY(details);
   QCOMPARE(details->toPlainText(), text);
+}
+
+// A line longer than the widest box Qt allows on the screen wraps inside it, not past its edge.
+void TestDialogSeam::longLinesStayInTheBox() {
+  const auto box = BuildMessageBox(nullptr, QStringLiteral("Wort ").repeated(60), QString(),
+                                   QMessageBox::Critical, QMessageBox::Ok);
+  box->show();
+  const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+  QVERIFY(label && label->geometry().right() < box->width());
+  QVERIFY(label->width() >= label->minimumWidth());
 }
 
 void TestDialogSeam::questionButtonsHaveMnemonics() {

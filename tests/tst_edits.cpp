@@ -216,8 +216,9 @@ void TestEdits::saveAfterReadAsks() {
   QCOMPARE(b.window.findChild<StatusLine *>("sourceLine")->Status(), "Datei: platz2.rquorex");
 }
 
-// A backup opened from "Sicherungen ..." is a copy: a page changed, "Speichern" asks, the
-// backups folder is refused and remembered nowhere, and the backup keeps its bytes.
+// A backup opened from "Sicherungen ..." or the file dialog is a copy: a page changed,
+// "Speichern" asks, the backups folder is refused and remembered nowhere, and the backup keeps
+// its bytes.
 void TestEdits::backupStaysUntouched() {
   WindowBench b;
   QVERIFY(b.Setup());
@@ -244,6 +245,16 @@ void TestEdits::backupStaysUntouched() {
   QCOMPARE(Contents(backup), bytes);
   QVERIFY(!Preferences().RecentFiles().contains(backup));
   QCOMPARE(Preferences().LastFolder(), b.dir.path());
+
+  // Found in the file dialog, a backup is a copy all the same.
+  b.dialogs.openNames << backup;
+  QVERIFY(b.window.Open());
+  ChangeOnPage(b, "Squelchkonfiguration", "sqlHigh2RadioButton");
+  b.dialogs.saveNames << b.Path("kopie2.rquorex");
+  QVERIFY(b.window.Save());
+  QCOMPARE(b.dialogs.saveDialogs, 3);
+  QCOMPARE(Contents(backup), bytes);
+  QVERIFY(!Preferences().RecentFiles().contains(backup));
 }
 
 void TestEdits::newHistory_data() {

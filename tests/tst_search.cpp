@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "EditHistory.h"
 #include "ModalHelper.h"
+#include "RegisterEdit.h"
 #include "SearchPanel.h"
 #include "SettingsCatalog.h"
 #include "TemporarySettings.h"
@@ -50,6 +52,7 @@ class TestSearch : public QObject {
   void spellings_data();
   void spellings();
   void keysAndStates();
+  void matchesFollowTheValues();
 
  private:
   TemporarySettings settings_;
@@ -166,6 +169,22 @@ void TestSearch::keysAndStates() {
   QTRY_VERIFY(b.lesen->isEnabled());
   QVERIFY(panel->isEnabled());
   QVERIFY(b.dialogs.shown.isEmpty());
+}
+
+// A match shows the value of the moment, also after a change and its undo.
+void TestSearch::matchesFollowTheValues() {
+  WindowBench b;
+  QVERIFY(b.Setup());
+  QVERIFY(b.Load(SimulatedConsole().FactoryValues()));
+  auto *panel = b.window.findChild<SearchPanel *>();
+  QTest::keyClicks(panel->Field(), QStringLiteral("Nachlaufzeit"));
+  QStringList texts = b.window.Image().AllTexts();
+  RegisterEdit edit;
+  QVERIFY(RegisterEdit::Write(&texts, {{13, 0}, {13, 1}, {13, 2}}, QStringLiteral("060"), &edit));
+  b.window.History().Record(edit);
+  QCOMPARE(panel->List()->item(0)->text(), "Tonbandrelais Konfiguration › Nachlaufzeit in s: 60 s");
+  b.Action("rueckgaengigAction")->trigger();
+  QVERIFY(!panel->List()->item(0)->text().endsWith(": 60 s"));
 }
 
 QTEST_MAIN(TestSearch)

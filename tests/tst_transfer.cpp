@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quorex-Entwicklung
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "EndSignals.h"
 #include "ModalHelper.h"
 #include "Protocol.h"
 #include "SerialPort.h"
@@ -18,6 +19,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <csignal>
 #include <memory>
 
 using Fault = SimulatedConsole::Fault;
@@ -67,6 +69,10 @@ class TestTransfer : public QObject {
   void frozenConsoleNoticedDuringRead();
   void statusLineSaysWhatHappened();
   void secondReadAsksNothing();
+#ifdef Q_OS_UNIX
+  void signalEndsWithoutQuestion_data();
+  void signalEndsWithoutQuestion();
+#endif
 
  private:
   // Transfers remember their port; kept away from the user's own settings.
@@ -762,6 +768,54 @@ void TestTransfer::secondReadAsksNothing() {
   QCOMPARE(b.dialogs.shown.size(), 1);
   QCOMPARE(b.dialogs.Last().caption, QStringLiteral("Änderungen Speichern"));
 }
+
+#ifdef Q_OS_UNIX
+void TestTransfer::signalEndsWithoutQuestion_data() {
+  QTest::addColumn<QString>("job");  // what runs when the signal comes
+  QTest::addColumn<int>("signalNumber");
+  QTest::addColumn<QString>("said");  // (\\d+): the registers sent, as the log has them too
+  const QString unsaved = QStringLiteral("Die Änderungen wurden nicht gespeichert\\.");
+  QTest::newRow("write, SIGTERM") << "senden" << SIGTERM
+                                  << "Die Übertragung .* nachdem (\\d+) von 200 .*\n" + unsaved;
+  QTest::newRow("read, SIGHUP") << "lesen" << SIGHUP << "Das Lesen des Quorex wurde abgebrochen\\.";
+  QTest::newRow("differences shown, SIGTERM") << "vorschau" << SIGTERM << unsaved;
+  QTest::newRow("idle, Ctrl+C") << "" << SIGINT << unsaved;
+}
+
+// A signal asks nothing: a console job is broken off, logged and said as quorex-cli does it,
+// and nothing afterwards ends the window a second time.
+void TestTransfer::signalEndsWithoutQuestion() {
+  QFETCH(QString, job);
+  QFETCH(int, signalNumber);
+  QFETCH(QString, said);
+  Bench b;
+  QVERIFY(b.Setup(WirePaced()));
+  b.console.SetWireTime(true);
+  b.window.Image().SetModified(job != "lesen");  // "Lesen" would ask about it first
+  b.StartFrom(QStringLiteral("11010"));
+  b.Action("unterschiedeAction")->setChecked(job == "vorschau");
+  if (!job.isEmpty()) (job == "lesen" ? b.lesen : b.senden)->click();
+  if (job == "vorschau") QTRY_VERIFY_WITH_TIMEOUT(b.window.findChild<QDialog *>(), 10000);
+  if (job == "senden" || job == "lesen")
+    QTRY_VERIFY(b.console.Received().contains(job == "senden" ? "$P050" : "$R050"));
+  EndSignals ends;
+  QStringList lines;
+  connect(&ends, &EndSignals::Received, &b.window, [&] { lines = b.window.EndBySignal(); });
+  QVERIFY(ends.Start());
+  QCOMPARE(::raise(signalNumber), 0);
+  QTRY_VERIFY(!lines.isEmpty());
+  const QRegularExpressionMatch match =
+      QRegularExpression("^" + said + "$", QRegularExpression::DotMatchesEverythingOption)
+          .match(lines.join('\n'));
+  QVERIFY2(match.hasMatch(), qPrintable(lines.join('\n')));
+  b.window.reject();  // asks nothing and ends nothing a second time
+  QVERIFY(b.window.isVisible() && b.dialogs.shown.isEmpty() && !b.window.IsTransferRunning());
+  LogEntry last;
+  b.Journal().Log().ForEach([&last](const LogEntry &entry) { last = entry; return true; });
+  QCOMPARE(last.result, job.isEmpty() ? QString() : QStringLiteral("cancelled"));
+  if (match.lastCapturedIndex() == 1) QCOMPARE(last.registers, match.captured(1).toInt());
+}
+#endif
 
 QTEST_MAIN(TestTransfer)
 #include "tst_transfer.moc"

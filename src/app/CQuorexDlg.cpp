@@ -76,6 +76,8 @@ CQuorexDlg::CQuorexDlg(QWidget *parent)
 
   connect(ui_->configTree, &ConfigTreeView::EntryChosen, this, &CQuorexDlg::OnEntryChosen);
   ui_->searchPanel->SetImage(register_);
+  // Matches show values: an undo, a read or an open changes them under the list.
+  connect(&history_, &EditHistory::Changed, ui_->searchPanel, &SearchPanel::Refresh);
   // A match opens as the tree would open its page, with the setting's field first.
   ui_->searchPanel->SetOpener([this](const QString &page, const std::vector<RegisterSpot> &spots,
                                      const QString &name) {
@@ -231,6 +233,8 @@ void CQuorexDlg::RestoreFocus() {
 }
 
 bool CQuorexDlg::MayClose() {
+  // Already ending: a signal asks nothing.
+  if (endedBySignal_) return false;
   // Cutting a write or the reset command off would leave the console half programmed.
   if (controller_.IsOnTheLine()) {
     ShowMessage(this,
@@ -250,7 +254,23 @@ bool CQuorexDlg::MayClose() {
   return true;
 }
 
+QStringList CQuorexDlg::EndBySignal() {
+  QStringList said;
+  if (controller_.IsBusy()) said << controller_.Cancel();
+  // A write waiting for its look at the differences is logged as "Abbrechen" there would be.
+  controller_.CancelAfterPreview();
+  controller_.Abort();
+  if (register_.IsModified()) said << tr("Die Änderungen wurden nicht gespeichert.");
+  if (!closing_) Preferences().SetWindowGeometry(saveGeometry());
+  closing_ = true;
+  endedBySignal_ = true;
+  return said;
+}
+
 void CQuorexDlg::EndProgram() {
+  // A question or page open when the signal came returns into the code that asked for it;
+  // nothing there may end the program a second time, with another exit code.
+  if (endedBySignal_) return;
   if (!closing_) Preferences().SetWindowGeometry(saveGeometry());
   closing_ = true;
   controller_.Abort();

@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -72,6 +73,9 @@ class CQuorexDlg : public QDialog {
   bool SaveAs() { return files_.SaveAs(); }
   // The closing question; answers whether the program may end now.
   bool MayClose();
+  // A signal ends the program without a question: a console job is broken off and logged as
+  // if cancelled. Answers what the technician must be told, one line each.
+  QStringList EndBySignal();
 
  public slots:
   void accept() override;  // Enter
@@ -114,6 +118,7 @@ class CQuorexDlg : public QDialog {
   QString portName_;
   QString startPort_;
   bool closing_ = false;
+  bool endedBySignal_ = false;
   // The tree entry whose page opens once the tree's signal has returned. The tree keeps its
   // entries for the window's whole life.
   QTreeWidgetItem *pendingPage_ = nullptr;

@@ -146,6 +146,8 @@ bool FileCommands::Open() {
 bool FileCommands::OpenFile(const QString &path) { return Load(path, false); }
 
 bool FileCommands::Load(const QString &path, bool copy) {
+  // However a backup is reached (the file dialog, a recent entry, a drop), it stays a copy.
+  copy = copy || InBackups(path);
   QString error;
   if (!image_.LoadFromFile(path, &error)) {
     emit Status(tr("Fehler beim Öffnen: ") + error);
@@ -178,14 +180,17 @@ bool FileCommands::OpenBackup(const QString &path) {
   return Load(path, true);
 }
 
+bool FileCommands::InBackups(const QString &path) const {
+  const QString backups = backupFolder_ ? backupFolder_() : QString();
+  return !backups.isEmpty() && SameFolder(QFileInfo(path).absolutePath(), backups);
+}
+
 // The dialog remembers the folder chosen; a folder refused here is not remembered.
 QString FileCommands::AskSaveName() {
   const QString folder = Preferences().LastFolder();
   const QString path =
       DialogSeam::Instance().AskSaveFileName(owner_, history_.ProposedFileName());
-  if (path.isEmpty()) return QString();
-  const QString backups = backupFolder_ ? backupFolder_() : QString();
-  if (backups.isEmpty() || !SameFolder(QFileInfo(path).absolutePath(), backups)) return path;
+  if (path.isEmpty() || !InBackups(path)) return path;
   Preferences().SetLastFolder(folder);
   emit Status(tr("Nicht gespeichert: der Ordner der Sicherungen ist ihnen vorbehalten"));
   ShowMessage(owner_,

@@ -64,6 +64,7 @@ class FileCommands : public QObject {
   bool SaveChangesFirst();
   bool AskSaveFirst();
   bool Load(const QString &path, bool copy);
+  bool InBackups(const QString &path) const;
   QString AskSaveName();
   bool SaveTo(const QString &path);
   void FillRecentMenu();

@@ -89,7 +89,8 @@ void SearchPanel::FocusField() {
 }
 
 void SearchPanel::Refresh() {
-  if (!field_->text().isEmpty()) Search();
+  // A disabled panel keeps its list hidden; it searches again when it is usable.
+  if (isEnabled() && !field_->text().isEmpty()) Search();
 }
 
 void SearchPanel::Search() {

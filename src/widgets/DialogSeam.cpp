@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QSpacerItem>
 
 namespace {
@@ -48,14 +49,25 @@ void NameButtons(QMessageBox &box) {
     if (QAbstractButton *button = box.button(name.button)) button->setText(Tr(name.text));
 }
 
+// The widest Qt lets a message box become on its screen.
+int WidestBox(const QMessageBox &box) {
+  const QScreen *screen = box.screen();
+  const int width = screen ? screen->availableGeometry().width() : 1024;
+  return width <= 1024 ? width : qMin(width - 480, 1000);
+}
+
 // The texts bring their own line breaks. Qt wraps every line longer than about 500 pixels once
-// more; a label at least as wide as its longest line leaves nothing to wrap.
+// more; a label at least as wide as its longest line leaves nothing to wrap. It must leave room
+// for the icon within the widest box, or its lines run past the box's edge.
 void KeepLines(QMessageBox &box) {
   auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
   if (!label) return;
   const QRect lines = label->fontMetrics().boundingRect(QRect(0, 0, 4000, 4000),
                                                          Qt::TextExpandTabs, label->text());
-  label->setMinimumWidth(qMin(lines.width() + 2, kMaxLineWidth));
+  const int wanted = qMin(lines.width() + 2, kMaxLineWidth);
+  label->setMinimumWidth(wanted);
+  const int others = box.layout() ? box.layout()->totalMinimumSize().width() - wanted : 0;
+  label->setMinimumWidth(qMax(0, qMin(wanted, WidestBox(box) - others)));
 }
 
 // A short text in a box with a long caption would cut the caption in the middle.
