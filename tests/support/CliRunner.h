@@ -29,6 +29,12 @@ class CliRun {
     process_.setWorkingDirectory(workingDirectory);
     if (!stderrFile.isEmpty()) process_.setStandardErrorFile(stderrFile);
     process_.start(QStringLiteral(QUOREX_CLI_PROGRAM), arguments);
+#ifdef Q_OS_WIN
+    // Wine now and then cannot create a process at all ("Internal error"); a second start
+    // tells that hiccup of the test bed from a program that cannot start.
+    if (process_.error() == QProcess::FailedToStart)
+      process_.start(QStringLiteral(QUOREX_CLI_PROGRAM), arguments);
+#endif
   }
   ~CliRun() {
     if (process_.state() != QProcess::NotRunning) {
