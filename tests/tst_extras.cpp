@@ -94,6 +94,7 @@ class TestExtras : public QObject {
   void reportSaveKeepsWhatWasThere_data();
   void reportSaveKeepsWhatWasThere();
 #endif
+  void reportPrinted_data();
   void reportPrinted();
   void compareWithFile_data();
   void compareWithFile();
@@ -303,16 +304,39 @@ void TestExtras::reportSaveKeepsWhatWasThere() {
 }
 #endif
 
+void TestExtras::reportPrinted_data() {
+  QTest::addColumn<bool>("fullDisk");
+  QTest::newRow("into a PDF file") << false;
+#ifdef Q_OS_LINUX
+  QTest::newRow("into a PDF file on a full disk") << true;
+#endif
+}
+
+// Printed into a file, the report is whole, or the technician hears why it is not there.
 void TestExtras::reportPrinted() {
+  QFETCH(bool, fullDisk);
   Bench b;
   QVERIFY(b.Setup());
-  const QString path = b.Path(QStringLiteral("gedruckt.pdf"));
+  SmallDisk disk;
+  QString path = b.Path(QStringLiteral("gedruckt.pdf"));
+  if (fullDisk) {
+    if (!disk.IsMounted()) QSKIP(qPrintable(disk.Why()));
+    path = disk.FilePath(QStringLiteral("gedruckt.pdf"));
+    QVERIFY(disk.Fill());
+  }
   b.Action("berichtDruckenAction")->trigger();  // cancelled: nothing printed
   QCOMPARE(b.dialogs.printDialogs, 1);
   b.dialogs.printFiles << path;
   b.Action("berichtDruckenAction")->trigger();
   QCOMPARE(b.dialogs.printDialogs, 2);
-  QVERIFY(b.dialogs.shown.isEmpty());
+  QCOMPARE(b.dialogs.shown.size(), fullDisk ? 1 : 0);
+  if (fullDisk) {
+    QVERIFY2(b.dialogs.Last().text.startsWith(QStringLiteral("Der Bericht konnte nicht in ")),
+             qPrintable(b.dialogs.Last().text));
+    QCOMPARE(b.dialogs.Last().caption, QStringLiteral("Fehler"));
+    QVERIFY(!QFileInfo::exists(path));
+    return;
+  }
   QFile file(path);
   QVERIFY(file.open(QIODevice::ReadOnly));
   QVERIFY(file.readAll().startsWith("%PDF"));

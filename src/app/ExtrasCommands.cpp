@@ -15,6 +15,7 @@
 #include "Preferences.h"
 #include "Register.h"
 #include "ReportFile.h"
+#include "ReportPdf.h"
 #include "SendPreview.h"
 #include "SettingsReport.h"
 
@@ -138,6 +139,19 @@ void ExtrasCommands::PrintReport() {
   // QTextDocument::print() keeps 2 cm margins of its own inside the printable area.
   printer.setPageMargins(QMarginsF(), QPageLayout::Millimeter);
   if (!DialogSeam::Instance().AskPrinter(owner_, printer)) return;
+  // Printing into a PDF file goes the way of every saved file: QPrinter would leave a cut-off
+  // file on a full disk and still report no error.
+  if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+    QString error;
+    if (!ReportPdf::Write(ReportHtml(), printer.outputFileName(), SettingsReport::Title(),
+                          &error, printer.pageLayout())) {
+      emit Status(tr("Der Bericht konnte nicht gedruckt werden."));
+      ShowMessage(owner_, error, tr("Fehler"), QMessageBox::Critical, QMessageBox::Ok);
+      return;
+    }
+    emit Status(tr("Bericht gedruckt"));
+    return;
+  }
   QTextDocument document;
   document.setHtml(ReportHtml());
   document.print(&printer);

@@ -18,7 +18,7 @@ QString ReportPdf::NotSavedText(const QString &path, const QString &reason) {
 }
 
 bool ReportPdf::Write(const QString &html, const QString &path, const QString &title,
-                      QString *error) {
+                      QString *error, const QPageLayout &layout) {
   const auto fail = [error, &path](const QString &why) {
     if (error) *error = NotSavedText(path, why);
     return false;
@@ -33,8 +33,10 @@ bool ReportPdf::Write(const QString &html, const QString &path, const QString &t
         writer.setCreator(QCoreApplication::applicationName());
         // No margins of the writer's own: print() lays a copy of the document out with 2 cm
         // margins (the page number sits in the bottom one) and would add these on top.
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(), QPageLayout::Millimeter));
+        writer.setPageLayout(layout.isValid()
+                                 ? layout
+                                 : QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                               QMarginsF(), QPageLayout::Millimeter));
         QTextDocument document;
         document.setHtml(html);
         document.print(&writer);

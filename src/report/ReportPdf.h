@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QPageLayout>
 #include <QString>
 
 // Prints an HTML report (SettingsReport::Html) into a PDF file: A4 portrait, page numbers at
@@ -16,9 +17,10 @@ class ReportPdf {
  public:
   // Writes `html` to `path`, replacing the file only once the PDF is complete. On failure
   // the old file stays, *error (when given) says why in German, and false is answered.
-  // `title` goes into the PDF's document properties.
+  // `title` goes into the PDF's document properties. Without a valid `layout` the pages are
+  // A4 upright.
   static bool Write(const QString &html, const QString &path, const QString &title,
-                    QString *error = nullptr);
+                    QString *error = nullptr, const QPageLayout &layout = QPageLayout());
   // The German message for a report not saved at `path`.
   static QString NotSavedText(const QString &path, const QString &reason);
 };
