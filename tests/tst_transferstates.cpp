@@ -198,16 +198,13 @@ void TestTransferStates::cancelled_data() {
       << Operation::Write << 0 << false << false
       << "Die Übertragung zum Quorex wurde abgebrochen, bevor ein Register gesendet war. Der "
          "Quorex enthält weiter seine bisherigen Einstellungen.";
-  QTest::newRow("write, one sent")
-      << Operation::Write << 1 << false << false
-      << "Die Übertragung zum Quorex wurde abgebrochen, nachdem 1 von 200 Registern gesendet "
-         "waren. Der Quorex enthält jetzt teils alte, teils neue Einstellungen. Bitte senden Sie "
-         "die Einstellungen erneut.";
-  QTest::newRow("write, 199 sent")
-      << Operation::Write << 199 << false << false
-      << "Die Übertragung zum Quorex wurde abgebrochen, nachdem 199 von 200 Registern gesendet "
-         "waren. Der Quorex enthält jetzt teils alte, teils neue Einstellungen. Bitte senden Sie "
-         "die Einstellungen erneut.";
+  for (const int sent : {1, 199})
+    QTest::addRow("write, %d sent", sent)
+        << Operation::Write << sent << false << false
+        << QStringLiteral("Die Übertragung zum Quorex wurde abgebrochen, nachdem %1 von 200 "
+                          "Registern gesendet waren. Der Quorex enthält jetzt teils alte, teils "
+                          "neue Einstellungen. Bitte senden Sie die Einstellungen erneut.")
+               .arg(sent);
   QTest::newRow("write, all sent, not confirmed")
       << Operation::Write << 200 << false << false
       << "Die Übertragung zum Quorex wurde abgebrochen, nachdem alle 200 Register gesendet "
